@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+namespace velkor {
+
+/// Raised when a form is asked for a control it does not have.
+class UnknownFieldError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+enum class FieldKind { Edit, Label, Check, Radio, RadioGroup, Combo, Date, Rich, Button };
+
+/// A window as plain data: every control's text under the control's name, its
+/// enabled/visible/read-only state, the items of combos and radio groups and the
+/// lines of rich texts. Computations read and write these texts; a window only binds
+/// its widgets to them, and the CLI and the tests drive the same model.
+///
+/// Conventions: check boxes and radio buttons hold "1" or "0"; radio groups hold their
+/// item index as text; dates hold "dd.mm.yyyy". setText() and its siblings are the
+/// program writing a field and run no handler; userSet(), click() and leave() are the
+/// user acting on a control and run the handlers the window runs, once each.
+class FormModel : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FormModel(const QString& name, QObject* parent = nullptr);
+
+    /// The window's class name, such as "TGirisF".
+    QString name() const { return m_name; }
+    /// The window caption.
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+
+    /// Declares a control; the order of declaration is the order of fieldNames().
+    void addEdit(const QString& name, const QString& text = {}, const QString& label = {});
+    void addLabel(const QString& name, const QString& text = {});
+    void addCheck(const QString& name, bool checked, const QString& label = {});
+    /// A radio button; buttons sharing a group name exclude each other.
+    void addRadio(const QString& name, const QString& group, bool checked, const QString& label = {});
+    void addRadioGroup(const QString& name, const QStringList& items, int index, const QString& label = {});
+    void addCombo(const QString& name, const QStringList& items, const QString& text, const QString& label = {});
+    void addDate(const QString& name, const QDate& date, const QString& label = {});
+    void addRich(const QString& name);
+    void addButton(const QString& name, const QString& label);
+
+    bool has(const QString& name) const { return m_fields.count(name) != 0; }
+    FieldKind kind(const QString& name) const;
+    /// The label shown beside or on the control.
+    QString label(const QString& name) const;
+    /// All control names in declaration order.
+    const QStringList& fieldNames() const { return m_order; }
+
+    QString text(const QString& name) const;
+    void setText(const QString& name, const QString& text);
+
+    bool isChecked(const QString& name) const;
+    /// Sets a check box or radio button; checking a radio button clears its group.
+    void setChecked(const QString& name, bool checked);
+
+    QStringList items(const QString& name) const;
+    void setItems(const QString& name, const QStringList& items);
+    /// Combo: position of the text among the items (-1 when not among them); radio group: its index.
+    int itemIndex(const QString& name) const;
+    void setItemIndex(const QString& name, int index);
+
+    /// The date of a date control (invalid when its text is not a dd.mm.yyyy date).
+    QDate date(const QString& name) const;
+    void setDate(const QString& name, const QDate& date);
+
+    QStringList lines(const QString& name) const;
+    void setLines(const QString& name, const QStringList& lines);
+    void appendLine(const QString& name, const QString& line);
+
+    bool isEnabled(const QString& name) const;
+    void setEnabled(const QString& name, bool enabled);
+    bool isVisible(const QString& name) const;
+    void setVisible(const QString& name, bool visible);
+    bool isReadOnly(const QString& name) const;
+    void setReadOnly(const QString& name, bool readOnly);
+
+    /// The user sets a control (typing, choosing, ticking): the text is set, then the
+    /// control's change handler runs once.
+    void userSet(const QString& name, const QString& text);
+    /// The user presses a button.
+    void click(const QString& name);
+    /// The user leaves a control (focus moves away).
+    void leave(const QString& name);
+
+    using Handler = std::function<void()>;
+    void onChange(const QString& name, Handler handler);
+    void onClick(const QString& name, Handler handler);
+    void onLeave(const QString& name, Handler handler);
+
+Q_SIGNALS:
+    /// Any part of a control changed: text, lines, items or state.
+    void fieldChanged(const QString& name);
+    void captionChanged(const QString& caption);
+
+private:
+    struct Field {
+        FieldKind kind = FieldKind::Edit;
+        QString text;
+        QString label;
+        QStringList items;
+        QStringList lines;
+        QString group;
+        bool enabled = true;
+        bool visible = true;
+        bool readOnly = false;
+        Handler change;
+        Handler clickHandler;
+        Handler leaveHandler;
+    };
+
+    Field& add(const QString& name, FieldKind kind);
+    Field& field(const QString& name);
+    const Field& field(const QString& name) const;
+
+    QString m_name;
+    QString m_caption;
+    std::map<QString, Field> m_fields;
+    QStringList m_order;
+};
+
+} // namespace velkor

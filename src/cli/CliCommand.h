@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/ScriptedPrompt.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+
+namespace velkor::cli {
+
+/// Raised for a command line that does not fit the command's usage (exit code 2).
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+/// Raised when the operation stopped with a message that was already shown (exit code 1).
+class Stopped : public std::runtime_error {
+public:
+    Stopped() : std::runtime_error("stopped") {}
+};
+
+/// What a command gets: the context (installation folder, connections, prompt), the
+/// scripted prompt, its arguments after the command word (the global options --home,
+/// --answer and --file already taken out) and standard output.
+struct CliRun {
+    AppContext& context;
+    ScriptedPrompt& prompt;
+    QStringList args;
+    QTextStream& out;
+};
+
+/// A command returns the exit code: 0 success, 1 the operation stopped with a message.
+using CommandFunction = std::function<int(CliRun&)>;
+
+/// Registers a command word at static initialisation; each command lives in its own
+/// source file with one `static const CommandRegistration` in it.
+struct CommandRegistration {
+    CommandRegistration(const char* word, const char* usage, CommandFunction function);
+};
+
+/// One step of a form script, applied in the order given on the command line.
+struct FormStep {
+    enum class Kind { Set, Click, Leave, Type };
+    Kind kind;
+    QString name;
+    QString value;
+};
+
+/// Takes the form steps (--set NAME=TEXT, --click NAME, --leave NAME, --type NAME=KEYS)
+/// out of the arguments, in order; the other arguments stay.
+std::vector<FormStep> takeFormSteps(QStringList& args);
+/// Takes "--option VALUE" out of the arguments; empty when absent.
+QString takeOption(QStringList& args, const QString& option);
+/// Applies a step to a form: Set runs userSet, Click click, Leave leave. Type is the
+/// caller's (it needs the field's key rules).
+void applyStep(FormModel& form, const FormStep& step);
+
+} // namespace velkor::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "storage/Database.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace velkor {
+
+class Dataset;
+
+/// A named database connection that can be closed and re-pointed at another file by
+/// changing its connection string. Closing it closes every dataset that uses it.
+class Connection {
+public:
+    explicit Connection(const QString& name);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const QString& name() const { return m_name; }
+    const QString& connectionString() const { return m_connectionString; }
+    /// Sets the string used by the next open; an open connection stays on its file.
+    void setConnectionString(const QString& text) { m_connectionString = text; }
+
+    bool isOpen() const { return m_db != nullptr; }
+    /// Opens the database of the connection string; throws DatabaseError.
+    void open();
+    /// Opens the connection when it is closed.
+    void ensureOpen();
+    /// Closes the datasets on the connection and then the connection.
+    void close();
+    /// The open database; throws DatabaseError when the connection is closed.
+    Database& database();
+    /// The full path of the open database file (empty when closed).
+    QString filePath() const;
+
+    /// Datasets register themselves so that closing the connection closes them.
+    void attach(Dataset* dataset);
+    void detach(Dataset* dataset);
+
+private:
+    QString m_name;
+    QString m_connectionString;
+    std::unique_ptr<Database> m_db;
+    std::vector<Dataset*> m_datasets;
+};
+
+} // namespace velkor

@@ -1,0 +1,106 @@
+#include "storage/Database.h"
+
+#include "storage/Statement.h"
+
+#include <QFileInfo>
+#include <sqlcipher/sqlite3.h>
+
+namespace velkor {
+
+QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+namespace {
+
+sqlite3* openKeyed(const QString& path, const QString& password, int flags) {
+    sqlite3* db = nullptr;
+    const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString message = db ? engineMessage(db) : QStringLiteral("bellek yetersiz");
+        sqlite3_close(db);
+        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(path, message));
+    }
+    const QByteArray key = password.toUtf8();
+    sqlite3_key(db, key.constData(), key.size());
+    sqlite3_busy_timeout(db, 5000);
+    return db;
+}
+
+} // namespace
+
+Database::Database(const QString& path, const QString& password) : m_path(QFileInfo(path).absoluteFilePath()) {
+    if (!QFileInfo(path).isFile())
+        throw DatabaseError(QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(path));
+    m_db = openKeyed(path, password, SQLITE_OPEN_READWRITE);
+    // The key is only checked when the first page is read.
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DatabaseError(
+            QStringLiteral("Veritabanı açılamadı: %1 (%2: dosya bozuk ya da şifresi yanlış)").arg(path, message));
+    }
+    sqlite3_exec(m_db, "PRAGMA foreign_keys=OFF;", nullptr, nullptr, nullptr);
+}
+
+Database::~Database() { sqlite3_close(m_db); }
+
+void Database::create(const QString& path, const QString& password) {
+    if (QFileInfo::exists(path))
+        throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(path));
+    sqlite3* db = openKeyed(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // Writing a page makes the file exist with an encrypted header.
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, "PRAGMA user_version=1;", nullptr, nullptr, &error);
+    const QString message = QString::fromUtf8(error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw DatabaseError(QStringLiteral("Veritabanı oluşturulamadı: %1 (%2)").arg(path, message));
+}
+
+void Database::exec(const QString& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        throw DatabaseError(message);
+    }
+}
+
+int Database::execute(const QString& sql, const QVariantList& params) {
+    Statement statement(*this, sql);
+    statement.bindAll(params);
+    statement.run();
+    return sqlite3_changes(m_db);
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& params) {
+    Statement statement(*this, sql);
+    statement.bindAll(params);
+    return statement.step() ? statement.value(0) : QVariant();
+}
+
+bool Database::hasTable(const QString& table) {
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=?"), {table})
+               .toInt() > 0;
+}
+
+qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+
+void Database::compactInto(const QString& targetPath, const QString& password) {
+    if (QFileInfo::exists(targetPath))
+        throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(targetPath));
+    execute(QStringLiteral("ATTACH DATABASE ? AS compacted KEY ?"),
+            {QFileInfo(targetPath).absoluteFilePath(), password});
+    try {
+        scalar(QStringLiteral("SELECT sqlcipher_export('compacted')"));
+    } catch (...) {
+        exec(QStringLiteral("DETACH DATABASE compacted"));
+        throw;
+    }
+    exec(QStringLiteral("DETACH DATABASE compacted"));
+}
+
+} // namespace velkor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "storage/Database.h"
+
+#include <QString>
+#include <functional>
+
+namespace velkor {
+
+/// The installation folder with a trailing separator: the folder of the program file,
+/// or the user's data folder when that one is not writable, or the folder set by
+/// setInstallationFolder() (the CLI's --home, the tests).
+QString GetPathPath();
+/// Uses another installation folder from now on.
+void setInstallationFolder(const QString& folder);
+
+/// Creates what the installation folder lacks: the template and placeholder company
+/// databases, the general database (with the default master password), the reference
+/// rates database filled from the shipped data, and the folders Data/ and Yedek/.
+/// Existing files are never overwritten; new files appear complete or not at all.
+void ensureInstallation(const QString& folder);
+
+/// Creates a new database file atomically: the file is built under a temporary name by
+/// `build` and renamed into place only when complete.
+void createDatabaseFile(const QString& path, const std::function<void(Database&)>& build);
+
+} // namespace velkor

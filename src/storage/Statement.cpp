@@ -1,0 +1,128 @@
+#include "storage/Statement.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <sqlcipher/sqlite3.h>
+
+namespace velkor {
+
+void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            rc = sqlite3_bind_int64(stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(stmt, index, value.toDouble());
+            break;
+        case QMetaType::QDate:
+            rc = sqlite3_bind_text(stmt, index, value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
+                                   SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            rc = sqlite3_bind_text(stmt, index,
+                                   value.toDateTime().date().toString(Qt::ISODate).toUtf8().constData(), -1,
+                                   SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(stmt, index, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(stmt, index, text.constData(), text.size(), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw DatabaseError(engineMessage(sqlite3_db_handle(stmt)));
+}
+
+Statement::Statement(Database& db, const QString& sql) : m_db(db) {
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db.handle(), text.constData(), text.size(), &m_stmt, nullptr) != SQLITE_OK) {
+        const QString message = engineMessage(db.handle());
+        sqlite3_finalize(m_stmt);
+        throw DatabaseError(message);
+    }
+    if (!m_stmt)
+        throw DatabaseError(QStringLiteral("Boş SQL komutu"));
+}
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+void Statement::bind(int index, const QVariant& value) { bindValue(m_stmt, index, value); }
+
+void Statement::bindAll(const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i)
+        bindValue(m_stmt, i + 1, values.at(i));
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DatabaseError(engineMessage(m_db.handle()));
+}
+
+void Statement::run() {
+    while (step()) {
+    }
+}
+
+void Statement::reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
+}
+
+QString Statement::declaredType(int column) const {
+    const char* type = sqlite3_column_decltype(m_stmt, column);
+    return type ? QString::fromUtf8(type).toUpper() : QString();
+}
+
+QVariant Statement::value(int column) const {
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER: {
+        const qint64 v = sqlite3_column_int64(m_stmt, column);
+        if (declaredType(column) == QLatin1String("DOUBLE"))
+            return static_cast<double>(v);
+        return v;
+    }
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_stmt, column);
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(m_stmt, column));
+        return QByteArray(data, sqlite3_column_bytes(m_stmt, column));
+    }
+    default: {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+        const QString text = QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column));
+        if (declaredType(column) == QLatin1String("DATE"))
+            return QDate::fromString(text.left(10), Qt::ISODate);
+        return text;
+    }
+    }
+}
+
+} // namespace velkor

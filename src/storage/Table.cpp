@@ -1,0 +1,215 @@
+#include "storage/Table.h"
+
+#include "storage/Statement.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace velkor {
+
+namespace {
+
+QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+
+} // namespace
+
+Table::Table(Connection& connection, const QString& tableName) : Dataset(connection), m_table(tableName) {}
+
+void Table::readColumnTypes() {
+    m_types.clear();
+    m_key.clear();
+    Statement info(connection().database(), QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)));
+    static const QRegularExpression textType(QStringLiteral("^TEXT\\((\\d+)\\)$"));
+    while (info.step()) {
+        const QString name = info.value(1).toString();
+        const QString declared = info.value(2).toString().toUpper();
+        ColumnType type;
+        const auto match = textType.match(declared);
+        if (match.hasMatch()) {
+            type.kind = QStringLiteral("TEXT");
+            type.length = match.captured(1).toInt();
+        } else {
+            type.kind = declared;
+        }
+        if (info.value(5).toInt() > 0)
+            m_key = name;
+        m_types[name.toLower()] = type;
+    }
+    if (m_types.empty())
+        throw DatabaseError(QStringLiteral("Tablo bulunamadı: %1").arg(m_table));
+}
+
+void Table::open() {
+    if (isOpen())
+        return;
+    readColumnTypes();
+    // The engine's row id addresses rows for updates and deletes, also in tables
+    // without a key column.
+    Statement statement(connection().database(),
+                        QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quoted(m_table)));
+    load(statement, &m_rowIds);
+    m_state = State::Browse;
+    m_buffer.clear();
+    setOpen(true);
+}
+
+void Table::close() {
+    m_state = State::Browse;
+    m_buffer.clear();
+    Dataset::close();
+}
+
+void Table::edit() {
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("Tablo açık değil: %1").arg(m_table));
+    if (m_state != State::Browse)
+        return;
+    if (isEmpty())
+        throw DatabaseError(QStringLiteral("Düzenlenecek kayıt yok: %1").arg(m_table));
+    m_state = State::Edit;
+    m_buffer.clear();
+}
+
+void Table::append() {
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("Tablo açık değil: %1").arg(m_table));
+    m_state = State::Insert;
+    m_buffer.clear();
+}
+
+void Table::check(const QString& column, const QVariant& value) const {
+    auto it = m_types.find(column.toLower());
+    if (it == m_types.end())
+        throw DatabaseError(QStringLiteral("Alan bulunamadı: %1").arg(column));
+    if (value.isNull())
+        return;
+    const ColumnType& type = it->second;
+    if (type.kind == QLatin1String("TEXT")) {
+        const int length = value.toString().size();
+        if (length > type.length)
+            throw DatabaseError(
+                QStringLiteral("\"%1\" alanına en fazla %2 karakter yazılabilir; verilen metin %3 karakter.")
+                    .arg(column)
+                    .arg(type.length)
+                    .arg(length));
+    } else if (type.kind == QLatin1String("SMALLINT") || type.kind == QLatin1String("INTEGER")) {
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        if (!ok || v != std::floor(v))
+            throw DatabaseError(QStringLiteral("\"%1\" alanına tam sayı yazılmalıdır.").arg(column));
+        if (type.kind == QLatin1String("SMALLINT") && (v < -32768 || v > 32767))
+            throw DatabaseError(
+                QStringLiteral("\"%1\" alanının değeri -32768 ile 32767 arasında olmalıdır.").arg(column));
+    } else if (type.kind == QLatin1String("DOUBLE")) {
+        bool ok = false;
+        value.toDouble(&ok);
+        if (!ok)
+            throw DatabaseError(QStringLiteral("\"%1\" alanına sayı yazılmalıdır.").arg(column));
+    } else if (type.kind == QLatin1String("DATE")) {
+        if (!value.toDate().isValid())
+            throw DatabaseError(QStringLiteral("\"%1\" alanına geçerli bir tarih yazılmalıdır.").arg(column));
+    }
+}
+
+void Table::setValue(const QString& column, const QVariant& value) {
+    if (m_state == State::Browse)
+        throw DatabaseError(QStringLiteral("Tablo düzenleme durumunda değil: %1").arg(m_table));
+    check(column, value);
+    QVariant stored = value;
+    const ColumnType& type = m_types.at(column.toLower());
+    if (!value.isNull()) {
+        if (type.kind == QLatin1String("DATE"))
+            stored = value.toDate();
+        else if (type.kind == QLatin1String("DOUBLE"))
+            stored = value.toDouble();
+        else if (type.kind == QLatin1String("SMALLINT") || type.kind == QLatin1String("INTEGER"))
+            stored = static_cast<qint64>(value.toDouble());
+        else if (type.kind == QLatin1String("TEXT") || type.kind == QLatin1String("LONGTEXT"))
+            stored = value.toString();
+    }
+    const int c = columnIndex(column);
+    m_buffer[m_columns.at(c)] = stored;
+}
+
+QVariant Table::value(const QString& column) const {
+    if (m_state != State::Browse) {
+        const int c = columnIndex(column);
+        if (c >= 0) {
+            auto it = m_buffer.find(m_columns.at(c));
+            if (it != m_buffer.end())
+                return it->second;
+            if (m_state == State::Insert)
+                return {};
+        }
+    }
+    return Dataset::value(column);
+}
+
+void Table::post() {
+    if (m_state == State::Browse)
+        return;
+    Database& db = connection().database();
+    QStringList names;
+    QVariantList values;
+    for (const auto& [name, value] : m_buffer) {
+        names << quoted(name);
+        values << value;
+    }
+    if (m_state == State::Edit) {
+        if (!names.isEmpty()) {
+            QStringList sets;
+            for (const QString& n : names)
+                sets << n + QStringLiteral("=?");
+            values << m_rowIds[currentIndex()];
+            db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoted(m_table), sets.join(QLatin1Char(','))),
+                       values);
+            for (const auto& [name, value] : m_buffer)
+                m_rows[currentIndex()][columnIndex(name)] = value;
+            notifyRow(currentIndex());
+        }
+    } else {
+        if (names.isEmpty()) {
+            db.execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table)));
+        } else {
+            QStringList marks;
+            for (int i = 0; i < names.size(); ++i)
+                marks << QStringLiteral("?");
+            db.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(quoted(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                       values);
+        }
+        std::vector<QVariant> row(m_columns.size());
+        for (const auto& [name, value] : m_buffer)
+            row[columnIndex(name)] = value;
+        const qint64 rowId = db.lastInsertId();
+        if (!m_key.isEmpty())
+            row[columnIndex(m_key)] = rowId;
+        m_rows.push_back(std::move(row));
+        m_rowIds.push_back(rowId);
+        notifyReset();
+        moveTo(recordCount());
+    }
+    m_state = State::Browse;
+    m_buffer.clear();
+}
+
+void Table::cancel() {
+    m_state = State::Browse;
+    m_buffer.clear();
+}
+
+void Table::remove() {
+    if (isEmpty())
+        throw DatabaseError(QStringLiteral("Silinecek kayıt yok: %1").arg(m_table));
+    cancel();
+    const int index = currentIndex();
+    connection().database().execute(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)),
+                                    {m_rowIds[index]});
+    m_rows.erase(m_rows.begin() + index);
+    m_rowIds.erase(m_rowIds.begin() + index);
+    notifyReset();
+    if (!isEmpty())
+        moveTo(std::min(index, recordCount() - 1) + 1);
+}
+
+} // namespace velkor

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "storage/Dataset.h"
+
+#include <map>
+
+namespace velkor {
+
+/// A dataset on a whole table, ordered by its key, that edits rows: edit() or append(),
+/// setValue(), post() writes the row at once (an auto-increment key gets its value on
+/// post), cancel() drops the changes, remove() deletes the current row. Values are
+/// checked against the column types before anything is written: a text longer than its
+/// column or a 16-bit integer out of range is refused with a DatabaseError.
+class Table : public Dataset {
+    Q_OBJECT
+
+public:
+    enum class State { Browse, Edit, Insert };
+
+    Table(Connection& connection, const QString& tableName);
+
+    const QString& tableName() const { return m_table; }
+    void open() override;
+    void close() override;
+
+    State state() const { return m_state; }
+    /// Starts changing the current row.
+    void edit();
+    /// Starts a new row (all columns null).
+    void append();
+    /// Sets a column of the row being edited or inserted (null QVariant writes NULL).
+    void setValue(const QString& column, const QVariant& value);
+    /// Whether a value was set since edit() or append().
+    bool isModified() const { return !m_buffer.empty(); }
+    /// Writes the row being edited or inserted.
+    void post();
+    /// Drops the changes of the row being edited or inserted.
+    void cancel();
+    /// Deletes the current row; the cursor moves to the next row.
+    void remove();
+
+    QVariant value(const QString& column) const override;
+
+private:
+    struct ColumnType {
+        QString kind;
+        int length = 0;
+    };
+    void readColumnTypes();
+    void check(const QString& column, const QVariant& value) const;
+
+    QString m_table;
+    QString m_key;
+    std::vector<qint64> m_rowIds;
+    State m_state = State::Browse;
+    std::map<QString, QVariant> m_buffer;
+    std::map<QString, ColumnType> m_types;
+};
+
+} // namespace velkor
