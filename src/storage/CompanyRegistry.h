@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "storage/Query.h"
+#include "storage/RegistrationForm.h"
+#include "storage/Table.h"
+
+namespace velkor {
+
+/// The company registry: the registration form and its algorithms (create, update),
+/// the companies list query and the deletion of a company with its database file.
+/// Messages and questions go through the context's prompt.
+class CompanyRegistry {
+public:
+    /// Registers the registration form in the context as "TFirmaKayitF".
+    explicit CompanyRegistry(AppContext& context);
+
+    RegistrationForm& form() { return m_form; }
+    /// The registration window's `FirmaTakip` (table `firmalar`).
+    Table& registrationTable() { return m_registrationTable; }
+    /// The entry window's `FirmaTakip` (table `firmalar`), used to locate and delete.
+    Table& entryTable() { return m_entryTable; }
+    /// `FirmaListeQuery` of the companies window (engine order, not sorted).
+    Query& listQuery() { return m_listQuery; }
+
+    /// Clears every edit and makes `KoduEdit` editable ("YENİ FİRMA").
+    void yeniFirma();
+    /// "SAKLA": updates when `Sira_No_Edit` holds a number greater than 0, else creates.
+    void kaydetButClick();
+    /// Creates a company from the form; false when a check stopped it (message shown).
+    bool dosyaac();
+    /// Updates the company whose `fid` is in `Sira_No_Edit`.
+    void FirmaBilgileriGuncelle();
+    /// Copies the current row of the registration table into the edits for editing.
+    void fillForEditing();
+    /// Deletes the company of the list query's current row after its questions; true
+    /// when the registry row was deleted.
+    bool FirmaSilButClick();
+    /// Deletes the company with that `fid` after its questions (the list's row).
+    bool FirmaSil(qint64 fid);
+
+    /// Checks a company code for use as a file name; empty when valid, else the message.
+    static QString codeProblem(const QString& code);
+    /// Reopens the companies list with its four SQL lines.
+    void reloadList();
+
+private:
+    AppContext& m_context;
+    RegistrationForm m_form;
+    Table m_registrationTable;
+    Table m_entryTable;
+    Query m_listQuery;
+};
+
+} // namespace velkor
