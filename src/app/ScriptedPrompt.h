@@ -34,7 +34,7 @@ public:
     /// Forgets what was shown.
     void clearShown() { m_shown.clear(); }
 
-    void showMessage(const QString& text, const QString& title, PromptIcon icon) override;
+    void showMessage(const QString& text, const QString& title = {}, PromptIcon icon = PromptIcon::None) override;
     PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& suggestedPath, const QString& filter) override;

@@ -1,0 +1,29 @@
+# Two entry points for a fresh Debian 12 machine (as root):
+#   make run   installs what is missing, builds, starts the program
+#   make test  installs what is missing, builds, runs every test
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+HOME_DIR ?= $(CURDIR)/$(BUILD_DIR)/kurulum
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	bash scripts/run.sh "$(BUILD_DIR)" "$(HOME_DIR)"
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) --timeout 300
+
+bench: build
+	$(BUILD_DIR)/bench/velkor-bench
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,106 @@
+#include "cli/CommandTable.h"
+#include "storage/Installation.h"
+#include "workspace/TextHelpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <iostream>
+
+using namespace velkor;
+using namespace velkor::cli;
+
+namespace {
+
+void printUsage(QTextStream& err) {
+    err << "Kullanım: velkor-cli [--home KLASÖR] [--answer Evet|Hayir|Iptal]... [--file YOL]... KOMUT ...\n";
+    for (const auto& [word, entry] : commandTable())
+        err << "  " << entry.usage << "\n";
+}
+
+PromptButton parseAnswer(const QString& text) {
+    if (text.compare(QLatin1String("Evet"), Qt::CaseInsensitive) == 0)
+        return PromptButton::Yes;
+    if (text.compare(QLatin1String("Hayir"), Qt::CaseInsensitive) == 0 ||
+        text.compare(QStringLiteral("Hayır"), Qt::CaseInsensitive) == 0)
+        return PromptButton::No;
+    if (text.compare(QLatin1String("Iptal"), Qt::CaseInsensitive) == 0 ||
+        text.compare(QStringLiteral("İptal"), Qt::CaseInsensitive) == 0)
+        return PromptButton::Cancel;
+    if (text.compare(QLatin1String("Tamam"), Qt::CaseInsensitive) == 0)
+        return PromptButton::Ok;
+    throw UsageError(QStringLiteral("--answer Evet, Hayir ya da Iptal olmalı: ") + text);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velkor"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    ScriptedPrompt prompt;
+    prompt.setSink([&err](const QString& text) {
+        QString line = text;
+        line.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        err << "MESAJ: " << line << Qt::endl;
+    });
+
+    try {
+        // Global options may stand anywhere; they are taken out before the command sees its arguments.
+        QString home;
+        QStringList rest;
+        for (int i = 0; i < args.size(); ++i) {
+            const QString& a = args.at(i);
+            if (a == QLatin1String("--home") || a == QLatin1String("--answer") || a == QLatin1String("--file")) {
+                if (i + 1 >= args.size())
+                    throw UsageError(a + QStringLiteral(" bir değer ister"));
+                const QString value = args.at(++i);
+                if (a == QLatin1String("--home"))
+                    home = QDir(value).absolutePath();
+                else if (a == QLatin1String("--answer"))
+                    prompt.addAnswer(parseAnswer(value));
+                else
+                    prompt.addFile(QDir(value).absolutePath());
+            } else {
+                rest << a;
+            }
+        }
+        if (rest.isEmpty() || rest.first() == QLatin1String("--help")) {
+            printUsage(err);
+            return rest.isEmpty() ? 2 : 0;
+        }
+        const QString word = rest.takeFirst();
+        auto it = commandTable().find(word);
+        if (it == commandTable().end())
+            throw UsageError(QStringLiteral("Bilinmeyen komut: ") + word);
+
+        if (!home.isEmpty())
+            setInstallationFolder(home);
+        AppContext context(GetPathPath(), prompt);
+        if (word != QLatin1String("init")) {
+            ensureInstallation(context.home());
+            context.OpenSharedConnections();
+        }
+        CliRun run{context, prompt, rest, out};
+        const int code = it->second.function(run);
+        out.flush();
+        return code;
+    } catch (const UsageError& e) {
+        err << "KULLANIM: " << QString::fromStdString(e.what()) << Qt::endl;
+        printUsage(err);
+        return 2;
+    } catch (const Stopped&) {
+        return 1;
+    } catch (const UnknownFieldError& e) {
+        err << "KULLANIM: " << QString::fromStdString(e.what()) << Qt::endl;
+        return 2;
+    } catch (const std::exception& e) {
+        out.flush();
+        err << "HATA: " << QString::fromStdString(e.what()) << Qt::endl;
+        return 1;
+    }
+}

@@ -1,0 +1,85 @@
+#include "storage/Installation.h"
+
+#include "storage/ConnectionStrings.h"
+#include "storage/ReferenceData.h"
+#include "storage/Schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace velkor {
+
+namespace {
+
+QString g_folder;
+
+QString withSeparator(QString folder) {
+    folder = QDir::cleanPath(QDir(folder).absolutePath());
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+void makeFolder(const QString& path) {
+    if (!QDir().mkpath(path))
+        throw DatabaseError(QStringLiteral("Klasör oluşturulamadı: %1").arg(path));
+}
+
+} // namespace
+
+QString GetPathPath() {
+    if (!g_folder.isEmpty())
+        return g_folder;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (!programFolder.isEmpty() && QFileInfo(programFolder).isWritable())
+        return withSeparator(programFolder);
+    // A system-wide installation keeps its data in the user's data folder.
+    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void setInstallationFolder(const QString& folder) { g_folder = folder.isEmpty() ? QString() : withSeparator(folder); }
+
+void createDatabaseFile(const QString& path, const std::function<void(Database&)>& build) {
+    const QString temporary = path + QStringLiteral(".yeni");
+    QFile::remove(temporary);
+    try {
+        Database::create(temporary, kDatabasePassword);
+        {
+            Database db(temporary, kDatabasePassword);
+            build(db);
+        }
+    } catch (...) {
+        QFile::remove(temporary);
+        throw;
+    }
+    if (!QFile::rename(temporary, path)) {
+        QFile::remove(temporary);
+        throw DatabaseError(QStringLiteral("Dosya yazılamadı: %1").arg(path));
+    }
+}
+
+void ensureInstallation(const QString& folder) {
+    const QString home = withSeparator(folder);
+    makeFolder(home);
+    makeFolder(home + QStringLiteral("AnaData"));
+    makeFolder(home + QStringLiteral("Data"));
+    makeFolder(home + QStringLiteral("Yedek"));
+
+    const auto ensure = [](const QString& path, const std::function<void(Database&)>& build) {
+        if (!QFileInfo::exists(path))
+            createDatabaseFile(path, build);
+    };
+    ensure(home + QStringLiteral("SBK.mdb"), createCompanySchema);
+    ensure(home + QStringLiteral("AnaData/SBK.mdb"), createCompanySchema);
+    ensure(home + QStringLiteral("AnaData/Genel.mdb"), [](Database& db) {
+        createGeneralSchema(db);
+        db.execute(QStringLiteral("INSERT INTO mast (mids) VALUES (?)"), {QStringLiteral("mirtan")});
+    });
+    ensure(home + QStringLiteral("AnaData/Oranlar.mdb"), [](Database& db) {
+        createRatesSchema(db);
+        fillReferenceData(db);
+    });
+}
+
+} // namespace velkor

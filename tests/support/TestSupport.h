@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/ScriptedPrompt.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace velkor::test {
+
+/// A fresh installation folder in a temporary directory, with a context whose three
+/// connections are open and a scripted prompt. The folder goes away with the object.
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+
+    /// The installation folder with a trailing separator.
+    QString home() const;
+    AppContext& context() { return *m_context; }
+    ScriptedPrompt& prompt() { return m_prompt; }
+    /// Registers a company (database file copied from the template, registry row) and
+    /// points the company connection at it.
+    void addCompany(const QString& code, const QString& name);
+    /// Replaces the monthly index table with the given (key, value) rows.
+    void setIndexValues(const std::vector<std::pair<int, double>>& rows);
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedPrompt m_prompt;
+    std::unique_ptr<AppContext> m_context;
+};
+
+/// Runs velkor-cli with the arguments; returns the exit code and fills standard output and error.
+int runCli(const QStringList& args, QString* out = nullptr, QString* err = nullptr);
+
+} // namespace velkor::test
