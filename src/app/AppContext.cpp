@@ -29,6 +29,8 @@ void AppContext::PointCompanyConnection(const QString& code) {
     m_companyCode = code;
 }
 
-void AppContext::registerForm(FormModel* form) { m_forms.insert(form->name(), form); }
+void AppContext::registerForm(FormModel* form) {
+    m_forms.insert(form->name(), form);
+}
 
 } // namespace velkor

@@ -30,7 +30,9 @@ void FormModel::addEdit(const QString& name, const QString& text, const QString&
     f.label = label;
 }
 
-void FormModel::addLabel(const QString& name, const QString& text) { add(name, FieldKind::Label).text = text; }
+void FormModel::addLabel(const QString& name, const QString& text) {
+    add(name, FieldKind::Label).text = text;
+}
 
 void FormModel::addCheck(const QString& name, bool checked, const QString& label) {
     Field& f = add(name, FieldKind::Check);
@@ -47,7 +49,8 @@ void FormModel::addRadio(const QString& name, const QString& group, bool checked
         setChecked(name, true);
 }
 
-void FormModel::addRadioGroup(const QString& name, const QStringList& items, int index, const QString& label) {
+void FormModel::addRadioGroup(const QString& name, const QStringList& items, int index,
+                              const QString& label) {
     Field& f = add(name, FieldKind::RadioGroup);
     f.items = items;
     f.label = label;
@@ -68,7 +71,9 @@ void FormModel::addDate(const QString& name, const QDate& date, const QString& l
     f.label = label;
 }
 
-void FormModel::addRich(const QString& name) { add(name, FieldKind::Rich); }
+void FormModel::addRich(const QString& name) {
+    add(name, FieldKind::Rich);
+}
 
 void FormModel::addButton(const QString& name, const QString& label) {
     Field& f = add(name, FieldKind::Button);
@@ -87,9 +92,13 @@ const FormModel::Field& FormModel::field(const QString& name) const {
     return const_cast<FormModel*>(this)->field(name);
 }
 
-FieldKind FormModel::kind(const QString& name) const { return field(name).kind; }
+FieldKind FormModel::kind(const QString& name) const {
+    return field(name).kind;
+}
 
-QString FormModel::label(const QString& name) const { return field(name).label; }
+QString FormModel::label(const QString& name) const {
+    return field(name).label;
+}
 
 QString FormModel::text(const QString& name) const {
     const Field& f = field(name);
@@ -114,7 +123,9 @@ void FormModel::setText(const QString& name, const QString& text) {
     Q_EMIT fieldChanged(name);
 }
 
-bool FormModel::isChecked(const QString& name) const { return field(name).text == QLatin1String("1"); }
+bool FormModel::isChecked(const QString& name) const {
+    return field(name).text == QLatin1String("1");
+}
 
 void FormModel::setChecked(const QString& name, bool checked) {
     Field& f = field(name);
@@ -134,7 +145,9 @@ void FormModel::setChecked(const QString& name, bool checked) {
     Q_EMIT fieldChanged(name);
 }
 
-QStringList FormModel::items(const QString& name) const { return field(name).items; }
+QStringList FormModel::items(const QString& name) const {
+    return field(name).items;
+}
 
 void FormModel::setItems(const QString& name, const QStringList& items) {
     field(name).items = items;
@@ -159,11 +172,17 @@ void FormModel::setItemIndex(const QString& name, int index) {
         setText(name, index >= 0 && index < f.items.size() ? f.items.at(index) : QString());
 }
 
-QDate FormModel::date(const QString& name) const { return QDate::fromString(field(name).text, kDateFormat); }
+QDate FormModel::date(const QString& name) const {
+    return QDate::fromString(field(name).text, kDateFormat);
+}
 
-void FormModel::setDate(const QString& name, const QDate& date) { setText(name, date.toString(kDateFormat)); }
+void FormModel::setDate(const QString& name, const QDate& date) {
+    setText(name, date.toString(kDateFormat));
+}
 
-QStringList FormModel::lines(const QString& name) const { return field(name).lines; }
+QStringList FormModel::lines(const QString& name) const {
+    return field(name).lines;
+}
 
 void FormModel::setLines(const QString& name, const QStringList& lines) {
     field(name).lines = lines;
@@ -175,7 +194,9 @@ void FormModel::appendLine(const QString& name, const QString& line) {
     Q_EMIT fieldChanged(name);
 }
 
-bool FormModel::isEnabled(const QString& name) const { return field(name).enabled; }
+bool FormModel::isEnabled(const QString& name) const {
+    return field(name).enabled;
+}
 
 void FormModel::setEnabled(const QString& name, bool enabled) {
     Field& f = field(name);
@@ -185,7 +206,9 @@ void FormModel::setEnabled(const QString& name, bool enabled) {
     Q_EMIT fieldChanged(name);
 }
 
-bool FormModel::isVisible(const QString& name) const { return field(name).visible; }
+bool FormModel::isVisible(const QString& name) const {
+    return field(name).visible;
+}
 
 void FormModel::setVisible(const QString& name, bool visible) {
     Field& f = field(name);
@@ -195,7 +218,9 @@ void FormModel::setVisible(const QString& name, bool visible) {
     Q_EMIT fieldChanged(name);
 }
 
-bool FormModel::isReadOnly(const QString& name) const { return field(name).readOnly; }
+bool FormModel::isReadOnly(const QString& name) const {
+    return field(name).readOnly;
+}
 
 void FormModel::setReadOnly(const QString& name, bool readOnly) {
     Field& f = field(name);
@@ -221,10 +246,16 @@ void FormModel::leave(const QString& name) {
         h();
 }
 
-void FormModel::onChange(const QString& name, Handler handler) { field(name).change = std::move(handler); }
+void FormModel::onChange(const QString& name, Handler handler) {
+    field(name).change = std::move(handler);
+}
 
-void FormModel::onClick(const QString& name, Handler handler) { field(name).clickHandler = std::move(handler); }
+void FormModel::onClick(const QString& name, Handler handler) {
+    field(name).clickHandler = std::move(handler);
+}
 
-void FormModel::onLeave(const QString& name, Handler handler) { field(name).leaveHandler = std::move(handler); }
+void FormModel::onLeave(const QString& name, Handler handler) {
+    field(name).leaveHandler = std::move(handler);
+}
 
 } // namespace velkor

@@ -45,7 +45,8 @@ public:
     /// A radio button; buttons sharing a group name exclude each other.
     void addRadio(const QString& name, const QString& group, bool checked, const QString& label = {});
     void addRadioGroup(const QString& name, const QStringList& items, int index, const QString& label = {});
-    void addCombo(const QString& name, const QStringList& items, const QString& text, const QString& label = {});
+    void addCombo(const QString& name, const QStringList& items, const QString& text,
+                  const QString& label = {});
     void addDate(const QString& name, const QDate& date, const QString& label = {});
     void addRich(const QString& name);
     void addButton(const QString& name, const QString& label);

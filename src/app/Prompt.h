@@ -23,7 +23,8 @@ public:
     /// Chooses an existing file to open; empty when the user cancels.
     virtual QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
     /// Chooses a file name to save to; empty when the user cancels.
-    virtual QString chooseSaveFile(const QString& title, const QString& suggestedPath, const QString& filter) = 0;
+    virtual QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                   const QString& filter) = 0;
     /// Chooses a folder; empty when the user cancels.
     virtual QString chooseFolder(const QString& title, const QString& folder) = 0;
 };

@@ -42,10 +42,16 @@ QString ScriptedPrompt::nextFile() {
     return path;
 }
 
-QString ScriptedPrompt::chooseOpenFile(const QString&, const QString&, const QString&) { return nextFile(); }
+QString ScriptedPrompt::chooseOpenFile(const QString&, const QString&, const QString&) {
+    return nextFile();
+}
 
-QString ScriptedPrompt::chooseSaveFile(const QString&, const QString&, const QString&) { return nextFile(); }
+QString ScriptedPrompt::chooseSaveFile(const QString&, const QString&, const QString&) {
+    return nextFile();
+}
 
-QString ScriptedPrompt::chooseFolder(const QString&, const QString&) { return nextFile(); }
+QString ScriptedPrompt::chooseFolder(const QString&, const QString&) {
+    return nextFile();
+}
 
 } // namespace velkor

@@ -34,10 +34,12 @@ public:
     /// Forgets what was shown.
     void clearShown() { m_shown.clear(); }
 
-    void showMessage(const QString& text, const QString& title = {}, PromptIcon icon = PromptIcon::None) override;
+    void showMessage(const QString& text, const QString& title = {},
+                     PromptIcon icon = PromptIcon::None) override;
     PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
-    QString chooseSaveFile(const QString& title, const QString& suggestedPath, const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                           const QString& filter) override;
     QString chooseFolder(const QString& title, const QString& folder) override;
 
 private:

@@ -84,10 +84,11 @@ int company(CliRun& run) {
     throw UsageError(QStringLiteral("Bilinmeyen company işlemi: ") + verb);
 }
 
-const CommandRegistration registration(
-    "company", "company add KOD AD [--set AD=METİN]... | company list | company update KOD [--set ...] | "
-               "company delete KOD",
-    company);
+const CommandRegistration
+    registration("company",
+                 "company add KOD AD [--set AD=METİN]... | company list | company update KOD [--set ...] | "
+                 "company delete KOD",
+                 company);
 
 } // namespace
 } // namespace velkor::cli

@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
         QStringList rest;
         for (int i = 0; i < args.size(); ++i) {
             const QString& a = args.at(i);
-            if (a == QLatin1String("--home") || a == QLatin1String("--answer") || a == QLatin1String("--file")) {
+            if (a == QLatin1String("--home") || a == QLatin1String("--answer") ||
+                a == QLatin1String("--file")) {
                 if (i + 1 >= args.size())
                     throw UsageError(a + QStringLiteral(" bir değer ister"));
                 const QString value = args.at(++i);

@@ -4,9 +4,13 @@
 
 namespace velkor {
 
-int MonthKey(int year, int month) { return (QString::number(year) + QString::number(month)).toInt(); }
+int MonthKey(int year, int month) {
+    return (QString::number(year) + QString::number(month)).toInt();
+}
 
-int MonthKey(const QDate& date) { return MonthKey(date.year(), date.month()); }
+int MonthKey(const QDate& date) {
+    return MonthKey(date.year(), date.month());
+}
 
 QString MonthKeyText(int key) {
     // Months 10 to 12 have six-digit keys, January to September five.

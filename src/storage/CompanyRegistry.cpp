@@ -14,7 +14,8 @@ const QString kTitle = QStringLiteral("Velkor Enflasyon Düzeltmesi Programı");
 
 const QStringList kListSql = {QStringLiteral("Select fid, kodu, firmaadi, adres, "),
                               QStringLiteral("ilce, il, mahalle, sokak, sokak_no,"),
-                              QStringLiteral("kapi_no, posta, tel1, tel2, tel3  "), QStringLiteral("FROM firmalar")};
+                              QStringLiteral("kapi_no, posta, tel1, tel2, tel3  "),
+                              QStringLiteral("FROM firmalar")};
 
 double recordNumber(const QString& text) {
     try {
@@ -50,7 +51,8 @@ QString CompanyRegistry::codeProblem(const QString& code) {
     static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (reserved.match(code).hasMatch())
-        return QStringLiteral("\"%1\" sistemin ayrılmış bir dosya adıdır; firma kodu olarak kullanılamaz.").arg(code);
+        return QStringLiteral("\"%1\" sistemin ayrılmış bir dosya adıdır; firma kodu olarak kullanılamaz.")
+            .arg(code);
     return {};
 }
 
@@ -98,8 +100,9 @@ bool CompanyRegistry::dosyaac() {
         return true;
     }
     if (QFileInfo::exists(target)) {
-        prompt.showMessage(QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
-                                          "kayıtlı\n\rFirmayı silin"));
+        prompt.showMessage(
+            QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
+                           "kayıtlı\n\rFirmayı silin"));
         m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
         return true;
     }
@@ -146,8 +149,8 @@ bool CompanyRegistry::dosyaac() {
         menu->setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ") + name);
     }
     if (FormModel* workspace = m_context.form(QStringLiteral("TSabitKiymetDuzeltmeF"))) {
-        workspace->setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - ") +
-                              name);
+        workspace->setCaption(
+            QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - ") + name);
         if (workspace->has(QStringLiteral("Label4")))
             workspace->setText(QStringLiteral("Label4"), name);
     }
@@ -213,13 +216,15 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
                              ? m_context.home() + QStringLiteral("Data/") + code + QStringLiteral(".mdb")
                              : QString();
     if (!file.isEmpty() && QFileInfo::exists(file)) {
-        if (prompt.ask(QStringLiteral("Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. "
-                                      "İşlemi kesmek istermisiniz?"),
-                       kTitle, PromptIcon::Question, PromptButton::Yes | PromptButton::No) == PromptButton::Yes)
+        if (prompt.ask(
+                QStringLiteral("Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. "
+                               "İşlemi kesmek istermisiniz?"),
+                kTitle, PromptIcon::Question, PromptButton::Yes | PromptButton::No) == PromptButton::Yes)
             return false;
         if (prompt.ask(QStringLiteral("Bu işlem sonunda bu firma dosyalarına\n\rbir daha ulaşmanız mümkün "
                                       "olmayacaktır. İşleme devam etmek istiyormusunuz?"),
-                       kTitle, PromptIcon::Question, PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
+                       kTitle, PromptIcon::Question,
+                       PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
             return false;
         if (!QFile::remove(file)) {
             prompt.showMessage(QStringLiteral("Firma Silinemiyor!!!"));

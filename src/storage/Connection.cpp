@@ -9,7 +9,9 @@ namespace velkor {
 
 Connection::Connection(const QString& name) : m_name(name) {}
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
 void Connection::open() {
     if (m_db)
@@ -39,9 +41,13 @@ Database& Connection::database() {
     return *m_db;
 }
 
-QString Connection::filePath() const { return m_db ? m_db->path() : QString(); }
+QString Connection::filePath() const {
+    return m_db ? m_db->path() : QString();
+}
 
-void Connection::attach(Dataset* dataset) { m_datasets.push_back(dataset); }
+void Connection::attach(Dataset* dataset) {
+    m_datasets.push_back(dataset);
+}
 
 void Connection::detach(Dataset* dataset) {
     m_datasets.erase(std::remove(m_datasets.begin(), m_datasets.end(), dataset), m_datasets.end());

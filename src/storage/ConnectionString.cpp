@@ -29,7 +29,9 @@ ConnectionString::ConnectionString(const QString& text) {
     flush();
 }
 
-QString ConnectionString::value(const QString& key) const { return m_values.value(key.toLower()); }
+QString ConnectionString::value(const QString& key) const {
+    return m_values.value(key.toLower());
+}
 
 QString ConnectionString::resolvedDataSource() const {
     QString source = value(QStringLiteral("Data Source"));

@@ -18,16 +18,21 @@ QString atStart(const QString& dataSource) {
 
 } // namespace
 
-QString companyAtStartConnectionString() { return atStart(QStringLiteral("AnaData\\SBK.mdb")); }
+QString companyAtStartConnectionString() {
+    return atStart(QStringLiteral("AnaData\\SBK.mdb"));
+}
 
 QString generalConnectionString() {
     QString s = companyAtStartConnectionString();
-    s.replace(QStringLiteral("Data Source=AnaData\\SBK.mdb;Mode=Share Deny None;"),
-              QStringLiteral("Data Source=AnaData\\Genel.mdb;Mode=Share Deny None;Persist Security Info=False;"));
+    s.replace(
+        QStringLiteral("Data Source=AnaData\\SBK.mdb;Mode=Share Deny None;"),
+        QStringLiteral("Data Source=AnaData\\Genel.mdb;Mode=Share Deny None;Persist Security Info=False;"));
     return s;
 }
 
-QString ratesConnectionString() { return atStart(QStringLiteral("AnaData\\Oranlar.mdb")); }
+QString ratesConnectionString() {
+    return atStart(QStringLiteral("AnaData\\Oranlar.mdb"));
+}
 
 QString CompanyConnectionString(const QString& code) {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=Data/") + code +
@@ -35,8 +40,9 @@ QString CompanyConnectionString(const QString& code) {
            QStringLiteral("Jet OLEDB:System database=\"\";Jet OLEDB:Registry Path=\"\";Jet OLEDB:Database "
                           "Password=") +
            kDatabasePassword + QStringLiteral(";") +
-           QStringLiteral("Jet OLEDB:Engine Type=5;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial "
-                          "Bulk Ops=2;") +
+           QStringLiteral(
+               "Jet OLEDB:Engine Type=5;Jet OLEDB:Database Locking Mode=1;Jet OLEDB:Global Partial "
+               "Bulk Ops=2;") +
            QStringLiteral("Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:New Database Password=\"\";") +
            QStringLiteral("Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;") +
            QStringLiteral("Jet OLEDB:Don't Copy Locale on Compact=False;Jet OLEDB:Compact Without Replica "

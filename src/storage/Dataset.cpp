@@ -35,9 +35,13 @@ bool sameValue(const QVariant& a, const QVariant& b) {
     return a.toString() == b.toString();
 }
 
-Dataset::Dataset(Connection& connection) : m_connection(connection) { m_connection.attach(this); }
+Dataset::Dataset(Connection& connection) : m_connection(connection) {
+    m_connection.attach(this);
+}
 
-Dataset::~Dataset() { m_connection.detach(this); }
+Dataset::~Dataset() {
+    m_connection.detach(this);
+}
 
 void Dataset::ensureOpen() {
     if (!m_open)
@@ -182,9 +186,13 @@ double Dataset::number(const QString& column) const {
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
-QDate Dataset::date(const QString& column) const { return value(column).toDate(); }
+QDate Dataset::date(const QString& column) const {
+    return value(column).toDate();
+}
 
-void Dataset::disableControls() { ++m_disabled; }
+void Dataset::disableControls() {
+    ++m_disabled;
+}
 
 void Dataset::enableControls() {
     if (m_disabled > 0 && --m_disabled == 0)

@@ -91,10 +91,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
-        throw DatabaseError(QStringLiteral("Ayar dosyası yazılamadı: %1 (%2)").arg(m_path, file.errorString()));
+        throw DatabaseError(
+            QStringLiteral("Ayar dosyası yazılamadı: %1 (%2)").arg(m_path, file.errorString()));
     file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     if (!file.commit())
-        throw DatabaseError(QStringLiteral("Ayar dosyası yazılamadı: %1 (%2)").arg(m_path, file.errorString()));
+        throw DatabaseError(
+            QStringLiteral("Ayar dosyası yazılamadı: %1 (%2)").arg(m_path, file.errorString()));
 }
 
 } // namespace velkor

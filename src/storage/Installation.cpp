@@ -38,7 +38,9 @@ QString GetPathPath() {
     return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-void setInstallationFolder(const QString& folder) { g_folder = folder.isEmpty() ? QString() : withSeparator(folder); }
+void setInstallationFolder(const QString& folder) {
+    g_folder = folder.isEmpty() ? QString() : withSeparator(folder);
+}
 
 void createDatabaseFile(const QString& path, const std::function<void(Database&)>& build) {
     const QString temporary = path + QStringLiteral(".yeni");

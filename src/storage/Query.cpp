@@ -6,7 +6,9 @@ namespace velkor {
 
 Query::Query(Connection& connection) : Dataset(connection) {}
 
-void Query::setSql(const QStringList& lines) { m_lines = lines; }
+void Query::setSql(const QStringList& lines) {
+    m_lines = lines;
+}
 
 void Query::open() {
     if (isOpen())

@@ -7,14 +7,16 @@
 #include <QFile>
 #include <map>
 
-static void initReferenceResources() { Q_INIT_RESOURCE(referencedata); }
+static void initReferenceResources() {
+    Q_INIT_RESOURCE(referencedata);
+}
 
 namespace velkor {
 
 namespace {
 
-const QStringList kIndexMonths = {"Ocak", "Subat", "Mart", "Nisan", "Mayis", "Haziran",
-                                  "Temmuz", "Agustos", "Eylul", "Ekim", "Kasim", "Aralik"};
+const QStringList kIndexMonths = {"Ocak",   "Subat",   "Mart",  "Nisan", "Mayis", "Haziran",
+                                  "Temmuz", "Agustos", "Eylul", "Ekim",  "Kasim", "Aralik"};
 
 std::vector<QStringList> shippedTable(const QString& name) {
     initReferenceResources();
@@ -39,7 +41,9 @@ QVariant integerOrNull(const QString& text) {
     return ok ? QVariant(v) : QVariant();
 }
 
-QVariant textOrNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
+QVariant textOrNull(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
 
 /// Monthly values by year and month, in the order read.
 using MonthlyTable = std::map<int, std::map<int, double>>;
@@ -53,8 +57,9 @@ MonthlyTable monthly(const QString& name) {
     return table;
 }
 
-void insertYearRows(Database& db, const QString& table, const QStringList& monthColumns, const MonthlyTable& data,
-                    const std::map<int, double>& extra = {}, const QString& extraColumn = {}) {
+void insertYearRows(Database& db, const QString& table, const QStringList& monthColumns,
+                    const MonthlyTable& data, const std::map<int, double>& extra = {},
+                    const QString& extraColumn = {}) {
     QStringList columns = QStringList{QStringLiteral("Yil")} + monthColumns;
     if (!extraColumn.isEmpty())
         columns << extraColumn;
@@ -107,8 +112,8 @@ void fillReferenceData(Database& rates) {
         if (row.size() >= 2)
             yearly[row[0].toInt()] = row[1].toDouble();
     }
-    insertYearRows(rates, QStringLiteral("Ortalama_Faiz"), kIndexMonths, monthly(QStringLiteral("ortalama_faiz.csv")),
-                   yearly, QStringLiteral("Ortalama"));
+    insertYearRows(rates, QStringLiteral("Ortalama_Faiz"), kIndexMonths,
+                   monthly(QStringLiteral("ortalama_faiz.csv")), yearly, QStringLiteral("Ortalama"));
 
     Statement insert(rates, QStringLiteral("INSERT INTO Amortisman_Oranlari (ana_kodu, alt1_kodu, alt2_kodu, "
                                            "alt3_kodu, tum_kodu, aciklama, omur_yil, ilave_bilgi_notu, oran, "
@@ -127,8 +132,10 @@ void fillReferenceData(Database& rates) {
 
 void DuzeltmeVeritabanAktar(Database& rates) {
     Transaction transaction(rates);
-    Statement years(rates, QStringLiteral("SELECT Yil, %1 FROM YI_UFE ORDER BY Yil ASC").arg(kIndexMonths.join(',')));
-    Statement find(rates, QStringLiteral("SELECT Kimlik FROM YI_UFE_Yeni WHERE YilAy=? ORDER BY Kimlik LIMIT 1"));
+    Statement years(
+        rates, QStringLiteral("SELECT Yil, %1 FROM YI_UFE ORDER BY Yil ASC").arg(kIndexMonths.join(',')));
+    Statement find(rates,
+                   QStringLiteral("SELECT Kimlik FROM YI_UFE_Yeni WHERE YilAy=? ORDER BY Kimlik LIMIT 1"));
     Statement update(rates, QStringLiteral("UPDATE YI_UFE_Yeni SET YilAy=?, Yi_UFE=? WHERE Kimlik=?"));
     Statement insert(rates, QStringLiteral("INSERT INTO YI_UFE_Yeni (YilAy, Yi_UFE) VALUES (?, ?)"));
     while (years.step()) {

@@ -133,7 +133,8 @@ const ColumnDef* itemColumn(const QString& name) {
 namespace {
 
 void createTable(Database& db, const QString& table, const QStringList& columns) {
-    db.exec(QStringLiteral("CREATE TABLE \"%1\" (\n  %2\n)").arg(table, columns.join(QStringLiteral(",\n  "))));
+    db.exec(
+        QStringLiteral("CREATE TABLE \"%1\" (\n  %2\n)").arg(table, columns.join(QStringLiteral(",\n  "))));
 }
 
 QStringList monthColumns(const QStringList& names, const QString& type) {
@@ -154,54 +155,54 @@ void createCompanySchema(Database& db) {
 }
 
 void createGeneralSchema(Database& db) {
-    createTable(db, QStringLiteral("firmalar"), {
-        "fid INTEGER PRIMARY KEY AUTOINCREMENT",
-        "kodu TEXT(30)",
-        "firmaadi TEXT(120)",
-        "calismayili SMALLINT",
-        "mdvd_yapildi TEXT(10)",
-        "mdvd_tarih DATE",
-        "oncekikodu TEXT(12)",
-        "adres TEXT(120)",
-        "ilce TEXT(50)",
-        "il TEXT(50)",
-        "mahalle TEXT(50)",
-        "sokak TEXT(50)",
-        "cadde TEXT(50)",
-        "sokak_no TEXT(15)",
-        "kapi_no TEXT(15)",
-        "posta TEXT(80)",
-        "tel1 TEXT(20)",
-        "tel2 TEXT(20)",
-        "tel3 TEXT(20)",
-        "fax TEXT(20)",
-        "vergino TEXT(11)",
-        "TCKimlik_no TEXT(12)",
-        "sskno TEXT(40)",
-        "mail TEXT(30)",
-        "web TEXT(30)",
-        "aciklama TEXT(30)",
-        "sorumlu1 TEXT(50)",
-        "sorumlu2 TEXT(50)",
-        "sorumlu3 TEXT(50)",
-        "bostext1 TEXT(50)",
-        "bostext2 TEXT(50)",
-        "bostext3 TEXT(50)",
-        "bostext4 TEXT(50)",
-        "bostext5 TEXT(50)",
-        "bostext6 TEXT(50)",
-        "bostext7 TEXT(50)",
-        "bostext8 TEXT(50)",
-        "bostext9 TEXT(50)",
-        "bostext10 TEXT(50)",
-        "vergidaire TEXT(100)",
-        "sorumlu1_unvan TEXT(50)",
-        "sorumlu2_unvan TEXT(50)",
-        "sorumlu3_unvan TEXT(50)"});
+    createTable(db, QStringLiteral("firmalar"),
+                {"fid INTEGER PRIMARY KEY AUTOINCREMENT",
+                 "kodu TEXT(30)",
+                 "firmaadi TEXT(120)",
+                 "calismayili SMALLINT",
+                 "mdvd_yapildi TEXT(10)",
+                 "mdvd_tarih DATE",
+                 "oncekikodu TEXT(12)",
+                 "adres TEXT(120)",
+                 "ilce TEXT(50)",
+                 "il TEXT(50)",
+                 "mahalle TEXT(50)",
+                 "sokak TEXT(50)",
+                 "cadde TEXT(50)",
+                 "sokak_no TEXT(15)",
+                 "kapi_no TEXT(15)",
+                 "posta TEXT(80)",
+                 "tel1 TEXT(20)",
+                 "tel2 TEXT(20)",
+                 "tel3 TEXT(20)",
+                 "fax TEXT(20)",
+                 "vergino TEXT(11)",
+                 "TCKimlik_no TEXT(12)",
+                 "sskno TEXT(40)",
+                 "mail TEXT(30)",
+                 "web TEXT(30)",
+                 "aciklama TEXT(30)",
+                 "sorumlu1 TEXT(50)",
+                 "sorumlu2 TEXT(50)",
+                 "sorumlu3 TEXT(50)",
+                 "bostext1 TEXT(50)",
+                 "bostext2 TEXT(50)",
+                 "bostext3 TEXT(50)",
+                 "bostext4 TEXT(50)",
+                 "bostext5 TEXT(50)",
+                 "bostext6 TEXT(50)",
+                 "bostext7 TEXT(50)",
+                 "bostext8 TEXT(50)",
+                 "bostext9 TEXT(50)",
+                 "bostext10 TEXT(50)",
+                 "vergidaire TEXT(100)",
+                 "sorumlu1_unvan TEXT(50)",
+                 "sorumlu2_unvan TEXT(50)",
+                 "sorumlu3_unvan TEXT(50)"});
     createTable(db, QStringLiteral("sifreli"),
-                {"sid INTEGER PRIMARY KEY AUTOINCREMENT", "kullanici TEXT(30)", "sifre TEXT(30)", "adi TEXT(30)",
-                 "soyadi TEXT(30)", "firmaadi TEXT(50)", "firmaadres TEXT(100)", "firmatel TEXT(20)",
-                 "firmafax TEXT(20)"});
+                {"sid INTEGER PRIMARY KEY AUTOINCREMENT", "kullanici TEXT(30)", "sifre TEXT(30)",
+                 "adi TEXT(30)", "soyadi TEXT(30)", "firmaadi TEXT(50)", "firmaadres TEXT(100)",
+                 "firmatel TEXT(20)", "firmafax TEXT(20)"});
     createTable(db, QStringLiteral("mast"), {"mids TEXT(16)"});
 }
 

@@ -60,9 +60,13 @@ Statement::Statement(Database& db, const QString& sql) : m_db(db) {
         throw DatabaseError(QStringLiteral("Boş SQL komutu"));
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
-void Statement::bind(int index, const QVariant& value) { bindValue(m_stmt, index, value); }
+void Statement::bind(int index, const QVariant& value) {
+    bindValue(m_stmt, index, value);
+}
 
 void Statement::bindAll(const QVariantList& values) {
     for (int i = 0; i < values.size(); ++i)
@@ -88,7 +92,9 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));

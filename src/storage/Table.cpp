@@ -9,7 +9,9 @@ namespace velkor {
 
 namespace {
 
-QString quoted(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
 
 } // namespace
 
@@ -161,7 +163,8 @@ void Table::post() {
             for (const QString& n : names)
                 sets << n + QStringLiteral("=?");
             values << m_rowIds[currentIndex()];
-            db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoted(m_table), sets.join(QLatin1Char(','))),
+            db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
+                           .arg(quoted(m_table), sets.join(QLatin1Char(','))),
                        values);
             for (const auto& [name, value] : m_buffer)
                 m_rows[currentIndex()][columnIndex(name)] = value;

@@ -2,7 +2,9 @@
 
 namespace velkor {
 
-Transaction::Transaction(Database& db) : m_db(db) { m_db.exec(QStringLiteral("BEGIN")); }
+Transaction::Transaction(Database& db) : m_db(db) {
+    m_db.exec(QStringLiteral("BEGIN"));
+}
 
 Transaction::~Transaction() {
     if (!m_done) {

@@ -25,14 +25,16 @@ Separators detectSeparators() {
     const QLocale locale(bare);
     const QString group = locale.groupSeparator();
     const QString decimal = locale.decimalPoint();
-    return {group.isEmpty() ? QLatin1Char('.') : group.at(0), decimal.isEmpty() ? QLatin1Char(',') : decimal.at(0)};
+    return {group.isEmpty() ? QLatin1Char('.') : group.at(0),
+            decimal.isEmpty() ? QLatin1Char(',') : decimal.at(0)};
 }
 
 /// The decimal digits of |value| with the position of the decimal point: value is
 /// 0.digits × 10^point. Uses the shortest text that reads back as the same double.
 void decimalDigits(double value, std::string& digits, int& point) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
     const std::string text(buffer, result.ptr);
     const size_t e = text.find('e');
     digits.clear();
@@ -94,9 +96,13 @@ Separators regionalSeparators() {
     return detected;
 }
 
-void setRegionalSeparators(Separators separators) { g_override = separators; }
+void setRegionalSeparators(Separators separators) {
+    g_override = separators;
+}
 
-void resetRegionalSeparators() { g_override.reset(); }
+void resetRegionalSeparators() {
+    g_override.reset();
+}
 
 QString FormatFloat(const QString& pattern, double value) {
     // Split the pattern into its number part and a literal tail (such as " %").
@@ -154,7 +160,8 @@ QString FormatGeneral(double value) {
     if (value == 0.0 || !std::isfinite(value))
         return QStringLiteral("0");
     char buffer[64];
-    auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string text(buffer, r.ptr);
     const size_t e = text.find('e');
     std::string digits;
@@ -188,7 +195,9 @@ QString FormatGeneral(double value) {
     return value < 0 ? QLatin1Char('-') + result : result;
 }
 
-QString FormatDate(const QDate& date) { return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString(); }
+QString FormatDate(const QDate& date) {
+    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
 
 QDate ParseDate(const QString& text) {
     QDate date = QDate::fromString(text.trimmed(), QStringLiteral("dd.MM.yyyy"));

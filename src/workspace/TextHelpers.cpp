@@ -40,9 +40,13 @@ QString keepNumberCharacters(const QString& text, bool keepDecimal) {
 
 } // namespace
 
-double ParseAmount(const QString& text) { return convert(text, keepNumberCharacters(text, true)); }
+double ParseAmount(const QString& text) {
+    return convert(text, keepNumberCharacters(text, true));
+}
 
-double ParseDigits(const QString& text) { return convert(text, keepNumberCharacters(text, false)); }
+double ParseDigits(const QString& text) {
+    return convert(text, keepNumberCharacters(text, false));
+}
 
 QString TurkishLower(const QString& text) {
     QString result = text.trimmed();

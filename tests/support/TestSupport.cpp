@@ -23,7 +23,9 @@ TempHome::~TempHome() {
     QDir::setCurrent(QDir::tempPath());
 }
 
-QString TempHome::home() const { return m_dir.path() + QLatin1Char('/'); }
+QString TempHome::home() const {
+    return m_dir.path() + QLatin1Char('/');
+}
 
 void TempHome::addCompany(const QString& code, const QString& name) {
     CompanyRegistry registry(*m_context);
