@@ -1,0 +1,169 @@
+#include "engine/EquitySheet.h"
+
+#include "engine/EquityAdjustment.h"
+#include "engine/EquityStore.h"
+#include "engine/StockExplanation.h"
+#include "storage/Dataset.h"
+#include "workspace/AmountKeyRules.h"
+#include "workspace/TextHelpers.h"
+#include "workspace/WorkspaceState.h"
+
+namespace velkor {
+
+namespace {
+
+const QString kAccount = QStringLiteral("DuzeltmeAnaHesapComboO");
+const QString kBookValue = QStringLiteral("KayitliTutariEditO");
+const QString kEntryDate = QStringLiteral("GirisTarihiDateO");
+const QString kCapitalGroup = QStringLiteral("SermayeGroup");
+const QString kGuidanceGroup = QStringLiteral("SermayeAciklaGroup");
+const QString kRich = QStringLiteral("OzkaynakRich");
+const QString kKindGroup = QStringLiteral("SermayeOdemeSekli");
+
+QStringList designTimeText() {
+    const QString line =
+        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
+    return {line, QString(), QString(), QString(), QString(), QString(), line};
+}
+
+QString guidanceText() {
+    return QStringList{
+        QStringLiteral("Kayıt Tarihi olarak nakdi sermayede \"Sermaye Ödeme Tarihi\","),
+        QStringLiteral("ayni sermayede \"Mülkiyetin İntikal Ettiği Tarih\", 525 hesaptan"),
+        QStringLiteral("artırımda \"Sermaye Artırımının Tescil Tarihi\", normal vergili"),
+        QStringLiteral("birleşmede \"Yeni Şirketin Kayıtlarına İntikal Ettiği Tarih\", bölünme ve"),
+        QStringLiteral("nevi değişikliğinde \"Devrolan İşletmenin Envanterine Alındığı Tarih\""),
+        QStringLiteral("dikkate alınır.")}
+        .join(QLatin1Char(' '));
+}
+
+} // namespace
+
+EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup& index, InterestLookup&,
+                         Table& sbkTable, QObject* parent)
+    : FormModel(QStringLiteral("Ozkaynaklar"), parent), m_context(context), m_state(state), m_index(index),
+      m_table(sbkTable) {
+    addEdit(QStringLiteral("Kayit_No_EditO"), {}, QStringLiteral("Kayıt No"));
+    addCombo(kAccount, accountItems(), QStringLiteral("500"), QStringLiteral("ANA HESAP"));
+    addEdit(QStringLiteral("KoduEditO"), {}, QStringLiteral("Alt Hesap"));
+    addEdit(QStringLiteral("AdiEditO"), {}, QStringLiteral("Adı"));
+    addDate(kEntryDate, QDate(2005, 1, 1), QStringLiteral("Kayıt Tarihi"));
+    addDate(QStringLiteral("YiUfeGirisDateO"), QDate(2004, 12, 31), QStringLiteral("İlk Yİ-ÜFE"));
+    setEnabled(QStringLiteral("YiUfeGirisDateO"), false);
+    addEdit(kBookValue, {}, QStringLiteral("Kayıtlı Değeri"));
+    addEdit(QStringLiteral("GirisYi_UfeEditO"), {}, QStringLiteral("Gir. Yi-Üfe"));
+    addEdit(QStringLiteral("HesapYi_UfeEditO"), {}, QStringLiteral("Hes. Yi-Üfe"));
+    addEdit(QStringLiteral("DuzeltKatsayiEditO"), {}, QStringLiteral("Katsayısı"));
+    addEdit(QStringLiteral("DuzeltilmisTutarEditO"), {}, QStringLiteral("Düzeltilmiş Tutar"));
+    addEdit(QStringLiteral("EnflasyonFarkEditO"), {}, QStringLiteral("Enflasyon Farkı"));
+    addLabel(kCapitalGroup, QStringLiteral("Sermaye Ödenme Şekli"));
+    const QStringList captions{QStringLiteral("Nakti Olarak Konan Sermaye"),
+                               QStringLiteral("Ayni Olarak Konan Sermaye"),
+                               QStringLiteral("525 Hesaptan Artırım"),
+                               QStringLiteral("Normal Birleşme Nedeniyle"),
+                               QStringLiteral("Bölünme veya Nev'i Değişikliği"),
+                               QStringLiteral("549 hesap  ve 5811 sayılı kanundan"),
+                               QStringLiteral("522/523/524 Hesaplardan Artırım")};
+    const QStringList radios = capitalKindRadios();
+    for (int i = 0; i < radios.size(); ++i)
+        addRadio(radios.at(i), kKindGroup, i == 0, captions.at(i));
+    addLabel(kGuidanceGroup, guidanceText());
+    addButton(QStringLiteral("DuzeltButO"), QStringLiteral("Düzelt"));
+    addButton(QStringLiteral("KaydetButtonO"), QStringLiteral("Kaydet"));
+    addButton(QStringLiteral("YeniButO"), QStringLiteral("Yeni"));
+    addButton(QStringLiteral("OzkaynakYazBut"), QStringLiteral("Yazdır"));
+    addRich(kRich);
+    setLines(kRich, designTimeText());
+
+    for (const QString& name :
+         {QStringLiteral("Kayit_No_EditO"), QStringLiteral("GirisYi_UfeEditO"),
+          QStringLiteral("HesapYi_UfeEditO"), QStringLiteral("DuzeltKatsayiEditO"),
+          QStringLiteral("DuzeltilmisTutarEditO"), QStringLiteral("EnflasyonFarkEditO"), kRich})
+        setReadOnly(name, true);
+
+    onClick(QStringLiteral("DuzeltButO"), [this] { DuzeltButOClick(); });
+    onClick(QStringLiteral("KaydetButtonO"), [this] { KaydetButtonOClick(); });
+    onChange(kAccount, [this] { DuzeltmeAnaHesapComboOChange(); });
+    onLeave(kEntryDate, [this] { GirisTarihiDateOExit(); });
+    onLeave(kBookValue, [this] { setText(kBookValue, amountTextOnLeave(text(kBookValue))); });
+}
+
+QStringList EquitySheet::accountItems() {
+    return {QStringLiteral("500"), QStringLiteral("520"), QStringLiteral("521"), QStringLiteral("525"),
+            QStringLiteral("540"), QStringLiteral("541"), QStringLiteral("542"), QStringLiteral("549"),
+            QStringLiteral("522"), QStringLiteral("523"), QStringLiteral("524"), QStringLiteral("570"),
+            QStringLiteral("580"), QStringLiteral("590"), QStringLiteral("591")};
+}
+
+QStringList EquitySheet::clearedEdits() {
+    return {QStringLiteral("Kayit_No_EditO"),     QStringLiteral("KoduEditO"),
+            QStringLiteral("AdiEditO"),           kBookValue,
+            QStringLiteral("GirisYi_UfeEditO"),   QStringLiteral("HesapYi_UfeEditO"),
+            QStringLiteral("DuzeltKatsayiEditO"), QStringLiteral("DuzeltilmisTutarEditO"),
+            QStringLiteral("EnflasyonFarkEditO")};
+}
+
+QStringList EquitySheet::accountsCarriedAtAdjustmentDate() {
+    return {QStringLiteral("522"), QStringLiteral("523"), QStringLiteral("524"), QStringLiteral("570"),
+            QStringLiteral("580"), QStringLiteral("590"), QStringLiteral("591")};
+}
+
+QStringList EquitySheet::capitalKindRadios() {
+    return {QStringLiteral("NaktiRadio"),   QStringLiteral("AyniRadio"),
+            QStringLiteral("Radio525"),     QStringLiteral("NormalBirlesmeRadio"),
+            QStringLiteral("BolunmeRadio"), QStringLiteral("Radio549"),
+            QStringLiteral("Radio522")};
+}
+
+CapitalKind EquitySheet::capitalKind() const {
+    const QStringList radios = capitalKindRadios();
+    for (int i = 0; i < radios.size(); ++i) {
+        if (isChecked(radios.at(i)))
+            return static_cast<CapitalKind>(i);
+    }
+    return CapitalKind::Cash;
+}
+
+void EquitySheet::selectCapitalKind(CapitalKind kind) {
+    setChecked(capitalKindRadios().at(static_cast<int>(kind)), true);
+}
+
+bool EquitySheet::isCapitalAccount() const {
+    return itemIndex(kAccount) == 0;
+}
+
+void EquitySheet::DuzeltButOClick() {
+    m_state.resetAdjustmentDate();
+    if (accountsCarriedAtAdjustmentDate().contains(text(kAccount)))
+        setDate(kEntryDate, m_state.adjustmentDate());
+    OzkaynakKatsayiBul();
+}
+
+bool EquitySheet::OzkaynakKatsayiBul() {
+    return computeEquityAdjustment(*this, m_state.adjustmentDate(), m_index, m_context.prompt());
+}
+
+void EquitySheet::DuzeltmeAnaHesapComboOChange() {
+    const bool capital = isCapitalAccount();
+    setVisible(kCapitalGroup, capital);
+    setVisible(kGuidanceGroup, capital);
+}
+
+void EquitySheet::KaydetButtonOClick() {
+    const qint64 id = saveEquitySheet(*this, m_state.adjustmentDate(), m_table);
+    setText(QStringLiteral("Kayit_No_EditO"), QString::number(id));
+    m_state.refreshItemList();
+}
+
+void EquitySheet::DuzeltOzkaynaklar(const Dataset& row) {
+    if (mainAccountValue(row.text(QStringLiteral("anahesapkodu"))) < 500)
+        return;
+    loadEquitySheet(*this, m_state, row);
+}
+
+void EquitySheet::GirisTarihiDateOExit() {
+    if (ParseAmount(text(kBookValue)) > 0)
+        OzkaynakKatsayiBul();
+}
+
+} // namespace velkor

@@ -1,0 +1,305 @@
+#include "engine/StockSheet.h"
+
+#include "engine/FinancingCost.h"
+#include "engine/StockAdjustment.h"
+#include "engine/StockExplanation.h"
+#include "engine/StockStore.h"
+#include "storage/Dataset.h"
+#include "workspace/AmountKeyRules.h"
+#include "workspace/TextHelpers.h"
+#include "workspace/WorkspaceState.h"
+
+namespace velkor {
+
+namespace {
+
+const QString kAccount = QStringLiteral("DuzeltmeAnaHesapComboS");
+const QString kBookValue = QStringLiteral("KayitliTutariEditS");
+const QString kEntryDate = QStringLiteral("GirisTarihiDateS");
+const QString kReal = QStringLiteral("GercekRadio");
+const QString kSimple = QStringLiteral("BasitRadio");
+const QString kTurnover = QStringLiteral("DevirHiziRadio");
+const QString kTurnoverGroup = QStringLiteral("DevirHiziGroup");
+const QString kRich = QStringLiteral("DigerRich");
+const FinancingFields kFinancing(QStringLiteral("S"));
+
+// The averaging methods are for stocks proper (the first eight accounts), the financing
+// cost for the first sixteen; an account typed outside the list allows neither.
+constexpr int kAveragingAccounts = 8;
+constexpr int kFinancingAccounts = 16;
+
+QStringList designTimeText() {
+    const QString line =
+        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
+    return {line, QString(), QString(), QString(), QString(), QString(), line};
+}
+
+} // namespace
+
+StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
+                       InterestLookup& interest, Table& sbkTable, QObject* parent)
+    : FormModel(QStringLiteral("StokVeDiger"), parent), m_context(context), m_state(state), m_index(index),
+      m_interest(interest), m_table(sbkTable) {
+    const QDate entry(2005, 1, 1);
+    addEdit(QStringLiteral("Kayit_No_EditS"), {}, QStringLiteral("Kayıt No"));
+    addCombo(kAccount, accountItems(), QStringLiteral("150"), QStringLiteral("ANA HESAP"));
+    addEdit(QStringLiteral("KoduEditS"), {}, QStringLiteral("Alt Hesap"));
+    addEdit(QStringLiteral("AdiEditS"), {}, QStringLiteral("Adı"));
+    addDate(kEntryDate, entry, QStringLiteral("Kayıt Tarihi"));
+    addDate(QStringLiteral("YiUfeGirisDateS"), QDate(2004, 12, 31), QStringLiteral("İlk Yİ-ÜFE"));
+    setEnabled(QStringLiteral("YiUfeGirisDateS"), false);
+    addEdit(kBookValue, {}, QStringLiteral("Kayıtlı Değeri"));
+    addEdit(QStringLiteral("GirisYi_UfeEditS"), {}, QStringLiteral("Gir. Yi-Üfe"));
+    addEdit(QStringLiteral("HesapYi_UfeEditS"), {}, QStringLiteral("Hes. Yi-Üfe"));
+    addEdit(QStringLiteral("DuzeltKatsayiEditS"), {}, QStringLiteral("Katsayısı"));
+    addRadio(kReal, QStringLiteral("HesaplamaYontemi"), true, QStringLiteral("Gerçek Yöntem"));
+    addRadio(kSimple, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Basit Ortalama"));
+    addRadio(kTurnover, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Devir Hızı"));
+    addLabel(kTurnoverGroup);
+    setVisible(kTurnoverGroup, false);
+    addEdit(QStringLiteral("DBasiStokEdit"), {}, QStringLiteral("D.Başı Tutarı"));
+    addEdit(QStringLiteral("DSonuStokEdit"), {}, QStringLiteral("D.Sonu Tutarı"));
+    addEdit(QStringLiteral("DonemiciSMMEdit"), {}, QStringLiteral("Dönemiçi SMM"));
+    addButton(QStringLiteral("JvXPButton1"), QStringLiteral("Devir Hızı Hesapla"));
+    addEdit(QStringLiteral("DevirHiziEdit"), {}, QStringLiteral("Devir Hızı"));
+    addEdit(QStringLiteral("StoktaKalmaSureEdit"), {}, QStringLiteral("Stokta Kalma Süresi"));
+    addRadioGroup(kFinancing.method, financingMethods(), 0,
+                  QStringLiteral("Reel Olmayan Finansal Maliyet Düzeltmesi"));
+    addDate(kFinancing.start, entry, QStringLiteral("ROFM Başl. Tar."));
+    addDate(kFinancing.end, kAdjustmentDate, QStringLiteral("Bitiş Tar."));
+    addEdit(kFinancing.principal, {}, QStringLiteral("Anapara Tut."));
+    addEdit(kFinancing.interest, {}, QStringLiteral("Faiz Tutarı"));
+    addCheck(kFinancing.january, true, QStringLiteral("Ocak Ort. Faizi Al"));
+    addButton(QStringLiteral("ROFMHesaplaS"), QStringLiteral("ROFM Hesapla"));
+    addEdit(kFinancing.amount, {}, QStringLiteral("ROFM"));
+    addEdit(kFinancing.netValue, {}, QStringLiteral("F.D. Değer"));
+    addEdit(kFinancing.increase, {}, QStringLiteral("ROFM Yİ-ÜFE Artış"));
+    addEdit(kFinancing.rate, {}, QStringLiteral("Faiz"));
+    addEdit(kFinancing.realInterest, {}, QStringLiteral("Reel Faiz"));
+    addEdit(kFinancing.realCoefficient, {}, QStringLiteral("Reel Faiz.Kats."));
+    addEdit(kFinancing.adjustedReal, {}, QStringLiteral("Duz.Reel Faiz"));
+    addEdit(QStringLiteral("DuzeltilmisTutarEditS"), {}, QStringLiteral("Düzeltilmiş Tutar"));
+    addEdit(QStringLiteral("EnflasyonFarkEditS"), {}, QStringLiteral("Enflasyon Farkı"));
+    addButton(QStringLiteral("DuzeltButS"), QStringLiteral("Düzelt"));
+    addButton(QStringLiteral("KaydetButtonS"), QStringLiteral("Kaydet"));
+    addButton(QStringLiteral("YeniButS"), QStringLiteral("Yeni"));
+    addButton(QStringLiteral("DigerYazBut"), QStringLiteral("Yazdır"));
+    addRich(kRich);
+    setLines(kRich, designTimeText());
+
+    for (const QString& name :
+         {QStringLiteral("Kayit_No_EditS"), QStringLiteral("GirisYi_UfeEditS"),
+          QStringLiteral("HesapYi_UfeEditS"), QStringLiteral("DuzeltKatsayiEditS"),
+          QStringLiteral("DevirHiziEdit"), QStringLiteral("StoktaKalmaSureEdit"), kFinancing.amount,
+          kFinancing.netValue, kFinancing.increase, kFinancing.rate, kFinancing.realInterest,
+          kFinancing.realCoefficient, kFinancing.adjustedReal, QStringLiteral("DuzeltilmisTutarEditS"),
+          QStringLiteral("EnflasyonFarkEditS"), kRich})
+        setReadOnly(name, true);
+
+    onClick(QStringLiteral("DuzeltButS"), [this] { DuzeltButSClick(); });
+    onClick(QStringLiteral("KaydetButtonS"), [this] { KaydetButtonSClick(); });
+    onClick(QStringLiteral("JvXPButton1"), [this] { JvXPButton1Click(); });
+    onClick(QStringLiteral("ROFMHesaplaS"), [this] { ROFMHesaplaSClick(); });
+    onChange(kReal, [this] { methodChosen(StockMethod::Real); });
+    onChange(kSimple, [this] { methodChosen(StockMethod::SimpleAverage); });
+    onChange(kTurnover, [this] { methodChosen(StockMethod::Turnover); });
+    onChange(kAccount, [this] { DuzeltmeAnaHesapComboSChange(); });
+    onLeave(kEntryDate, [this] { GirisTarihiDateSExit(); });
+    for (const QString& name :
+         {kBookValue, kFinancing.principal, kFinancing.interest, QStringLiteral("DBasiStokEdit"),
+          QStringLiteral("DSonuStokEdit"), QStringLiteral("DonemiciSMMEdit")})
+        onLeave(name, [this, name] { setText(name, amountTextOnLeave(text(name))); });
+}
+
+QStringList StockSheet::accountItems() {
+    return {QStringLiteral("150"), QStringLiteral("151"), QStringLiteral("152"), QStringLiteral("153"),
+            QStringLiteral("154"), QStringLiteral("155"), QStringLiteral("156"), QStringLiteral("157"),
+            QStringLiteral("159"), QStringLiteral("240"), QStringLiteral("242"), QStringLiteral("243"),
+            QStringLiteral("245"), QStringLiteral("246"), QStringLiteral("271"), QStringLiteral("272"),
+            QStringLiteral("278"), QStringLiteral("110"), QStringLiteral("170"), QStringLiteral("171"),
+            QStringLiteral("172"), QStringLiteral("173"), QStringLiteral("174"), QStringLiteral("175"),
+            QStringLiteral("176"), QStringLiteral("177"), QStringLiteral("180"), QStringLiteral("280"),
+            QStringLiteral("294"), QStringLiteral("340"), QStringLiteral("350"), QStringLiteral("380"),
+            QStringLiteral("381"), QStringLiteral("440"), QStringLiteral("480"), QStringLiteral("126"),
+            QStringLiteral("226"), QStringLiteral("326"), QStringLiteral("426")};
+}
+
+QStringList StockSheet::financingMethods() {
+    return {QStringLiteral("Borç Tutarına Göre"), QStringLiteral("Toplam Finansman"),
+            QStringLiteral("Birden Fazla Faiz")};
+}
+
+QStringList StockSheet::clearedEdits() {
+    return {QStringLiteral("Kayit_No_EditS"),
+            QStringLiteral("KoduEditS"),
+            QStringLiteral("AdiEditS"),
+            kBookValue,
+            QStringLiteral("GirisYi_UfeEditS"),
+            QStringLiteral("HesapYi_UfeEditS"),
+            QStringLiteral("DuzeltKatsayiEditS"),
+            kFinancing.principal,
+            kFinancing.interest,
+            kFinancing.amount,
+            kFinancing.netValue,
+            QStringLiteral("DuzeltilmisTutarEditS"),
+            QStringLiteral("EnflasyonFarkEditS"),
+            kFinancing.increase,
+            kFinancing.rate,
+            kFinancing.realInterest,
+            kFinancing.realCoefficient,
+            kFinancing.adjustedReal,
+            QStringLiteral("DBasiStokEdit"),
+            QStringLiteral("DSonuStokEdit"),
+            QStringLiteral("DonemiciSMMEdit"),
+            QStringLiteral("DevirHiziEdit"),
+            QStringLiteral("StoktaKalmaSureEdit")};
+}
+
+QStringList StockSheet::financingFields() {
+    return {kFinancing.principal,    kFinancing.interest,     kFinancing.amount,
+            kFinancing.netValue,     kFinancing.realInterest, kFinancing.realCoefficient,
+            kFinancing.adjustedReal, kFinancing.increase,     kFinancing.rate};
+}
+
+StockMethod StockSheet::method() const {
+    if (isChecked(kSimple))
+        return StockMethod::SimpleAverage;
+    if (isChecked(kTurnover))
+        return StockMethod::Turnover;
+    return StockMethod::Real;
+}
+
+void StockSheet::selectMethod(StockMethod chosen) {
+    switch (chosen) {
+    case StockMethod::Real:
+        setChecked(kReal, true);
+        break;
+    case StockMethod::SimpleAverage:
+        setChecked(kSimple, true);
+        break;
+    case StockMethod::Turnover:
+        setChecked(kTurnover, true);
+        break;
+    }
+    setVisible(kTurnoverGroup, chosen == StockMethod::Turnover);
+}
+
+bool StockSheet::accountAllowsAveraging() const {
+    const int index = itemIndex(kAccount);
+    return index >= 0 && index < kAveragingAccounts;
+}
+
+bool StockSheet::accountAllowsFinancing() const {
+    const int index = itemIndex(kAccount);
+    return index >= 0 && index < kFinancingAccounts;
+}
+
+void StockSheet::methodChosen(StockMethod chosen) {
+    if (chosen != StockMethod::Real && !accountAllowsAveraging())
+        chosen = StockMethod::Real;
+    selectMethod(chosen);
+}
+
+void StockSheet::DuzeltmeAnaHesapComboSChange() {
+    if (!accountAllowsAveraging())
+        selectMethod(StockMethod::Real);
+    if (!accountAllowsFinancing())
+        emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount});
+}
+
+void StockSheet::emptyFields(const QStringList& names) {
+    for (const QString& name : names)
+        setText(name, QString());
+}
+
+void StockSheet::DuzeltButSClick() {
+    m_state.resetAdjustmentDate();
+    setText(kFinancing.netValue, text(kBookValue));
+    runFinancingStep();
+    StokKatsayiBul();
+}
+
+void StockSheet::runFinancingStep() {
+    if (method() != StockMethod::Real || !accountAllowsFinancing()) {
+        // The real-interest fields go too: an adjusted real interest left from an
+        // earlier item would otherwise be added to this one.
+        emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount, kFinancing.increase,
+                     kFinancing.rate, kFinancing.realInterest, kFinancing.realCoefficient,
+                     kFinancing.adjustedReal});
+        return;
+    }
+    const double principal = ParseAmount(text(kFinancing.principal));
+    const double interest = ParseAmount(text(kFinancing.interest));
+    const int financingMethod = itemIndex(kFinancing.method);
+    if (financingMethod == 0 && principal > 0 && interest > 0)
+        BorcTutarROFMStok();
+    else if (financingMethod == 1 && interest > 0)
+        ToplamFinansmanROFMStok();
+}
+
+bool StockSheet::StokKatsayiBul() {
+    return computeStockAdjustment(*this, m_state.adjustmentDate(), m_index, m_context.prompt());
+}
+
+bool StockSheet::DevirHiziHesapla() {
+    return computeTurnover(*this, m_state.adjustmentDate(), m_context.prompt());
+}
+
+void StockSheet::JvXPButton1Click() {
+    if (method() == StockMethod::Turnover)
+        DevirHiziHesapla();
+    else
+        m_context.prompt().showMessage(stock::kTurnoverOnlyWithMethod);
+}
+
+bool StockSheet::BorcTutarROFMStok() {
+    if (method() != StockMethod::Real || !accountAllowsFinancing()) {
+        setText(kFinancing.netValue, text(kBookValue));
+        emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount});
+        return false;
+    }
+    FinancingContext financing{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(),
+                               std::nullopt};
+    return computeDebtAmountFinancing(*this, kFinancing, financing);
+}
+
+bool StockSheet::ToplamFinansmanROFMStok() {
+    if (method() != StockMethod::Real || !accountAllowsFinancing())
+        return false;
+    FinancingContext financing{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(),
+                               std::nullopt};
+    return computeTotalFinancing(*this, kFinancing, financing);
+}
+
+void StockSheet::ROFMHesaplaSClick() {
+    switch (itemIndex(kFinancing.method)) {
+    case 0:
+        BorcTutarROFMStok();
+        break;
+    case 1:
+        ToplamFinansmanROFMStok();
+        break;
+    default:
+        break;
+    }
+}
+
+void StockSheet::KaydetButtonSClick() {
+    const qint64 id = saveStockSheet(*this, m_state.adjustmentDate(), m_table);
+    setText(QStringLiteral("Kayit_No_EditS"), QString::number(id));
+    m_state.refreshItemList();
+}
+
+void StockSheet::DuzeltStok(const Dataset& row) {
+    const double account = mainAccountValue(row.text(QStringLiteral("anahesapkodu")));
+    if (account > 249 && account < 269)
+        return;
+    loadStockSheet(*this, m_state, row);
+}
+
+void StockSheet::GirisTarihiDateSExit() {
+    if (ParseAmount(text(kBookValue)) > 0)
+        StokKatsayiBul();
+}
+
+} // namespace velkor

@@ -1,0 +1,158 @@
+#include "engine/StockStore.h"
+
+#include "engine/ExplanationText.h"
+#include "engine/FinancingColumns.h"
+#include "engine/Rounding.h"
+#include "engine/StockExplanation.h"
+#include "engine/StockSheet.h"
+#include "storage/Table.h"
+#include "workspace/NumberFormat.h"
+#include "workspace/TextHelpers.h"
+#include "workspace/WorkspaceState.h"
+
+namespace velkor {
+
+namespace {
+
+const FinancingFields kFinancing(QStringLiteral("S"));
+
+QVariant dateValue(const QDate& date) {
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+QVariant amountOf(const StockSheet& sheet, const QString& field) {
+    return ParseAmount(sheet.text(field));
+}
+
+// Edits the row of the record number when it exists, else starts a new one.
+void editOrAppend(Table& table, const QString& recordNumber) {
+    table.ensureOpen();
+    const double id = ParseAmount(recordNumber);
+    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
+        table.edit();
+    else
+        table.append();
+}
+
+void writeTurnover(const StockSheet& sheet, Table& table) {
+    const bool turnover = sheet.method() == StockMethod::Turnover;
+    auto put = [&](const QString& column, const QString& field) {
+        table.setValue(column, turnover ? amountOf(sheet, field) : QVariant());
+    };
+    put(QStringLiteral("Devir_Hizi_DB"), QStringLiteral("DBasiStokEdit"));
+    put(QStringLiteral("Devir_Hizi_DS"), QStringLiteral("DSonuStokEdit"));
+    put(QStringLiteral("Devir_Hizi_SMM"), QStringLiteral("DonemiciSMMEdit"));
+    put(QStringLiteral("Devir_Hizi_Ne"), QStringLiteral("DevirHiziEdit"));
+    const double days = ParseAmount(sheet.text(QStringLiteral("StoktaKalmaSureEdit")));
+    table.setValue(QStringLiteral("Devir_Hizi_Sure"),
+                   turnover && days > 0 ? QVariant(static_cast<int>(RoundDecimals(days, 0))) : QVariant());
+}
+
+QString formatted(const Dataset& row, const QString& column, const QString& pattern) {
+    return row.isNull(column) ? QString() : FormatFloat(pattern, row.number(column));
+}
+
+void loadDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
+    if (!row.isNull(column))
+        form.setDate(field, row.date(column));
+}
+
+QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
+    const bool withFinancing = !row.isNull(QStringLiteral("ROFM_Yontem"));
+    double netValue = row.number(QStringLiteral("VUK_Son_Degeri"));
+    if (withFinancing)
+        netValue -= row.number(QStringLiteral("ROFM_Faiz"));
+    QStringList sentences{
+        netValueSentence(amountText(netValue), sheet.text(QStringLiteral("DuzeltKatsayiEditS")))};
+    if (withFinancing) {
+        const int method = financingMethodIndex(row.text(QStringLiteral("ROFM_Yontem")));
+        if (method >= 0)
+            sentences << financingMethodSentence(static_cast<FinancingMethod>(method),
+                                                 sheet.text(kFinancing.realInterest),
+                                                 sheet.text(kFinancing.realCoefficient));
+        sentences << financingAmountSentence(amountText(row.number(QStringLiteral("ROFM_Tutar"))));
+    }
+    sentences << storedMethodSentence(row.text(QStringLiteral("Hesaplama_Yontemi")));
+    return sentences;
+}
+
+} // namespace
+
+qint64 saveStockSheet(const StockSheet& sheet, const QDate& adjustmentDate, Table& table) {
+    editOrAppend(table, sheet.text(QStringLiteral("Kayit_No_EditS")));
+    try {
+        table.setValue(QStringLiteral("anahesapkodu"), sheet.text(QStringLiteral("DuzeltmeAnaHesapComboS")));
+        table.setValue(QStringLiteral("sbk_kodu"), sheet.text(QStringLiteral("KoduEditS")));
+        table.setValue(QStringLiteral("sbk_adi"), sheet.text(QStringLiteral("AdiEditS")));
+        table.setValue(QStringLiteral("fatura_tarihi"),
+                       dateValue(sheet.date(QStringLiteral("GirisTarihiDateS"))));
+        table.setValue(QStringLiteral("Hesap_Yi_UFE_Tarihi"), dateValue(adjustmentDate));
+        table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"),
+                       dateValue(sheet.date(QStringLiteral("YiUfeGirisDateS"))));
+        table.setValue(QStringLiteral("VUK_Son_Degeri"), amountOf(sheet, kFinancing.bookValue));
+        table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(sheet, QStringLiteral("GirisYi_UfeEditS")));
+        table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(sheet, QStringLiteral("HesapYi_UfeEditS")));
+        table.setValue(QStringLiteral("Duzeltme_Katsayisi"),
+                       amountOf(sheet, QStringLiteral("DuzeltKatsayiEditS")));
+        writeFinancingColumns(table, sheet, kFinancing);
+        table.setValue(QStringLiteral("Duzeltilmis_Tutar"),
+                       amountOf(sheet, QStringLiteral("DuzeltilmisTutarEditS")));
+        table.setValue(QStringLiteral("Enflasyon_Farki"),
+                       amountOf(sheet, QStringLiteral("EnflasyonFarkEditS")));
+        table.setValue(QStringLiteral("Hesaplama_Yontemi"), stockMethodKey(sheet.method()));
+        writeTurnover(sheet, table);
+        table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
+        table.post();
+    } catch (...) {
+        // A refused value must not leave a half-written row for the next save to post.
+        table.cancel();
+        throw;
+    }
+    return table.value(QStringLiteral("id")).toLongLong();
+}
+
+void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row) {
+    sheet.setText(QStringLiteral("Kayit_No_EditS"), row.text(QStringLiteral("id")));
+    sheet.setText(QStringLiteral("DuzeltmeAnaHesapComboS"), row.text(QStringLiteral("anahesapkodu")));
+    sheet.setText(QStringLiteral("KoduEditS"), row.text(QStringLiteral("sbk_kodu")));
+    sheet.setText(QStringLiteral("AdiEditS"), row.text(QStringLiteral("sbk_adi")));
+    loadDate(sheet, QStringLiteral("GirisTarihiDateS"), row, QStringLiteral("fatura_tarihi"));
+    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
+    loadDate(sheet, QStringLiteral("YiUfeGirisDateS"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
+
+    sheet.setText(kFinancing.bookValue, amountText(row.number(QStringLiteral("VUK_Son_Degeri"))));
+    sheet.setText(QStringLiteral("GirisYi_UfeEditS"), amountText(row.number(QStringLiteral("Giris_Yi_UFE"))));
+    sheet.setText(QStringLiteral("HesapYi_UfeEditS"), amountText(row.number(QStringLiteral("Hesap_Yi_UFE"))));
+    sheet.setText(QStringLiteral("DuzeltKatsayiEditS"),
+                  FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+    loadFinancingFields(sheet, kFinancing, row);
+    if (const std::optional<StockMethod> method =
+            stockMethodOfKey(row.text(QStringLiteral("Hesaplama_Yontemi"))))
+        sheet.selectMethod(*method);
+
+    sheet.setText(QStringLiteral("DuzeltilmisTutarEditS"),
+                  amountText(row.number(QStringLiteral("Duzeltilmis_Tutar"))));
+    sheet.setText(QStringLiteral("EnflasyonFarkEditS"),
+                  amountText(row.number(QStringLiteral("Enflasyon_Farki"))));
+    sheet.setText(QStringLiteral("DBasiStokEdit"),
+                  formatted(row, QStringLiteral("Devir_Hizi_DB"), patterns::kAmount));
+    sheet.setText(QStringLiteral("DSonuStokEdit"),
+                  formatted(row, QStringLiteral("Devir_Hizi_DS"), patterns::kAmount));
+    sheet.setText(QStringLiteral("DonemiciSMMEdit"),
+                  formatted(row, QStringLiteral("Devir_Hizi_SMM"), patterns::kAmount));
+    sheet.setText(QStringLiteral("DevirHiziEdit"),
+                  formatted(row, QStringLiteral("Devir_Hizi_Ne"), patterns::kAmount));
+    sheet.setText(QStringLiteral("StoktaKalmaSureEdit"),
+                  formatted(row, QStringLiteral("Devir_Hizi_Sure"), patterns::kAmount));
+
+    StockText text;
+    text.mainAccount = row.text(QStringLiteral("anahesapkodu"));
+    text.subAccount = row.text(QStringLiteral("sbk_kodu"));
+    text.name = row.text(QStringLiteral("sbk_adi"));
+    text.nameLength = 35;
+    text.difference = amountText(row.number(QStringLiteral("Enflasyon_Farki")));
+    text.sentences = storedSentences(sheet, row);
+    sheet.setLines(QStringLiteral("DigerRich"), stockExplanation(text));
+}
+
+} // namespace velkor
