@@ -1,0 +1,152 @@
+#include "engine/FixedAssetStore.h"
+
+#include "engine/FinancingColumns.h"
+#include "engine/FixedAssetAdjustment.h"
+#include "engine/FixedAssetBaseMonth.h"
+#include "engine/FixedAssetSheet.h"
+#include "engine/Rounding.h"
+#include "storage/Table.h"
+#include "workspace/NumberFormat.h"
+#include "workspace/TextHelpers.h"
+#include "workspace/WorkspaceState.h"
+
+namespace velkor {
+
+namespace {
+
+const QString kUnamortised = QStringLiteral("ROFM_Ayrilmamis_AmortEdit");
+
+QVariant amountOf(const FormModel& sheet, const QString& field) {
+    return ParseAmount(sheet.text(field));
+}
+
+QString amountColumn(const Dataset& row, const QString& column) {
+    return FormatFloat(patterns::kAmount, row.number(column));
+}
+
+void takeDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
+    if (!row.isNull(column))
+        form.setDate(field, row.date(column));
+}
+
+} // namespace
+
+void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
+    table.ensureOpen();
+    const double id = ParseAmount(s.text(QStringLiteral("Kayit_No_Edit")));
+    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
+        table.edit();
+    else
+        table.append();
+
+    table.setValue(QStringLiteral("anahesapkodu"), s.text(QStringLiteral("DuzeltmeAnaHesapCombo")));
+    table.setValue(QStringLiteral("sbk_kodu"), s.text(QStringLiteral("KoduEdit")));
+    table.setValue(QStringLiteral("sbk_adi"), s.text(QStringLiteral("AdiEdit")));
+    if (s.isChecked(QStringLiteral("MDVDVarRadio"))) {
+        table.setValue(QStringLiteral("MDVD_Yapildi"), QStringLiteral("Evet"));
+        table.setValue(QStringLiteral("MDVD_Tarih"), revaluationDateOf(s.text(QStringLiteral("MDVDCombo"))));
+    } else {
+        table.setValue(QStringLiteral("MDVD_Yapildi"), QVariant());
+        table.setValue(QStringLiteral("MDVD_Tarih"), QVariant());
+    }
+    table.setValue(QStringLiteral("fatura_tarihi"), s.date(QStringLiteral("GirisTarihiDate")));
+    table.setValue(QStringLiteral("vuk_amort_bitis_tarihi"), s.date(QStringLiteral("itfaTarihiDate")));
+    table.setValue(QStringLiteral("Hesap_Yi_UFE_Tarihi"), state.adjustmentDate());
+    table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"), s.date(QStringLiteral("YiUfeGirisDate")));
+    table.setValue(QStringLiteral("VUK_Son_Degeri"), amountOf(s, QStringLiteral("KayitliTutariEdit")));
+    const double life = ParseAmount(s.text(QStringLiteral("AmortSureEdit")));
+    if (life > 0)
+        table.setValue(QStringLiteral("vuk_amortisman_sure"), static_cast<int>(life));
+    table.setValue(QStringLiteral("vuk_amortisman_yontem"), s.text(QStringLiteral("AmortYontemCombo")));
+    table.setValue(QStringLiteral("vuk_birikmis_amortisman"),
+                   amountOf(s, QStringLiteral("BirikmisAmortEdit")));
+    const QString depreciationAccount = s.text(QStringLiteral("AmortHesapEdit"));
+    table.setValue(QStringLiteral("amortisman_kodu"),
+                   depreciationAccount.size() >= 3 ? QVariant(depreciationAccount) : QVariant());
+    table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(s, QStringLiteral("GirisYi_UfeEdit")));
+    table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(s, QStringLiteral("HesapYi_UfeEdit")));
+    table.setValue(QStringLiteral("Duzeltme_Katsayisi"), amountOf(s, QStringLiteral("DuzeltKatsayiEdit")));
+    writeFinancingColumns(table, s, FinancingFields(), kUnamortised);
+    table.setValue(QStringLiteral("Duzeltilmis_Tutar"), amountOf(s, QStringLiteral("DuzeltilmisTutarEdit")));
+    table.setValue(QStringLiteral("Duzeltilmis_Amortisman"),
+                   amountOf(s, QStringLiteral("DuzeltilmisAmortismanEdit")));
+    table.setValue(QStringLiteral("Enflasyon_Farki"), amountOf(s, QStringLiteral("EnflasyonFarkEdit")));
+    table.setValue(QStringLiteral("Amortisman_Farki"), amountOf(s, QStringLiteral("AmortismanFarkEdit")));
+    table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("SBK"));
+    table.post();
+    s.setText(QStringLiteral("Kayit_No_Edit"), table.text(QStringLiteral("id")));
+}
+
+void loadFixedAsset(FixedAssetSheet& s, const Dataset& row, WorkspaceState& state) {
+    const QString mainAccount = row.text(QStringLiteral("anahesapkodu"));
+    const double account = ParseAmount(mainAccount);
+    if (!(account > 249 && account < 269))
+        return;
+
+    s.setText(QStringLiteral("Kayit_No_Edit"), row.text(QStringLiteral("id")));
+    s.setText(QStringLiteral("DuzeltmeAnaHesapCombo"), mainAccount);
+    s.setText(QStringLiteral("KoduEdit"), row.text(QStringLiteral("sbk_kodu")));
+    s.setText(QStringLiteral("AdiEdit"), row.text(QStringLiteral("sbk_adi")));
+
+    if (row.text(QStringLiteral("MDVD_Yapildi")) == QLatin1String("Evet")) {
+        s.setChecked(QStringLiteral("MDVDVarRadio"), true);
+        const QString shown = FormatDate(row.date(QStringLiteral("MDVD_Tarih")));
+        s.setText(QStringLiteral("MDVDCombo"), shown);
+        s.setRevaluationSentence(revaluationSentence(shown));
+    } else {
+        s.setChecked(QStringLiteral("MDVDYokRadio"), true);
+        s.setRevaluationSentence(QString());
+    }
+
+    takeDate(s, QStringLiteral("GirisTarihiDate"), row, QStringLiteral("fatura_tarihi"));
+    takeDate(s, QStringLiteral("itfaTarihiDate"), row, QStringLiteral("vuk_amort_bitis_tarihi"));
+    takeDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
+    takeDate(s, QStringLiteral("YiUfeGirisDate"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
+
+    s.setText(QStringLiteral("KayitliTutariEdit"), amountColumn(row, QStringLiteral("VUK_Son_Degeri")));
+    // Setting the life is a change of its text: the rate and the write-off date follow.
+    if (!row.isNull(QStringLiteral("vuk_amortisman_sure")))
+        s.userSet(QStringLiteral("AmortSureEdit"), row.text(QStringLiteral("vuk_amortisman_sure")));
+    const QString method = row.text(QStringLiteral("vuk_amortisman_yontem"));
+    s.setText(QStringLiteral("AmortYontemCombo"), method.isEmpty() ? QStringLiteral("Normal") : method);
+    s.setText(QStringLiteral("BirikmisAmortEdit"),
+              amountColumn(row, QStringLiteral("vuk_birikmis_amortisman")));
+    s.setText(QStringLiteral("AmortHesapEdit"), row.text(QStringLiteral("amortisman_kodu")));
+    s.setText(QStringLiteral("GirisYi_UfeEdit"), amountColumn(row, QStringLiteral("Giris_Yi_UFE")));
+    s.setText(QStringLiteral("HesapYi_UfeEdit"), amountColumn(row, QStringLiteral("Hesap_Yi_UFE")));
+    s.setText(QStringLiteral("DuzeltKatsayiEdit"),
+              FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+
+    loadFinancingFields(s, FinancingFields(), row, kUnamortised);
+
+    s.setText(QStringLiteral("DuzeltilmisTutarEdit"), amountColumn(row, QStringLiteral("Duzeltilmis_Tutar")));
+    s.setText(QStringLiteral("DuzeltilmisAmortismanEdit"),
+              amountColumn(row, QStringLiteral("Duzeltilmis_Amortisman")));
+    s.setText(QStringLiteral("EnflasyonFarkEdit"), amountColumn(row, QStringLiteral("Enflasyon_Farki")));
+    s.setText(QStringLiteral("AmortismanFarkEdit"), amountColumn(row, QStringLiteral("Amortisman_Farki")));
+
+    const bool financed = !row.isNull(QStringLiteral("ROFM_Yontem"));
+    const double bookValue = row.number(QStringLiteral("VUK_Son_Degeri"));
+    const double adjusted = row.number(QStringLiteral("Duzeltilmis_Tutar"));
+    FixedAssetExplanation e;
+    e.mainAccount = mainAccount;
+    e.subAccount = row.text(QStringLiteral("sbk_kodu"));
+    e.name = row.text(QStringLiteral("sbk_adi"));
+    e.difference = s.text(QStringLiteral("EnflasyonFarkEdit"));
+    e.netValue = financed ? bookValue - row.number(QStringLiteral("ROFM_Faiz")) : bookValue;
+    e.coefficient = s.text(QStringLiteral("DuzeltKatsayiEdit"));
+    e.financingLines = financed;
+    const int financingMethod = financingMethodIndex(row.text(QStringLiteral("ROFM_Yontem")));
+    e.method = static_cast<FinancingMethod>(financingMethod < 0 ? 0 : financingMethod);
+    e.realInterest = s.text(QStringLiteral("ReelFaizEdit"));
+    e.realCoefficient = s.text(QStringLiteral("ReelFaizKatsayiEdit"));
+    e.financingAmount = amountColumn(row, QStringLiteral("ROFM_Tutar"));
+    e.revaluationSentence = s.revaluationSentence();
+    e.unamortised = s.text(QStringLiteral("ROFM_Ayrilmamis_AmortEdit"));
+    e.depreciationDifference = s.text(QStringLiteral("AmortismanFarkEdit"));
+    e.accumulated = s.text(QStringLiteral("BirikmisAmortEdit"));
+    e.increaseRate = bookValue != 0.0 ? RoundDecimals((adjusted - bookValue) / bookValue, 5) : 0.0;
+    s.setLines(QStringLiteral("SBKRich"), fixedAssetExplanation(e));
+}
+
+} // namespace velkor

@@ -1,0 +1,166 @@
+#include "workspace/Workspace.h"
+
+#include "engine/FixedAssetSheet.h"
+#include "workspace/AccountGroups.h"
+#include "workspace/TextHelpers.h"
+
+namespace velkor {
+
+namespace {
+
+const QString kRow = QStringLiteral("anahesapkodu");
+
+double accountValue(const QString& text) {
+    try {
+        return ParseAmount(text);
+    } catch (const ConversionError&) {
+        return 0.0;
+    }
+}
+
+bool isStockAccount(double n) {
+    static const QList<int> singles{110, 280, 294, 340, 350, 380, 381, 440, 480, 126, 226, 326, 426};
+    return (n > 149 && n < 181) || (n > 239 && n < 247) || (n > 270 && n < 279) ||
+           (n == static_cast<int>(n) && singles.contains(static_cast<int>(n)));
+}
+
+} // namespace
+
+ItemRoute routeOfAccount(const QString& mainAccount) {
+    const double n = accountValue(mainAccount);
+    static const QStringList closing{QStringLiteral("178"), QStringLiteral("358"), QStringLiteral("257"),
+                                     QStringLiteral("268")};
+    if (closing.contains(mainAccount) || n >= 600)
+        return {};
+    ItemRoute route{true, ItemSheet::None};
+    if (n > 249 && n < 269 && n != 257 && n != 268)
+        route.sheet = ItemSheet::FixedAsset;
+    else if (isStockAccount(n))
+        route.sheet = ItemSheet::Stock;
+    else if ((n > 499 && n < 522) || (n > 524 && n < 570))
+        route.sheet = ItemSheet::Equity;
+    return route;
+}
+
+Workspace::Workspace(AppContext& context)
+    : m_context(context), m_index(context.rates()), m_interest(context.rates()),
+      m_sbkTable(context.company(), QStringLiteral("sabit_kiymet")), m_sbkQuery(context.company()),
+      m_toplamQuery(context.company()) {
+    m_toplamQuery.setSql(
+        {QStringLiteral("SELECT anahesapkodu,"), QStringLiteral("SUM(VUK_Son_Degeri) AS VUK_Son_DegeriT,"),
+         QStringLiteral("SUM(vuk_birikmis_amortisman) AS vuk_birikmis_amortismanT,"),
+         QStringLiteral("SUM(ROFM_Anapara) AS ROFM_AnaparaT,"),
+         QStringLiteral("SUM(ROFM_Faiz) AS ROFM_FaizT,"), QStringLiteral("SUM(ROFM_Tutar) AS ROFM_TutarT,"),
+         QStringLiteral("SUM(ROFM_Duzeltilmis_Tutar) AS ROFM_Duzeltilmis_TutarT,"),
+         QStringLiteral("SUM(Duzeltilmis_Tutar) AS Duzeltilmis_TutarT,"),
+         QStringLiteral("SUM(Duzeltilmis_Amortisman) AS Duzeltilmis_AmortismanT,"),
+         QStringLiteral("SUM(Enflasyon_Farki) AS Enflasyon_FarkiT,"),
+         QStringLiteral("SUM(Amortisman_Farki) AS Amortisman_FarkiT "), QStringLiteral("FROM sabit_kiymet"),
+         QStringLiteral("GROUP BY anahesapkodu"), QStringLiteral("ORDER BY anahesapkodu")});
+    m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
+
+    m_state.setWorkspace(this);
+    m_state.setItemListRefresher([this] {
+        if (m_sbkQuery.sqlLines().isEmpty())
+            ListeYenile();
+        else
+            m_sbkQuery.refresh();
+        m_toplamQuery.close();
+        m_toplamQuery.open();
+    });
+    m_state.onChange(QStringLiteral("SBK_Ana_Combo"), [this] { ListeYenile(); });
+    m_state.onClick(QStringLiteral("AramaYap"), [this] { AramaYapClick(); });
+    m_fixed->onClick(QStringLiteral("YeniBut"), [this] { Bosalt(); });
+    context.registerForm(&m_state);
+}
+
+Workspace::~Workspace() = default;
+
+void Workspace::open() {
+    Bosalt();
+    m_context.company().ensureOpen();
+    if (m_sbkQuery.sqlLines().isEmpty())
+        ListeYenile();
+    else
+        m_sbkQuery.ensureOpen();
+    m_sbkTable.ensureOpen();
+    m_toplamQuery.ensureOpen();
+    m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::FixedAssetPage);
+}
+
+void Workspace::ListeYenile() {
+    m_sbkQuery.close();
+    m_sbkQuery.clearSql();
+    m_sbkQuery.addLine(QStringLiteral("SELECT * FROM sabit_kiymet"));
+    const AccountFilter filter = accountFilter(m_state.text(QStringLiteral("SBK_Ana_Combo")));
+    if (!filter.whereLine.isEmpty())
+        m_sbkQuery.addLine(filter.whereLine);
+    m_sbkQuery.setParams(filter.params);
+    m_sbkQuery.addLine(QStringLiteral("ORDER BY anahesapkodu, sbk_kodu"));
+    m_context.company().ensureOpen();
+    m_sbkQuery.open();
+    m_toplamQuery.close();
+    m_toplamQuery.open();
+}
+
+bool Workspace::AramaYapClick() {
+    const QString text = m_state.text(QStringLiteral("AraEdit"));
+    if (text.isEmpty())
+        return false;
+    m_sbkQuery.ensureOpen();
+    return FindNextContaining(m_sbkQuery, QStringLiteral("sbk_adi"), text);
+}
+
+void Workspace::clearFields(FormModel& sheet, const QStringList& edits, const QString& rich) {
+    // Clearing is a change of the text, so the edits' change rules run as they do for
+    // the user (the useful life comes back as "5").
+    for (const QString& name : edits) {
+        if (sheet.text(name).isEmpty())
+            continue;
+        sheet.userSet(name, QString());
+    }
+    sheet.setLines(rich, {});
+}
+
+void Workspace::Bosalt() {
+    clearFields(*m_fixed, FixedAssetSheet::clearedEdits(), QStringLiteral("SBKRich"));
+}
+
+void Workspace::Dzelt1Click() {
+    if (!m_sbkQuery.isOpen() || m_sbkQuery.isEmpty())
+        return;
+    const ItemRoute route = routeOfAccount(m_sbkQuery.text(kRow));
+    if (route.clear)
+        Bosalt();
+    switch (route.sheet) {
+    case ItemSheet::FixedAsset:
+        m_fixed->Duzelt(m_sbkQuery);
+        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::FixedAssetPage);
+        break;
+    case ItemSheet::Stock:
+        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::StockPage);
+        break;
+    case ItemSheet::Equity:
+        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::EquityPage);
+        break;
+    case ItemSheet::None:
+        break;
+    }
+}
+
+bool Workspace::openItem(qint64 id) {
+    m_context.company().ensureOpen();
+    if (m_sbkQuery.sqlLines().isEmpty())
+        ListeYenile();
+    m_sbkQuery.ensureOpen();
+    if (!m_sbkQuery.locate(QStringLiteral("id"), id)) {
+        m_state.setText(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Hepsi"));
+        ListeYenile();
+        if (!m_sbkQuery.locate(QStringLiteral("id"), id))
+            return false;
+    }
+    Dzelt1Click();
+    return true;
+}
+
+} // namespace velkor

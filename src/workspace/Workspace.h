@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "engine/IndexLookup.h"
+#include "engine/InterestLookup.h"
+#include "storage/Query.h"
+#include "storage/Table.h"
+#include "workspace/WorkspaceState.h"
+
+#include <memory>
+
+namespace velkor {
+
+class FixedAssetSheet;
+
+/// The sheet that opens an item of the list, by its main account.
+enum class ItemSheet { None, FixedAsset, Stock, Equity };
+
+/// What opening a list row does: whether the three sheets are cleared first and which
+/// sheet loads the row.
+struct ItemRoute {
+    bool clear = false;
+    ItemSheet sheet = ItemSheet::None;
+};
+
+/// The route of a row by its `anahesapkodu` text: closing and depreciation accounts
+/// ("178", "358", "257", "268", 600 and above) open nothing; every other row clears the
+/// sheets and opens in the fixed-asset (250-267), stock or equity sheet, or in none.
+ItemRoute routeOfAccount(const QString& mainAccount);
+
+/// The adjustment workspace `TSabitKiymetDuzeltmeF` as the GUI and the CLI use it: the
+/// shared state, the three item sheets, the index and interest lookups, the item list
+/// `SBKQuery`, the item table `SBKTable` and the totals `ToplamQuery` on the company
+/// connection.
+///
+/// Every sheet is a FormModel constructed as
+/// `(AppContext&, WorkspaceState&, IndexLookup&, InterestLookup&, Table& sbkTable)`;
+/// its load (`Duzelt`, `DuzeltStok`, `DuzeltOzkaynaklar`) takes the dataset whose
+/// current row it loads (`const Dataset&`, the item list), and its saves call
+/// `WorkspaceState::refreshItemList()`. The workspace installs the "Yeni" buttons
+/// (`YeniBut`, `YeniButS`, `YeniButO`) as `Bosalt`.
+class Workspace {
+public:
+    /// Builds the sheets and registers the state in the context as "TSabitKiymetDuzeltmeF".
+    explicit Workspace(AppContext& context);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    AppContext& context() { return m_context; }
+    WorkspaceState& state() { return m_state; }
+    FixedAssetSheet& fixedAssets() { return *m_fixed; }
+    IndexLookup& indexLookup() { return m_index; }
+    InterestLookup& interestLookup() { return m_interest; }
+    Table& SBKTable() { return m_sbkTable; }
+    Query& SBKQuery() { return m_sbkQuery; }
+    Query& ToplamQuery() { return m_toplamQuery; }
+
+    /// Opening the window: `Bosalt`, the company connection and the datasets opened when
+    /// closed (the list with the SQL it last had), the first tab selected.
+    void open();
+    /// Rebuilds the list for the group of `SBK_Ana_Combo` (codes bound, not pasted) and
+    /// reopens the totals.
+    void ListeYenile();
+    /// "Ara": the next list row whose `sbk_adi` contains the text of `AraEdit`.
+    bool AramaYapClick();
+    /// Empties the inputs of the three sheets and their explanation texts.
+    void Bosalt();
+    /// Opens the current row of the list in the sheet of its account.
+    void Dzelt1Click();
+    /// Moves the list to the row with that `id` (the list shows all groups when the
+    /// filter hides it) and opens it as `Dzelt1Click`; false when there is no such row.
+    bool openItem(qint64 id);
+
+private:
+    void clearFields(FormModel& sheet, const QStringList& edits, const QString& rich);
+
+    AppContext& m_context;
+    WorkspaceState m_state;
+    IndexLookup m_index;
+    InterestLookup m_interest;
+    Table m_sbkTable;
+    Query m_sbkQuery;
+    Query m_toplamQuery;
+    std::unique_ptr<FixedAssetSheet> m_fixed;
+};
+
+} // namespace velkor
