@@ -1,0 +1,37 @@
+#include "cli/CliCommand.h"
+#include "reports/CompanyLookup.h"
+#include "reports/JournalSheet.h"
+
+namespace velkor::cli {
+namespace {
+
+const char* const kUsage = "journal --company KOD [--filter METİN]";
+
+int journal(CliRun& run) {
+    const QString code = takeOption(run.args, QStringLiteral("--company"));
+    const bool filtered = run.args.contains(QStringLiteral("--filter"));
+    const QString filter = takeOption(run.args, QStringLiteral("--filter"));
+    if (code.isEmpty() || !run.args.isEmpty())
+        throw UsageError(QString::fromUtf8(kUsage));
+    const std::optional<QString> name = registeredCompanyName(run.context.general(), code);
+    if (!name) {
+        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+        return 1;
+    }
+    run.context.PointCompanyConnection(code);
+
+    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    JournalSheet sheet(form, run.context.company(), [&] { return *name; });
+    if (filtered)
+        form.userSet(QStringLiteral("YevmiyeCombo"), filter);
+    else
+        form.click(QStringLiteral("YevmiyeBut"));
+    for (const QString& line : form.lines(QStringLiteral("YevmiyeRich")))
+        run.out << line << "\n";
+    return 0;
+}
+
+const CommandRegistration reg("journal", kUsage, journal);
+
+} // namespace
+} // namespace velkor::cli

@@ -1,0 +1,37 @@
+#include "cli/CliCommand.h"
+#include "reports/CompanyLookup.h"
+#include "reports/ReportColumns.h"
+#include "reports/ReportSheet.h"
+
+namespace velkor::cli {
+namespace {
+
+const char* const kUsage = "report --company KOD [--filter METİN]";
+
+int report(CliRun& run) {
+    const QString code = takeOption(run.args, QStringLiteral("--company"));
+    const bool filtered = run.args.contains(QStringLiteral("--filter"));
+    const QString filter = takeOption(run.args, QStringLiteral("--filter"));
+    if (code.isEmpty() || !run.args.isEmpty())
+        throw UsageError(QString::fromUtf8(kUsage));
+    if (!registeredCompanyName(run.context.general(), code)) {
+        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+        return 1;
+    }
+    run.context.PointCompanyConnection(code);
+
+    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    ReportSheet sheet(form, run.context.company());
+    if (filtered)
+        form.userSet(QStringLiteral("RaporListeCombo"), filter);
+    else
+        form.click(QStringLiteral("RaporListeButton"));
+    for (const QString& line : gridText(sheet.SBKRaporQuery(), reportGridColumns()))
+        run.out << line << "\n";
+    return 0;
+}
+
+const CommandRegistration reg("report", kUsage, report);
+
+} // namespace
+} // namespace velkor::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "workspace/AccountGroups.h"
+
+#include <QStringList>
+
+namespace velkor {
+
+/// The SQL lines selecting the item rows of a filter: "SELECT * FROM sabit_kiymet", the
+/// filter's WHERE line when it has one, "ORDER BY anahesapkodu, sbk_kodu". The filter's
+/// codes are bound as the query's parameters.
+QStringList itemSelectionSql(const AccountFilter& filter);
+
+} // namespace velkor

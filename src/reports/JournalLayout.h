@@ -1,0 +1,21 @@
+#pragma once
+
+#include "reports/JournalRules.h"
+
+#include <QStringList>
+
+namespace velkor {
+
+/// The separator line of the journal: 42 "-", "31/12/2023", 42 "-".
+QString journalSeparator();
+/// The five header lines: empty, the company name, empty, the title ending with the
+/// filter text, empty.
+QStringList journalHeader(const QString& companyName, const QString& filterText);
+/// A posting line: account in 12 columns, description in 40, amount right-aligned in 23,
+/// one blank between them; longer values are written whole.
+QString journalPostingLine(const QString& account, const QString& description, double amount);
+/// Appends the lines of an entry block: separator, debit line, empty line, credit line
+/// indented by 16 blanks, empty line, the explanation lines.
+void appendEntryBlock(QStringList& lines, const JournalEntry& entry);
+
+} // namespace velkor

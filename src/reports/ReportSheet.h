@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/FormModel.h"
+#include "reports/ReportListQuery.h"
+#include "workspace/AccountGroups.h"
+
+namespace velkor {
+
+class Table;
+
+/// The report sheet ("Düzelt. Rapor") and the main-account sheet ("Ana Hesap Rap.") of
+/// the workspace: the filter `RaporListeCombo` and the buttons on the workspace's form
+/// model, the report list `SBKRaporQuery`, the per-main-account totals `ToplamQuery` and
+/// the grand totals `SBKRaporToplamQuery` over the company connection.
+class ReportSheet {
+public:
+    /// Declares the sheets' controls on the form when it lacks them and binds both
+    /// "Raporu Hazırla" buttons and changes of `RaporListeCombo` to RaporListeYenile().
+    ReportSheet(FormModel& form, Connection& company);
+
+    /// Declares `RaporListeCombo` ("Hepsi" chosen), `RaporListeButton`, `ExcelDuzRapBut`,
+    /// `DuzRapYazBut`, `GenelAmortluBut`, `AnaHesapRaporButton`, `AnaHesapExcelBut` and
+    /// `AnaHesapYazBut`.
+    static void addControls(FormModel& form);
+
+    /// The workspace's editable table over `sabit_kiymet`; when it is open it is read
+    /// again after the closing step has written, so that it holds the closing rows.
+    void setEditTable(Table* table) { m_editTable = table; }
+
+    /// Runs the closing step with the adjustment date of the form (`HesapTarihiDate`,
+    /// 31.12.2023 when the form has none), selects the report list with its filter and
+    /// reopens the per-main-account totals.
+    void RaporListeYenile();
+
+    /// The filter of the text of `RaporListeCombo` (none for a typed text that is not an
+    /// entry of the list).
+    AccountFilter reportFilter() const;
+    /// Opens the grand totals with the report list's filter, or over all rows.
+    void openGrandTotals(bool withReportFilter);
+
+    ReportListQuery& SBKRaporQuery() { return m_reportList; }
+    Query& ToplamQuery() { return m_accountTotals; }
+    Query& SBKRaporToplamQuery() { return m_grandTotals; }
+
+private:
+    QDate adjustmentDate() const;
+
+    FormModel& m_form;
+    Connection& m_company;
+    Table* m_editTable = nullptr;
+    ReportListQuery m_reportList;
+    Query m_accountTotals;
+    Query m_grandTotals;
+};
+
+} // namespace velkor
