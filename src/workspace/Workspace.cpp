@@ -1,6 +1,8 @@
 #include "workspace/Workspace.h"
 
+#include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/StockSheet.h"
 #include "workspace/AccountGroups.h"
 #include "workspace/TextHelpers.h"
 
@@ -58,6 +60,8 @@ Workspace::Workspace(AppContext& context)
          QStringLiteral("SUM(Amortisman_Farki) AS Amortisman_FarkiT "), QStringLiteral("FROM sabit_kiymet"),
          QStringLiteral("GROUP BY anahesapkodu"), QStringLiteral("ORDER BY anahesapkodu")});
     m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
+    m_stock = std::make_unique<StockSheet>(context, m_state, m_index, m_interest, m_sbkTable);
+    m_equity = std::make_unique<EquitySheet>(context, m_state, m_index, m_interest, m_sbkTable);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {
@@ -71,6 +75,8 @@ Workspace::Workspace(AppContext& context)
     m_state.onChange(QStringLiteral("SBK_Ana_Combo"), [this] { ListeYenile(); });
     m_state.onClick(QStringLiteral("AramaYap"), [this] { AramaYapClick(); });
     m_fixed->onClick(QStringLiteral("YeniBut"), [this] { Bosalt(); });
+    m_stock->onClick(QStringLiteral("YeniButS"), [this] { Bosalt(); });
+    m_equity->onClick(QStringLiteral("YeniButO"), [this] { Bosalt(); });
     context.registerForm(&m_state);
 }
 
@@ -124,6 +130,8 @@ void Workspace::clearFields(FormModel& sheet, const QStringList& edits, const QS
 
 void Workspace::Bosalt() {
     clearFields(*m_fixed, FixedAssetSheet::clearedEdits(), QStringLiteral("SBKRich"));
+    clearFields(*m_stock, StockSheet::clearedEdits(), QStringLiteral("DigerRich"));
+    clearFields(*m_equity, EquitySheet::clearedEdits(), QStringLiteral("OzkaynakRich"));
 }
 
 void Workspace::Dzelt1Click() {
@@ -138,9 +146,11 @@ void Workspace::Dzelt1Click() {
         m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::FixedAssetPage);
         break;
     case ItemSheet::Stock:
+        m_stock->DuzeltStok(m_sbkQuery);
         m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::StockPage);
         break;
     case ItemSheet::Equity:
+        m_equity->DuzeltOzkaynaklar(m_sbkQuery);
         m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::EquityPage);
         break;
     case ItemSheet::None:

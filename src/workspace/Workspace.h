@@ -12,6 +12,8 @@
 namespace velkor {
 
 class FixedAssetSheet;
+class StockSheet;
+class EquitySheet;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -50,6 +52,8 @@ public:
     AppContext& context() { return m_context; }
     WorkspaceState& state() { return m_state; }
     FixedAssetSheet& fixedAssets() { return *m_fixed; }
+    StockSheet& stocks() { return *m_stock; }
+    EquitySheet& equity() { return *m_equity; }
     IndexLookup& indexLookup() { return m_index; }
     InterestLookup& interestLookup() { return m_interest; }
     Table& SBKTable() { return m_sbkTable; }
@@ -83,6 +87,8 @@ private:
     Query m_sbkQuery;
     Query m_toplamQuery;
     std::unique_ptr<FixedAssetSheet> m_fixed;
+    std::unique_ptr<StockSheet> m_stock;
+    std::unique_ptr<EquitySheet> m_equity;
 };
 
 } // namespace velkor
