@@ -1,0 +1,142 @@
+#include "app/CompaniesWindow.h"
+
+#include "app/EntryWindow.h"
+#include "app/Program.h"
+#include "app/WindowNames.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/IniFile.h"
+#include "workspace/TextHelpers.h"
+
+#include <QDir>
+
+namespace velkor {
+
+namespace {
+const QString kSection = QStringLiteral("OtoYedekler");
+
+/// A stored date part as a number; text that is no number reads as 0.
+int datePart(const QString& text) {
+    try {
+        return static_cast<int>(ParseDigits(text));
+    } catch (const ConversionError&) {
+        return 0;
+    }
+}
+} // namespace
+
+CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(windows::kCompanies) {
+    m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Firmalar"));
+    m_form.addButton(QStringLiteral("FirmaSecBut"), QStringLiteral("Firmayı Seç"));
+    m_form.addButton(QStringLiteral("FirmaSilBut"), QStringLiteral("Seçili Firmayı Sil"));
+    m_form.addButton(QStringLiteral("KapatBut"), QStringLiteral("KAPAT"));
+    m_form.addButton(QStringLiteral("FirmayiSec1"), QStringLiteral("Firmayı Seç"));
+    m_form.addButton(QStringLiteral("FirmayiSil1"), QStringLiteral("Firmayı Sil"));
+
+    m_form.addLabel(QStringLiteral("Label5"), QStringLiteral("OTOMATİK YEDEK ALMA AYARLARI"));
+    m_form.addCheck(QStringLiteral("OtoYedekCheck"), false, QStringLiteral("Otomatik Olarak Yedek Al"));
+    m_form.addEdit(QStringLiteral("OtoYedekEdit"), QStringLiteral("C:\\"),
+                   QStringLiteral("Otomatik Yedeklenecek Yer"));
+    m_form.addEdit(QStringLiteral("yedekgunEdit"), QStringLiteral("1"), QStringLiteral("Yedek"));
+    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Günde Bir Alınsın"));
+    m_form.addDate(QStringLiteral("DateTimePicker1"), QDate(2012, 1, 1),
+                   QStringLiteral("Son Yedek Alınma Tarihi"));
+    m_form.setReadOnly(QStringLiteral("DateTimePicker1"), true);
+    m_form.addCheck(QStringLiteral("OtomatikGunlukCheck"), false,
+                    QStringLiteral("Otomatik Günlük Yedek  Al"));
+    m_form.addButton(QStringLiteral("OtoYedekAdresBulBut"), QStringLiteral("Otomatik Yedek Adresini Bul"));
+    m_form.addButton(QStringLiteral("OtoYedekAdresSaklaBut"), QStringLiteral("Oto.Yed.Ayarlarını Sakla"));
+    m_form.addButton(QStringLiteral("TumFirmaYedekAlBut"), QStringLiteral("Tüm Firmaların Yedeğini Al"));
+    m_form.addButton(QStringLiteral("TumFirmaGeriYukleBut"), QStringLiteral("Tüm Firmaları Geri Yükle"));
+    m_form.addButton(QStringLiteral("TekFirmaGeriYukleBut"), QStringLiteral("Tek Firma Geri Yükle"));
+    m_form.addButton(QStringLiteral("OtomatikYedekGeriYukleBut"),
+                     QStringLiteral("Otomatik Yedeklemeden Geri Yükle"));
+
+    m_form.onClick(QStringLiteral("FirmaSecBut"), [this] { FirmaSecButClick(); });
+    m_form.onClick(QStringLiteral("FirmayiSec1"), [this] { FirmaSecButClick(); });
+    m_form.onClick(QStringLiteral("FirmaSilBut"), [this] { FirmaSilButClick(); });
+    m_form.onClick(QStringLiteral("FirmayiSil1"), [this] { FirmaSilButClick(); });
+    m_form.onClick(QStringLiteral("KapatBut"), [this] { KapatButClick(); });
+    m_form.onClick(QStringLiteral("OtoYedekAdresSaklaBut"), [this] { OtoYedekAdresSaklaButClick(); });
+    m_form.onClick(QStringLiteral("OtoYedekAdresBulBut"), [this] { OtoYedekAdresBulButClick(); });
+    // Hiding the companies window in any way brings the entry window back.
+    program.windows().onHide(windows::kCompanies,
+                             [this] { m_program.windows().showRestored(windows::kEntry); });
+}
+
+QString CompaniesWindow::settingsPath() const {
+    return m_program.context().home() + QStringLiteral("Yedekler.dan");
+}
+
+void CompaniesWindow::FormCreate() {
+    const IniFile ini(settingsPath());
+    m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
+    m_form.setText(QStringLiteral("yedekgunEdit"), ini.value(kSection, QStringLiteral("YedekGun")));
+    m_form.setChecked(QStringLiteral("OtoYedekCheck"),
+                      ini.value(kSection, QStringLiteral("YedekAl")) == QLatin1String("1"));
+    m_form.setChecked(QStringLiteral("OtomatikGunlukCheck"),
+                      ini.value(kSection, QStringLiteral("OtoGunluk")) == QLatin1String("1"));
+    const int day = datePart(ini.value(kSection, QStringLiteral("TarihOtoGun")));
+    const int month = datePart(ini.value(kSection, QStringLiteral("TarihOtoAy")));
+    const int year = datePart(ini.value(kSection, QStringLiteral("TarihOtoYil")));
+    const QDate date(year, month, day);
+    if (day > 0 && day < 32 && month > 0 && month < 13 && year > 1970 && year < 2050 && date.isValid())
+        m_form.setDate(QStringLiteral("DateTimePicker1"), date);
+}
+
+void CompaniesWindow::FirmaSecButClick() {
+    CompanyRegistry& registry = m_program.registry();
+    Query& list = registry.listQuery();
+    Table& entryTable = registry.entryTable();
+    entryTable.ensureOpen();
+    if (!list.isOpen() || list.isEmpty())
+        return;
+    FormModel& entry = m_program.entry().form();
+    entry.setText(QStringLiteral("firmaedit"), list.text(QStringLiteral("kodu")));
+    entry.setText(QStringLiteral("Label1"), list.text(QStringLiteral("firmaadi")));
+    entryTable.locate(QStringLiteral("fid"), list.value(QStringLiteral("fid")));
+    m_program.windows().showRestored(windows::kEntry);
+    m_program.windows().hide(windows::kCompanies);
+}
+
+void CompaniesWindow::FirmaSilButClick() {
+    Query& list = m_program.registry().listQuery();
+    if (!list.isOpen() || list.isEmpty())
+        return;
+    m_program.registry().FirmaSilButClick();
+}
+
+void CompaniesWindow::KapatButClick() {
+    m_program.windows().showRestored(windows::kEntry);
+    m_program.windows().hide(windows::kCompanies);
+}
+
+void CompaniesWindow::OtoYedekAdresSaklaButClick() {
+    IniFile ini(settingsPath());
+    ini.setValue(kSection, QStringLiteral("SonOtoYedek"), m_form.text(QStringLiteral("OtoYedekEdit")));
+    ini.setValue(kSection, QStringLiteral("YedekGun"), m_form.text(QStringLiteral("yedekgunEdit")));
+    ini.setValue(kSection, QStringLiteral("YedekAl"),
+                 m_form.isChecked(QStringLiteral("OtoYedekCheck")) ? QStringLiteral("1")
+                                                                   : QStringLiteral("2"));
+    ini.setValue(kSection, QStringLiteral("OtoGunluk"),
+                 m_form.isChecked(QStringLiteral("OtomatikGunlukCheck")) ? QStringLiteral("1")
+                                                                         : QStringLiteral("2"));
+}
+
+void CompaniesWindow::OtoYedekAdresBulButClick() {
+    const QString stored = IniFile(settingsPath()).value(kSection, QStringLiteral("SonOtoYedek"));
+    const QString current = QDir::currentPath();
+    const QString start = stored.size() >= 2
+                              ? stored
+                              : m_program.context().home() + QStringLiteral("Yedek") + QDir::separator();
+    const QString chosen = m_program.prompt().chooseFolder(QStringLiteral("Velkor Yedek"), start);
+    if (!chosen.isEmpty()) {
+        QString folder = QDir::toNativeSeparators(chosen);
+        if (!folder.endsWith(QDir::separator()))
+            folder += QDir::separator();
+        m_form.setText(QStringLiteral("OtoYedekEdit"), folder);
+    }
+    OtoYedekAdresSaklaButClick();
+    QDir::setCurrent(current);
+}
+
+} // namespace velkor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/FormModel.h"
+
+namespace velkor {
+
+class Program;
+
+/// The companies window "TGirisRF": the list of registered companies (the registry's
+/// `FirmaListeQuery`), picking and deleting a company, and the lower panel with the
+/// automatic backup settings kept in Yedekler.dan. The backup buttons get their
+/// handlers from the backup subsystem.
+class CompaniesWindow {
+public:
+    explicit CompaniesWindow(Program& program);
+
+    FormModel& form() { return m_form; }
+
+    /// Loads the automatic backup settings from Yedekler.dan.
+    void FormCreate();
+    /// Picks the list's current company for the entry window and returns to it.
+    void FirmaSecButClick();
+    /// Deletes the list's current company after its questions.
+    void FirmaSilButClick();
+    /// Returns to the entry window.
+    void KapatButClick();
+    /// "Oto.Yed.Ayarlarını Sakla": writes the automatic backup settings.
+    void OtoYedekAdresSaklaButClick();
+    /// "Otomatik Yedek Adresini Bul": chooses the automatic backup folder.
+    void OtoYedekAdresBulButClick();
+
+    /// The path of Yedekler.dan.
+    QString settingsPath() const;
+
+private:
+    Program& m_program;
+    FormModel m_form;
+};
+
+} // namespace velkor

@@ -1,0 +1,203 @@
+#include "app/EntryWindow.h"
+
+#include "app/CompaniesWindow.h"
+#include "app/ErrorReport.h"
+#include "app/MainMenu.h"
+#include "app/PasswordWindow.h"
+#include "app/Program.h"
+#include "app/WindowNames.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/IniFile.h"
+#include "workspace/TextHelpers.h"
+
+#include <QDateTime>
+
+namespace velkor {
+
+namespace {
+const QString kSection = QStringLiteral("Giris");
+const QString kCloseTitle = QStringLiteral("Velkor Enflasyon Düzeltme Programı");
+const QString kMainMenuCaption = QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ");
+const QString kWorkspaceCaption =
+    QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - ");
+} // namespace
+
+EntryWindow::EntryWindow(Program& program) : m_program(program), m_form(windows::kEntry) {
+    m_form.setCaption(kApplicationTitle);
+    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Firma Kodu"));
+    m_form.addEdit(QStringLiteral("firmaedit"), {}, QStringLiteral("Firma Kodu"));
+    m_form.addLabel(QStringLiteral("Label1"));
+    m_form.addLabel(QStringLiteral("Label2"), QStringLiteral("Şifre"));
+    m_form.addEdit(QStringLiteral("sifreEdit"), {}, QStringLiteral("Şifre"));
+    m_form.addButton(QStringLiteral("FirmaSecBut"), QStringLiteral("FİRMA SEÇ"));
+    m_form.addButton(QStringLiteral("YeniFirmaBut"), QStringLiteral("YENİ FİRMA EKLE"));
+    m_form.addButton(QStringLiteral("DuzeltmeBut"), QStringLiteral("DÜZELTME İŞLEMLERİNE GİR"));
+    m_form.addButton(QStringLiteral("JvXPButton3"), QStringLiteral("ŞİFRE GİRİŞ"));
+    for (const QString& name : {QStringLiteral("firmaedit"), QStringLiteral("FirmaSecBut"),
+                                QStringLiteral("YeniFirmaBut"), QStringLiteral("DuzeltmeBut")})
+        m_form.setEnabled(name, false);
+
+    m_form.onClick(QStringLiteral("FirmaSecBut"), [this] { FirmaSecButClick(); });
+    m_form.onClick(QStringLiteral("YeniFirmaBut"), [this] { YeniFirmaButClick(); });
+    m_form.onClick(QStringLiteral("DuzeltmeBut"), [this] { DuzeltmeButClick(); });
+    m_form.onClick(QStringLiteral("JvXPButton3"), [this] { JvXPButton3Click(); });
+    // A double click on the code opens the companies window like "FİRMA SEÇ".
+    m_form.onClick(QStringLiteral("firmaedit"), [this] { FirmaSecButClick(); });
+}
+
+QString EntryWindow::settingsPath() const {
+    return m_program.context().home() + QStringLiteral("Ayarlar.ini");
+}
+
+void EntryWindow::FormCreate() {
+    hafizadanoku();
+    for (const QString& name : {QStringLiteral("firmaedit"), QStringLiteral("FirmaSecBut"),
+                                QStringLiteral("YeniFirmaBut"), QStringLiteral("DuzeltmeBut")})
+        m_form.setEnabled(name, true);
+}
+
+void EntryWindow::hafizadanoku() {
+    const IniFile ini(settingsPath());
+    m_form.setText(QStringLiteral("firmaedit"), ini.value(kSection, QStringLiteral("Kodu")));
+    m_form.setText(QStringLiteral("Label1"), ini.value(kSection, QStringLiteral("Adi")));
+}
+
+void EntryWindow::hafizayayaz() {
+    IniFile ini(settingsPath());
+    ini.setValue(kSection, QStringLiteral("Kodu"), m_form.text(QStringLiteral("firmaedit")));
+    ini.setValue(kSection, QStringLiteral("Adi"), m_form.text(QStringLiteral("Label1")));
+}
+
+void EntryWindow::FirmaSecButClick() {
+    Query& list = m_program.registry().listQuery();
+    if (list.isOpen())
+        list.close();
+    m_program.windows().showRestored(windows::kCompanies);
+    list.open();
+}
+
+void EntryWindow::YeniFirmaButClick() {
+    WindowManager& w = m_program.windows();
+    if (w.isMinimized(windows::kRegistration))
+        w.setSize(windows::kRegistration, WindowSize::Maximized);
+    w.show(windows::kRegistration);
+    m_program.registry().yeniFirma();
+}
+
+void EntryWindow::DuzeltmeButClick() {
+    AppContext& context = m_program.context();
+    CompanyRegistry& registry = m_program.registry();
+    context.general().ensureOpen();
+    context.rates().ensureOpen();
+    if (context.company().isOpen())
+        context.company().close();
+
+    // Read the list again so that a company created since it was opened is found too.
+    Query& list = registry.listQuery();
+    if (list.isOpen())
+        list.close();
+    list.open();
+    registry.registrationTable().ensureOpen();
+
+    const QString code = m_form.text(QStringLiteral("firmaedit"));
+    if (!list.locate(QStringLiteral("kodu"), code))
+        return;
+    registry.registrationTable().locate(QStringLiteral("kodu"), code);
+    const QString name = list.text(QStringLiteral("firmaadi"));
+    m_form.setText(QStringLiteral("Label1"), name);
+
+    context.PointCompanyConnection(code);
+
+    if (!m_program.passwords().entryPasswordAccepts(m_form.text(QStringLiteral("sifreEdit")))) {
+        m_form.setText(QStringLiteral("sifreEdit"), {});
+        countWrongEntry();
+        m_program.prompt().showMessage(
+            QStringLiteral("Şifreyi yalnış girdiniz!\n\rŞifre belirlemediyseniz boş geçin!"), {},
+            PromptIcon::Error);
+        return;
+    }
+
+    FormModel& menu = m_program.mainMenu().form();
+    menu.setText(QStringLiteral("Label2"), code);
+    menu.setText(QStringLiteral("Label4"), name);
+    menu.setCaption(kMainMenuCaption + name);
+    FormModel& workspace = m_program.workspace();
+    workspace.setCaption(kWorkspaceCaption + name);
+    if (workspace.has(QStringLiteral("Label4")))
+        workspace.setText(QStringLiteral("Label4"), name);
+    m_program.clearWorkspace();
+    hafizayayaz();
+
+    m_program.windows().showMaximizedIfMinimized(windows::kMainMenu);
+    m_menuHideMode = 1;
+    m_program.windows().hide(windows::kEntry);
+}
+
+void EntryWindow::JvXPButton3Click() {
+    m_program.context().general().ensureOpen();
+    PasswordWindow& passwords = m_program.passwords();
+    if (passwords.masterPasswordAccepts(m_form.text(QStringLiteral("sifreEdit")))) {
+        passwords.open();
+        return;
+    }
+    m_form.setText(QStringLiteral("sifreEdit"), {});
+    countWrongEntry();
+    m_program.prompt().ask(QStringLiteral("Master şifreyi yalnış girdiniz!\n\rMaster şifre belirlemediyseniz "
+                                          "şifreniz \"mirtan\" tur!"),
+                           kCloseTitle, PromptIcon::Error, Yes | No | Cancel);
+}
+
+void EntryWindow::countWrongEntry() {
+    ++m_wrongPasswordCount;
+    if (m_wrongPasswordCount > 3)
+        close();
+}
+
+bool EntryWindow::FormCloseQuery() {
+    return m_program.prompt().ask(QStringLiteral("Programı kapatmak istediğinize eminmisiniz?"), kCloseTitle,
+                                  PromptIcon::Question, Yes | No | Cancel) == Yes;
+}
+
+bool EntryWindow::automaticBackupDue() const {
+    const FormModel& panel = m_program.companies().form();
+    const double days = ParseDigits(panel.text(QStringLiteral("yedekgunEdit")));
+    const QDate last = panel.date(QStringLiteral("DateTimePicker1"));
+    if (!last.isValid())
+        return true;
+    const QDateTime due(last.addDays(static_cast<qint64>(days)), QTime(0, 0));
+    return QDateTime::currentDateTime() >= due;
+}
+
+void EntryWindow::FormClose() {
+    AppContext& context = m_program.context();
+    if (context.rates().isOpen())
+        context.rates().close();
+    if (context.company().isOpen())
+        context.company().close();
+    if (context.general().isOpen())
+        context.general().close();
+
+    // The user asked to end the program: a failing backup is reported, and the
+    // program still ends.
+    const FormModel& panel = m_program.companies().form();
+    if (panel.isChecked(QStringLiteral("OtoYedekCheck"))) {
+        runGuarded(m_program.prompt(), [this] {
+            if (automaticBackupDue())
+                m_program.autoBackup().TumunuYedekleOto();
+        });
+    }
+    if (panel.isChecked(QStringLiteral("OtomatikGunlukCheck")))
+        runGuarded(m_program.prompt(), [this] { m_program.autoBackup().OtoYedekle(); });
+    m_program.end();
+}
+
+bool EntryWindow::close() {
+    if (m_program.hasEnded())
+        return true;
+    if (!FormCloseQuery())
+        return false;
+    FormClose();
+    return true;
+}
+
+} // namespace velkor

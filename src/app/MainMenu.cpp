@@ -1,0 +1,119 @@
+#include "app/MainMenu.h"
+
+#include "app/EntryWindow.h"
+#include "app/Program.h"
+#include "app/WindowNames.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/ReferenceDataForm.h"
+
+namespace velkor {
+
+MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMainMenu) {
+    m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü"));
+    m_form.addLabel(QStringLiteral("Label1"), QStringLiteral("Firma Kodu"));
+    m_form.addLabel(QStringLiteral("Label2"));
+    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Firma Adı"));
+    m_form.addLabel(QStringLiteral("Label4"));
+    m_form.addButton(QStringLiteral("JvXPButton19"), QStringLiteral("KAPAT"));
+    m_form.addButton(QStringLiteral("BitBtn2"), QStringLiteral("KULLANIM KILAVUZU"));
+    m_form.addButton(QStringLiteral("BitBtn5"), QStringLiteral("PROGRAMI GÜNCELLE"));
+
+    m_form.addButton(QStringLiteral("YardimBarItems0"), QStringLiteral("Enflasyon Düzeltmesi Mevzuatı"));
+    m_form.addButton(QStringLiteral("YardimBarItems1"), QStringLiteral("Kullanım Kılavuzu"));
+    m_form.addButton(QStringLiteral("YardimBarItems2"), QStringLiteral("Genel Bilgi ve Notlar"));
+    m_form.addButton(QStringLiteral("YardimBarItems3"), QStringLiteral("VUK 555 Sayılı Tebliğ"));
+    m_form.addButton(QStringLiteral("YardimBarItems4"), QStringLiteral("VUK 165 Sirküler"));
+    m_form.setVisible(QStringLiteral("YardimBarItems3"), false);
+    m_form.setVisible(QStringLiteral("YardimBarItems4"), false);
+    m_form.addButton(QStringLiteral("EkIslemBarItems0"), QStringLiteral("Katsayılar / Oranlar / Veriler"));
+    m_form.addButton(QStringLiteral("EkIslemBarItems1"), QStringLiteral("Firma Bilgileri Guncelle"));
+    m_form.addButton(QStringLiteral("EkIslemBarItems2"), QStringLiteral("Firma Değiştir"));
+    m_form.addButton(QStringLiteral("VeriAktarimBarItems0"), QStringLiteral("Excelden Veri Aktarımı"));
+    m_form.addButton(QStringLiteral("GeneIslemBarItems0"), QStringLiteral("Enflasyon Düzeltmesi"));
+    m_form.addButton(QStringLiteral("AyarlarBarItems0"), QStringLiteral("Enflasyon Düzeltme Sil"));
+    m_form.addButton(QStringLiteral("AyarlarBarItems1"), QStringLiteral("Veritabanına Bakım Yap"));
+
+    m_form.onClick(QStringLiteral("YardimBarItems0"), [this] { showLegislationPage(0); });
+    m_form.onClick(QStringLiteral("YardimBarItems1"), [this] { showLegislationPage(1); });
+    m_form.onClick(QStringLiteral("BitBtn2"), [this] { showLegislationPage(1); });
+    m_form.onClick(QStringLiteral("YardimBarItems2"), [this] { showLegislationPage(2); });
+    m_form.onClick(QStringLiteral("YardimBarItems3"), [this] {
+        m_program.openDocument(m_program.context().home() + QStringLiteral("vukteblig555.pdf"));
+    });
+    m_form.onClick(QStringLiteral("YardimBarItems4"), [this] {
+        m_program.openDocument(m_program.context().home() + QStringLiteral("vuk165sirkuler.pdf"));
+    });
+    m_form.onClick(QStringLiteral("EkIslemBarItems0"), [this] { EkIslemBarItems0Click(); });
+    m_form.onClick(QStringLiteral("EkIslemBarItems1"), [this] { EkIslemBarItems1Click(); });
+    m_form.onClick(QStringLiteral("EkIslemBarItems2"), [this] { EkIslemBarItems2Click(); });
+    m_form.onClick(QStringLiteral("VeriAktarimBarItems0"), [this] { VeriAktarimBarItems0Click(); });
+    m_form.onClick(QStringLiteral("GeneIslemBarItems0"), [this] { GeneIslemBarItems0Click(); });
+    m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
+    program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
+}
+
+const std::vector<MainMenu::Group>& MainMenu::groups() {
+    static const std::vector<Group> kGroups{
+        {QStringLiteral("Yardım"),
+         {QStringLiteral("YardimBarItems0"), QStringLiteral("YardimBarItems1"),
+          QStringLiteral("YardimBarItems2"), QStringLiteral("YardimBarItems3"),
+          QStringLiteral("YardimBarItems4")}},
+        {QStringLiteral("Ek İşlemler"),
+         {QStringLiteral("EkIslemBarItems0"), QStringLiteral("EkIslemBarItems1"),
+          QStringLiteral("EkIslemBarItems2")}},
+        {QStringLiteral("Veri Aktarım İşlemleri"), {QStringLiteral("VeriAktarimBarItems0")}},
+        {QStringLiteral("Genel İşlemler"), {QStringLiteral("GeneIslemBarItems0")}},
+        {QStringLiteral("Ayarlar"), {QStringLiteral("AyarlarBarItems0"), QStringLiteral("AyarlarBarItems1")}},
+    };
+    return kGroups;
+}
+
+void MainMenu::showLegislationPage(int page) {
+    m_program.windows().showMaximizedIfMinimized(windows::kLegislation);
+    FormModel& legislation = m_program.legislation();
+    if (legislation.has(QStringLiteral("PageControl1")))
+        legislation.setItemIndex(QStringLiteral("PageControl1"), page);
+}
+
+void MainMenu::EkIslemBarItems0Click() {
+    m_program.referenceData().open();
+}
+
+void MainMenu::EkIslemBarItems1Click() {
+    m_program.registry().fillForEditing();
+    m_program.windows().showMaximizedIfMinimized(windows::kRegistration);
+}
+
+void MainMenu::EkIslemBarItems2Click() {
+    m_program.registry().listQuery().ensureOpen();
+    m_program.windows().showRestored(windows::kCompanies);
+    m_program.entry().setMenuHideMode(2);
+    m_program.windows().hide(windows::kMainMenu);
+}
+
+void MainMenu::VeriAktarimBarItems0Click() {
+    m_program.windows().showMaximizedIfMinimized(windows::kExcelImport);
+}
+
+void MainMenu::GeneIslemBarItems0Click() {
+    m_program.windows().showMaximizedIfMinimized(windows::kWorkspace);
+}
+
+void MainMenu::JvXPButton19Click() {
+    m_program.windows().showMaximizedIfMinimized(windows::kEntry);
+    m_program.windows().hide(windows::kMainMenu);
+}
+
+void MainMenu::FormHide() {
+    const int mode = m_program.entry().MenuHideMode();
+    if (mode == 1) {
+        // Declining the close question must not leave the user without a window.
+        if (!m_program.entry().close())
+            m_program.windows().showMaximizedIfMinimized(windows::kEntry);
+        return;
+    }
+    if (mode != 2)
+        m_program.windows().showMaximizedIfMinimized(windows::kEntry);
+}
+
+} // namespace velkor

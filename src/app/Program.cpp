@@ -1,0 +1,105 @@
+#include "app/Program.h"
+
+#include "app/CompaniesWindow.h"
+#include "app/EntryWindow.h"
+#include "app/ErrorReport.h"
+#include "app/MainMenu.h"
+#include "app/PasswordWindow.h"
+#include "app/ProgressWindow.h"
+#include "app/WindowNames.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/ReferenceDataForm.h"
+
+namespace velkor {
+
+Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_context(context) {
+    for (const QString& name :
+         {windows::kEntry, windows::kMainMenu, windows::kCompanies, windows::kReferenceData,
+          windows::kWorkspace, windows::kLegislation, windows::kRegistration, windows::kExcelImport,
+          windows::kProgress, windows::kUpdate, windows::kUpdateProgress, windows::kPasswords})
+        m_windows.addWindow(name);
+
+    m_entry = std::make_unique<EntryWindow>(*this);
+    m_context.registerForm(&m_entry->form());
+    runGuarded(prompt(), [this] { m_context.OpenSharedConnections(); });
+
+    m_mainMenu = std::make_unique<MainMenu>(*this);
+    m_context.registerForm(&m_mainMenu->form());
+
+    m_companies = std::make_unique<CompaniesWindow>(*this);
+    m_context.registerForm(&m_companies->form());
+    runGuarded(prompt(), [this] { m_companies->FormCreate(); });
+
+    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows);
+    m_context.registerForm(&m_referenceData->form());
+    m_referenceData->FormCreate();
+
+    m_workspace.reset(addShell(windows::kWorkspace,
+                               QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Düzeltme Bölümü")));
+    m_workspace->addLabel(QStringLiteral("Label4"));
+    m_legislation.reset(
+        addShell(windows::kLegislation,
+                 QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Mevzuat ve Kullanım Kılavuzu")));
+
+    m_registry = std::make_unique<CompanyRegistry>(m_context);
+    FormModel& registration = m_registry->form();
+    registration.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Firma Kayıt İşlemleri"));
+    m_context.registerForm(&registration);
+
+    m_excelImport.reset(addShell(
+        windows::kExcelImport, QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Excel Veri Aktarma")));
+    m_progress = std::make_unique<ProgressWindow>(m_windows);
+    m_context.registerForm(&m_progress->form());
+    m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
+    m_updateProgress.reset(addShell(windows::kUpdateProgress, QStringLiteral("Velkor Güncelleme Durumu")));
+    m_passwords = std::make_unique<PasswordWindow>(*this);
+    m_context.registerForm(&m_passwords->form());
+
+    // The main menu and the workspace open maximised.
+    m_windows.setSize(windows::kMainMenu, WindowSize::Maximized);
+    m_windows.setSize(windows::kWorkspace, WindowSize::Maximized);
+    wireHandOvers();
+}
+
+Program::~Program() = default;
+
+FormModel* Program::addShell(const QString& name, const QString& caption) {
+    auto* form = new FormModel(name);
+    form->setCaption(caption);
+    m_context.registerForm(form);
+    return form;
+}
+
+void Program::wireHandOvers() {
+    FormModel& registration = m_registry->form();
+    registration.onClick(QStringLiteral("kaydetBut"), [this] { m_registry->kaydetButClick(); });
+    registration.onClick(QStringLiteral("yeniButton"), [this] { m_registry->yeniFirma(); });
+    registration.onClick(QStringLiteral("kapatBut"), [this] { m_windows.hide(windows::kRegistration); });
+
+    // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
+    m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
+}
+
+void Program::start() {
+    runGuarded(prompt(), [this] { m_entry->FormCreate(); });
+    m_windows.show(windows::kEntry);
+}
+
+void Program::clearWorkspace() {
+    if (m_workspaceClear)
+        m_workspaceClear();
+}
+
+void Program::openDocument(const QString& path) {
+    if (m_documentOpener)
+        m_documentOpener(path);
+}
+
+void Program::end() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    Q_EMIT ended();
+}
+
+} // namespace velkor

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/AutoBackup.h"
+#include "app/WindowManager.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace velkor {
+
+class CompaniesWindow;
+class CompanyRegistry;
+class EntryWindow;
+class MainMenu;
+class PasswordWindow;
+class ProgressWindow;
+class ReferenceDataForm;
+
+/// The running program: creates the form models of the twelve windows once, in the order
+/// of start-up, registers them in the context, and wires how the windows hand over to
+/// one another. The widgets only show these models.
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    /// Creates the windows' models. Creating the entry window opens the three connections
+    /// (an error there is shown and the program goes on with them closed).
+    explicit Program(AppContext& context, QObject* parent = nullptr);
+    ~Program() override;
+
+    /// Runs the entry window's FormCreate and shows it; the only visible window.
+    void start();
+
+    AppContext& context() { return m_context; }
+    Prompt& prompt() { return m_context.prompt(); }
+    WindowManager& windows() { return m_windows; }
+
+    EntryWindow& entry() { return *m_entry; }
+    MainMenu& mainMenu() { return *m_mainMenu; }
+    CompaniesWindow& companies() { return *m_companies; }
+    ReferenceDataForm& referenceData() { return *m_referenceData; }
+    FormModel& workspace() { return *m_workspace; }
+    FormModel& legislation() { return *m_legislation; }
+    CompanyRegistry& registry() { return *m_registry; }
+    FormModel& excelImport() { return *m_excelImport; }
+    ProgressWindow& progress() { return *m_progress; }
+    FormModel& update() { return *m_update; }
+    FormModel& updateProgress() { return *m_updateProgress; }
+    PasswordWindow& passwords() { return *m_passwords; }
+
+    /// The automatic backups of the close sequence (none until one is set).
+    AutoBackup& autoBackup() { return m_autoBackup ? *m_autoBackup : m_noBackup; }
+    void setAutoBackup(AutoBackup* backup) { m_autoBackup = backup; }
+
+    /// Clears every input of the workspace (its `Bosalt`).
+    void clearWorkspace();
+    void setWorkspaceClear(std::function<void()> clear) { m_workspaceClear = std::move(clear); }
+
+    /// Asks the system to open a document with its default application.
+    void openDocument(const QString& path);
+    void setDocumentOpener(std::function<void(const QString&)> opener) {
+        m_documentOpener = std::move(opener);
+    }
+
+    /// Whether the close sequence has ended the program.
+    bool hasEnded() const { return m_ended; }
+    /// Marks the program ended; the event loop stops.
+    void end();
+
+Q_SIGNALS:
+    void ended();
+
+private:
+    FormModel* addShell(const QString& name, const QString& caption);
+    void wireHandOvers();
+
+    AppContext& m_context;
+    WindowManager m_windows;
+    std::unique_ptr<EntryWindow> m_entry;
+    std::unique_ptr<MainMenu> m_mainMenu;
+    std::unique_ptr<CompaniesWindow> m_companies;
+    std::unique_ptr<ReferenceDataForm> m_referenceData;
+    std::unique_ptr<FormModel> m_workspace;
+    std::unique_ptr<FormModel> m_legislation;
+    std::unique_ptr<CompanyRegistry> m_registry;
+    std::unique_ptr<FormModel> m_excelImport;
+    std::unique_ptr<ProgressWindow> m_progress;
+    std::unique_ptr<FormModel> m_update;
+    std::unique_ptr<FormModel> m_updateProgress;
+    std::unique_ptr<PasswordWindow> m_passwords;
+    AutoBackup m_noBackup;
+    AutoBackup* m_autoBackup = nullptr;
+    std::function<void()> m_workspaceClear;
+    std::function<void(const QString&)> m_documentOpener;
+    bool m_ended = false;
+};
+
+} // namespace velkor

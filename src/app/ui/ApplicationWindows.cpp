@@ -1,0 +1,53 @@
+#include "app/ui/ApplicationWindows.h"
+
+#include "app/Program.h"
+#include "app/ui/TAnaMenuF.h"
+#include "app/ui/TExcelVeriAktarF.h"
+#include "app/ui/TForm6.h"
+#include "app/ui/TGirisF.h"
+#include "app/ui/TGirisRF.h"
+#include "app/ui/TGuncelleF.h"
+#include "app/ui/TMevzuatF.h"
+#include "app/ui/TbekleyinF.h"
+#include "app/ui/TsifreF.h"
+#include "storage/ui/TFirmaKayitF.h"
+#include "storage/ui/TVerilerF.h"
+#include "workspace/ui/TSabitKiymetDuzeltmeF.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace velkor {
+
+ApplicationWindows::ApplicationWindows(Program& program) {
+    m_windows.emplace_back(new TGirisF(program));
+    m_windows.emplace_back(new TAnaMenuF(program));
+    m_windows.emplace_back(new TGirisRF(program));
+    m_windows.emplace_back(new TVerilerF(program));
+    m_windows.emplace_back(new TSabitKiymetDuzeltmeF(program));
+    m_windows.emplace_back(new TMevzuatF(program));
+    m_windows.emplace_back(new TFirmaKayitF(program));
+    m_windows.emplace_back(new TExcelVeriAktarF(program));
+    m_windows.emplace_back(new TbekleyinF(program));
+    m_windows.emplace_back(new TGuncelleF(program));
+    m_windows.emplace_back(new TForm6(program));
+    m_windows.emplace_back(new TsifreF(program));
+    program.setDocumentOpener(
+        [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    // Windows the model already shows (the entry window after start) appear now.
+    for (const auto& window : m_windows) {
+        if (program.windows().isVisible(window->objectName()))
+            window->show();
+    }
+}
+
+ApplicationWindows::~ApplicationWindows() = default;
+
+FormWindow* ApplicationWindows::window(const QString& className) const {
+    for (const auto& window : m_windows)
+        if (window->objectName() == className)
+            return window.get();
+    return nullptr;
+}
+
+} // namespace velkor

@@ -1,0 +1,81 @@
+#include "app/ui/TAnaMenuF.h"
+
+#include "app/MainMenu.h"
+#include "app/Program.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBox>
+#include <QVBoxLayout>
+
+namespace velkor {
+
+TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
+    : FormWindow(program.mainMenu().form(), program.windows(), program.prompt(), parent) {
+    auto* bars = new QToolBox(this);
+    bars->setObjectName(QStringLiteral("MenuBar"));
+    bars->setMinimumWidth(280);
+    for (const MainMenu::Group& group : MainMenu::groups()) {
+        auto* page = new QWidget(bars);
+        auto* items = new QVBoxLayout(page);
+        for (const QString& item : group.items) {
+            QPushButton* button = makeButton(item);
+            button->setParent(page);
+            button->setFlat(true);
+            button->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
+            button->setCursor(Qt::PointingHandCursor);
+            items->addWidget(button);
+        }
+        items->addStretch();
+        bars->addItem(page, group.caption);
+    }
+    // The groups of daily work open first.
+    bars->setCurrentIndex(3);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(makeButton(QStringLiteral("BitBtn2")));
+    top->addWidget(makeButton(QStringLiteral("BitBtn5")));
+    top->addStretch();
+
+    auto* company = new QGroupBox(this);
+    auto* grid = new QGridLayout(company);
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    QLabel* code = makeLabel(QStringLiteral("Label2"));
+    QLabel* name = makeLabel(QStringLiteral("Label4"));
+    code->setFont(bold);
+    name->setFont(bold);
+    name->setWordWrap(true);
+    grid->addWidget(makeLabel(QStringLiteral("Label1")), 0, 0);
+    grid->addWidget(code, 0, 1);
+    grid->addWidget(makeLabel(QStringLiteral("Label3")), 1, 0);
+    grid->addWidget(name, 1, 1);
+    grid->addWidget(makeButton(QStringLiteral("JvXPButton19")), 0, 2, 2, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* title = new QLabel(kApplicationTitle, this);
+    QFont titleFont = font();
+    titleFont.setPointSize(titleFont.pointSize() + 8);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(top);
+    right->addWidget(company);
+    right->addStretch();
+    right->addWidget(title);
+    right->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(bars);
+    layout->addLayout(right, 1);
+    resize(1000, 600);
+    bindForm();
+}
+
+} // namespace velkor

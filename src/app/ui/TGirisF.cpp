@@ -1,0 +1,71 @@
+#include "app/ui/TGirisF.h"
+
+#include "app/EntryWindow.h"
+#include "app/Program.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velkor {
+
+TGirisF::TGirisF(Program& program, QWidget* parent)
+    : FormWindow(program.entry().form(), program.windows(), program.prompt(), parent), m_program(program) {
+    auto* title = new QLabel(kApplicationTitle, this);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titleFont.pointSize() + 6);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    QLineEdit* code = makeEdit(QStringLiteral("firmaedit"));
+    QFont bold = code->font();
+    bold.setBold(true);
+    code->setFont(bold);
+    code->setToolTip(QStringLiteral("Çift tıklayarak firma seçebilirsiniz"));
+    QLabel* name = makeLabel(QStringLiteral("Label1"));
+    name->setFont(bold);
+    name->setMinimumWidth(320);
+    QLineEdit* password = makeEdit(QStringLiteral("sifreEdit"));
+    password->setEchoMode(QLineEdit::Password);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(makeLabel(QStringLiteral("Label3")), 0, 0);
+    grid->addWidget(code, 0, 1);
+    grid->addWidget(makeButton(QStringLiteral("FirmaSecBut")), 0, 2);
+    grid->addWidget(name, 1, 1, 1, 2);
+    grid->addWidget(makeLabel(QStringLiteral("Label2")), 2, 0);
+    grid->addWidget(password, 2, 1);
+    grid->addWidget(makeButton(QStringLiteral("JvXPButton3")), 2, 2);
+    grid->addWidget(makeButton(QStringLiteral("YeniFirmaBut")), 3, 2);
+    grid->setColumnStretch(1, 1);
+
+    QPushButton* enter = makeButton(QStringLiteral("DuzeltmeBut"));
+    QFont large = enter->font();
+    large.setPointSize(large.pointSize() + 4);
+    large.setBold(true);
+    enter->setFont(large);
+    enter->setMinimumHeight(56);
+    enter->setDefault(true);
+    connect(password, &QLineEdit::returnPressed, enter, &QPushButton::click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addSpacing(12);
+    layout->addLayout(grid);
+    layout->addSpacing(12);
+    layout->addWidget(enter);
+    layout->addStretch();
+    resize(640, 320);
+    bindForm();
+}
+
+void TGirisF::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    act([this] { m_program.entry().close(); });
+}
+
+} // namespace velkor
