@@ -26,7 +26,7 @@ int report(CliRun& run) {
         form.userSet(QStringLiteral("RaporListeCombo"), filter);
     else
         form.click(QStringLiteral("RaporListeButton"));
-    for (const QString& line : gridText(sheet.SBKRaporQuery(), reportGridColumns()))
+    for (const QString& line : gridLines(sheet.SBKRaporQuery(), reportGridColumns()))
         run.out << line << "\n";
     return 0;
 }

@@ -22,7 +22,7 @@ int totals(CliRun& run) {
     Query query(run.context.company());
     prepareAccountTotals(query);
     query.open();
-    for (const QString& line : gridText(query, totalsGridColumns()))
+    for (const QString& line : gridLines(query, totalsGridColumns()))
         run.out << line << "\n";
     return 0;
 }
