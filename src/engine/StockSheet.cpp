@@ -9,6 +9,8 @@
 #include "workspace/TextHelpers.h"
 #include "workspace/WorkspaceState.h"
 
+#include <utility>
+
 namespace velkor {
 
 namespace {
@@ -100,9 +102,16 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     onClick(QStringLiteral("KaydetButtonS"), [this] { KaydetButtonSClick(); });
     onClick(QStringLiteral("JvXPButton1"), [this] { JvXPButton1Click(); });
     onClick(QStringLiteral("ROFMHesaplaS"), [this] { ROFMHesaplaSClick(); });
-    onChange(kReal, [this] { methodChosen(StockMethod::Real); });
-    onChange(kSimple, [this] { methodChosen(StockMethod::SimpleAverage); });
-    onChange(kTurnover, [this] { methodChosen(StockMethod::Turnover); });
+    // A radio button that is switched off by its neighbour chooses nothing.
+    const std::pair<QString, StockMethod> methodRadios[]{{kReal, StockMethod::Real},
+                                                         {kSimple, StockMethod::SimpleAverage},
+                                                         {kTurnover, StockMethod::Turnover}};
+    for (const auto& entry : methodRadios) {
+        onChange(entry.first, [this, radio = entry.first, chosen = entry.second] {
+            if (isChecked(radio))
+                methodChosen(chosen);
+        });
+    }
     onChange(kAccount, [this] { DuzeltmeAnaHesapComboSChange(); });
     onLeave(kEntryDate, [this] { GirisTarihiDateSExit(); });
     for (const QString& name :

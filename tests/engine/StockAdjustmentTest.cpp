@@ -117,6 +117,8 @@ TEST_F(StockEquityTest, AccountAndMethodRulesFollowTheAccountList) {
     stock.userSet(QStringLiteral("DevirHiziRadio"), QStringLiteral("1"));
     EXPECT_EQ(stock.method(), StockMethod::Turnover);
     EXPECT_TRUE(stock.isVisible(QStringLiteral("DevirHiziGroup")));
+    stock.userSet(QStringLiteral("BasitRadio"), QStringLiteral("0"));
+    EXPECT_EQ(stock.method(), StockMethod::Turnover) << "a radio switched off chooses nothing";
     stock.userSet(QStringLiteral("GercekRadio"), QStringLiteral("1"));
     EXPECT_FALSE(stock.isVisible(QStringLiteral("DevirHiziGroup")));
 }
