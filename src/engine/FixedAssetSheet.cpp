@@ -109,6 +109,12 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     onChange(kLife, [this] { AmortSureEditChange(); });
     onChange(kMethod, [this] { AmortYontemComboChange(); });
     onLeave(kEntryDate, [this] { GirisTarihiDateExit(); });
+    // The write-off date counts from the entry date, so a new entry date moves it too.
+    onChange(kEntryDate, [this] {
+        const double life = ParseAmount(text(kLife));
+        if (life > 0)
+            setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
+    });
     for (const QString& name :
          {kBookValue, QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("ROFMFaizEdit")})
         onLeave(name, [this, name] { setText(name, amountTextOnLeave(text(name))); });

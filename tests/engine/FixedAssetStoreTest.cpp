@@ -1,0 +1,133 @@
+#include "FixedAssetFixture.h"
+
+namespace velkor::test {
+namespace {
+
+class FixedAssetStoreTest : public FixedAssetTest {
+protected:
+    FixedAssetStoreTest() {
+        setIndex({{201912, 1000.0},
+                  {20201, 1000.0},
+                  {20203, 1234.56},
+                  {202112, 2000.0},
+                  {202212, 1500.0},
+                  {202312, 3035.59}});
+        enterItem(QStringLiteral("253"), QStringLiteral("01"), QStringLiteral("Torna Tezgahı"),
+                  QDate(2020, 3, 15), QStringLiteral("100.000,00"));
+        sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
+        sheet().userSet(QStringLiteral("AmortSureEdit"), QStringLiteral("10"));
+        sheet().userSet(QStringLiteral("AmortHesapEdit"), QStringLiteral("257.01"));
+    }
+
+    qint64 save() {
+        sheet().click(QStringLiteral("KaydetButton"));
+        return field(QStringLiteral("Kayit_No_Edit")).toLongLong();
+    }
+
+    void reopen(qint64 id) {
+        sheet().click(QStringLiteral("YeniBut"));
+        ASSERT_TRUE(workspace->openItem(id));
+    }
+};
+
+TEST_F(FixedAssetStoreTest, SaveWritesTheComputedRowAndTheListShowsIt) {
+    const qint64 id = save();
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(stored(id, QStringLiteral("anahesapkodu")).toString(), QStringLiteral("253"));
+    EXPECT_EQ(stored(id, QStringLiteral("SBK_Diger")).toString(), QStringLiteral("SBK"));
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("VUK_Son_Degeri")).toDouble(), 100000.0);
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("Duzeltme_Katsayisi")).toDouble(), 2.45884);
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("Duzeltilmis_Tutar")).toDouble(), 245884.0);
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("Duzeltilmis_Amortisman")).toDouble(), 98353.6);
+    EXPECT_EQ(stored(id, QStringLiteral("vuk_amortisman_sure")).toInt(), 10);
+    EXPECT_EQ(stored(id, QStringLiteral("amortisman_kodu")).toString(), QStringLiteral("257.01"));
+    EXPECT_EQ(stored(id, QStringLiteral("fatura_tarihi")).toString(), QStringLiteral("2020-03-15"));
+    EXPECT_EQ(stored(id, QStringLiteral("Hesap_Yi_UFE_Tarihi")).toString(), QStringLiteral("2023-12-31"));
+    EXPECT_TRUE(stored(id, QStringLiteral("MDVD_Yapildi")).isNull());
+    EXPECT_TRUE(stored(id, QStringLiteral("ROFM_Yontem")).isNull());
+    EXPECT_TRUE(stored(id, QStringLiteral("ROFM_Ayrilmamis_Amort")).isNull());
+    EXPECT_TRUE(workspace->SBKQuery().locate(QStringLiteral("id"), id));
+}
+
+TEST_F(FixedAssetStoreTest, SavingAgainEditsTheSameRow) {
+    const qint64 id = save();
+    sheet().userSet(QStringLiteral("AdiEdit"), QStringLiteral("Freze"));
+    sheet().userSet(QStringLiteral("AmortSureEdit"), QString());
+    EXPECT_EQ(save(), id);
+    EXPECT_EQ(rowCount(), 1);
+    EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Freze"));
+    sheet().click(QStringLiteral("YeniBut"));
+    enterItem(QStringLiteral("254"), QStringLiteral("02"), QStringLiteral("Kamyon"), QDate(2020, 3, 1),
+              QStringLiteral("50.000,00"));
+    EXPECT_NE(save(), id);
+    EXPECT_EQ(rowCount(), 2);
+}
+
+TEST_F(FixedAssetStoreTest, ShortDepreciationAccountAndLaterMdvdYokStoreNull) {
+    sheet().setChecked(QStringLiteral("MDVDVarRadio"), true);
+    sheet().userSet(QStringLiteral("MDVDCombo"), QStringLiteral("31.12.2021"));
+    const qint64 id = save();
+    EXPECT_EQ(stored(id, QStringLiteral("MDVD_Yapildi")).toString(), QStringLiteral("Evet"));
+    EXPECT_EQ(stored(id, QStringLiteral("MDVD_Tarih")).toString(), QStringLiteral("2021-12-31"));
+    EXPECT_EQ(stored(id, QStringLiteral("Giris_Yi_UFE_Tarihi")).toString(), QStringLiteral("2021-12-31"));
+    sheet().setChecked(QStringLiteral("MDVDYokRadio"), true);
+    sheet().userSet(QStringLiteral("AmortHesapEdit"), QStringLiteral("25"));
+    save();
+    EXPECT_TRUE(stored(id, QStringLiteral("MDVD_Yapildi")).isNull());
+    EXPECT_TRUE(stored(id, QStringLiteral("MDVD_Tarih")).isNull());
+    EXPECT_TRUE(stored(id, QStringLiteral("amortisman_kodu")).isNull());
+}
+
+TEST_F(FixedAssetStoreTest, AStoppedComputationSavesNothing) {
+    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2021, 7, 1));
+    sheet().click(QStringLiteral("KaydetButton"));
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("Yİ-ÜFE endeksi bulunamadı: 07.2021")});
+}
+
+TEST_F(FixedAssetStoreTest, LoadShowsTheStoredFieldsAndRebuildsTheText) {
+    sheet().click(QStringLiteral("DuzeltBut"));
+    const QStringList computed = text();
+    const qint64 id = save();
+    reopen(id);
+    EXPECT_EQ(field(QStringLiteral("Kayit_No_Edit")), QString::number(id));
+    EXPECT_EQ(field(QStringLiteral("KayitliTutariEdit")), QStringLiteral("100.000,00"));
+    EXPECT_EQ(field(QStringLiteral("AmortSureEdit")), QStringLiteral("10"));
+    EXPECT_EQ(field(QStringLiteral("AmortOranEdit")), QStringLiteral("10,00"));
+    EXPECT_EQ(field(QStringLiteral("BirikmisAmortEdit")), QStringLiteral("40.000,00"));
+    EXPECT_EQ(field(QStringLiteral("GirisYi_UfeEdit")), QStringLiteral("1.234,56"));
+    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("2,45884"));
+    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("245.884,00"));
+    EXPECT_EQ(field(QStringLiteral("AmortismanFarkEdit")), QStringLiteral("58.353,60"));
+    EXPECT_EQ(field(QStringLiteral("GirisTarihiDate")), QStringLiteral("15.03.2020"));
+    EXPECT_EQ(field(QStringLiteral("ROFMEdit")), QString());
+    EXPECT_EQ(state().itemIndex(QStringLiteral("DuzeltmePage")), WorkspaceState::FixedAssetPage);
+    EXPECT_EQ(text(), computed);
+}
+
+TEST_F(FixedAssetStoreTest, FinancingRoundTripsWithItsFormats) {
+    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 1, 1));
+    sheet().userSet(QStringLiteral("KayitliTutariEdit"), QStringLiteral("500.000,00"));
+    sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("100.000,00"));
+    sheet().setDate(QStringLiteral("ROFMBasDate"), QDate(2020, 1, 1));
+    sheet().setDate(QStringLiteral("ROFMBitDate"), QDate(2022, 12, 31));
+    sheet().userSet(QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("100.000,00"));
+    sheet().userSet(QStringLiteral("ROFMFaizEdit"), QStringLiteral("60.000,00"));
+    const qint64 id = save();
+    const QStringList computed = text();
+    EXPECT_EQ(stored(id, QStringLiteral("ROFM_Yontem")).toString(), QStringLiteral("Borc"));
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("ROFM_Tutar")).toDouble(), 50000.0);
+    EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("ROFM_Ayrilmamis_Amort")).toDouble(), 40000.0);
+
+    reopen(id);
+    EXPECT_EQ(sheet().itemIndex(QStringLiteral("ROFMRadio")), 0);
+    EXPECT_EQ(field(QStringLiteral("ROFMBitDate")), QStringLiteral("31.12.2022"));
+    EXPECT_EQ(field(QStringLiteral("ROFMArtisEdit")), QStringLiteral("0,50000"));
+    EXPECT_EQ(field(QStringLiteral("ReelFaizKatsayiEdit")), QStringLiteral("2,02373"));
+    EXPECT_EQ(field(QStringLiteral("Duz_Reel_FaizEdit")), QStringLiteral("20.237,30"));
+    EXPECT_EQ(field(QStringLiteral("ROFM_Ayrilmamis_AmortEdit")), QStringLiteral("40.000,00"));
+    EXPECT_EQ(text(), computed);
+}
+
+} // namespace
+} // namespace velkor::test
