@@ -20,7 +20,7 @@ DatasetGrid::DatasetGrid(Dataset& dataset, std::vector<GridColumn> columns, QWid
                 if (m_following || !current.isValid())
                     return;
                 Dataset& data = m_model->dataset();
-                if (data.isOpen() && current.row() + 1 != data.recNo())
+                if (!data.isEmpty() && current.row() + 1 != data.recNo())
                     data.moveTo(current.row() + 1);
             });
     connect(&dataset, &Dataset::currentChanged, this, &DatasetGrid::followCursor);
@@ -34,7 +34,7 @@ DatasetGrid::DatasetGrid(Dataset& dataset, std::vector<GridColumn> columns, QWid
 
 void DatasetGrid::followCursor() {
     Dataset& data = m_model->dataset();
-    if (!data.isOpen() || data.isEmpty())
+    if (data.isEmpty())
         return;
     const int row = data.recNo() - 1;
     m_following = true;

@@ -18,8 +18,7 @@ void DatasetTableModel::reset() {
     beginResetModel();
     m_fieldIndexes.clear();
     for (const GridColumn& column : m_columns)
-        m_fieldIndexes.push_back(m_dataset && m_dataset->isOpen() ? m_dataset->columnIndex(column.field)
-                                                                  : -1);
+        m_fieldIndexes.push_back(m_dataset ? m_dataset->columnIndex(column.field) : -1);
     endResetModel();
 }
 
@@ -28,7 +27,8 @@ int DatasetTableModel::fieldIndex(int column) const {
 }
 
 int DatasetTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || !m_dataset || !m_dataset->isOpen())
+    // The rows are announced before the dataset counts as open, so the count alone decides.
+    if (parent.isValid() || !m_dataset)
         return 0;
     return m_dataset->recordCount();
 }

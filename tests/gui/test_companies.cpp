@@ -1,0 +1,185 @@
+#include "GuiFixture.h"
+
+#include "app/CompaniesWindow.h"
+#include "app/ui/DatasetGrid.h"
+#include "app/ui/TGirisRF.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/IniFile.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QLabel>
+
+using namespace velkor;
+using velkor::test::GuiProgram;
+
+namespace {
+const QString kEntry = QStringLiteral("TGirisF");
+const QString kCompanies = QStringLiteral("TGirisRF");
+
+DatasetGrid* companyGrid(GuiProgram& gui) {
+    return static_cast<TGirisRF*>(gui.windows().window(kCompanies))->grid();
+}
+
+/// Double-clicks a row of the grid.
+void doubleClickRow(DatasetGrid* grid, int row) {
+    const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+} // namespace
+
+class CompaniesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void gridListsTheCompaniesWithRowColours();
+    void pickingByDoubleClickFillsTheEntryWindow();
+    void pickedCompanyCanBeEntered();
+    void deletingAsksThreeTimes();
+    void answeringYesToAbortKeepsTheCompany();
+    void backupSettingsAreStoredAndLoaded();
+    void badStoredDateKeepsTheDefault();
+};
+
+void CompaniesTest::gridListsTheCompaniesWithRowColours() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.addCompany("B2", "Beta");
+    gui.addCompany("C3", "Gama");
+    gui.click(kEntry, "FirmaSecBut");
+    QVERIFY(gui.shown(kCompanies));
+    QVERIFY(gui.shown(kEntry));
+    QAbstractItemModel* model = companyGrid(gui)->model();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Kodu"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Firma Adı"));
+    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("Beta"));
+    QCOMPARE(model->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 192));
+    QCOMPARE(model->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+    QCOMPARE(model->index(2, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 192));
+}
+
+void CompaniesTest::pickingByDoubleClickFillsTheEntryWindow() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.addCompany("B2", "Beta");
+    gui.click(kEntry, "FirmaSecBut");
+    doubleClickRow(companyGrid(gui), 1);
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, "firmaedit")->text(), QStringLiteral("B2"));
+    QCOMPARE(gui.widget<QLabel>(kEntry, "Label1")->text(), QStringLiteral("Beta"));
+    QVERIFY(!gui.shown(kCompanies));
+    QVERIFY(gui.shown(kEntry));
+    QCOMPARE(gui.program().registry().entryTable().text("kodu"), QStringLiteral("B2"));
+
+    // The button picks the row the cursor stands on.
+    gui.click(kEntry, "FirmaSecBut");
+    QTest::mouseClick(companyGrid(gui)->viewport(), Qt::LeftButton, {},
+                      companyGrid(gui)->visualRect(companyGrid(gui)->model()->index(0, 0)).center());
+    gui.click(kCompanies, "FirmaSecBut");
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, "firmaedit")->text(), QStringLiteral("A1"));
+    QVERIFY(!gui.shown(kCompanies));
+}
+
+void CompaniesTest::pickedCompanyCanBeEntered() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kCompanies, "FirmaSecBut");
+    gui.click(kEntry, "DuzeltmeBut");
+    QVERIFY(gui.shown("TAnaMenuF"));
+    QVERIFY(gui.context().company().filePath().endsWith("Data/A1.mdb"));
+}
+
+void CompaniesTest::deletingAsksThreeTimes() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.addCompany("B2", "Beta");
+    gui.enter("B2");
+    gui.click("TAnaMenuF", "EkIslemBarItems2");
+    QVERIFY(gui.shown(kCompanies));
+    DatasetGrid* grid = companyGrid(gui);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 0)).center());
+    gui.prompt().clearShown();
+    gui.prompt().addAnswer(Yes);
+    gui.prompt().addAnswer(No);
+    gui.prompt().addAnswer(Yes);
+    gui.click(kCompanies, "FirmaSilBut");
+    QCOMPARE(gui.prompt().texts(),
+             (QStringList{
+                 "Firma silinecektir. Eminmisiniz?",
+                 "Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. İşlemi kesmek "
+                 "istermisiniz?",
+                 "Bu işlem sonunda bu firma dosyalarına\n\rbir daha ulaşmanız mümkün olmayacaktır. İşleme "
+                 "devam etmek istiyormusunuz?"}));
+    QVERIFY(!QFileInfo::exists(gui.home() + "Data/B2.mdb"));
+    QVERIFY(QFileInfo::exists(gui.home() + "Data/A1.mdb"));
+    QCOMPARE(grid->model()->rowCount(), 1);
+    QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("A1"));
+    QVERIFY(!gui.context().company().isOpen());
+}
+
+void CompaniesTest::answeringYesToAbortKeepsTheCompany() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.click(kEntry, "FirmaSecBut");
+    gui.prompt().addAnswer(Yes);
+    gui.prompt().addAnswer(Yes);
+    gui.click(kCompanies, "FirmaSilBut");
+    QVERIFY(QFileInfo::exists(gui.home() + "Data/A1.mdb"));
+    QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
+
+    // "No" to the first question asks nothing more.
+    gui.prompt().clearShown();
+    gui.prompt().addAnswer(No);
+    gui.click(kCompanies, "FirmaSilBut");
+    QCOMPARE(gui.prompt().texts().size(), 1);
+    QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
+}
+
+void CompaniesTest::backupSettingsAreStoredAndLoaded() {
+    {
+        GuiProgram gui;
+        gui.click(kEntry, "FirmaSecBut");
+        gui.widget<QCheckBox>(kCompanies, "OtoYedekCheck")->click();
+        gui.type(kCompanies, "OtoYedekEdit", gui.home() + "Yedek/");
+        gui.type(kCompanies, "yedekgunEdit", "7");
+        gui.click(kCompanies, "OtoYedekAdresSaklaBut");
+        const IniFile ini(gui.home() + "Yedekler.dan");
+        QCOMPARE(ini.value("OtoYedekler", "SonOtoYedek"), gui.home() + "Yedek/");
+        QCOMPARE(ini.value("OtoYedekler", "YedekGun"), QStringLiteral("7"));
+        QCOMPARE(ini.value("OtoYedekler", "YedekAl"), QStringLiteral("1"));
+        QCOMPARE(ini.value("OtoYedekler", "OtoGunluk"), QStringLiteral("2"));
+
+        IniFile writable(gui.home() + "Yedekler.dan");
+        writable.setValue("OtoYedekler", "TarihOtoGun", "5");
+        writable.setValue("OtoYedekler", "TarihOtoAy", "3");
+        writable.setValue("OtoYedekler", "TarihOtoYil", "2024");
+        writable.setValue("OtoYedekler", "OtoGunluk", "1");
+        // A second program on the same folder loads what the first one stored.
+        ScriptedPrompt prompt;
+        AppContext context(gui.home(), prompt);
+        Program next(context);
+        const FormModel& panel = next.companies().form();
+        QVERIFY(panel.isChecked("OtoYedekCheck"));
+        QVERIFY(panel.isChecked("OtomatikGunlukCheck"));
+        QCOMPARE(panel.text("yedekgunEdit"), QStringLiteral("7"));
+        QCOMPARE(panel.date("DateTimePicker1"), QDate(2024, 3, 5));
+    }
+}
+
+void CompaniesTest::badStoredDateKeepsTheDefault() {
+    GuiProgram gui;
+    IniFile ini(gui.home() + "Yedekler.dan");
+    ini.setValue("OtoYedekler", "TarihOtoGun", "31");
+    ini.setValue("OtoYedekler", "TarihOtoAy", "13");
+    ini.setValue("OtoYedekler", "TarihOtoYil", "2024");
+    gui.program().companies().FormCreate();
+    QCOMPARE(gui.program().companies().form().date("DateTimePicker1"), QDate(2012, 1, 1));
+    QCOMPARE(gui.widget<QDateEdit>(kCompanies, "DateTimePicker1")->date(), QDate(2012, 1, 1));
+}
+
+QTEST_MAIN(CompaniesTest)
+#include "test_companies.moc"
