@@ -95,10 +95,12 @@ bool FindNextContaining(Dataset& dataset, const QString& column, const QString& 
         return false;
     const QString needle = TurkishLower(text);
     for (int i = 0; i <= n; ++i) {
+        // Stepping past the last row wraps at once; looking at the last row twice would
+        // keep a match there from ever wrapping to the first.
+        if (!dataset.eof())
+            dataset.next();
         if (dataset.eof())
             dataset.first();
-        else
-            dataset.next();
         if (TurkishLower(dataset.text(column)).contains(needle))
             return true;
     }
