@@ -96,10 +96,12 @@ QString DialogPrompt::dialogFilter(const QString& filter) {
         return {};
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        result << (parts.at(i).contains(QLatin1Char('('))
-                       ? parts.at(i)
-                       : parts.at(i) + QStringLiteral(" (") + parts.at(i + 1) + QLatin1Char(')'));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& label = parts.at(i);
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result << (label.contains(QLatin1Char('(')) ? label : label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
     if (parts.size() % 2 == 1)
         result << parts.last();
     return result.join(QStringLiteral(";;"));

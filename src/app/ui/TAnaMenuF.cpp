@@ -8,19 +8,34 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace velkor {
 
 TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
     : FormWindow(program.mainMenu().form(), program.windows(), program.prompt(), parent) {
-    auto* bars = new QToolBox(this);
+    // Each group is a bar that folds its items away when its heading is pressed.
+    auto* bars = new QWidget(this);
     bars->setObjectName(QStringLiteral("MenuBar"));
     bars->setMinimumWidth(280);
+    bars->setStyleSheet(QStringLiteral("#MenuBar { background: #dde6f2; }"));
+    auto* barsLayout = new QVBoxLayout(bars);
     for (const MainMenu::Group& group : MainMenu::groups()) {
+        auto* heading = new QToolButton(bars);
+        heading->setText(group.caption);
+        heading->setCheckable(true);
+        heading->setChecked(true);
+        heading->setArrowType(Qt::DownArrow);
+        heading->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        heading->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        QFont headingFont = heading->font();
+        headingFont.setBold(true);
+        heading->setFont(headingFont);
         auto* page = new QWidget(bars);
         auto* items = new QVBoxLayout(page);
+        items->setContentsMargins(12, 0, 0, 6);
+        items->setSpacing(0);
         for (const QString& item : group.items) {
             QPushButton* button = makeButton(item);
             button->setParent(page);
@@ -29,11 +44,14 @@ TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
             button->setCursor(Qt::PointingHandCursor);
             items->addWidget(button);
         }
-        items->addStretch();
-        bars->addItem(page, group.caption);
+        connect(heading, &QToolButton::toggled, page, [heading, page](bool open) {
+            page->setVisible(open);
+            heading->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        });
+        barsLayout->addWidget(heading);
+        barsLayout->addWidget(page);
     }
-    // The groups of daily work open first.
-    bars->setCurrentIndex(3);
+    barsLayout->addStretch();
 
     auto* top = new QHBoxLayout;
     top->addWidget(makeButton(QStringLiteral("BitBtn2")));

@@ -1,0 +1,98 @@
+#include "GuiFixture.h"
+
+#include "app/PasswordWindow.h"
+
+using namespace velkor;
+using velkor::test::GuiProgram;
+
+namespace {
+const QString kEntry = QStringLiteral("TGirisF");
+const QString kPasswords = QStringLiteral("TsifreF");
+
+void openPasswordWindow(GuiProgram& gui, const QString& master = QStringLiteral("mirtan")) {
+    gui.type(kEntry, "sifreEdit", master);
+    gui.click(kEntry, "JvXPButton3");
+}
+
+QString storedEntryPassword(GuiProgram& gui) {
+    return gui.context().general().database().scalar("SELECT sifre FROM sifreli ORDER BY sid LIMIT 1").toString();
+}
+} // namespace
+
+class PasswordsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void masterPasswordOpensTheWindow();
+    void savedPasswordIsAskedAtTheNextEntry();
+    void unsavedEditsAreDroppedWhenLeavingTheWindow();
+    void emptyMasterTableOpensWithoutCheck();
+};
+
+void PasswordsTest::masterPasswordOpensTheWindow() {
+    GuiProgram gui;
+    openPasswordWindow(gui, "yanlis");
+    QVERIFY(!gui.shown(kPasswords));
+    QCOMPARE(gui.program().entry().WrongPasswordCount(), 1);
+    QCOMPARE(gui.prompt().shown().back().title, QStringLiteral("Velkor Enflasyon Düzeltme Programı"));
+    QCOMPARE(gui.prompt().shown().back().icon, PromptIcon::Error);
+
+    openPasswordWindow(gui);
+    QVERIFY(gui.shown(kPasswords));
+    QCOMPARE(gui.windows().window(kPasswords)->windowTitle(),
+             QStringLiteral("Velkor Enflasyon Düzeltmesi Programı Şifre Girişi"));
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->text(), QStringLiteral("mirtan"));
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->maxLength(), 16);
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Sifre")->echoMode(), QLineEdit::Normal);
+}
+
+void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
+    GuiProgram gui;
+    gui.addCompany("K1", "Birinci");
+    openPasswordWindow(gui);
+    gui.type(kPasswords, "Sifre", "Yeni-Şifre");
+    gui.click(kPasswords, "JvXPButton7");
+    QCOMPARE(storedEntryPassword(gui), QStringLiteral("Yeni-Şifre"));
+    gui.windows().window(kPasswords)->close();
+
+    gui.enter("K1", "yeni-şifre");
+    QVERIFY(!gui.shown("TAnaMenuF"));
+    gui.enter("K1", "Yeni-Şifre");
+    QVERIFY(gui.shown("TAnaMenuF"));
+}
+
+void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {
+    GuiProgram gui;
+    openPasswordWindow(gui);
+    gui.type(kPasswords, "Sifre", "kaydedilmedi");
+    gui.type(kPasswords, "Master", "degisti");
+    // Another window becomes active before "SAKLA".
+    gui.program().windows().deactivate(kPasswords);
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Sifre")->text(), QString());
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->text(), QStringLiteral("mirtan"));
+    gui.click(kPasswords, "JvXPButton7");
+    QVERIFY(gui.context().general().database().scalar("SELECT COUNT(*) FROM sifreli").toInt() == 0);
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("mirtan"));
+
+    // Hiding the window drops them too.
+    gui.type(kPasswords, "Master", "baska");
+    gui.windows().window(kPasswords)->close();
+    QVERIFY(!gui.shown(kPasswords));
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("mirtan"));
+    QCOMPARE(gui.program().passwords().form().text("Master"), QStringLiteral("mirtan"));
+}
+
+void PasswordsTest::emptyMasterTableOpensWithoutCheck() {
+    GuiProgram gui;
+    gui.context().general().database().execute("DELETE FROM mast");
+    gui.program().passwords().masterPasswords().close();
+    openPasswordWindow(gui, "herhangi");
+    QVERIFY(gui.shown(kPasswords));
+    gui.type(kPasswords, "Master", "yeni");
+    gui.click(kPasswords, "JvXPButton7");
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("yeni"));
+    QCOMPARE(gui.program().entry().WrongPasswordCount(), 0);
+}
+
+QTEST_MAIN(PasswordsTest)
+#include "test_passwords.moc"

@@ -1,0 +1,138 @@
+#include "GuiFixture.h"
+
+#include "app/ui/DatasetGrid.h"
+#include "storage/ReferenceDataForm.h"
+#include "storage/ui/TVerilerF.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace velkor;
+using velkor::test::GuiProgram;
+
+namespace {
+const QString kData = QStringLiteral("TVerilerF");
+const QString kCashRegisters = QStringLiteral("Ödeme kaydedici cihazlar");
+
+/// Opens the reference data window from the main menu of an entered company.
+TVerilerF* openReferenceData(GuiProgram& gui) {
+    gui.addCompany("K1", "Birinci");
+    gui.enter("K1");
+    gui.click("TAnaMenuF", "EkIslemBarItems0");
+    return static_cast<TVerilerF*>(gui.windows().window(kData));
+}
+
+/// Adds depreciation classes whose descriptions the search should find.
+void addRates(GuiProgram& gui) {
+    Database& rates = gui.context().rates().database();
+    const char* rows[] = {"Ödeme kaydedici cihazlar (yazar kasalar)", "IŞIKLANDIRMA tesisatı", "İSKELE KURULUMU İNŞAATI",
+                          "Diğer ödeme kaydedici cihazlar"};
+    for (const char* text : rows)
+        rates.execute("INSERT INTO Amortisman_Oranlari (tum_kodu, aciklama, omur_yil, oran) VALUES (?, ?, 4, 0.25)",
+                      {QStringLiteral("T.%1").arg(QString::fromUtf8(text).size()), QString::fromUtf8(text)});
+    gui.program().referenceData().amortismanQuery().close();
+}
+
+QString currentDescription(GuiProgram& gui) {
+    return gui.program().referenceData().amortismanQuery().text("aciklama");
+}
+} // namespace
+
+class ReferenceDataTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensWithTheFiveTabsAndFormats();
+    void yazarKasaIsSearchedByItsOfficialName();
+    void searchIgnoresTurkishLetterCaseAndCycles();
+    void panelFollowsTheSelectedRow();
+};
+
+void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
+    GuiProgram gui;
+    TVerilerF* window = openReferenceData(gui);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Veriler"));
+    QTabWidget* tabs = window->tabs();
+    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Amortisman Oranları"));
+    QVERIFY(!tabs->isTabVisible(4));
+    QVERIFY(!gui.widget(kData, "DuzeltmeVeritabanAktarBut")->isVisibleTo(window));
+
+    auto* indexGrid = tabs->widget(0)->findChild<DatasetGrid*>();
+    QVERIFY(indexGrid->model()->rowCount() > 0);
+    QCOMPARE(indexGrid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("YIL"));
+    QCOMPARE(indexGrid->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Ağustos"));
+    // An index value shows two decimals with the Turkish separators.
+    const QString value = indexGrid->model()->index(0, 1).data().toString();
+    QVERIFY2(value.contains(QRegularExpression("^[0-9.]+,[0-9]{2}$")), qPrintable(value));
+    QCOMPARE(indexGrid->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 192));
+    QCOMPARE(indexGrid->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+
+    auto* tefeGrid = qobject_cast<DatasetGrid*>(tabs->widget(1));
+    const QString coefficient = tefeGrid->model()->index(0, 1).data().toString();
+    QVERIFY2(coefficient.contains(QRegularExpression(",[0-9]{5}$")), qPrintable(coefficient));
+
+    QCOMPARE(ReferenceDataForm::oran2Text(0.2), QStringLiteral("20,00 %"));
+    QCOMPARE(ReferenceDataForm::oran2Text(0.0303), QStringLiteral("3,03 %"));
+    QCOMPARE(ReferenceDataForm::oran2Text(QVariant()), QString());
+    QCOMPARE(ReferenceDataForm::oran2Text(0.0), QString());
+
+    gui.click(kData, "KapatBut");
+    QVERIFY(!window->isVisible());
+}
+
+void ReferenceDataTest::yazarKasaIsSearchedByItsOfficialName() {
+    GuiProgram gui;
+    openReferenceData(gui);
+    addRates(gui);
+    gui.program().referenceData().open();
+    gui.type(kData, "AraEdit", "YAZAR KASA");
+    gui.click(kData, "AramaYap");
+    QCOMPARE(gui.widget<QLineEdit>(kData, "AraEdit")->text(), kCashRegisters);
+    QCOMPARE(currentDescription(gui), QStringLiteral("Ödeme kaydedici cihazlar (yazar kasalar)"));
+    auto* grid = static_cast<TVerilerF*>(gui.windows().window(kData))->rateGrid();
+    QCOMPARE(grid->currentIndex().row() + 1, gui.program().referenceData().amortismanQuery().recNo());
+    // "Ara" again finds the next one.
+    gui.click(kData, "AramaYap");
+    QCOMPARE(currentDescription(gui), QStringLiteral("Diğer ödeme kaydedici cihazlar"));
+}
+
+void ReferenceDataTest::searchIgnoresTurkishLetterCaseAndCycles() {
+    GuiProgram gui;
+    openReferenceData(gui);
+    addRates(gui);
+    gui.program().referenceData().open();
+    gui.type(kData, "AraEdit", "ışık");
+    gui.click(kData, "AramaYap");
+    QCOMPARE(currentDescription(gui), QStringLiteral("IŞIKLANDIRMA tesisatı"));
+    gui.type(kData, "AraEdit", "iskele kurulumu i");
+    gui.click(kData, "AramaYap");
+    QCOMPARE(currentDescription(gui), QStringLiteral("İSKELE KURULUMU İNŞAATI"));
+    // The only match is found again after the walk wraps around.
+    gui.click(kData, "AramaYap");
+    QCOMPARE(currentDescription(gui), QStringLiteral("İSKELE KURULUMU İNŞAATI"));
+    gui.prompt().clearShown();
+    gui.type(kData, "AraEdit", "bulunmayan metin");
+    gui.click(kData, "AramaYap");
+    QVERIFY(gui.prompt().shown().empty());
+}
+
+void ReferenceDataTest::panelFollowsTheSelectedRow() {
+    GuiProgram gui;
+    TVerilerF* window = openReferenceData(gui);
+    window->tabs()->setCurrentIndex(3);
+    DatasetGrid* grid = window->rateGrid();
+    const QRect cell = grid->visualRect(grid->model()->index(2, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    Query& rates = gui.program().referenceData().amortismanQuery();
+    QCOMPARE(rates.recNo(), 3);
+    QCOMPARE(gui.widget<QLabel>(kData, "TumKoduText")->text(), rates.text("tum_kodu"));
+    QCOMPARE(gui.widget<QLabel>(kData, "OmurYilText")->text(), rates.text("omur_yil"));
+    QCOMPARE(gui.widget<QLabel>(kData, "Oran2Text")->text(), ReferenceDataForm::oran2Text(rates.value("oran")));
+    QCOMPARE(gui.program().referenceData().form().text("AciklamaMemo"), rates.text("aciklama"));
+}
+
+QTEST_MAIN(ReferenceDataTest)
+#include "test_reference_data.moc"

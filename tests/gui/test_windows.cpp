@@ -1,0 +1,100 @@
+#include "GuiFixture.h"
+
+#include "app/ui/DialogPrompt.h"
+#include "storage/ReferenceDataForm.h"
+
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace velkor;
+using velkor::test::GuiProgram;
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyWindowFitsTheSmallScreen();
+    void questionBoxesHaveTurkishButtons();
+    void engineErrorsAreShownAndTheProgramGoesOn();
+    void dialogFiltersAreConverted();
+};
+
+void WindowsTest::everyWindowFitsTheSmallScreen() {
+    GuiProgram gui;
+    gui.addCompany("ORNEK", "Örnek Sanayi ve Ticaret Anonim Şirketi");
+    gui.enter("ORNEK");
+    gui.program().referenceData().open();
+    const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
+    for (const auto& window : gui.windows().all()) {
+        const QSize needed = window->layout() ? window->layout()->minimumSize() : window->minimumSizeHint();
+        QVERIFY2(needed.width() <= 1366 && needed.height() <= 740,
+                 qPrintable(QStringLiteral("%1 needs %2x%3")
+                                .arg(window->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())));
+        if (!shots.isEmpty()) {
+            const bool wasVisible = window->isVisible();
+            window->show();
+            if (window->isMaximized() || window->width() > 1366 || window->height() > 740)
+                window->resize(1366, 740);
+            QTest::qWait(50);
+            window->grab().save(shots + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+            if (!wasVisible)
+                window->hide();
+        }
+    }
+}
+
+void WindowsTest::questionBoxesHaveTurkishButtons() {
+    DialogPrompt prompt;
+    QStringList captions;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        for (QAbstractButton* b : box->buttons())
+            captions << b->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Hayır"))
+                b->click();
+    });
+    const PromptButton answer = prompt.ask(QStringLiteral("Programı kapatmak istediğinize eminmisiniz?"),
+                                           QStringLiteral("Velkor Enflasyon Düzeltme Programı"), PromptIcon::Question,
+                                           Yes | No | Cancel);
+    QCOMPARE(answer, No);
+    captions.sort();
+    QCOMPARE(captions, (QStringList{"Evet", "Hayır", "İptal"}));
+    QCOMPARE(title, QStringLiteral("Velkor Enflasyon Düzeltme Programı"));
+
+    // Escape answers Cancel when the box has one.
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    QCOMPARE(prompt.ask("?", "t", PromptIcon::Question, Yes | No | Cancel), Cancel);
+}
+
+void WindowsTest::engineErrorsAreShownAndTheProgramGoesOn() {
+    GuiProgram gui;
+    gui.addCompany("K1", "Birinci");
+    QFile::remove(gui.home() + "Data/K1.mdb");
+    gui.prompt().clearShown();
+    gui.enter("K1");
+    QCOMPARE(gui.prompt().shown().size(), size_t(1));
+    QCOMPARE(gui.prompt().shown().front().icon, PromptIcon::Error);
+    QVERIFY(!gui.shown("TAnaMenuF"));
+    QVERIFY(gui.shown("TGirisF"));
+    // The next action works again.
+    gui.addCompany("K2", "İkinci");
+    gui.enter("K2");
+    QVERIFY(gui.shown("TAnaMenuF"));
+}
+
+void WindowsTest::dialogFiltersAreConverted() {
+    QCOMPARE(DialogPrompt::dialogFilter("Yedek (*.zip)|*.zip"), QStringLiteral("Yedek (*.zip)"));
+    QCOMPARE(DialogPrompt::dialogFilter("Excel|*.xls;*.xlsx"), QStringLiteral("Excel (*.xls *.xlsx)"));
+    QCOMPARE(DialogPrompt::dialogFilter(""), QString());
+}
+
+QTEST_MAIN(WindowsTest)
+#include "test_windows.moc"
