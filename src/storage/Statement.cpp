@@ -105,13 +105,29 @@ QString Statement::declaredType(int column) const {
     return type ? QString::fromUtf8(type).toUpper() : QString();
 }
 
+Statement::Kind Statement::kindOf(int column) const {
+    // Declared types are looked up once per statement: reading them for every cell is slow.
+    if (m_kinds.empty()) {
+        const int n = columnCount();
+        m_kinds.resize(n, Kind::Other);
+        for (int i = 0; i < n; ++i) {
+            const QString type = declaredType(i);
+            if (type == QLatin1String("DOUBLE"))
+                m_kinds[i] = Kind::Double;
+            else if (type == QLatin1String("DATE"))
+                m_kinds[i] = Kind::Date;
+        }
+    }
+    return m_kinds[column];
+}
+
 QVariant Statement::value(int column) const {
     switch (sqlite3_column_type(m_stmt, column)) {
     case SQLITE_NULL:
         return {};
     case SQLITE_INTEGER: {
         const qint64 v = sqlite3_column_int64(m_stmt, column);
-        if (declaredType(column) == QLatin1String("DOUBLE"))
+        if (kindOf(column) == Kind::Double)
             return static_cast<double>(v);
         return v;
     }
@@ -124,7 +140,7 @@ QVariant Statement::value(int column) const {
     default: {
         const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
         const QString text = QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column));
-        if (declaredType(column) == QLatin1String("DATE"))
+        if (kindOf(column) == Kind::Date)
             return QDate::fromString(text.left(10), Qt::ISODate);
         return text;
     }

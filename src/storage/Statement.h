@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QVariant>
+#include <vector>
 
 struct sqlite3_stmt;
 
@@ -37,8 +38,12 @@ public:
     QVariant value(int column) const;
 
 private:
+    enum class Kind { Other, Double, Date };
+    Kind kindOf(int column) const;
+
     Database& m_db;
     sqlite3_stmt* m_stmt = nullptr;
+    mutable std::vector<Kind> m_kinds;
 };
 
 /// Binds a value to a statement handle; shared with the cursors.
