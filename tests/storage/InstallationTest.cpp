@@ -38,14 +38,18 @@ TEST(InstallationTest, CreatesWhatIsMissingAndNeverOverwrites) {
     EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("AnaData/Genel.mdb.yeni")));
 }
 
-TEST(InstallationTest, ReadOnlyFolderFailsWithAMessageAndLeavesNothing) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes everywhere";
+TEST(InstallationTest, UnwritableFolderFailsWithAMessageAndLeavesNothing) {
     QTemporaryDir dir;
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_THROW(ensureInstallation(dir.path() + QStringLiteral("/kurulum")), DatabaseError);
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A folder below a plain file cannot be made, not even by root.
+    QFile blocker(dir.path() + QStringLiteral("/dosya"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    try {
+        ensureInstallation(blocker.fileName() + QStringLiteral("/kurulum"));
+        FAIL() << "no error";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Klasör oluşturulamadı: "))) << e.what();
+    }
 }
 
 TEST(ReferenceDataTest, ShippedTablesAreFilled) {
