@@ -5,6 +5,7 @@
 #include "app/WindowNames.h"
 #include "storage/CompanyRegistry.h"
 #include "storage/ReferenceDataForm.h"
+#include "workspace/Workspace.h"
 
 namespace velkor {
 

@@ -9,6 +9,7 @@
 #include "app/WindowNames.h"
 #include "storage/CompanyRegistry.h"
 #include "storage/ReferenceDataForm.h"
+#include "workspace/Workspace.h"
 
 namespace velkor {
 
@@ -34,9 +35,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_context.registerForm(&m_referenceData->form());
     m_referenceData->FormCreate();
 
-    m_workspace.reset(addShell(windows::kWorkspace,
-                               QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Düzeltme Bölümü")));
-    m_workspace->addLabel(QStringLiteral("Label4"));
+    m_workspace = std::make_unique<Workspace>(m_context);
     m_legislation.reset(
         addShell(windows::kLegislation,
                  QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Mevzuat ve Kullanım Kılavuzu")));
@@ -76,6 +75,9 @@ void Program::wireHandOvers() {
     registration.onClick(QStringLiteral("yeniButton"), [this] { m_registry->yeniFirma(); });
     registration.onClick(QStringLiteral("kapatBut"), [this] { m_windows.hide(windows::kRegistration); });
 
+    FormModel& workspace = m_workspace->state();
+    if (workspace.has(QStringLiteral("JvXPButton19")))
+        workspace.onClick(QStringLiteral("JvXPButton19"), [this] { m_windows.hide(windows::kWorkspace); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
 }
@@ -85,9 +87,12 @@ void Program::start() {
     m_windows.show(windows::kEntry);
 }
 
+FormModel& Program::workspace() {
+    return m_workspace->state();
+}
+
 void Program::clearWorkspace() {
-    if (m_workspaceClear)
-        m_workspaceClear();
+    m_workspace->Bosalt();
 }
 
 void Program::openDocument(const QString& path) {

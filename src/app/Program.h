@@ -17,6 +17,7 @@ class MainMenu;
 class PasswordWindow;
 class ProgressWindow;
 class ReferenceDataForm;
+class Workspace;
 
 /// The running program: creates the form models of the twelve windows once, in the order
 /// of start-up, registers them in the context, and wires how the windows hand over to
@@ -41,7 +42,10 @@ public:
     MainMenu& mainMenu() { return *m_mainMenu; }
     CompaniesWindow& companies() { return *m_companies; }
     ReferenceDataForm& referenceData() { return *m_referenceData; }
-    FormModel& workspace() { return *m_workspace; }
+    /// The workspace window's shared state "TSabitKiymetDuzeltmeF".
+    FormModel& workspace();
+    /// The adjustment workspace with its sheets and datasets.
+    Workspace& adjustmentWorkspace() { return *m_workspace; }
     FormModel& legislation() { return *m_legislation; }
     CompanyRegistry& registry() { return *m_registry; }
     FormModel& excelImport() { return *m_excelImport; }
@@ -56,7 +60,6 @@ public:
 
     /// Clears every input of the workspace (its `Bosalt`).
     void clearWorkspace();
-    void setWorkspaceClear(std::function<void()> clear) { m_workspaceClear = std::move(clear); }
 
     /// Asks the system to open a document with its default application.
     void openDocument(const QString& path);
@@ -82,7 +85,7 @@ private:
     std::unique_ptr<MainMenu> m_mainMenu;
     std::unique_ptr<CompaniesWindow> m_companies;
     std::unique_ptr<ReferenceDataForm> m_referenceData;
-    std::unique_ptr<FormModel> m_workspace;
+    std::unique_ptr<Workspace> m_workspace;
     std::unique_ptr<FormModel> m_legislation;
     std::unique_ptr<CompanyRegistry> m_registry;
     std::unique_ptr<FormModel> m_excelImport;
@@ -92,7 +95,6 @@ private:
     std::unique_ptr<PasswordWindow> m_passwords;
     AutoBackup m_noBackup;
     AutoBackup* m_autoBackup = nullptr;
-    std::function<void()> m_workspaceClear;
     std::function<void(const QString&)> m_documentOpener;
     bool m_ended = false;
 };

@@ -100,7 +100,9 @@ QString DialogPrompt::dialogFilter(const QString& filter) {
         const QString& label = parts.at(i);
         QString patterns = parts.at(i + 1);
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        result << (label.contains(QLatin1Char('(')) ? label : label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        result << (label.contains(QLatin1Char('('))
+                       ? label
+                       : label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
     if (parts.size() % 2 == 1)
         result << parts.last();

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/ui/ShellWindow.h"
+#include "app/ui/FormWindow.h"
 
 namespace velkor {
 
 class Program;
 
 /// The adjustment workspace window.
-class TSabitKiymetDuzeltmeF : public ShellWindow {
+class TSabitKiymetDuzeltmeF : public FormWindow {
     Q_OBJECT
 
 public:

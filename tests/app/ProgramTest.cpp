@@ -1,0 +1,152 @@
+#include "support/TestSupport.h"
+
+#include "app/CompaniesWindow.h"
+#include "app/EntryWindow.h"
+#include "app/MainMenu.h"
+#include "app/Program.h"
+#include "app/WindowNames.h"
+#include "storage/CompanyRegistry.h"
+#include "storage/IniFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkor;
+
+namespace {
+
+/// Records which automatic backups the close sequence ran, in order.
+class RecordingBackup : public AutoBackup {
+public:
+    void TumunuYedekleOto() override { calls << QStringLiteral("TumunuYedekleOto"); }
+    void OtoYedekle() override { calls << QStringLiteral("OtoYedekle"); }
+    QStringList calls;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() : program(home.context()) {
+        program.setAutoBackup(&backup);
+        program.start();
+    }
+
+    FormModel& panel() { return program.companies().form(); }
+    /// Answers Yes to the close question and closes the entry window.
+    void closeConfirmed() {
+        home.prompt().addAnswer(Yes);
+        ASSERT_TRUE(program.entry().close());
+    }
+
+    test::TempHome home;
+    RecordingBackup backup;
+    Program program;
+};
+
+TEST_F(ProgramTest, FormModelsAreRegisteredUnderTheirWindowNames) {
+    for (const char* name :
+         {"TGirisF", "TAnaMenuF", "TGirisRF", "TVerilerF", "TSabitKiymetDuzeltmeF", "TMevzuatF",
+          "TFirmaKayitF", "TExcelVeriAktarF", "TbekleyinF", "TGuncelleF", "TForm6", "TsifreF"})
+        EXPECT_NE(home.context().form(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(program.windows().visibleWindows(), QStringList{windows::kEntry});
+}
+
+TEST_F(ProgramTest, NoBackupRunsWhenBothAreOff) {
+    closeConfirmed();
+    EXPECT_TRUE(backup.calls.isEmpty());
+    EXPECT_TRUE(program.hasEnded());
+}
+
+TEST_F(ProgramTest, IntervalBackupRunsFirstWhenDueThenTheDailyOne) {
+    panel().setChecked("OtoYedekCheck", true);
+    panel().setChecked("OtomatikGunlukCheck", true);
+    panel().setText("yedekgunEdit", "3");
+    panel().setDate("DateTimePicker1", QDate::currentDate().addDays(-3));
+    closeConfirmed();
+    EXPECT_EQ(backup.calls, (QStringList{"TumunuYedekleOto", "OtoYedekle"}));
+}
+
+TEST_F(ProgramTest, IntervalBackupWaitsUntilItsDay) {
+    panel().setChecked("OtoYedekCheck", true);
+    panel().setText("yedekgunEdit", "3");
+    panel().setDate("DateTimePicker1", QDate::currentDate().addDays(-2));
+    closeConfirmed();
+    EXPECT_TRUE(backup.calls.isEmpty());
+}
+
+TEST_F(ProgramTest, ZeroOrUnreadableIntervalRunsAtEveryEnd) {
+    panel().setChecked("OtoYedekCheck", true);
+    panel().setText("yedekgunEdit", "");
+    panel().setDate("DateTimePicker1", QDate::currentDate());
+    closeConfirmed();
+    EXPECT_EQ(backup.calls, QStringList{"TumunuYedekleOto"});
+}
+
+TEST_F(ProgramTest, DecliningTheCloseRunsNoBackup) {
+    panel().setChecked("OtomatikGunlukCheck", true);
+    home.prompt().addAnswer(No);
+    EXPECT_FALSE(program.entry().close());
+    EXPECT_TRUE(backup.calls.isEmpty());
+    EXPECT_TRUE(home.context().general().isOpen());
+}
+
+TEST_F(ProgramTest, AFailingBackupIsReportedAndTheProgramStillEnds) {
+    class FailingBackup : public AutoBackup {
+    public:
+        void OtoYedekle() override { throw DatabaseError(QStringLiteral("Yedek yazılamadı")); }
+    } failing;
+    program.setAutoBackup(&failing);
+    panel().setChecked("OtomatikGunlukCheck", true);
+    closeConfirmed();
+    EXPECT_TRUE(program.hasEnded());
+    EXPECT_EQ(home.prompt().texts().last(), QStringLiteral("Yedek yazılamadı"));
+}
+
+TEST_F(ProgramTest, LastEnteredCompanyIsShownAtTheNextStart) {
+    home.addCompany("K7", "Yedinci");
+    FormModel& entry = program.entry().form();
+    entry.setText("firmaedit", "K7");
+    entry.click("DuzeltmeBut");
+    ASSERT_TRUE(program.windows().isVisible(windows::kMainMenu));
+
+    ScriptedPrompt prompt;
+    AppContext context(home.home(), prompt);
+    Program next(context);
+    next.start();
+    EXPECT_EQ(next.entry().form().text("firmaedit"), QStringLiteral("K7"));
+    EXPECT_EQ(next.entry().form().text("Label1"), QStringLiteral("Yedinci"));
+}
+
+TEST_F(ProgramTest, EnteringTwiceReopensTheCompanyConnection) {
+    home.addCompany("K1", "Bir");
+    FormModel& entry = program.entry().form();
+    entry.setText("firmaedit", "K1");
+    entry.click("DuzeltmeBut");
+    program.mainMenu().form().click("EkIslemBarItems2");
+    ASSERT_TRUE(program.windows().isVisible(windows::kCompanies));
+    program.companies().form().click("KapatBut");
+    home.context().company().close();
+    entry.click("DuzeltmeBut");
+    EXPECT_TRUE(home.context().company().isOpen());
+    EXPECT_EQ(program.entry().MenuHideMode(), 1);
+}
+
+TEST_F(ProgramTest, HidingTheMenuBeforeAnyEntryShowsTheEntryWindow) {
+    program.windows().show(windows::kMainMenu);
+    program.windows().hide(windows::kEntry);
+    program.windows().setSize(windows::kEntry, WindowSize::Minimized);
+    program.windows().hide(windows::kMainMenu);
+    EXPECT_TRUE(program.windows().isVisible(windows::kEntry));
+    EXPECT_EQ(program.windows().size(windows::kEntry), WindowSize::Maximized);
+    EXPECT_TRUE(home.prompt().shown().empty());
+}
+
+TEST_F(ProgramTest, WorkspaceHiddenReturnsToTheMainMenu) {
+    home.addCompany("K1", "Bir");
+    program.entry().form().setText("firmaedit", "K1");
+    program.entry().form().click("DuzeltmeBut");
+    program.mainMenu().form().click("GeneIslemBarItems0");
+    EXPECT_TRUE(program.windows().isVisible(windows::kWorkspace));
+    program.windows().hide(windows::kWorkspace);
+    EXPECT_TRUE(program.windows().isVisible(windows::kMainMenu));
+}
+
+} // namespace
