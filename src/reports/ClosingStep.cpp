@@ -37,13 +37,16 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
     }
 }
 
-// Phase 2: the sums run in the order of the item list, so that they come out the same
-// to the last bit on every run.
+// Phase 2: the sums run in the order of the item list (ties in the order of the rows'
+// keys, as the index on the two columns gives them), so that they come out the same to
+// the last bit on every run. Reading the table in its own order and sorting the few
+// columns needed is much cheaper than following the index row by row.
 ClosingTotals sumRows(Connection& company) {
     Query rows(company);
-    rows.setSql({QStringLiteral("SELECT anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, Amortisman_Farki, "
-                                "vuk_birikmis_amortisman, Duzeltilmis_Amortisman FROM sabit_kiymet"),
-                 QStringLiteral("ORDER BY anahesapkodu, sbk_kodu")});
+    rows.setSql(
+        {QStringLiteral("SELECT anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, Amortisman_Farki, "
+                        "vuk_birikmis_amortisman, Duzeltilmis_Amortisman FROM sabit_kiymet NOT INDEXED"),
+         QStringLiteral("ORDER BY anahesapkodu, sbk_kodu, rowid")});
     rows.open();
     ClosingTotals totals;
     const ItemRowReader reader(rows);

@@ -1,6 +1,7 @@
 #include "reports/ReportListQuery.h"
 
 #include "reports/CalculatedColumns.h"
+#include "reports/ItemSelection.h"
 
 namespace velkor {
 
@@ -22,16 +23,33 @@ void ReportListQuery::open() {
     enableControls();
 }
 
+QStringList ReportListQuery::selectionSql(const AccountFilter& filter) {
+    QStringList lines = itemSelectionSql(filter);
+    lines.first() = QStringLiteral("SELECT *, NULL AS Itfa_Tarihi, NULL AS Amort_Oran FROM sabit_kiymet");
+    return lines;
+}
+
 void ReportListQuery::SBKRaporQueryCalcFields() {
     const int entryDate = columnIndex(QStringLiteral("fatura_tarihi"));
     const int life = columnIndex(QStringLiteral("vuk_amortisman_sure"));
-    m_columns << QStringLiteral("Itfa_Tarihi") << QStringLiteral("Amort_Oran");
-    m_declaredTypes << QStringLiteral("TEXT(10)") << QStringLiteral("DOUBLE");
+    int redemption = columnIndex(QStringLiteral("Itfa_Tarihi"));
+    int rate = columnIndex(QStringLiteral("Amort_Oran"));
+    if (redemption < 0 || rate < 0) {
+        // A statement without the two places: widen every row.
+        m_columns << QStringLiteral("Itfa_Tarihi") << QStringLiteral("Amort_Oran");
+        m_declaredTypes << QString() << QString();
+        redemption = static_cast<int>(m_columns.size()) - 2;
+        rate = redemption + 1;
+        for (auto& row : m_rows)
+            row.resize(m_columns.size());
+    }
+    m_declaredTypes[redemption] = QStringLiteral("TEXT(10)");
+    m_declaredTypes[rate] = QStringLiteral("DOUBLE");
     for (auto& row : m_rows) {
         const QDate date = entryDate < 0 ? QDate() : row[entryDate].toDate();
         const QVariant years = life < 0 ? QVariant() : row[life];
-        row.push_back(redemptionDateText(date, years));
-        row.push_back(depreciationRate(date, years));
+        row[redemption] = redemptionDateText(date, years);
+        row[rate] = depreciationRate(date, years);
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "storage/Query.h"
+#include "workspace/AccountGroups.h"
 
 namespace velkor {
 
 /// The report list `SBKRaporQuery`: a query over `sabit_kiymet` that adds the calculated
-/// columns `Itfa_Tarihi` and `Amort_Oran` to every row it reads.
+/// columns `Itfa_Tarihi` and `Amort_Oran` to every row it reads (filled in place when the
+/// statement selects them as NULL, appended otherwise).
 class ReportListQuery : public Query {
     Q_OBJECT
 
@@ -13,6 +15,10 @@ public:
     explicit ReportListQuery(Connection& connection);
 
     void open() override;
+
+    /// The report list's statement for a filter: the item selection with room for the
+    /// two calculated columns, so that filling them moves no row.
+    static QStringList selectionSql(const AccountFilter& filter);
 
 private:
     /// Fills the two calculated columns of every row.

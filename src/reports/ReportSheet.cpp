@@ -2,7 +2,6 @@
 
 #include "reports/AccountTotals.h"
 #include "reports/ClosingStep.h"
-#include "reports/ItemSelection.h"
 #include "storage/Table.h"
 
 namespace velkor {
@@ -64,7 +63,7 @@ void ReportSheet::RaporListeYenile() {
         m_editTable->refresh();
 
     const AccountFilter filter = reportFilter();
-    m_reportList.setSql(itemSelectionSql(filter));
+    m_reportList.setSql(ReportListQuery::selectionSql(filter));
     m_reportList.setParams(filter.params);
     m_reportList.open();
 

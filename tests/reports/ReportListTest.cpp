@@ -2,6 +2,7 @@
 
 #include "reports/AccountTotals.h"
 #include "reports/CalculatedColumns.h"
+#include "reports/ItemSelection.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
 #include "storage/Table.h"
@@ -229,4 +230,19 @@ TEST(ReportCommands, PrintTheGridsOfARegisteredCompany) {
     EXPECT_EQ(runCli({"--home", home.home(), "journal", "--company", "F2"}, &out, &err), 1);
     EXPECT_TRUE(err.contains("MESAJ: Firma bulunamadı: F2"));
     EXPECT_EQ(runCli({"--home", home.home(), "totals"}, &out, &err), 2);
+}
+
+TEST(ReportListQuery, CalculatedColumnsWithOrWithoutTheirPlaces) {
+    CompanyDatabase db;
+    FixedAssetInput machine;
+    machine.life = 8;
+    db.insert(fixedAssetRow(machine));
+    for (const QStringList& sql : {ReportListQuery::selectionSql({}), itemSelectionSql({})}) {
+        ReportListQuery query(db.connection());
+        query.setSql(sql);
+        query.open();
+        EXPECT_EQ(query.columnNames().size(), 110);
+        EXPECT_EQ(query.text("Itfa_Tarihi"), "15.03.2027");
+        EXPECT_DOUBLE_EQ(query.number("Amort_Oran"), 12.5);
+    }
 }
