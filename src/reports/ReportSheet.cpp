@@ -67,8 +67,8 @@ void ReportSheet::RaporListeYenile() {
     m_reportList.setParams(filter.params);
     m_reportList.open();
 
-    m_accountTotals.close();
-    m_accountTotals.open();
+    m_accountTotals->close();
+    m_accountTotals->open();
 }
 
 void ReportSheet::openGrandTotals(bool withReportFilter) {

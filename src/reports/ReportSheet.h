@@ -16,7 +16,9 @@ class ReportSheet {
 public:
     /// Declares the sheets' controls on the form when it lacks them and binds both
     /// "Raporu Hazırla" buttons and changes of `RaporListeCombo` to RaporListeYenile().
-    ReportSheet(FormModel& form, Connection& company);
+    /// `accountTotals` is the workspace's `ToplamQuery` when it has one (its statement is
+    /// set here); without it the sheet keeps its own.
+    ReportSheet(FormModel& form, Connection& company, Query* accountTotals = nullptr);
 
     /// Declares `RaporListeCombo` ("Hepsi" chosen), `RaporListeButton`, `ExcelDuzRapBut`,
     /// `DuzRapYazBut`, `GenelAmortluBut`, `AnaHesapRaporButton`, `AnaHesapExcelBut` and
@@ -39,7 +41,7 @@ public:
     void openGrandTotals(bool withReportFilter);
 
     ReportListQuery& SBKRaporQuery() { return m_reportList; }
-    Query& ToplamQuery() { return m_accountTotals; }
+    Query& ToplamQuery() { return *m_accountTotals; }
     Query& SBKRaporToplamQuery() { return m_grandTotals; }
 
 private:
@@ -49,7 +51,8 @@ private:
     Connection& m_company;
     Table* m_editTable = nullptr;
     ReportListQuery m_reportList;
-    Query m_accountTotals;
+    Query m_ownTotals;
+    Query* m_accountTotals;
     Query m_grandTotals;
 };
 

@@ -246,3 +246,15 @@ TEST(ReportListQuery, CalculatedColumnsWithOrWithoutTheirPlaces) {
         EXPECT_DOUBLE_EQ(query.number("Amort_Oran"), 12.5);
     }
 }
+
+TEST(ReportSheet, ReopensTheWorkspaceTotals) {
+    CompanyDatabase db;
+    db.insert(stockRow("153", "01", "MAL", 100, 100, 200));
+    Query workspaceTotals(db.connection());
+    FormModel form("TSabitKiymetDuzeltmeF");
+    ReportSheet sheet(form, db.connection(), &workspaceTotals);
+    EXPECT_EQ(&sheet.ToplamQuery(), &workspaceTotals);
+    form.click("AnaHesapRaporButton");
+    ASSERT_TRUE(workspaceTotals.isOpen());
+    EXPECT_EQ(workspaceTotals.recordCount(), 2) << "153 and the 698 closing row";
+}
