@@ -156,7 +156,8 @@ void ReferenceDataForm::DuzeltmeVeritabanAktarButClick() {
 }
 
 void ReferenceDataForm::showCurrentRate() {
-    const bool hasRow = m_amortisman.isOpen() && !m_amortisman.isEmpty();
+    // The rows are announced before the query counts as open: their presence decides.
+    const bool hasRow = !m_amortisman.isEmpty();
     auto column = [&](const char* name) {
         return hasRow ? m_amortisman.text(QLatin1String(name)) : QString();
     };

@@ -15,7 +15,11 @@ void openPasswordWindow(GuiProgram& gui, const QString& master = QStringLiteral(
 }
 
 QString storedEntryPassword(GuiProgram& gui) {
-    return gui.context().general().database().scalar("SELECT sifre FROM sifreli ORDER BY sid LIMIT 1").toString();
+    return gui.context()
+        .general()
+        .database()
+        .scalar("SELECT sifre FROM sifreli ORDER BY sid LIMIT 1")
+        .toString();
 }
 } // namespace
 
@@ -72,13 +76,15 @@ void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {
     QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->text(), QStringLiteral("mirtan"));
     gui.click(kPasswords, "JvXPButton7");
     QVERIFY(gui.context().general().database().scalar("SELECT COUNT(*) FROM sifreli").toInt() == 0);
-    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("mirtan"));
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
+             QStringLiteral("mirtan"));
 
     // Hiding the window drops them too.
     gui.type(kPasswords, "Master", "baska");
     gui.windows().window(kPasswords)->close();
     QVERIFY(!gui.shown(kPasswords));
-    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("mirtan"));
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
+             QStringLiteral("mirtan"));
     QCOMPARE(gui.program().passwords().form().text("Master"), QStringLiteral("mirtan"));
 }
 
@@ -90,7 +96,8 @@ void PasswordsTest::emptyMasterTableOpensWithoutCheck() {
     QVERIFY(gui.shown(kPasswords));
     gui.type(kPasswords, "Master", "yeni");
     gui.click(kPasswords, "JvXPButton7");
-    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(), QStringLiteral("yeni"));
+    QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
+             QStringLiteral("yeni"));
     QCOMPARE(gui.program().entry().WrongPasswordCount(), 0);
 }
 

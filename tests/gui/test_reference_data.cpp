@@ -25,11 +25,12 @@ TVerilerF* openReferenceData(GuiProgram& gui) {
 /// Adds depreciation classes whose descriptions the search should find.
 void addRates(GuiProgram& gui) {
     Database& rates = gui.context().rates().database();
-    const char* rows[] = {"Ödeme kaydedici cihazlar (yazar kasalar)", "IŞIKLANDIRMA tesisatı", "İSKELE KURULUMU İNŞAATI",
-                          "Diğer ödeme kaydedici cihazlar"};
+    const char* rows[] = {"Ödeme kaydedici cihazlar (yazar kasalar)", "IŞIKLANDIRMA tesisatı",
+                          "İSKELE KURULUMU İNŞAATI", "Diğer ödeme kaydedici cihazlar"};
     for (const char* text : rows)
-        rates.execute("INSERT INTO Amortisman_Oranlari (tum_kodu, aciklama, omur_yil, oran) VALUES (?, ?, 4, 0.25)",
-                      {QStringLiteral("T.%1").arg(QString::fromUtf8(text).size()), QString::fromUtf8(text)});
+        rates.execute(
+            "INSERT INTO Amortisman_Oranlari (tum_kodu, aciklama, omur_yil, oran) VALUES (?, ?, 4, 0.25)",
+            {QStringLiteral("T.%1").arg(QString::fromUtf8(text).size()), QString::fromUtf8(text)});
     gui.program().referenceData().amortismanQuery().close();
 }
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void yazarKasaIsSearchedByItsOfficialName();
     void searchIgnoresTurkishLetterCaseAndCycles();
     void panelFollowsTheSelectedRow();
+    void rebuildingTheMonthlyIndexTwiceKeepsOneRowPerMonth();
 };
 
 void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
@@ -54,6 +56,12 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Veriler"));
     QTabWidget* tabs = window->tabs();
+    // The panel shows the first depreciation class as soon as the window opens.
+    QCOMPARE(gui.widget<QLabel>(kData, "TumKoduText")->text(),
+             gui.program().referenceData().amortismanQuery().text("tum_kodu"));
+    QVERIFY(!gui.widget<QLabel>(kData, "TumKoduText")->text().isEmpty());
+    const QModelIndex rate = window->rateGrid()->model()->index(2, 7);
+    QCOMPARE(rate.data().toString(), QStringLiteral("2,00 %"));
     QCOMPARE(tabs->count(), 5);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(3), QStringLiteral("Amortisman Oranları"));
@@ -130,8 +138,24 @@ void ReferenceDataTest::panelFollowsTheSelectedRow() {
     QCOMPARE(rates.recNo(), 3);
     QCOMPARE(gui.widget<QLabel>(kData, "TumKoduText")->text(), rates.text("tum_kodu"));
     QCOMPARE(gui.widget<QLabel>(kData, "OmurYilText")->text(), rates.text("omur_yil"));
-    QCOMPARE(gui.widget<QLabel>(kData, "Oran2Text")->text(), ReferenceDataForm::oran2Text(rates.value("oran")));
+    QCOMPARE(gui.widget<QLabel>(kData, "Oran2Text")->text(),
+             ReferenceDataForm::oran2Text(rates.value("oran")));
     QCOMPARE(gui.program().referenceData().form().text("AciklamaMemo"), rates.text("aciklama"));
+}
+
+void ReferenceDataTest::rebuildingTheMonthlyIndexTwiceKeepsOneRowPerMonth() {
+    GuiProgram gui;
+    TVerilerF* window = openReferenceData(gui);
+    Database& rates = gui.context().rates().database();
+    const int years = rates.scalar("SELECT COUNT(*) FROM YI_UFE").toInt();
+    auto* hiddenGrid = qobject_cast<DatasetGrid*>(window->tabs()->widget(ReferenceDataForm::YiUfeYeniTab));
+    for (int run = 0; run < 2; ++run) {
+        gui.program().referenceData().form().click("DuzeltmeVeritabanAktarBut");
+        QCOMPARE(rates.scalar("SELECT COUNT(DISTINCT YilAy) FROM YI_UFE_Yeni").toInt(), years * 12);
+        QCOMPARE(rates.scalar("SELECT COUNT(*) FROM YI_UFE_Yeni").toInt(), years * 12);
+        QCOMPARE(hiddenGrid->model()->rowCount(), years * 12);
+    }
+    QVERIFY(gui.prompt().shown().empty());
 }
 
 QTEST_MAIN(ReferenceDataTest)

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 using namespace velkor;
@@ -29,11 +30,10 @@ void WindowsTest::everyWindowFitsTheSmallScreen() {
     const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
     for (const auto& window : gui.windows().all()) {
         const QSize needed = window->layout() ? window->layout()->minimumSize() : window->minimumSizeHint();
-        QVERIFY2(needed.width() <= 1366 && needed.height() <= 740,
-                 qPrintable(QStringLiteral("%1 needs %2x%3")
-                                .arg(window->objectName())
-                                .arg(needed.width())
-                                .arg(needed.height())));
+        QVERIFY2(needed.width() <= 1366 && needed.height() <= 740, qPrintable(QStringLiteral("%1 needs %2x%3")
+                                                                                  .arg(window->objectName())
+                                                                                  .arg(needed.width())
+                                                                                  .arg(needed.height())));
         if (!shots.isEmpty()) {
             const bool wasVisible = window->isVisible();
             window->show();
@@ -41,6 +41,12 @@ void WindowsTest::everyWindowFitsTheSmallScreen() {
                 window->resize(1366, 740);
             QTest::qWait(50);
             window->grab().save(shots + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+            if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+                tabs->setCurrentIndex(ReferenceDataForm::AmortismanTab);
+                QTest::qWait(50);
+                window->grab().save(shots + QLatin1Char('/') + window->objectName() +
+                                    QStringLiteral("-3.png"));
+            }
             if (!wasVisible)
                 window->hide();
         }
@@ -62,8 +68,8 @@ void WindowsTest::questionBoxesHaveTurkishButtons() {
                 b->click();
     });
     const PromptButton answer = prompt.ask(QStringLiteral("Programı kapatmak istediğinize eminmisiniz?"),
-                                           QStringLiteral("Velkor Enflasyon Düzeltme Programı"), PromptIcon::Question,
-                                           Yes | No | Cancel);
+                                           QStringLiteral("Velkor Enflasyon Düzeltme Programı"),
+                                           PromptIcon::Question, Yes | No | Cancel);
     QCOMPARE(answer, No);
     captions.sort();
     QCOMPARE(captions, (QStringList{"Evet", "Hayır", "İptal"}));

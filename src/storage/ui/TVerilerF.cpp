@@ -85,7 +85,11 @@ TVerilerF::TVerilerF(Program& program, QWidget* parent)
     rateLayout->addWidget(memo);
     m_rateGrid = new DatasetGrid(data.amortismanQuery(), ReferenceDataForm::amortismanColumns(), ratePage);
     m_rateGrid->setObjectName(QStringLiteral("AmortismanGrid"));
-    m_rateGrid->setColumnWidth(5, 420);
+    for (int column = 0; column < 5; ++column)
+        m_rateGrid->setColumnWidth(column, 80);
+    m_rateGrid->setColumnWidth(5, 480);
+    m_rateGrid->setColumnWidth(6, 70);
+    m_rateGrid->setColumnWidth(7, 80);
     m_rateGrid->setWordWrap(false);
     rateLayout->addWidget(m_rateGrid, 1);
     m_tabs->addTab(ratePage, tabCaptions.value(3));
