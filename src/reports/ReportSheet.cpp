@@ -13,11 +13,12 @@ const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
 
 } // namespace
 
-ReportSheet::ReportSheet(FormModel& form, Connection& company)
-    : m_form(form), m_company(company), m_reportList(company), m_accountTotals(company),
-      m_grandTotals(company) {
+ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTotals)
+    : m_form(form), m_company(company), m_reportList(company), m_ownTotals(company),
+      m_accountTotals(accountTotals ? accountTotals : &m_ownTotals), m_grandTotals(company) {
     addControls(form);
-    prepareAccountTotals(m_accountTotals);
+    if (!m_accountTotals->isOpen())
+        prepareAccountTotals(*m_accountTotals);
     form.onClick(QStringLiteral("RaporListeButton"), [this] { RaporListeYenile(); });
     form.onClick(QStringLiteral("AnaHesapRaporButton"), [this] { RaporListeYenile(); });
     form.onChange(kCombo, [this] { RaporListeYenile(); });
