@@ -3,6 +3,7 @@
 #include "engine/EquityExplanation.h"
 #include "engine/EquitySheet.h"
 #include "engine/ExplanationText.h"
+#include "engine/ItemRowFields.h"
 #include "engine/StockExplanation.h"
 #include "storage/Table.h"
 #include "workspace/NumberFormat.h"
@@ -13,52 +14,15 @@ namespace velkor {
 
 namespace {
 
-QVariant dateValue(const QDate& date) {
-    return date.isValid() ? QVariant(date) : QVariant();
-}
-
-QVariant amountOf(const EquitySheet& sheet, const QString& field) {
-    return ParseAmount(sheet.text(field));
-}
-
-// Edits the row of the record number when it exists, else starts a new one.
-void editOrAppend(Table& table, const QString& recordNumber) {
-    table.ensureOpen();
-    const double id = ParseAmount(recordNumber);
-    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
-        table.edit();
-    else
-        table.append();
-}
-
-void loadDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
-    if (!row.isNull(column))
-        form.setDate(field, row.date(column));
-}
+const ItemFields kFields(QStringLiteral("O"));
 
 } // namespace
 
 qint64 saveEquitySheet(const EquitySheet& sheet, const QDate& adjustmentDate, Table& table) {
-    editOrAppend(table, sheet.text(QStringLiteral("Kayit_No_EditO")));
+    editOrAppend(table, sheet.text(kFields.record));
     try {
-        table.setValue(QStringLiteral("anahesapkodu"), sheet.text(QStringLiteral("DuzeltmeAnaHesapComboO")));
-        table.setValue(QStringLiteral("sbk_kodu"), sheet.text(QStringLiteral("KoduEditO")));
-        table.setValue(QStringLiteral("sbk_adi"), sheet.text(QStringLiteral("AdiEditO")));
-        table.setValue(QStringLiteral("fatura_tarihi"),
-                       dateValue(sheet.date(QStringLiteral("GirisTarihiDateO"))));
-        table.setValue(QStringLiteral("Hesap_Yi_UFE_Tarihi"), dateValue(adjustmentDate));
-        table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"),
-                       dateValue(sheet.date(QStringLiteral("YiUfeGirisDateO"))));
-        table.setValue(QStringLiteral("VUK_Son_Degeri"),
-                       amountOf(sheet, QStringLiteral("KayitliTutariEditO")));
-        table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(sheet, QStringLiteral("GirisYi_UfeEditO")));
-        table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(sheet, QStringLiteral("HesapYi_UfeEditO")));
-        table.setValue(QStringLiteral("Duzeltme_Katsayisi"),
-                       amountOf(sheet, QStringLiteral("DuzeltKatsayiEditO")));
-        table.setValue(QStringLiteral("Duzeltilmis_Tutar"),
-                       amountOf(sheet, QStringLiteral("DuzeltilmisTutarEditO")));
-        table.setValue(QStringLiteral("Enflasyon_Farki"),
-                       amountOf(sheet, QStringLiteral("EnflasyonFarkEditO")));
+        writeRegisterColumns(table, sheet, kFields, adjustmentDate);
+        writeResultColumns(table, sheet, kFields);
         table.setValue(QStringLiteral("Hesaplama_Yontemi"), capitalKindKey(sheet.capitalKind()));
         table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
         table.post();
@@ -76,30 +40,14 @@ void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& r
     sheet.setVisible(QStringLiteral("SermayeGroup"), capital);
     sheet.setVisible(QStringLiteral("SermayeAciklaGroup"), capital);
 
-    sheet.setText(QStringLiteral("Kayit_No_EditO"), row.text(QStringLiteral("id")));
-    sheet.setText(QStringLiteral("DuzeltmeAnaHesapComboO"), mainAccount);
-    sheet.setText(QStringLiteral("KoduEditO"), row.text(QStringLiteral("sbk_kodu")));
-    sheet.setText(QStringLiteral("AdiEditO"), row.text(QStringLiteral("sbk_adi")));
-    loadDate(sheet, QStringLiteral("GirisTarihiDateO"), row, QStringLiteral("fatura_tarihi"));
-    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
-    loadDate(sheet, QStringLiteral("YiUfeGirisDateO"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
-
-    sheet.setText(QStringLiteral("KayitliTutariEditO"),
-                  amountText(row.number(QStringLiteral("VUK_Son_Degeri"))));
-    sheet.setText(QStringLiteral("GirisYi_UfeEditO"), amountText(row.number(QStringLiteral("Giris_Yi_UFE"))));
-    sheet.setText(QStringLiteral("HesapYi_UfeEditO"), amountText(row.number(QStringLiteral("Hesap_Yi_UFE"))));
-    sheet.setText(QStringLiteral("DuzeltKatsayiEditO"),
-                  FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+    loadRegisterFields(sheet, kFields, state, row);
 
     const QString key = row.text(QStringLiteral("Hesaplama_Yontemi"));
     const std::optional<CapitalKind> kind = capitalKindOfKey(key);
     if (kind)
         sheet.selectCapitalKind(*kind);
 
-    sheet.setText(QStringLiteral("DuzeltilmisTutarEditO"),
-                  amountText(row.number(QStringLiteral("Duzeltilmis_Tutar"))));
-    sheet.setText(QStringLiteral("EnflasyonFarkEditO"),
-                  amountText(row.number(QStringLiteral("Enflasyon_Farki"))));
+    loadResultFields(sheet, kFields, row);
 
     EquityText text;
     text.mainAccount = mainAccount;

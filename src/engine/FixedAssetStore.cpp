@@ -4,6 +4,7 @@
 #include "engine/FixedAssetAdjustment.h"
 #include "engine/FixedAssetBaseMonth.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/ItemRowFields.h"
 #include "engine/Rounding.h"
 #include "storage/Table.h"
 #include "workspace/NumberFormat.h"
@@ -16,32 +17,14 @@ namespace {
 
 const QString kUnamortised = QStringLiteral("ROFM_Ayrilmamis_AmortEdit");
 
-QVariant amountOf(const FormModel& sheet, const QString& field) {
-    return ParseAmount(sheet.text(field));
-}
-
-QString amountColumn(const Dataset& row, const QString& column) {
-    return FormatFloat(patterns::kAmount, row.number(column));
-}
-
-void takeDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
-    if (!row.isNull(column))
-        form.setDate(field, row.date(column));
-}
+const ItemFields kFields;
 
 } // namespace
 
 void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
-    table.ensureOpen();
-    const double id = ParseAmount(s.text(QStringLiteral("Kayit_No_Edit")));
-    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
-        table.edit();
-    else
-        table.append();
+    editOrAppend(table, s.text(kFields.record));
 
-    table.setValue(QStringLiteral("anahesapkodu"), s.text(QStringLiteral("DuzeltmeAnaHesapCombo")));
-    table.setValue(QStringLiteral("sbk_kodu"), s.text(QStringLiteral("KoduEdit")));
-    table.setValue(QStringLiteral("sbk_adi"), s.text(QStringLiteral("AdiEdit")));
+    writeItemIdentity(table, s, kFields);
     if (s.isChecked(QStringLiteral("MDVDVarRadio"))) {
         table.setValue(QStringLiteral("MDVD_Yapildi"), QStringLiteral("Evet"));
         table.setValue(QStringLiteral("MDVD_Tarih"), revaluationDateOf(s.text(QStringLiteral("MDVDCombo"))));
@@ -63,9 +46,7 @@ void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& stat
     const QString depreciationAccount = s.text(QStringLiteral("AmortHesapEdit"));
     table.setValue(QStringLiteral("amortisman_kodu"),
                    depreciationAccount.size() >= 3 ? QVariant(depreciationAccount) : QVariant());
-    table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(s, QStringLiteral("GirisYi_UfeEdit")));
-    table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(s, QStringLiteral("HesapYi_UfeEdit")));
-    table.setValue(QStringLiteral("Duzeltme_Katsayisi"), amountOf(s, QStringLiteral("DuzeltKatsayiEdit")));
+    writeIndexColumns(table, s, kFields);
     writeFinancingColumns(table, s, FinancingFields(), kUnamortised);
     table.setValue(QStringLiteral("Duzeltilmis_Tutar"), amountOf(s, QStringLiteral("DuzeltilmisTutarEdit")));
     table.setValue(QStringLiteral("Duzeltilmis_Amortisman"),
@@ -83,10 +64,7 @@ void loadFixedAsset(FixedAssetSheet& s, const Dataset& row, WorkspaceState& stat
     if (!(account > 249 && account < 269))
         return;
 
-    s.setText(QStringLiteral("Kayit_No_Edit"), row.text(QStringLiteral("id")));
-    s.setText(QStringLiteral("DuzeltmeAnaHesapCombo"), mainAccount);
-    s.setText(QStringLiteral("KoduEdit"), row.text(QStringLiteral("sbk_kodu")));
-    s.setText(QStringLiteral("AdiEdit"), row.text(QStringLiteral("sbk_adi")));
+    loadItemIdentity(s, kFields, row);
 
     if (row.text(QStringLiteral("MDVD_Yapildi")) == QLatin1String("Evet")) {
         s.setChecked(QStringLiteral("MDVDVarRadio"), true);
@@ -98,10 +76,10 @@ void loadFixedAsset(FixedAssetSheet& s, const Dataset& row, WorkspaceState& stat
         s.setRevaluationSentence(QString());
     }
 
-    takeDate(s, QStringLiteral("GirisTarihiDate"), row, QStringLiteral("fatura_tarihi"));
-    takeDate(s, QStringLiteral("itfaTarihiDate"), row, QStringLiteral("vuk_amort_bitis_tarihi"));
-    takeDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
-    takeDate(s, QStringLiteral("YiUfeGirisDate"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
+    loadDate(s, QStringLiteral("GirisTarihiDate"), row, QStringLiteral("fatura_tarihi"));
+    loadDate(s, QStringLiteral("itfaTarihiDate"), row, QStringLiteral("vuk_amort_bitis_tarihi"));
+    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
+    loadDate(s, QStringLiteral("YiUfeGirisDate"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
 
     s.setText(QStringLiteral("KayitliTutariEdit"), amountColumn(row, QStringLiteral("VUK_Son_Degeri")));
     // Setting the life is a change of its text: the rate and the write-off date follow.
@@ -112,17 +90,13 @@ void loadFixedAsset(FixedAssetSheet& s, const Dataset& row, WorkspaceState& stat
     s.setText(QStringLiteral("BirikmisAmortEdit"),
               amountColumn(row, QStringLiteral("vuk_birikmis_amortisman")));
     s.setText(QStringLiteral("AmortHesapEdit"), row.text(QStringLiteral("amortisman_kodu")));
-    s.setText(QStringLiteral("GirisYi_UfeEdit"), amountColumn(row, QStringLiteral("Giris_Yi_UFE")));
-    s.setText(QStringLiteral("HesapYi_UfeEdit"), amountColumn(row, QStringLiteral("Hesap_Yi_UFE")));
-    s.setText(QStringLiteral("DuzeltKatsayiEdit"),
-              FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+    loadIndexFields(s, kFields, row);
 
     loadFinancingFields(s, FinancingFields(), row, kUnamortised);
 
-    s.setText(QStringLiteral("DuzeltilmisTutarEdit"), amountColumn(row, QStringLiteral("Duzeltilmis_Tutar")));
+    loadResultFields(s, kFields, row);
     s.setText(QStringLiteral("DuzeltilmisAmortismanEdit"),
               amountColumn(row, QStringLiteral("Duzeltilmis_Amortisman")));
-    s.setText(QStringLiteral("EnflasyonFarkEdit"), amountColumn(row, QStringLiteral("Enflasyon_Farki")));
     s.setText(QStringLiteral("AmortismanFarkEdit"), amountColumn(row, QStringLiteral("Amortisman_Farki")));
 
     const bool financed = !row.isNull(QStringLiteral("ROFM_Yontem"));

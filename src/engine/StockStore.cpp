@@ -2,6 +2,7 @@
 
 #include "engine/ExplanationText.h"
 #include "engine/FinancingColumns.h"
+#include "engine/ItemRowFields.h"
 #include "engine/Rounding.h"
 #include "engine/StockExplanation.h"
 #include "engine/StockSheet.h"
@@ -15,24 +16,7 @@ namespace velkor {
 namespace {
 
 const FinancingFields kFinancing(QStringLiteral("S"));
-
-QVariant dateValue(const QDate& date) {
-    return date.isValid() ? QVariant(date) : QVariant();
-}
-
-QVariant amountOf(const StockSheet& sheet, const QString& field) {
-    return ParseAmount(sheet.text(field));
-}
-
-// Edits the row of the record number when it exists, else starts a new one.
-void editOrAppend(Table& table, const QString& recordNumber) {
-    table.ensureOpen();
-    const double id = ParseAmount(recordNumber);
-    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
-        table.edit();
-    else
-        table.append();
-}
+const ItemFields kFields(QStringLiteral("S"));
 
 void writeTurnover(const StockSheet& sheet, Table& table) {
     const bool turnover = sheet.method() == StockMethod::Turnover;
@@ -50,11 +34,6 @@ void writeTurnover(const StockSheet& sheet, Table& table) {
 
 QString formatted(const Dataset& row, const QString& column, const QString& pattern) {
     return row.isNull(column) ? QString() : FormatFloat(pattern, row.number(column));
-}
-
-void loadDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
-    if (!row.isNull(column))
-        form.setDate(field, row.date(column));
 }
 
 QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
@@ -79,26 +58,11 @@ QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
 } // namespace
 
 qint64 saveStockSheet(const StockSheet& sheet, const QDate& adjustmentDate, Table& table) {
-    editOrAppend(table, sheet.text(QStringLiteral("Kayit_No_EditS")));
+    editOrAppend(table, sheet.text(kFields.record));
     try {
-        table.setValue(QStringLiteral("anahesapkodu"), sheet.text(QStringLiteral("DuzeltmeAnaHesapComboS")));
-        table.setValue(QStringLiteral("sbk_kodu"), sheet.text(QStringLiteral("KoduEditS")));
-        table.setValue(QStringLiteral("sbk_adi"), sheet.text(QStringLiteral("AdiEditS")));
-        table.setValue(QStringLiteral("fatura_tarihi"),
-                       dateValue(sheet.date(QStringLiteral("GirisTarihiDateS"))));
-        table.setValue(QStringLiteral("Hesap_Yi_UFE_Tarihi"), dateValue(adjustmentDate));
-        table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"),
-                       dateValue(sheet.date(QStringLiteral("YiUfeGirisDateS"))));
-        table.setValue(QStringLiteral("VUK_Son_Degeri"), amountOf(sheet, kFinancing.bookValue));
-        table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(sheet, QStringLiteral("GirisYi_UfeEditS")));
-        table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(sheet, QStringLiteral("HesapYi_UfeEditS")));
-        table.setValue(QStringLiteral("Duzeltme_Katsayisi"),
-                       amountOf(sheet, QStringLiteral("DuzeltKatsayiEditS")));
+        writeRegisterColumns(table, sheet, kFields, adjustmentDate);
         writeFinancingColumns(table, sheet, kFinancing);
-        table.setValue(QStringLiteral("Duzeltilmis_Tutar"),
-                       amountOf(sheet, QStringLiteral("DuzeltilmisTutarEditS")));
-        table.setValue(QStringLiteral("Enflasyon_Farki"),
-                       amountOf(sheet, QStringLiteral("EnflasyonFarkEditS")));
+        writeResultColumns(table, sheet, kFields);
         table.setValue(QStringLiteral("Hesaplama_Yontemi"), stockMethodKey(sheet.method()));
         writeTurnover(sheet, table);
         table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
@@ -112,28 +76,13 @@ qint64 saveStockSheet(const StockSheet& sheet, const QDate& adjustmentDate, Tabl
 }
 
 void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row) {
-    sheet.setText(QStringLiteral("Kayit_No_EditS"), row.text(QStringLiteral("id")));
-    sheet.setText(QStringLiteral("DuzeltmeAnaHesapComboS"), row.text(QStringLiteral("anahesapkodu")));
-    sheet.setText(QStringLiteral("KoduEditS"), row.text(QStringLiteral("sbk_kodu")));
-    sheet.setText(QStringLiteral("AdiEditS"), row.text(QStringLiteral("sbk_adi")));
-    loadDate(sheet, QStringLiteral("GirisTarihiDateS"), row, QStringLiteral("fatura_tarihi"));
-    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
-    loadDate(sheet, QStringLiteral("YiUfeGirisDateS"), row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
-
-    sheet.setText(kFinancing.bookValue, amountText(row.number(QStringLiteral("VUK_Son_Degeri"))));
-    sheet.setText(QStringLiteral("GirisYi_UfeEditS"), amountText(row.number(QStringLiteral("Giris_Yi_UFE"))));
-    sheet.setText(QStringLiteral("HesapYi_UfeEditS"), amountText(row.number(QStringLiteral("Hesap_Yi_UFE"))));
-    sheet.setText(QStringLiteral("DuzeltKatsayiEditS"),
-                  FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+    loadRegisterFields(sheet, kFields, state, row);
     loadFinancingFields(sheet, kFinancing, row);
     if (const std::optional<StockMethod> method =
             stockMethodOfKey(row.text(QStringLiteral("Hesaplama_Yontemi"))))
         sheet.selectMethod(*method);
 
-    sheet.setText(QStringLiteral("DuzeltilmisTutarEditS"),
-                  amountText(row.number(QStringLiteral("Duzeltilmis_Tutar"))));
-    sheet.setText(QStringLiteral("EnflasyonFarkEditS"),
-                  amountText(row.number(QStringLiteral("Enflasyon_Farki"))));
+    loadResultFields(sheet, kFields, row);
     sheet.setText(QStringLiteral("DBasiStokEdit"),
                   formatted(row, QStringLiteral("Devir_Hizi_DB"), patterns::kAmount));
     sheet.setText(QStringLiteral("DSonuStokEdit"),

@@ -1,0 +1,102 @@
+#include "engine/ItemRowFields.h"
+
+#include "storage/Dataset.h"
+#include "storage/Table.h"
+#include "workspace/NumberFormat.h"
+#include "workspace/TextHelpers.h"
+
+namespace velkor {
+
+ItemFields::ItemFields(const QString& suffix)
+    : record(QStringLiteral("Kayit_No_Edit") + suffix),
+      account(QStringLiteral("DuzeltmeAnaHesapCombo") + suffix), code(QStringLiteral("KoduEdit") + suffix),
+      name(QStringLiteral("AdiEdit") + suffix), entryDate(QStringLiteral("GirisTarihiDate") + suffix),
+      baseDate(QStringLiteral("YiUfeGirisDate") + suffix),
+      bookValue(QStringLiteral("KayitliTutariEdit") + suffix),
+      baseIndex(QStringLiteral("GirisYi_UfeEdit") + suffix),
+      accountIndex(QStringLiteral("HesapYi_UfeEdit") + suffix),
+      coefficient(QStringLiteral("DuzeltKatsayiEdit") + suffix),
+      adjusted(QStringLiteral("DuzeltilmisTutarEdit") + suffix),
+      difference(QStringLiteral("EnflasyonFarkEdit") + suffix) {}
+
+QVariant dateValue(const QDate& date) {
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+QVariant amountOf(const FormModel& sheet, const QString& field) {
+    return ParseAmount(sheet.text(field));
+}
+
+void editOrAppend(Table& table, const QString& recordNumber) {
+    table.ensureOpen();
+    const double id = ParseAmount(recordNumber);
+    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
+        table.edit();
+    else
+        table.append();
+}
+
+void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields) {
+    table.setValue(QStringLiteral("anahesapkodu"), sheet.text(fields.account));
+    table.setValue(QStringLiteral("sbk_kodu"), sheet.text(fields.code));
+    table.setValue(QStringLiteral("sbk_adi"), sheet.text(fields.name));
+}
+
+void writeIndexColumns(Table& table, const FormModel& sheet, const ItemFields& fields) {
+    table.setValue(QStringLiteral("Giris_Yi_UFE"), amountOf(sheet, fields.baseIndex));
+    table.setValue(QStringLiteral("Hesap_Yi_UFE"), amountOf(sheet, fields.accountIndex));
+    table.setValue(QStringLiteral("Duzeltme_Katsayisi"), amountOf(sheet, fields.coefficient));
+}
+
+void writeRegisterColumns(Table& table, const FormModel& sheet, const ItemFields& fields,
+                          const QDate& adjustmentDate) {
+    writeItemIdentity(table, sheet, fields);
+    table.setValue(QStringLiteral("fatura_tarihi"), dateValue(sheet.date(fields.entryDate)));
+    table.setValue(QStringLiteral("Hesap_Yi_UFE_Tarihi"), dateValue(adjustmentDate));
+    table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"), dateValue(sheet.date(fields.baseDate)));
+    table.setValue(QStringLiteral("VUK_Son_Degeri"), amountOf(sheet, fields.bookValue));
+    writeIndexColumns(table, sheet, fields);
+}
+
+void writeResultColumns(Table& table, const FormModel& sheet, const ItemFields& fields) {
+    table.setValue(QStringLiteral("Duzeltilmis_Tutar"), amountOf(sheet, fields.adjusted));
+    table.setValue(QStringLiteral("Enflasyon_Farki"), amountOf(sheet, fields.difference));
+}
+
+void loadDate(FormModel& form, const QString& field, const Dataset& row, const QString& column) {
+    if (!row.isNull(column))
+        form.setDate(field, row.date(column));
+}
+
+QString amountColumn(const Dataset& row, const QString& column) {
+    return FormatFloat(patterns::kAmount, row.number(column));
+}
+
+void loadItemIdentity(FormModel& sheet, const ItemFields& fields, const Dataset& row) {
+    sheet.setText(fields.record, row.text(QStringLiteral("id")));
+    sheet.setText(fields.account, row.text(QStringLiteral("anahesapkodu")));
+    sheet.setText(fields.code, row.text(QStringLiteral("sbk_kodu")));
+    sheet.setText(fields.name, row.text(QStringLiteral("sbk_adi")));
+}
+
+void loadIndexFields(FormModel& sheet, const ItemFields& fields, const Dataset& row) {
+    sheet.setText(fields.baseIndex, amountColumn(row, QStringLiteral("Giris_Yi_UFE")));
+    sheet.setText(fields.accountIndex, amountColumn(row, QStringLiteral("Hesap_Yi_UFE")));
+    sheet.setText(fields.coefficient, FormatGeneral(row.number(QStringLiteral("Duzeltme_Katsayisi"))));
+}
+
+void loadRegisterFields(FormModel& sheet, const ItemFields& fields, FormModel& state, const Dataset& row) {
+    loadItemIdentity(sheet, fields, row);
+    loadDate(sheet, fields.entryDate, row, QStringLiteral("fatura_tarihi"));
+    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
+    loadDate(sheet, fields.baseDate, row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
+    sheet.setText(fields.bookValue, amountColumn(row, QStringLiteral("VUK_Son_Degeri")));
+    loadIndexFields(sheet, fields, row);
+}
+
+void loadResultFields(FormModel& sheet, const ItemFields& fields, const Dataset& row) {
+    sheet.setText(fields.adjusted, amountColumn(row, QStringLiteral("Duzeltilmis_Tutar")));
+    sheet.setText(fields.difference, amountColumn(row, QStringLiteral("Enflasyon_Farki")));
+}
+
+} // namespace velkor

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/FormModel.h"
+
+#include <QDate>
+#include <QVariant>
+
+namespace velkor {
+
+class Dataset;
+class Table;
+
+/// The register and adjustment controls every item sheet has, named with the sheet's
+/// suffix: none for fixed assets, "S" for stocks, "O" for equity.
+struct ItemFields {
+    explicit ItemFields(const QString& suffix = {});
+
+    QString record;       ///< `Kayit_No_Edit`
+    QString account;      ///< `DuzeltmeAnaHesapCombo`
+    QString code;         ///< `KoduEdit`
+    QString name;         ///< `AdiEdit`
+    QString entryDate;    ///< `GirisTarihiDate`
+    QString baseDate;     ///< `YiUfeGirisDate`
+    QString bookValue;    ///< `KayitliTutariEdit`
+    QString baseIndex;    ///< `GirisYi_UfeEdit`
+    QString accountIndex; ///< `HesapYi_UfeEdit`
+    QString coefficient;  ///< `DuzeltKatsayiEdit`
+    QString adjusted;     ///< `DuzeltilmisTutarEdit`
+    QString difference;   ///< `EnflasyonFarkEdit`
+};
+
+/// A date for a DATE column: null when it is not a valid date.
+QVariant dateValue(const QDate& date);
+/// A field's text read as an amount, for a DOUBLE column.
+QVariant amountOf(const FormModel& sheet, const QString& field);
+/// Edits the row whose `id` is the record number when it exists, else appends a new one.
+void editOrAppend(Table& table, const QString& recordNumber);
+
+/// Sets `anahesapkodu`, `sbk_kodu` and `sbk_adi` from the account, code and name.
+void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields);
+/// Sets `Giris_Yi_UFE`, `Hesap_Yi_UFE` and `Duzeltme_Katsayisi` from their fields.
+void writeIndexColumns(Table& table, const FormModel& sheet, const ItemFields& fields);
+/// Sets the identity, `fatura_tarihi`, `Hesap_Yi_UFE_Tarihi` (the adjustment date),
+/// `Giris_Yi_UFE_Tarihi`, `VUK_Son_Degeri` and the index columns; invalid dates become null.
+void writeRegisterColumns(Table& table, const FormModel& sheet, const ItemFields& fields,
+                          const QDate& adjustmentDate);
+/// Sets `Duzeltilmis_Tutar` and `Enflasyon_Farki` from their fields.
+void writeResultColumns(Table& table, const FormModel& sheet, const ItemFields& fields);
+
+/// Shows a DATE column in a date field; a null column leaves the field as it is.
+void loadDate(FormModel& form, const QString& field, const Dataset& row, const QString& column);
+/// A DOUBLE column as an amount text ("#,##0.00"); null reads as 0.
+QString amountColumn(const Dataset& row, const QString& column);
+/// Shows `id`, `anahesapkodu`, `sbk_kodu` and `sbk_adi` in their fields.
+void loadItemIdentity(FormModel& sheet, const ItemFields& fields, const Dataset& row);
+/// Shows `Giris_Yi_UFE` and `Hesap_Yi_UFE` as amounts and `Duzeltme_Katsayisi` in general format.
+void loadIndexFields(FormModel& sheet, const ItemFields& fields, const Dataset& row);
+/// Shows the identity, the entry, adjustment (`HesapTarihiDate` of the state) and base
+/// dates, `VUK_Son_Degeri` and the index fields.
+void loadRegisterFields(FormModel& sheet, const ItemFields& fields, FormModel& state, const Dataset& row);
+/// Shows `Duzeltilmis_Tutar` and `Enflasyon_Farki` as amounts.
+void loadResultFields(FormModel& sheet, const ItemFields& fields, const Dataset& row);
+
+} // namespace velkor
