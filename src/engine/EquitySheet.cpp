@@ -2,6 +2,7 @@
 
 #include "engine/EquityAdjustment.h"
 #include "engine/EquityStore.h"
+#include "engine/ItemSheetControls.h"
 #include "engine/StockExplanation.h"
 #include "storage/Dataset.h"
 #include "workspace/AmountKeyRules.h"
@@ -12,19 +13,14 @@ namespace velkor {
 
 namespace {
 
-const QString kAccount = QStringLiteral("DuzeltmeAnaHesapComboO");
-const QString kBookValue = QStringLiteral("KayitliTutariEditO");
-const QString kEntryDate = QStringLiteral("GirisTarihiDateO");
+const ItemFields kFields(QStringLiteral("O"));
+const QString& kAccount = kFields.account;
+const QString& kBookValue = kFields.bookValue;
+const QString& kEntryDate = kFields.entryDate;
 const QString kCapitalGroup = QStringLiteral("SermayeGroup");
 const QString kGuidanceGroup = QStringLiteral("SermayeAciklaGroup");
 const QString kRich = QStringLiteral("OzkaynakRich");
 const QString kKindGroup = QStringLiteral("SermayeOdemeSekli");
-
-QStringList designTimeText() {
-    const QString line =
-        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
-    return {line, QString(), QString(), QString(), QString(), QString(), line};
-}
 
 QString guidanceText() {
     return QStringList{
@@ -43,19 +39,8 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
                          Table& sbkTable, QObject* parent)
     : FormModel(QStringLiteral("Ozkaynaklar"), parent), m_context(context), m_state(state), m_index(index),
       m_table(sbkTable) {
-    addEdit(QStringLiteral("Kayit_No_EditO"), {}, QStringLiteral("Kayıt No"));
-    addCombo(kAccount, accountItems(), QStringLiteral("500"), QStringLiteral("ANA HESAP"));
-    addEdit(QStringLiteral("KoduEditO"), {}, QStringLiteral("Alt Hesap"));
-    addEdit(QStringLiteral("AdiEditO"), {}, QStringLiteral("Adı"));
-    addDate(kEntryDate, QDate(2005, 1, 1), QStringLiteral("Kayıt Tarihi"));
-    addDate(QStringLiteral("YiUfeGirisDateO"), QDate(2004, 12, 31), QStringLiteral("İlk Yİ-ÜFE"));
-    setEnabled(QStringLiteral("YiUfeGirisDateO"), false);
-    addEdit(kBookValue, {}, QStringLiteral("Kayıtlı Değeri"));
-    addEdit(QStringLiteral("GirisYi_UfeEditO"), {}, QStringLiteral("Gir. Yi-Üfe"));
-    addEdit(QStringLiteral("HesapYi_UfeEditO"), {}, QStringLiteral("Hes. Yi-Üfe"));
-    addEdit(QStringLiteral("DuzeltKatsayiEditO"), {}, QStringLiteral("Katsayısı"));
-    addEdit(QStringLiteral("DuzeltilmisTutarEditO"), {}, QStringLiteral("Düzeltilmiş Tutar"));
-    addEdit(QStringLiteral("EnflasyonFarkEditO"), {}, QStringLiteral("Enflasyon Farkı"));
+    addRegisterControls(*this, kFields, accountItems(), QStringLiteral("500"));
+    addResultControls(*this, kFields);
     addLabel(kCapitalGroup, QStringLiteral("Sermaye Ödenme Şekli"));
     const QStringList captions{QStringLiteral("Nakti Olarak Konan Sermaye"),
                                QStringLiteral("Ayni Olarak Konan Sermaye"),
@@ -68,12 +53,7 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
     for (int i = 0; i < radios.size(); ++i)
         addRadio(radios.at(i), kKindGroup, i == 0, captions.at(i));
     addLabel(kGuidanceGroup, guidanceText());
-    addButton(QStringLiteral("DuzeltButO"), QStringLiteral("Düzelt"));
-    addButton(QStringLiteral("KaydetButtonO"), QStringLiteral("Kaydet"));
-    addButton(QStringLiteral("YeniButO"), QStringLiteral("Yeni"));
-    addButton(QStringLiteral("OzkaynakYazBut"), QStringLiteral("Yazdır"));
-    addRich(kRich);
-    setLines(kRich, designTimeText());
+    addItemButtons(*this, QStringLiteral("O"), QStringLiteral("OzkaynakYazBut"), kRich);
 
     for (const QString& name :
          {QStringLiteral("Kayit_No_EditO"), QStringLiteral("GirisYi_UfeEditO"),
@@ -85,7 +65,7 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
     onClick(QStringLiteral("KaydetButtonO"), [this] { KaydetButtonOClick(); });
     onChange(kAccount, [this] { DuzeltmeAnaHesapComboOChange(); });
     onLeave(kEntryDate, [this] { GirisTarihiDateOExit(); });
-    onLeave(kBookValue, [this] { setText(kBookValue, amountTextOnLeave(text(kBookValue))); });
+    reformatAmountsOnLeave(*this, {kBookValue});
 }
 
 QStringList EquitySheet::accountItems() {

@@ -6,6 +6,7 @@
 #include "engine/FixedAssetBaseMonth.h"
 #include "engine/FixedAssetStore.h"
 #include "engine/IndexFields.h"
+#include "engine/ItemSheetControls.h"
 #include "engine/MonthKey.h"
 #include "workspace/AmountKeyRules.h"
 #include "workspace/NumberFormat.h"
@@ -27,12 +28,6 @@ const QString kAccumulated = QStringLiteral("BirikmisAmortEdit");
 const QString kEntryDate = QStringLiteral("GirisTarihiDate");
 const QString kUnamortised = QStringLiteral("ROFM_Ayrilmamis_AmortEdit");
 const QString kRich = QStringLiteral("SBKRich");
-
-QStringList designTimeText() {
-    const QString line =
-        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
-    return {line, QString(), QString(), QString(), QString(), QString(), line};
-}
 
 } // namespace
 
@@ -81,16 +76,10 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     addEdit(QStringLiteral("ReelFaizKatsayiEdit"), {}, QStringLiteral("Reel Faiz.Kats."));
     addEdit(QStringLiteral("Duz_Reel_FaizEdit"), {}, QStringLiteral("Duz.Reel Faiz"));
     addEdit(kUnamortised, {}, QStringLiteral("ROFM'dan Ayrılmamış Amortisman"));
-    addEdit(QStringLiteral("DuzeltilmisTutarEdit"), {}, QStringLiteral("Düzeltilmiş Tutar"));
-    addEdit(QStringLiteral("EnflasyonFarkEdit"), {}, QStringLiteral("Enflasyon Farkı"));
+    addResultControls(*this, ItemFields());
     addEdit(QStringLiteral("DuzeltilmisAmortismanEdit"), {}, QStringLiteral("Düzeltilmiş Amort."));
     addEdit(QStringLiteral("AmortismanFarkEdit"), {}, QStringLiteral("Amortisman Farkı"));
-    addButton(QStringLiteral("DuzeltBut"), QStringLiteral("Düzelt"));
-    addButton(QStringLiteral("KaydetButton"), QStringLiteral("Kaydet"));
-    addButton(QStringLiteral("YeniBut"), QStringLiteral("Yeni"));
-    addButton(QStringLiteral("YazSBKBut"), QStringLiteral("Yazdır"));
-    addRich(kRich);
-    setLines(kRich, designTimeText());
+    addItemButtons(*this, QString(), QStringLiteral("YazSBKBut"), kRich);
 
     for (const QString& name :
          {QStringLiteral("AmortOranEdit"), QStringLiteral("GirisYi_UfeEdit"),
@@ -115,9 +104,8 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
         if (life > 0)
             setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
     });
-    for (const QString& name :
-         {kBookValue, QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("ROFMFaizEdit")})
-        onLeave(name, [this, name] { setText(name, amountTextOnLeave(text(name))); });
+    reformatAmountsOnLeave(*this,
+                           {kBookValue, QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("ROFMFaizEdit")});
 }
 
 QStringList FixedAssetSheet::accountItems() {

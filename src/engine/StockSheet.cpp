@@ -1,6 +1,7 @@
 #include "engine/StockSheet.h"
 
 #include "engine/FinancingCost.h"
+#include "engine/ItemSheetControls.h"
 #include "engine/StockAdjustment.h"
 #include "engine/StockExplanation.h"
 #include "engine/StockStore.h"
@@ -15,9 +16,10 @@ namespace velkor {
 
 namespace {
 
-const QString kAccount = QStringLiteral("DuzeltmeAnaHesapComboS");
-const QString kBookValue = QStringLiteral("KayitliTutariEditS");
-const QString kEntryDate = QStringLiteral("GirisTarihiDateS");
+const ItemFields kFields(QStringLiteral("S"));
+const QString& kAccount = kFields.account;
+const QString& kBookValue = kFields.bookValue;
+const QString& kEntryDate = kFields.entryDate;
 const QString kReal = QStringLiteral("GercekRadio");
 const QString kSimple = QStringLiteral("BasitRadio");
 const QString kTurnover = QStringLiteral("DevirHiziRadio");
@@ -30,12 +32,6 @@ const FinancingFields kFinancing(QStringLiteral("S"));
 constexpr int kAveragingAccounts = 8;
 constexpr int kFinancingAccounts = 16;
 
-QStringList designTimeText() {
-    const QString line =
-        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
-    return {line, QString(), QString(), QString(), QString(), QString(), line};
-}
-
 } // namespace
 
 StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
@@ -43,17 +39,7 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     : FormModel(QStringLiteral("StokVeDiger"), parent), m_context(context), m_state(state), m_index(index),
       m_interest(interest), m_table(sbkTable) {
     const QDate entry(2005, 1, 1);
-    addEdit(QStringLiteral("Kayit_No_EditS"), {}, QStringLiteral("Kayıt No"));
-    addCombo(kAccount, accountItems(), QStringLiteral("150"), QStringLiteral("ANA HESAP"));
-    addEdit(QStringLiteral("KoduEditS"), {}, QStringLiteral("Alt Hesap"));
-    addEdit(QStringLiteral("AdiEditS"), {}, QStringLiteral("Adı"));
-    addDate(kEntryDate, entry, QStringLiteral("Kayıt Tarihi"));
-    addDate(QStringLiteral("YiUfeGirisDateS"), QDate(2004, 12, 31), QStringLiteral("İlk Yİ-ÜFE"));
-    setEnabled(QStringLiteral("YiUfeGirisDateS"), false);
-    addEdit(kBookValue, {}, QStringLiteral("Kayıtlı Değeri"));
-    addEdit(QStringLiteral("GirisYi_UfeEditS"), {}, QStringLiteral("Gir. Yi-Üfe"));
-    addEdit(QStringLiteral("HesapYi_UfeEditS"), {}, QStringLiteral("Hes. Yi-Üfe"));
-    addEdit(QStringLiteral("DuzeltKatsayiEditS"), {}, QStringLiteral("Katsayısı"));
+    addRegisterControls(*this, kFields, accountItems(), QStringLiteral("150"));
     addRadio(kReal, QStringLiteral("HesaplamaYontemi"), true, QStringLiteral("Gerçek Yöntem"));
     addRadio(kSimple, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Basit Ortalama"));
     addRadio(kTurnover, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Devir Hızı"));
@@ -80,14 +66,8 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     addEdit(kFinancing.realInterest, {}, QStringLiteral("Reel Faiz"));
     addEdit(kFinancing.realCoefficient, {}, QStringLiteral("Reel Faiz.Kats."));
     addEdit(kFinancing.adjustedReal, {}, QStringLiteral("Duz.Reel Faiz"));
-    addEdit(QStringLiteral("DuzeltilmisTutarEditS"), {}, QStringLiteral("Düzeltilmiş Tutar"));
-    addEdit(QStringLiteral("EnflasyonFarkEditS"), {}, QStringLiteral("Enflasyon Farkı"));
-    addButton(QStringLiteral("DuzeltButS"), QStringLiteral("Düzelt"));
-    addButton(QStringLiteral("KaydetButtonS"), QStringLiteral("Kaydet"));
-    addButton(QStringLiteral("YeniButS"), QStringLiteral("Yeni"));
-    addButton(QStringLiteral("DigerYazBut"), QStringLiteral("Yazdır"));
-    addRich(kRich);
-    setLines(kRich, designTimeText());
+    addResultControls(*this, kFields);
+    addItemButtons(*this, QStringLiteral("S"), QStringLiteral("DigerYazBut"), kRich);
 
     for (const QString& name :
          {QStringLiteral("Kayit_No_EditS"), QStringLiteral("GirisYi_UfeEditS"),
@@ -114,10 +94,9 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     }
     onChange(kAccount, [this] { DuzeltmeAnaHesapComboSChange(); });
     onLeave(kEntryDate, [this] { GirisTarihiDateSExit(); });
-    for (const QString& name :
-         {kBookValue, kFinancing.principal, kFinancing.interest, QStringLiteral("DBasiStokEdit"),
-          QStringLiteral("DSonuStokEdit"), QStringLiteral("DonemiciSMMEdit")})
-        onLeave(name, [this, name] { setText(name, amountTextOnLeave(text(name))); });
+    reformatAmountsOnLeave(*this, {kBookValue, kFinancing.principal, kFinancing.interest,
+                                   QStringLiteral("DBasiStokEdit"), QStringLiteral("DSonuStokEdit"),
+                                   QStringLiteral("DonemiciSMMEdit")});
 }
 
 QStringList StockSheet::accountItems() {
