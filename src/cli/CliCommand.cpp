@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "cli/CommandTable.h"
+#include "reports/CompanyLookup.h"
 
 namespace velkor::cli {
 
@@ -56,6 +57,16 @@ QString takeOption(QStringList& args, const QString& option) {
     const QString value = args.at(i + 1);
     args.remove(i, 2);
     return value;
+}
+
+std::optional<QString> openCompany(CliRun& run, const QString& code) {
+    const std::optional<QString> name = registeredCompanyName(run.context.general(), code);
+    if (!name) {
+        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+        return std::nullopt;
+    }
+    run.context.PointCompanyConnection(code);
+    return name;
 }
 
 void applyStep(FormModel& form, const FormStep& step) {

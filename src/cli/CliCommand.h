@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
+#include <optional>
 
 namespace velkor::cli {
 
@@ -53,6 +54,10 @@ struct FormStep {
 std::vector<FormStep> takeFormSteps(QStringList& args);
 /// Takes "--option VALUE" out of the arguments; empty when absent.
 QString takeOption(QStringList& args, const QString& option);
+/// Points the company connection at a registered company; the name when the code is in
+/// the registry, else shows "Firma bulunamadı: " + code and gives nothing. Only codes the
+/// registry knows reach the connection, never whatever name the command line carries.
+std::optional<QString> openCompany(CliRun& run, const QString& code);
 /// Applies a step to a form: Set runs userSet, Click click, Leave leave. Type is the
 /// caller's (it needs the field's key rules).
 void applyStep(FormModel& form, const FormStep& step);

@@ -9,18 +9,6 @@ namespace {
 
 const char* const kUsage = "items --company KOD [--filter GRUP]";
 
-bool pointAtCompany(CliRun& run, const QString& code) {
-    run.context.general().ensureOpen();
-    const QVariant name = run.context.general().database().scalar(
-        QStringLiteral("SELECT firmaadi FROM firmalar WHERE kodu=?"), {code});
-    if (name.isNull()) {
-        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
-        return false;
-    }
-    run.context.PointCompanyConnection(code);
-    return true;
-}
-
 QString escaped(QString text) {
     text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
     text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
@@ -58,7 +46,7 @@ int items(CliRun& run) {
     const QString filter = takeOption(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
-    if (!pointAtCompany(run, code))
+    if (!openCompany(run, code))
         return 1;
     Workspace workspace(run.context);
     WorkspaceState& state = workspace.state();

@@ -1,5 +1,4 @@
 #include "cli/CliCommand.h"
-#include "reports/CompanyLookup.h"
 #include "reports/JournalSheet.h"
 
 namespace velkor::cli {
@@ -13,12 +12,9 @@ int journal(CliRun& run) {
     const QString filter = takeOption(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
-    const std::optional<QString> name = registeredCompanyName(run.context.general(), code);
-    if (!name) {
-        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+    const std::optional<QString> name = openCompany(run, code);
+    if (!name)
         return 1;
-    }
-    run.context.PointCompanyConnection(code);
 
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     JournalSheet sheet(form, run.context.company(), [&] { return *name; });

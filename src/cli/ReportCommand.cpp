@@ -1,5 +1,4 @@
 #include "cli/CliCommand.h"
-#include "reports/CompanyLookup.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
 
@@ -14,11 +13,8 @@ int report(CliRun& run) {
     const QString filter = takeOption(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
-    if (!registeredCompanyName(run.context.general(), code)) {
-        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+    if (!openCompany(run, code))
         return 1;
-    }
-    run.context.PointCompanyConnection(code);
 
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     ReportSheet sheet(form, run.context.company());

@@ -14,20 +14,6 @@ const char* const kUsage =
     "sheet fixed|stock|equity --company KOD [--load ID] (--set AD=METİN | --click AD | "
     "--leave AD | --type AD=TUŞLAR)...";
 
-// The company code must be registered: the connection is pointed only at files that the
-// registry knows, never at whatever name the command line carries.
-bool pointAtCompany(CliRun& run, const QString& code) {
-    run.context.general().ensureOpen();
-    const QVariant name = run.context.general().database().scalar(
-        QStringLiteral("SELECT firmaadi FROM firmalar WHERE kodu=?"), {code});
-    if (name.isNull()) {
-        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
-        return false;
-    }
-    run.context.PointCompanyConnection(code);
-    return true;
-}
-
 QString keysOf(const QString& text) {
     QString keys;
     for (int i = 0; i < text.size(); ++i) {
@@ -88,7 +74,7 @@ int sheet(CliRun& run) {
         throw UsageError(QString::fromUtf8(kUsage));
     if (kind != QLatin1String("fixed") && kind != QLatin1String("stock") && kind != QLatin1String("equity"))
         throw UsageError(QString::fromUtf8(kUsage));
-    if (!pointAtCompany(run, code))
+    if (!openCompany(run, code))
         return 1;
 
     Workspace workspace(run.context);

@@ -1,6 +1,5 @@
 #include "cli/CliCommand.h"
 #include "reports/AccountTotals.h"
-#include "reports/CompanyLookup.h"
 #include "reports/ReportColumns.h"
 #include "storage/Query.h"
 
@@ -13,11 +12,8 @@ int totals(CliRun& run) {
     const QString code = takeOption(run.args, QStringLiteral("--company"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
-    if (!registeredCompanyName(run.context.general(), code)) {
-        run.prompt.showMessage(QStringLiteral("Firma bulunamadı: ") + code);
+    if (!openCompany(run, code))
         return 1;
-    }
-    run.context.PointCompanyConnection(code);
 
     Query query(run.context.company());
     prepareAccountTotals(query);

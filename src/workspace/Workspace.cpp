@@ -1,5 +1,7 @@
 #include "workspace/Workspace.h"
 
+#include "reports/AccountTotals.h"
+
 #include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
@@ -48,17 +50,7 @@ Workspace::Workspace(AppContext& context)
     : m_context(context), m_index(context.rates()), m_interest(context.rates()),
       m_sbkTable(context.company(), QStringLiteral("sabit_kiymet")), m_sbkQuery(context.company()),
       m_toplamQuery(context.company()) {
-    m_toplamQuery.setSql(
-        {QStringLiteral("SELECT anahesapkodu,"), QStringLiteral("SUM(VUK_Son_Degeri) AS VUK_Son_DegeriT,"),
-         QStringLiteral("SUM(vuk_birikmis_amortisman) AS vuk_birikmis_amortismanT,"),
-         QStringLiteral("SUM(ROFM_Anapara) AS ROFM_AnaparaT,"),
-         QStringLiteral("SUM(ROFM_Faiz) AS ROFM_FaizT,"), QStringLiteral("SUM(ROFM_Tutar) AS ROFM_TutarT,"),
-         QStringLiteral("SUM(ROFM_Duzeltilmis_Tutar) AS ROFM_Duzeltilmis_TutarT,"),
-         QStringLiteral("SUM(Duzeltilmis_Tutar) AS Duzeltilmis_TutarT,"),
-         QStringLiteral("SUM(Duzeltilmis_Amortisman) AS Duzeltilmis_AmortismanT,"),
-         QStringLiteral("SUM(Enflasyon_Farki) AS Enflasyon_FarkiT,"),
-         QStringLiteral("SUM(Amortisman_Farki) AS Amortisman_FarkiT "), QStringLiteral("FROM sabit_kiymet"),
-         QStringLiteral("GROUP BY anahesapkodu"), QStringLiteral("ORDER BY anahesapkodu")});
+    m_toplamQuery.setSql(accountTotalsSql());
     m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_stock = std::make_unique<StockSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_equity = std::make_unique<EquitySheet>(context, m_state, m_index, m_interest, m_sbkTable);
