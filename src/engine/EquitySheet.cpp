@@ -35,10 +35,9 @@ QString guidanceText() {
 
 } // namespace
 
-EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup& index, InterestLookup&,
-                         Table& sbkTable, QObject* parent)
-    : FormModel(QStringLiteral("Ozkaynaklar"), parent), m_context(context), m_state(state), m_index(index),
-      m_table(sbkTable) {
+EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
+                         InterestLookup& interest, Table& sbkTable, QObject* parent)
+    : ItemSheetForm(QStringLiteral("Ozkaynaklar"), context, state, index, interest, sbkTable, parent) {
     addRegisterControls(*this, kFields, accountItems(), QStringLiteral("500"));
     addResultControls(*this, kFields);
     addLabel(kCapitalGroup, QStringLiteral("Sermaye Ödenme Şekli"));

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/FormModel.h"
+#include "engine/ItemSheetForm.h"
 
 namespace velkor {
 
 class Dataset;
-class IndexLookup;
-class InterestLookup;
-class Table;
-class WorkspaceState;
 
 /// How paid-in capital was brought in (radio buttons of `SermayeGroup`, in screen order).
 enum class CapitalKind { Cash, InKind, From525, Merger, Division, From549, From522 };
@@ -17,7 +12,7 @@ enum class CapitalKind { Cash, InKind, From525, Merger, Division, From549, From5
 /// The sheet "Özkaynaklar" of the workspace: equity items, every control under its own
 /// name (suffix "O"), and the operations its buttons, account list and entry date run.
 /// Values travel as the fields' texts; nothing is stored until "Kaydet".
-class EquitySheet : public FormModel {
+class EquitySheet : public ItemSheetForm {
     Q_OBJECT
 
 public:
@@ -53,12 +48,6 @@ public:
     void DuzeltOzkaynaklar(const Dataset& row);
     /// Leaving `GirisTarihiDateO`: `OzkaynakKatsayiBul` when the registered amount is above 0.
     void GirisTarihiDateOExit();
-
-private:
-    AppContext& m_context;
-    WorkspaceState& m_state;
-    IndexLookup& m_index;
-    Table& m_table;
 };
 
 } // namespace velkor

@@ -33,8 +33,7 @@ const QString kRich = QStringLiteral("SBKRich");
 
 FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
                                  InterestLookup& interest, Table& sbkTable, QObject* parent)
-    : FormModel(QStringLiteral("SabitKiymetler"), parent), m_context(context), m_state(state), m_index(index),
-      m_interest(interest), m_table(sbkTable) {
+    : ItemSheetForm(QStringLiteral("SabitKiymetler"), context, state, index, interest, sbkTable, parent) {
     const QDate entry(2005, 1, 1);
     addEdit(QStringLiteral("Kayit_No_Edit"), {}, QStringLiteral("Kayıt No"));
     setReadOnly(QStringLiteral("Kayit_No_Edit"), true);

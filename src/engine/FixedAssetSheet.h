@@ -1,20 +1,15 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/FormModel.h"
+#include "engine/ItemSheetForm.h"
 
 namespace velkor {
 
 class Dataset;
-class IndexLookup;
-class InterestLookup;
-class Table;
-class WorkspaceState;
 
 /// The fixed-asset sheet "Sabit Kıymetler" of the workspace: every control under its
 /// own name, and the operations its buttons, edits and date run. Values travel as the
 /// fields' texts; nothing is stored until "Kaydet".
-class FixedAssetSheet : public FormModel {
+class FixedAssetSheet : public ItemSheetForm {
     Q_OBJECT
 
 public:
@@ -65,11 +60,6 @@ private:
     void unamortisedFinancing();
     void clearResults();
 
-    AppContext& m_context;
-    WorkspaceState& m_state;
-    IndexLookup& m_index;
-    InterestLookup& m_interest;
-    Table& m_table;
     QString m_revaluationSentence;
 };
 

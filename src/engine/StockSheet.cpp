@@ -36,8 +36,7 @@ constexpr int kFinancingAccounts = 16;
 
 StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
                        InterestLookup& interest, Table& sbkTable, QObject* parent)
-    : FormModel(QStringLiteral("StokVeDiger"), parent), m_context(context), m_state(state), m_index(index),
-      m_interest(interest), m_table(sbkTable) {
+    : ItemSheetForm(QStringLiteral("StokVeDiger"), context, state, index, interest, sbkTable, parent) {
     const QDate entry(2005, 1, 1);
     addRegisterControls(*this, kFields, accountItems(), QStringLiteral("150"));
     addRadio(kReal, QStringLiteral("HesaplamaYontemi"), true, QStringLiteral("Gerçek Yöntem"));

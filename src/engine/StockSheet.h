@@ -1,15 +1,10 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/FormModel.h"
+#include "engine/ItemSheetForm.h"
 
 namespace velkor {
 
 class Dataset;
-class IndexLookup;
-class InterestLookup;
-class Table;
-class WorkspaceState;
 
 /// How the base month of a stock item is found (group "Hesaplama Yöntemi").
 enum class StockMethod { Real, SimpleAverage, Turnover };
@@ -18,7 +13,7 @@ enum class StockMethod { Real, SimpleAverage, Turnover };
 /// every control under its own name (suffix "S"), and the operations its buttons, radio
 /// buttons, account list and entry date run. Values travel as the fields' texts; nothing
 /// is stored until "Kaydet".
-class StockSheet : public FormModel {
+class StockSheet : public ItemSheetForm {
     Q_OBJECT
 
 public:
@@ -75,12 +70,6 @@ public:
 private:
     void runFinancingStep();
     void emptyFields(const QStringList& names);
-
-    AppContext& m_context;
-    WorkspaceState& m_state;
-    IndexLookup& m_index;
-    InterestLookup& m_interest;
-    Table& m_table;
 };
 
 } // namespace velkor

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/FormModel.h"
+
+namespace velkor {
+
+class IndexLookup;
+class InterestLookup;
+class Table;
+class WorkspaceState;
+
+/// What the fixed-asset, stock and equity sheets stand on: the workspace's state, its
+/// index and interest lookups and the item table `sabit_kiymet`.
+class ItemSheetForm : public FormModel {
+    Q_OBJECT
+
+public:
+    ItemSheetForm(const QString& name, AppContext& context, WorkspaceState& state, IndexLookup& index,
+                  InterestLookup& interest, Table& sbkTable, QObject* parent = nullptr);
+
+protected:
+    AppContext& m_context;
+    WorkspaceState& m_state;
+    IndexLookup& m_index;
+    InterestLookup& m_interest;
+    Table& m_table;
+};
+
+} // namespace velkor
