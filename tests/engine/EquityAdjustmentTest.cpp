@@ -26,14 +26,14 @@ TEST_F(StockEquityTest, CashCapitalIsCreditedTo502) {
     EXPECT_EQ(
         equity.lines(QStringLiteral("OzkaynakRich")),
         QStringList(
-            {separator(),
+            {separatorText(),
              QStringLiteral("698        ENFLASYON DÜZELTME HESABI                           5.564.570,00"),
              QString(),
              QStringLiteral("                502.001    Ortak Ahmet Yılmaz sermaye payı                     "
                             "5.564.570,00"),
              QString(),
              QStringLiteral("Varlık Net Değeri (1.000.000,00) X (6,56457) Katsayı ile Düzeltilmiştir."),
-             QStringLiteral("Nakti sermaye ödemesi olarak ödeme tarihi esas alınmıştır."), separator()}));
+             QStringLiteral("Nakti sermaye ödemesi olarak ödeme tarihi esas alınmıştır."), separatorText()}));
 }
 
 TEST_F(StockEquityTest, CapitalIncreaseFromRevaluationFundsGoesWholeTo503) {
@@ -48,7 +48,7 @@ TEST_F(StockEquityTest, CapitalIncreaseFromRevaluationFundsGoesWholeTo503) {
     EXPECT_EQ(
         equity.lines(QStringLiteral("OzkaynakRich")),
         QStringList(
-            {separator(),
+            {separatorText(),
              QStringLiteral("503.002    Fon artırımı                                          250.000,00"),
              QString(),
              QStringLiteral("                698        ENFLASYON DÜZELTME HESABI                       "
@@ -57,7 +57,7 @@ TEST_F(StockEquityTest, CapitalIncreaseFromRevaluationFundsGoesWholeTo503) {
              QStringLiteral("Varlık Net Değeri (250.000,00) X (1,00000) Katsayı ile Düzeltilmiştir."),
              QStringLiteral("522/523/524 Hesaplardan Yapılan Sermaye Artırımı Nedeniyle artırım "
                             "yapılmamış 503 hesaba işlenmiştir."),
-             separator()}));
+             separatorText()}));
 }
 
 TEST_F(StockEquityTest, CarriedForwardAccountsTakeTheAdjustmentDate) {

@@ -38,7 +38,7 @@ TEST_F(StockEquityTest, EquityItemSavesItsColumnsAndReloadsWithoutNetValueLine) 
     EXPECT_EQ(
         reloaded.lines(QStringLiteral("OzkaynakRich")),
         QStringList(
-            {separator(),
+            {separatorText(),
              QStringLiteral("698        ENFLASYON DÜZELTME HESABI                              55.645,70"),
              QString(),
              QStringLiteral("                540.01     Yasal yedekler 2020 yılı kâr dağıtı     "
@@ -46,7 +46,7 @@ TEST_F(StockEquityTest, EquityItemSavesItsColumnsAndReloadsWithoutNetValueLine) 
              QString(),
              QStringLiteral("Ayni Olarak Konan Sermaye olarak Mülkiyetin İntikal Ettiği Tarih esas "
                             "alınmıştır."),
-             separator()}));
+             separatorText()}));
 
     reloaded.click(QStringLiteral("KaydetButtonO"));
     EXPECT_EQ(rowCount(), 1);

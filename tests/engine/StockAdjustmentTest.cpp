@@ -39,10 +39,10 @@ TEST_F(StockEquityTest, SimpleAverageTakesSeptemberAndTheMeanOfBothIndexValues) 
         << "no financing cost with the averages";
     EXPECT_EQ(
         stock.lines(QStringLiteral("DigerRich")),
-        QStringList({separator(), kDebit150, QString(), kCredit698, QString(),
+        QStringList({separatorText(), kDebit150, QString(), kCredit698, QString(),
                      QStringLiteral("Varlık Net Değeri (100.000,00) X (1,04937) Katsayı ile Düzeltilmiştir."),
                      QStringLiteral("Hesaplama Yöntemi olarak \"Basit Yöntem\" kullanılmıştır."),
-                     separator()}));
+                     separatorText()}));
 }
 
 TEST_F(StockEquityTest, TurnoverGivesRateDaysAndBaseDate) {

@@ -1,39 +1,21 @@
 #pragma once
 
+#include "ItemTableFixture.h"
 #include "engine/EquitySheet.h"
-#include "engine/IndexLookup.h"
-#include "engine/InterestLookup.h"
 #include "engine/StockSheet.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
-#include "support/TestSupport.h"
 #include "workspace/WorkspaceState.h"
-
-#include <gtest/gtest.h>
 
 namespace velkor::test {
 
-/// A company with an empty item table, a test index table and both sheets on it.
-class StockEquityTest : public ::testing::Test {
+/// The item-table company with both the stock and the equity sheet on it.
+class StockEquityTest : public ItemTableTest {
 protected:
-    StockEquityTest() {
-        home.addCompany(QStringLiteral("T1"), QStringLiteral("Deneme A.Ş."));
-        home.context().rates().database().exec(QStringLiteral("DELETE FROM Ortalama_Faiz"));
-    }
+    StockEquityTest() { addCompany(QStringLiteral("T1"), QStringLiteral("Deneme A.Ş.")); }
 
-    /// Replaces the index table; lookups read it afresh.
-    void setIndex(const std::vector<std::pair<int, double>>& rows) {
-        home.setIndexValues(rows);
-        index.reload();
-    }
-
-    /// Adds a row of average interest rates: January and June given, the other months empty.
-    void addInterestYear(int year, double january, double june) {
-        home.context().rates().database().execute(
-            QStringLiteral("INSERT INTO Ortalama_Faiz (Yil, Ocak, Haziran) VALUES (?, ?, ?)"),
-            {year, january, june});
-        interest.reload();
-    }
+    IndexLookup& indexLookup() override { return index; }
+    InterestLookup& interestLookup() override { return interest; }
 
     /// The item list over all rows, positioned on the row with the id.
     Query& listAt(qint64 id) {
@@ -44,23 +26,6 @@ protected:
         return list;
     }
 
-    /// One column of a stored row.
-    QVariant stored(qint64 id, const QString& column) {
-        return home.context().company().database().scalar(
-            QStringLiteral("SELECT \"%1\" FROM sabit_kiymet WHERE id=?").arg(column), {id});
-    }
-
-    int rowCount() {
-        return home.context()
-            .company()
-            .database()
-            .scalar(QStringLiteral("SELECT COUNT(*) FROM sabit_kiymet"))
-            .toInt();
-    }
-
-    QStringList shown() const { return const_cast<TempHome&>(home).prompt().texts(); }
-
-    TempHome home;
     WorkspaceState state;
     IndexLookup index{home.context().rates()};
     InterestLookup interest{home.context().rates()};
@@ -69,10 +34,5 @@ protected:
     StockSheet stock{home.context(), state, index, interest, table};
     EquitySheet equity{home.context(), state, index, interest, table};
 };
-
-/// The separator line of the explanation texts.
-inline QString separator() {
-    return QString(41, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(41, QLatin1Char('-'));
-}
 
 } // namespace velkor::test

@@ -58,7 +58,7 @@ TEST_F(StockFinancingTest, DebtMethodAdjustsTheRealInterestAndExplainsIt) {
              QStringLiteral("ROFM \"Borç Tutarı\" Yöntemi ile Reel Faiz (10.000,00) X (2,00000) Katsayı "
                             "ile Düzeltilmiştir."),
              QStringLiteral("Hesaplama Yöntemi olarak \"Gerçek Yöntem\" kullanılmıştır."),
-             QStringLiteral("ROFM (50.000,00) TL varlık tutarından çıkarılmıştır."), separator()}));
+             QStringLiteral("ROFM (50.000,00) TL varlık tutarından çıkarılmıştır."), separatorText()}));
 }
 
 TEST_F(StockFinancingTest, TotalFinancingUsesTheYearlyIncreaseAndTheAverageRate) {

@@ -49,7 +49,7 @@ TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
     EXPECT_EQ(
         reloaded.lines(QStringLiteral("DigerRich")),
         QStringList(
-            {separator(),
+            {separatorText(),
              QStringLiteral("153.01     Ticari Mallar Deposu Ankara Şubesi                      9.352,00"),
              QString(),
              QStringLiteral("                698        ENFLASYON DÜZELTME HESABI                  "
@@ -57,7 +57,7 @@ TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
              QString(),
              QStringLiteral("Varlık Net Değeri (200.000,00) X (1,04676) Katsayı ile Düzeltilmiştir."),
              QStringLiteral("Hesaplama yöntemi olarak \"Devir Hızı Yöntemi\" kullanılmıştır."),
-             separator()}));
+             separatorText()}));
 
     // Saving the loaded item again edits its row instead of adding one.
     reloaded.userSet(QStringLiteral("GercekRadio"), QStringLiteral("1"));
@@ -101,7 +101,7 @@ TEST_F(StockEquityTest, FinancedItemReloadsWithItsFinancingLinesBeforeTheMethod)
              QStringLiteral("ROFM \"Borç Tutarı\" Yöntemi ile Reel Faiz (10.000,00) X (2,00000) Katsayı "
                             "ile Düzeltilmiştir."),
              QStringLiteral("ROFM (50.000,00) TL varlık tutarından çıkarılmıştır."),
-             QStringLiteral("Hesaplama yöntemi olarak \"Gerçek Yöntem\" kullanılmıştır."), separator()}));
+             QStringLiteral("Hesaplama yöntemi olarak \"Gerçek Yöntem\" kullanılmıştır."), separatorText()}));
 
     // Without an interest amount the financing columns are emptied on the next save.
     reloaded.setText(QStringLiteral("ROFMFaizEditS"), QString());
