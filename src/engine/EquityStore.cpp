@@ -19,19 +19,12 @@ const ItemFields kFields(QStringLiteral("O"));
 } // namespace
 
 qint64 saveEquitySheet(const EquitySheet& sheet, const QDate& adjustmentDate, Table& table) {
-    editOrAppend(table, sheet.text(kFields.record));
-    try {
+    return saveItemRow(table, sheet.text(kFields.record), [&] {
         writeRegisterColumns(table, sheet, kFields, adjustmentDate);
         writeResultColumns(table, sheet, kFields);
         table.setValue(QStringLiteral("Hesaplama_Yontemi"), capitalKindKey(sheet.capitalKind()));
         table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
-        table.post();
-    } catch (...) {
-        // A refused value must not leave a half-written row for the next save to post.
-        table.cancel();
-        throw;
-    }
-    return table.value(QStringLiteral("id")).toLongLong();
+    });
 }
 
 void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& row) {

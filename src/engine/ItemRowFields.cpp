@@ -36,6 +36,18 @@ void editOrAppend(Table& table, const QString& recordNumber) {
         table.append();
 }
 
+qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns) {
+    editOrAppend(table, recordNumber);
+    try {
+        writeColumns();
+        table.post();
+    } catch (...) {
+        table.cancel();
+        throw;
+    }
+    return table.value(QStringLiteral("id")).toLongLong();
+}
+
 void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields) {
     table.setValue(QStringLiteral("anahesapkodu"), sheet.text(fields.account));
     table.setValue(QStringLiteral("sbk_kodu"), sheet.text(fields.code));

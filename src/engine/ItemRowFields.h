@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QVariant>
 
+#include <functional>
+
 namespace velkor {
 
 class Dataset;
@@ -35,6 +37,10 @@ QVariant dateValue(const QDate& date);
 QVariant amountOf(const FormModel& sheet, const QString& field);
 /// Edits the row whose `id` is the record number when it exists, else appends a new one.
 void editOrAppend(Table& table, const QString& recordNumber);
+/// Edits or appends the row of the record number, lets `writeColumns` set its values and
+/// posts it. A refused value cancels the row, so no half-written row is left for the next
+/// save to post, and is thrown on. Returns the row's `id`.
+qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns);
 
 /// Sets `anahesapkodu`, `sbk_kodu` and `sbk_adi` from the account, code and name.
 void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields);

@@ -58,21 +58,14 @@ QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
 } // namespace
 
 qint64 saveStockSheet(const StockSheet& sheet, const QDate& adjustmentDate, Table& table) {
-    editOrAppend(table, sheet.text(kFields.record));
-    try {
+    return saveItemRow(table, sheet.text(kFields.record), [&] {
         writeRegisterColumns(table, sheet, kFields, adjustmentDate);
         writeFinancingColumns(table, sheet, kFinancing);
         writeResultColumns(table, sheet, kFields);
         table.setValue(QStringLiteral("Hesaplama_Yontemi"), stockMethodKey(sheet.method()));
         writeTurnover(sheet, table);
         table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
-        table.post();
-    } catch (...) {
-        // A refused value must not leave a half-written row for the next save to post.
-        table.cancel();
-        throw;
-    }
-    return table.value(QStringLiteral("id")).toLongLong();
+    });
 }
 
 void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row) {
