@@ -8,6 +8,11 @@
 
 namespace velkor {
 
+QStringList financingMethodCaptions() {
+    return {QStringLiteral("Borç Tutarına Göre"), QStringLiteral("Toplam Finansman"),
+            QStringLiteral("Birden Fazla Faiz")};
+}
+
 FinancingFields::FinancingFields(const QString& suffix)
     : method(QStringLiteral("ROFMRadio") + suffix), start(QStringLiteral("ROFMBasDate") + suffix),
       end(QStringLiteral("ROFMBitDate") + suffix), principal(QStringLiteral("ROFMAnaparaEdit") + suffix),

@@ -34,6 +34,9 @@ struct FinancingFields {
     QStringList resultAndInputFields() const;
 };
 
+/// The captions of the financing methods of `ROFMRadio`, by index.
+QStringList financingMethodCaptions();
+
 /// What a financing computation reads besides its sheet.
 struct FinancingContext {
     IndexLookup& index;

@@ -124,8 +124,7 @@ QStringList FixedAssetSheet::revaluationDates() {
 }
 
 QStringList FixedAssetSheet::financingMethods() {
-    return {QStringLiteral("Borç Tutarına Göre"), QStringLiteral("Toplam Finansman"),
-            QStringLiteral("Birden Fazla Faiz")};
+    return financingMethodCaptions();
 }
 
 QStringList FixedAssetSheet::clearedEdits() {

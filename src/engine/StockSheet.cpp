@@ -112,8 +112,7 @@ QStringList StockSheet::accountItems() {
 }
 
 QStringList StockSheet::financingMethods() {
-    return {QStringLiteral("Borç Tutarına Göre"), QStringLiteral("Toplam Finansman"),
-            QStringLiteral("Birden Fazla Faiz")};
+    return financingMethodCaptions();
 }
 
 QStringList StockSheet::clearedEdits() {
