@@ -40,10 +40,7 @@ bool computeEquityAdjustment(EquitySheet& sheet, const QDate& adjustmentDate, In
                     capitalIncreaseFromFunds ? amount : adjusted - amount);
 
     EquityText text;
-    text.mainAccount = mainAccount;
-    text.subAccount = sheet.text(kFields.code);
-    text.name = sheet.text(kFields.name);
-    text.difference = reformattedAmount(sheet.text(kFields.difference));
+    readSheetPosting(text, sheet, kFields);
     text.fromRevaluationFunds = fromRevaluationFunds;
     text.netValueSentence = netValueSentence(amountText(amount), sheet.text(kFields.coefficient));
     if (sheet.isCapitalAccount())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EquitySheet.h"
+#include "engine/ExplanationText.h"
 
 #include <QStringList>
 #include <optional>
@@ -8,14 +9,7 @@
 namespace velkor {
 
 /// What the explanation text of an equity item is made of.
-struct EquityText {
-    QString mainAccount;
-    QString subAccount;
-    QString name;
-    /// Characters of the name kept in the description: 40 when computed, 35 when reloaded.
-    int nameLength = 40;
-    /// The adjustment difference as the posting lines show it.
-    QString difference;
+struct EquityText : ItemPosting {
     /// Whether the item is a capital increase from 522/523/524 (radio, or stored key "522").
     bool fromRevaluationFunds = false;
     /// The "Varlık Net Değeri" sentence; empty when the text is rebuilt from a stored row.

@@ -43,11 +43,7 @@ void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& r
     loadResultFields(sheet, kFields, row);
 
     EquityText text;
-    text.mainAccount = mainAccount;
-    text.subAccount = row.text(QStringLiteral("sbk_kodu"));
-    text.name = row.text(QStringLiteral("sbk_adi"));
-    text.nameLength = 35;
-    text.difference = amountText(row.number(QStringLiteral("Enflasyon_Farki")));
+    readStoredPosting(text, row);
     text.fromRevaluationFunds = kind == CapitalKind::From522;
     if (kind)
         text.capitalSentence = capitalKindSentence(*kind);

@@ -10,6 +10,17 @@ inline const QString kAdjustmentAccount = QStringLiteral("698");
 /// Its description in the posting lines.
 inline const QString kAdjustmentAccountName = QStringLiteral("ENFLASYON DÜZELTME HESABI");
 
+/// The item an explanation text posts, and by how much.
+struct ItemPosting {
+    QString mainAccount;
+    QString subAccount;
+    QString name;
+    /// Characters of the name kept in the description: 40 when computed, 35 when reloaded.
+    int nameLength = 40;
+    /// The adjustment difference as the posting lines show it.
+    QString difference;
+};
+
 /// The separator of the explanation texts: 41 "-", "31/12/2023", 41 "-".
 QString separatorLine();
 /// A debit posting line: PadRight(label, 10) + " " + PadRight(description, 40) + " " +

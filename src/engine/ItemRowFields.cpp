@@ -1,5 +1,7 @@
 #include "engine/ItemRowFields.h"
 
+#include "engine/ExplanationText.h"
+
 #include "storage/Dataset.h"
 #include "storage/Table.h"
 #include "workspace/NumberFormat.h"
@@ -109,6 +111,21 @@ void loadRegisterFields(FormModel& sheet, const ItemFields& fields, FormModel& s
 void loadResultFields(FormModel& sheet, const ItemFields& fields, const Dataset& row) {
     sheet.setText(fields.adjusted, amountColumn(row, QStringLiteral("Duzeltilmis_Tutar")));
     sheet.setText(fields.difference, amountColumn(row, QStringLiteral("Enflasyon_Farki")));
+}
+
+void readStoredPosting(ItemPosting& posting, const Dataset& row) {
+    posting.mainAccount = row.text(QStringLiteral("anahesapkodu"));
+    posting.subAccount = row.text(QStringLiteral("sbk_kodu"));
+    posting.name = row.text(QStringLiteral("sbk_adi"));
+    posting.nameLength = 35;
+    posting.difference = amountColumn(row, QStringLiteral("Enflasyon_Farki"));
+}
+
+void readSheetPosting(ItemPosting& posting, const FormModel& sheet, const ItemFields& fields) {
+    posting.mainAccount = sheet.text(fields.account);
+    posting.subAccount = sheet.text(fields.code);
+    posting.name = sheet.text(fields.name);
+    posting.difference = reformattedAmount(sheet.text(fields.difference));
 }
 
 } // namespace velkor

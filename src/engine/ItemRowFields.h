@@ -9,6 +9,7 @@
 
 namespace velkor {
 
+struct ItemPosting;
 class Dataset;
 class Table;
 
@@ -66,5 +67,11 @@ void loadIndexFields(FormModel& sheet, const ItemFields& fields, const Dataset& 
 void loadRegisterFields(FormModel& sheet, const ItemFields& fields, FormModel& state, const Dataset& row);
 /// Shows `Duzeltilmis_Tutar` and `Enflasyon_Farki` as amounts.
 void loadResultFields(FormModel& sheet, const ItemFields& fields, const Dataset& row);
+
+/// Takes the posted item from a stored row: account, code, the name cut at 35 characters
+/// and `Enflasyon_Farki` as an amount.
+void readStoredPosting(ItemPosting& posting, const Dataset& row);
+/// Takes the posted item from the sheet: account, code, name and the difference re-read as an amount.
+void readSheetPosting(ItemPosting& posting, const FormModel& sheet, const ItemFields& fields);
 
 } // namespace velkor

@@ -97,10 +97,7 @@ bool computeStockAdjustment(StockSheet& sheet, const QDate& adjustmentDate, Inde
     showItemResults(sheet, kFields, coefficient, adjusted, adjusted - bookValue);
 
     StockText text;
-    text.mainAccount = sheet.text(kFields.account);
-    text.subAccount = sheet.text(kFields.code);
-    text.name = sheet.text(kFields.name);
-    text.difference = reformattedAmount(sheet.text(kFields.difference));
+    readSheetPosting(text, sheet, kFields);
     text.sentences = explanationSentences(sheet, netValue);
     sheet.setLines(kText, stockExplanation(text));
     return true;

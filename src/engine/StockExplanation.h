@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ExplanationText.h"
 #include "engine/StockSheet.h"
 
 #include <QStringList>
@@ -8,14 +9,7 @@
 namespace velkor {
 
 /// What the explanation text of a stock item is made of.
-struct StockText {
-    QString mainAccount;
-    QString subAccount;
-    QString name;
-    /// Characters of the name kept in the description: 40 when computed, 35 when reloaded.
-    int nameLength = 40;
-    /// The adjustment difference as the posting lines show it.
-    QString difference;
+struct StockText : ItemPosting {
     /// The sentences between the postings and the closing separator, in order.
     QStringList sentences;
 };

@@ -88,11 +88,7 @@ void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row
                   formatted(row, QStringLiteral("Devir_Hizi_Sure"), patterns::kAmount));
 
     StockText text;
-    text.mainAccount = row.text(QStringLiteral("anahesapkodu"));
-    text.subAccount = row.text(QStringLiteral("sbk_kodu"));
-    text.name = row.text(QStringLiteral("sbk_adi"));
-    text.nameLength = 35;
-    text.difference = amountText(row.number(QStringLiteral("Enflasyon_Farki")));
+    readStoredPosting(text, row);
     text.sentences = storedSentences(sheet, row);
     sheet.setLines(QStringLiteral("DigerRich"), stockExplanation(text));
 }
