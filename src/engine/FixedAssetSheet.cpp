@@ -276,20 +276,18 @@ void FixedAssetSheet::AmortHesaplaButClick() {
 }
 
 bool FixedAssetSheet::BorcTutarROFM() {
-    FinancingContext context{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(), std::nullopt};
-    if (isChecked(QStringLiteral("MDVDVarRadio")))
-        context.revaluationDate = revaluationDateOf(text(QStringLiteral("MDVDCombo")));
-    if (!computeDebtAmountFinancing(*this, FinancingFields(), context))
-        return false;
-    unamortisedFinancing();
-    return true;
+    return runFinancing(computeDebtAmountFinancing);
 }
 
 bool FixedAssetSheet::ToplamFinansmanROFM() {
-    FinancingContext context{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(), std::nullopt};
+    return runFinancing(computeTotalFinancing);
+}
+
+bool FixedAssetSheet::runFinancing(bool (*compute)(FormModel&, const FinancingFields&, FinancingContext&)) {
+    FinancingContext context = financingContext();
     if (isChecked(QStringLiteral("MDVDVarRadio")))
         context.revaluationDate = revaluationDateOf(text(QStringLiteral("MDVDCombo")));
-    if (!computeTotalFinancing(*this, FinancingFields(), context))
+    if (!compute(*this, FinancingFields(), context))
         return false;
     unamortisedFinancing();
     return true;

@@ -5,6 +5,7 @@
 namespace velkor {
 
 class Dataset;
+struct FinancingFields;
 
 /// The fixed-asset sheet "Sabit Kıymetler" of the workspace: every control under its
 /// own name, and the operations its buttons, edits and date run. Values travel as the
@@ -57,6 +58,9 @@ public:
 
 private:
     void runFinancingStep();
+    /// Runs a financing computation from the revaluation date when there is one, then the
+    /// unamortised part; false when it stopped with a message.
+    bool runFinancing(bool (*compute)(FormModel&, const FinancingFields&, FinancingContext&));
     void unamortisedFinancing();
     void clearResults();
 

@@ -8,6 +8,7 @@ namespace velkor {
 class IndexLookup;
 class InterestLookup;
 class Table;
+struct FinancingContext;
 class WorkspaceState;
 
 /// What the fixed-asset, stock and equity sheets stand on: the workspace's state, its
@@ -20,6 +21,9 @@ public:
                   InterestLookup& interest, Table& sbkTable, QObject* parent = nullptr);
 
 protected:
+    /// The lookups, prompt and adjustment date a financing computation of this sheet reads.
+    FinancingContext financingContext() const;
+
     AppContext& m_context;
     WorkspaceState& m_state;
     IndexLookup& m_index;

@@ -244,16 +244,14 @@ bool StockSheet::BorcTutarROFMStok() {
         emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount});
         return false;
     }
-    FinancingContext financing{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(),
-                               std::nullopt};
+    FinancingContext financing = financingContext();
     return computeDebtAmountFinancing(*this, kFinancing, financing);
 }
 
 bool StockSheet::ToplamFinansmanROFMStok() {
     if (method() != StockMethod::Real || !accountAllowsFinancing())
         return false;
-    FinancingContext financing{m_index, m_interest, m_context.prompt(), m_state.adjustmentDate(),
-                               std::nullopt};
+    FinancingContext financing = financingContext();
     return computeTotalFinancing(*this, kFinancing, financing);
 }
 
