@@ -14,9 +14,6 @@ namespace velkor {
 namespace {
 
 const ItemFields kFields(QStringLiteral("O"));
-const QString& kAccount = kFields.account;
-const QString& kBookValue = kFields.bookValue;
-const QString& kEntryDate = kFields.entryDate;
 const QString kCapitalGroup = QStringLiteral("SermayeGroup");
 const QString kGuidanceGroup = QStringLiteral("SermayeAciklaGroup");
 const QString kRich = QStringLiteral("OzkaynakRich");
@@ -62,9 +59,9 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
 
     onClick(QStringLiteral("DuzeltButO"), [this] { DuzeltButOClick(); });
     onClick(QStringLiteral("KaydetButtonO"), [this] { KaydetButtonOClick(); });
-    onChange(kAccount, [this] { DuzeltmeAnaHesapComboOChange(); });
-    onLeave(kEntryDate, [this] { GirisTarihiDateOExit(); });
-    reformatAmountsOnLeave(*this, {kBookValue});
+    onChange(kFields.account, [this] { DuzeltmeAnaHesapComboOChange(); });
+    onLeave(kFields.entryDate, [this] { GirisTarihiDateOExit(); });
+    reformatAmountsOnLeave(*this, {kFields.bookValue});
 }
 
 QStringList EquitySheet::accountItems() {
@@ -76,7 +73,7 @@ QStringList EquitySheet::accountItems() {
 
 QStringList EquitySheet::clearedEdits() {
     return {QStringLiteral("Kayit_No_EditO"),     QStringLiteral("KoduEditO"),
-            QStringLiteral("AdiEditO"),           kBookValue,
+            QStringLiteral("AdiEditO"),           kFields.bookValue,
             QStringLiteral("GirisYi_UfeEditO"),   QStringLiteral("HesapYi_UfeEditO"),
             QStringLiteral("DuzeltKatsayiEditO"), QStringLiteral("DuzeltilmisTutarEditO"),
             QStringLiteral("EnflasyonFarkEditO")};
@@ -108,13 +105,13 @@ void EquitySheet::selectCapitalKind(CapitalKind kind) {
 }
 
 bool EquitySheet::isCapitalAccount() const {
-    return itemIndex(kAccount) == 0;
+    return itemIndex(kFields.account) == 0;
 }
 
 void EquitySheet::DuzeltButOClick() {
     m_state.resetAdjustmentDate();
-    if (accountsCarriedAtAdjustmentDate().contains(text(kAccount)))
-        setDate(kEntryDate, m_state.adjustmentDate());
+    if (accountsCarriedAtAdjustmentDate().contains(text(kFields.account)))
+        setDate(kFields.entryDate, m_state.adjustmentDate());
     OzkaynakKatsayiBul();
 }
 
@@ -141,7 +138,7 @@ void EquitySheet::DuzeltOzkaynaklar(const Dataset& row) {
 }
 
 void EquitySheet::GirisTarihiDateOExit() {
-    if (ParseAmount(text(kBookValue)) > 0)
+    if (ParseAmount(text(kFields.bookValue)) > 0)
         OzkaynakKatsayiBul();
 }
 

@@ -1,13 +1,21 @@
 #include "engine/ItemRowFields.h"
 
 #include "engine/ExplanationText.h"
-
 #include "storage/Dataset.h"
 #include "storage/Table.h"
 #include "workspace/NumberFormat.h"
 #include "workspace/TextHelpers.h"
 
 namespace velkor {
+
+namespace {
+
+// An invalid date is stored as null.
+QVariant dateValue(const QDate& date) {
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+} // namespace
 
 ItemFields::ItemFields(const QString& suffix)
     : record(QStringLiteral("Kayit_No_Edit") + suffix),
@@ -20,10 +28,6 @@ ItemFields::ItemFields(const QString& suffix)
       coefficient(QStringLiteral("DuzeltKatsayiEdit") + suffix),
       adjusted(QStringLiteral("DuzeltilmisTutarEdit") + suffix),
       difference(QStringLiteral("EnflasyonFarkEdit") + suffix) {}
-
-QVariant dateValue(const QDate& date) {
-    return date.isValid() ? QVariant(date) : QVariant();
-}
 
 QVariant amountOf(const FormModel& sheet, const QString& field) {
     return ParseAmount(sheet.text(field));

@@ -32,8 +32,6 @@ struct ItemFields {
     QString difference;   ///< `EnflasyonFarkEdit`
 };
 
-/// A date for a DATE column: null when it is not a valid date.
-QVariant dateValue(const QDate& date);
 /// A field's text read as an amount, for a DOUBLE column.
 QVariant amountOf(const FormModel& sheet, const QString& field);
 /// Edits the row whose `id` is the record number when it exists, else appends a new one.

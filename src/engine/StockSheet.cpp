@@ -17,9 +17,6 @@ namespace velkor {
 namespace {
 
 const ItemFields kFields(QStringLiteral("S"));
-const QString& kAccount = kFields.account;
-const QString& kBookValue = kFields.bookValue;
-const QString& kEntryDate = kFields.entryDate;
 const QString kReal = QStringLiteral("GercekRadio");
 const QString kSimple = QStringLiteral("BasitRadio");
 const QString kTurnover = QStringLiteral("DevirHiziRadio");
@@ -91,9 +88,9 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
                 methodChosen(chosen);
         });
     }
-    onChange(kAccount, [this] { DuzeltmeAnaHesapComboSChange(); });
-    onLeave(kEntryDate, [this] { GirisTarihiDateSExit(); });
-    reformatAmountsOnLeave(*this, {kBookValue, kFinancing.principal, kFinancing.interest,
+    onChange(kFields.account, [this] { DuzeltmeAnaHesapComboSChange(); });
+    onLeave(kFields.entryDate, [this] { GirisTarihiDateSExit(); });
+    reformatAmountsOnLeave(*this, {kFields.bookValue, kFinancing.principal, kFinancing.interest,
                                    QStringLiteral("DBasiStokEdit"), QStringLiteral("DSonuStokEdit"),
                                    QStringLiteral("DonemiciSMMEdit")});
 }
@@ -119,7 +116,7 @@ QStringList StockSheet::clearedEdits() {
     return {QStringLiteral("Kayit_No_EditS"),
             QStringLiteral("KoduEditS"),
             QStringLiteral("AdiEditS"),
-            kBookValue,
+            kFields.bookValue,
             QStringLiteral("GirisYi_UfeEditS"),
             QStringLiteral("HesapYi_UfeEditS"),
             QStringLiteral("DuzeltKatsayiEditS"),
@@ -171,12 +168,12 @@ void StockSheet::selectMethod(StockMethod chosen) {
 }
 
 bool StockSheet::accountAllowsAveraging() const {
-    const int index = itemIndex(kAccount);
+    const int index = itemIndex(kFields.account);
     return index >= 0 && index < kAveragingAccounts;
 }
 
 bool StockSheet::accountAllowsFinancing() const {
-    const int index = itemIndex(kAccount);
+    const int index = itemIndex(kFields.account);
     return index >= 0 && index < kFinancingAccounts;
 }
 
@@ -200,7 +197,7 @@ void StockSheet::emptyFields(const QStringList& names) {
 
 void StockSheet::DuzeltButSClick() {
     m_state.resetAdjustmentDate();
-    setText(kFinancing.netValue, text(kBookValue));
+    setText(kFinancing.netValue, text(kFields.bookValue));
     runFinancingStep();
     StokKatsayiBul();
 }
@@ -240,7 +237,7 @@ void StockSheet::JvXPButton1Click() {
 
 bool StockSheet::BorcTutarROFMStok() {
     if (method() != StockMethod::Real || !accountAllowsFinancing()) {
-        setText(kFinancing.netValue, text(kBookValue));
+        setText(kFinancing.netValue, text(kFields.bookValue));
         emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount});
         return false;
     }
@@ -282,7 +279,7 @@ void StockSheet::DuzeltStok(const Dataset& row) {
 }
 
 void StockSheet::GirisTarihiDateSExit() {
-    if (ParseAmount(text(kBookValue)) > 0)
+    if (ParseAmount(text(kFields.bookValue)) > 0)
         StokKatsayiBul();
 }
 
