@@ -21,8 +21,22 @@ const ItemFields kFields;
 
 } // namespace
 
+static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const WorkspaceState& state);
+
 void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
     editOrAppend(table, s.text(kFields.record));
+    // A refused value drops the row, so the next save never posts a half-written one.
+    try {
+        writeFixedAssetColumns(s, table, state);
+        table.post();
+    } catch (...) {
+        table.cancel();
+        throw;
+    }
+    s.setText(QStringLiteral("Kayit_No_Edit"), table.text(QStringLiteral("id")));
+}
+
+static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
 
     writeItemIdentity(table, s, kFields);
     if (s.isChecked(QStringLiteral("MDVDVarRadio"))) {
@@ -54,8 +68,6 @@ void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& stat
     table.setValue(QStringLiteral("Enflasyon_Farki"), amountOf(s, QStringLiteral("EnflasyonFarkEdit")));
     table.setValue(QStringLiteral("Amortisman_Farki"), amountOf(s, QStringLiteral("AmortismanFarkEdit")));
     table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("SBK"));
-    table.post();
-    s.setText(QStringLiteral("Kayit_No_Edit"), table.text(QStringLiteral("id")));
 }
 
 void loadFixedAsset(FixedAssetSheet& s, const Dataset& row, WorkspaceState& state) {

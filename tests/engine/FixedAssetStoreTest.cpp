@@ -63,6 +63,17 @@ TEST_F(FixedAssetStoreTest, SavingAgainEditsTheSameRow) {
     EXPECT_EQ(rowCount(), 2);
 }
 
+TEST_F(FixedAssetStoreTest, RefusedValueLeavesNoHalfWrittenRowForTheNextSave) {
+    sheet().userSet(QStringLiteral("AdiEdit"), QString(201, QLatin1Char('a')));
+    EXPECT_THROW(sheet().click(QStringLiteral("KaydetButton")), DatabaseError);
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_TRUE(field(QStringLiteral("Kayit_No_Edit")).isEmpty());
+    sheet().userSet(QStringLiteral("AdiEdit"), QStringLiteral("Torna"));
+    const qint64 id = save();
+    EXPECT_EQ(rowCount(), 1);
+    EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Torna"));
+}
+
 TEST_F(FixedAssetStoreTest, ShortDepreciationAccountAndLaterMdvdYokStoreNull) {
     sheet().setChecked(QStringLiteral("MDVDVarRadio"), true);
     sheet().userSet(QStringLiteral("MDVDCombo"), QStringLiteral("31.12.2021"));
