@@ -2,10 +2,10 @@
 
 #include "app/EntryWindow.h"
 #include "app/Program.h"
-#include "app/WindowNames.h"
-#include "storage/CompanyRegistry.h"
+#include "base/TextHelpers.h"
+#include "base/WindowNames.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
-#include "workspace/TextHelpers.h"
 
 #include <QDir>
 

@@ -1,14 +1,14 @@
 #include "app/EntryWindow.h"
 
 #include "app/CompaniesWindow.h"
-#include "app/ErrorReport.h"
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
-#include "app/WindowNames.h"
-#include "storage/CompanyRegistry.h"
+#include "base/ErrorReport.h"
+#include "base/TextHelpers.h"
+#include "base/WindowNames.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
-#include "workspace/TextHelpers.h"
 
 #include <QDateTime>
 
@@ -17,9 +17,6 @@ namespace velkor {
 namespace {
 const QString kSection = QStringLiteral("Giris");
 const QString kCloseTitle = QStringLiteral("Velkor Enflasyon Düzeltme Programı");
-const QString kMainMenuCaption = QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ");
-const QString kWorkspaceCaption =
-    QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - ");
 } // namespace
 
 EntryWindow::EntryWindow(Program& program) : m_program(program), m_form(windows::kEntry) {
@@ -117,14 +114,7 @@ void EntryWindow::DuzeltmeButClick() {
         return;
     }
 
-    FormModel& menu = m_program.mainMenu().form();
-    menu.setText(QStringLiteral("Label2"), code);
-    menu.setText(QStringLiteral("Label4"), name);
-    menu.setCaption(kMainMenuCaption + name);
-    FormModel& workspace = m_program.workspace();
-    workspace.setCaption(kWorkspaceCaption + name);
-    if (workspace.has(QStringLiteral("Label4")))
-        workspace.setText(QStringLiteral("Label4"), name);
+    m_program.showCompany(code, name);
     m_program.clearWorkspace();
     hafizayayaz();
 

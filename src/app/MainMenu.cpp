@@ -2,9 +2,9 @@
 
 #include "app/EntryWindow.h"
 #include "app/Program.h"
-#include "app/WindowNames.h"
-#include "storage/CompanyRegistry.h"
-#include "storage/ReferenceDataForm.h"
+#include "base/WindowNames.h"
+#include "referencedata/ReferenceDataForm.h"
+#include "registry/CompanyRegistry.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -67,6 +67,12 @@ const std::vector<MainMenu::Group>& MainMenu::groups() {
         {QStringLiteral("Ayarlar"), {QStringLiteral("AyarlarBarItems0"), QStringLiteral("AyarlarBarItems1")}},
     };
     return kGroups;
+}
+
+void MainMenu::showCompany(const QString& code, const QString& name) {
+    m_form.setText(QStringLiteral("Label2"), code);
+    m_form.setText(QStringLiteral("Label4"), name);
+    m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ") + name);
 }
 
 void MainMenu::showLegislationPage(int page) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormModel.h"
+#include "base/FormModel.h"
 
 #include <vector>
 
@@ -27,6 +27,8 @@ public:
     /// The groups from top to bottom.
     static const std::vector<Group>& groups();
 
+    /// Shows the entered company: its code in `Label2`, its name in `Label4` and the caption.
+    void showCompany(const QString& code, const QString& name);
     /// Shows the legislation window on one of its three pages.
     void showLegislationPage(int page);
     /// "Katsayılar / Oranlar / Veriler".

@@ -1,7 +1,7 @@
 #include "app/PasswordWindow.h"
 
 #include "app/Program.h"
-#include "app/WindowNames.h"
+#include "base/WindowNames.h"
 
 namespace velkor {
 

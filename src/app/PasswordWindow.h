@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormModel.h"
+#include "base/FormModel.h"
 #include "storage/Table.h"
 
 namespace velkor {

@@ -2,13 +2,13 @@
 
 #include "app/CompaniesWindow.h"
 #include "app/EntryWindow.h"
-#include "app/ErrorReport.h"
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
-#include "app/ProgressWindow.h"
-#include "app/WindowNames.h"
-#include "storage/CompanyRegistry.h"
-#include "storage/ReferenceDataForm.h"
+#include "base/ErrorReport.h"
+#include "base/ProgressWindow.h"
+#include "base/WindowNames.h"
+#include "referencedata/ReferenceDataForm.h"
+#include "registry/CompanyRegistry.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -44,6 +44,8 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     FormModel& registration = m_registry->form();
     registration.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Firma Kayıt İşlemleri"));
     m_context.registerForm(&registration);
+    m_registry->setCompanyEntered(
+        [this](const QString& code, const QString& name) { showCompany(code, name); });
 
     m_excelImport.reset(addShell(
         windows::kExcelImport, QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Excel Veri Aktarma")));
@@ -89,6 +91,11 @@ void Program::start() {
 
 FormModel& Program::workspace() {
     return m_workspace->state();
+}
+
+void Program::showCompany(const QString& code, const QString& name) {
+    m_mainMenu->showCompany(code, name);
+    m_workspace->state().setCompanyName(name);
 }
 
 void Program::clearWorkspace() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "app/AutoBackup.h"
-#include "app/WindowManager.h"
+#include "base/WindowManager.h"
+#include "storage/AppContext.h"
 
 #include <QObject>
 #include <functional>
@@ -60,6 +60,8 @@ public:
 
     /// Clears every input of the workspace (its `Bosalt`).
     void clearWorkspace();
+    /// Shows the entered company's code and name in the main menu and the workspace.
+    void showCompany(const QString& code, const QString& name);
 
     /// Asks the system to open a document with its default application.
     void openDocument(const QString& path);

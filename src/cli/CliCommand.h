@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/ScriptedPrompt.h"
+#include "base/ScriptedPrompt.h"
+#include "storage/AppContext.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,5 +1,5 @@
 #include "cli/CliCommand.h"
-#include "storage/CompanyRegistry.h"
+#include "registry/CompanyRegistry.h"
 
 namespace velkor::cli {
 namespace {

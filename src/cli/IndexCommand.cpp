@@ -1,8 +1,8 @@
+#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "engine/IndexLookup.h"
 #include "engine/MonthKey.h"
 #include "storage/ReferenceData.h"
-#include "workspace/NumberFormat.h"
 
 namespace velkor::cli {
 namespace {

@@ -1,6 +1,6 @@
+#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "storage/Schema.h"
-#include "workspace/NumberFormat.h"
 #include "workspace/Workspace.h"
 
 namespace velkor::cli {

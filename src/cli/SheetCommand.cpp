@@ -1,9 +1,9 @@
+#include "base/AmountKeyRules.h"
+#include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
-#include "workspace/AmountKeyRules.h"
-#include "workspace/NumberFormat.h"
 #include "workspace/Workspace.h"
 
 namespace velkor::cli {

@@ -1,6 +1,6 @@
+#include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "storage/Installation.h"
-#include "workspace/TextHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>

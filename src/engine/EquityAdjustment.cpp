@@ -1,12 +1,12 @@
 #include "engine/EquityAdjustment.h"
 
+#include "base/TextHelpers.h"
 #include "engine/EquityExplanation.h"
 #include "engine/ExplanationText.h"
 #include "engine/IndexFields.h"
 #include "engine/ItemAdjustment.h"
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

@@ -1,13 +1,13 @@
 #include "engine/EquitySheet.h"
 
+#include "base/AmountKeyRules.h"
+#include "base/TextHelpers.h"
 #include "engine/EquityAdjustment.h"
 #include "engine/EquityStore.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockExplanation.h"
+#include "engine/WorkspaceState.h"
 #include "storage/Dataset.h"
-#include "workspace/AmountKeyRules.h"
-#include "workspace/TextHelpers.h"
-#include "workspace/WorkspaceState.h"
 
 namespace velkor {
 

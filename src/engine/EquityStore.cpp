@@ -1,14 +1,14 @@
 #include "engine/EquityStore.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/EquityExplanation.h"
 #include "engine/EquitySheet.h"
 #include "engine/ExplanationText.h"
 #include "engine/ItemRowFields.h"
 #include "engine/StockExplanation.h"
+#include "engine/WorkspaceState.h"
 #include "storage/Table.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
-#include "workspace/WorkspaceState.h"
 
 namespace velkor {
 

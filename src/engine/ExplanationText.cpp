@@ -1,7 +1,7 @@
 #include "engine/ExplanationText.h"
 
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 
 namespace velkor {
 

@@ -1,8 +1,8 @@
 #include "engine/FinancingColumns.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "storage/Table.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

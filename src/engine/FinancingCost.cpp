@@ -1,10 +1,10 @@
 #include "engine/FinancingCost.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/IndexFields.h"
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

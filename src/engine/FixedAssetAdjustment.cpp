@@ -1,8 +1,8 @@
 #include "engine/FixedAssetAdjustment.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/Rounding.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

@@ -1,5 +1,8 @@
 #include "engine/FixedAssetSheet.h"
 
+#include "base/AmountKeyRules.h"
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/Depreciation.h"
 #include "engine/FinancingCost.h"
 #include "engine/FixedAssetAdjustment.h"
@@ -8,10 +11,7 @@
 #include "engine/IndexFields.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/MonthKey.h"
-#include "workspace/AmountKeyRules.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
-#include "workspace/WorkspaceState.h"
+#include "engine/WorkspaceState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,15 @@
 #include "engine/FixedAssetStore.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/FinancingColumns.h"
 #include "engine/FixedAssetAdjustment.h"
 #include "engine/FixedAssetBaseMonth.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/ItemRowFields.h"
 #include "engine/Rounding.h"
+#include "engine/WorkspaceState.h"
 #include "storage/Table.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
-#include "workspace/WorkspaceState.h"
 
 namespace velkor {
 

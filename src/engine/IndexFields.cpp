@@ -1,8 +1,8 @@
 #include "engine/IndexFields.h"
 
+#include "base/NumberFormat.h"
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
-#include "workspace/NumberFormat.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FormModel.h"
-#include "app/Prompt.h"
+#include "base/FormModel.h"
+#include "base/Prompt.h"
 #include "engine/IndexLookup.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "engine/ItemAdjustment.h"
 
+#include "base/NumberFormat.h"
 #include "engine/IndexFields.h"
-#include "workspace/NumberFormat.h"
 
 namespace velkor {
 

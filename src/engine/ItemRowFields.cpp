@@ -1,10 +1,10 @@
 #include "engine/ItemRowFields.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
 #include "storage/Dataset.h"
 #include "storage/Table.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

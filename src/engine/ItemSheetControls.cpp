@@ -1,6 +1,6 @@
 #include "engine/ItemSheetControls.h"
 
-#include "workspace/AmountKeyRules.h"
+#include "base/AmountKeyRules.h"
 
 namespace velkor {
 

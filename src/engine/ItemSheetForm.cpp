@@ -1,7 +1,7 @@
 #include "engine/ItemSheetForm.h"
 
 #include "engine/FinancingCost.h"
-#include "workspace/WorkspaceState.h"
+#include "engine/WorkspaceState.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/FormModel.h"
+#include "base/FormModel.h"
+#include "storage/AppContext.h"
 
 namespace velkor {
 

@@ -1,5 +1,7 @@
 #include "engine/StockAdjustment.h"
 
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
 #include "engine/FinancingCost.h"
 #include "engine/IndexFields.h"
@@ -7,8 +9,6 @@
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
 #include "engine/StockExplanation.h"
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

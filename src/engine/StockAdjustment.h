@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompt.h"
+#include "base/Prompt.h"
 #include "engine/StockSheet.h"
 
 #include <QDate>

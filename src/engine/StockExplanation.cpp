@@ -1,7 +1,7 @@
 #include "engine/StockExplanation.h"
 
+#include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

@@ -1,14 +1,14 @@
 #include "engine/StockSheet.h"
 
+#include "base/AmountKeyRules.h"
+#include "base/TextHelpers.h"
 #include "engine/FinancingCost.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockAdjustment.h"
 #include "engine/StockExplanation.h"
 #include "engine/StockStore.h"
+#include "engine/WorkspaceState.h"
 #include "storage/Dataset.h"
-#include "workspace/AmountKeyRules.h"
-#include "workspace/TextHelpers.h"
-#include "workspace/WorkspaceState.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/AccountGroups.h"
+#include "engine/AccountGroups.h"
 
 #include <QStringList>
 

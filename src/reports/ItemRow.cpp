@@ -1,7 +1,7 @@
 #include "reports/ItemRow.h"
 
+#include "base/TextHelpers.h"
 #include "storage/Dataset.h"
-#include "workspace/TextHelpers.h"
 
 namespace velkor {
 

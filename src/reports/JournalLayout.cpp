@@ -1,7 +1,7 @@
 #include "reports/JournalLayout.h"
 
-#include "workspace/NumberFormat.h"
-#include "workspace/TextHelpers.h"
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 #include "reports/JournalRules.h"
 
+#include "base/NumberFormat.h"
 #include "engine/Rounding.h"
-#include "workspace/NumberFormat.h"
 
 namespace velkor {
 

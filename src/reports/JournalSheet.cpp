@@ -1,9 +1,9 @@
 #include "reports/JournalSheet.h"
 
+#include "engine/AccountGroups.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalBuilder.h"
 #include "reports/JournalLayout.h"
-#include "workspace/AccountGroups.h"
 
 namespace velkor {
 

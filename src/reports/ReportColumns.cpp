@@ -1,7 +1,7 @@
 #include "reports/ReportColumns.h"
 
+#include "base/NumberFormat.h"
 #include "storage/Dataset.h"
-#include "workspace/NumberFormat.h"
 
 #include <QDate>
 

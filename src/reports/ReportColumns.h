@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GridColumn.h"
+#include "base/GridColumn.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/AccountGroups.h"
 #include "storage/Query.h"
-#include "workspace/AccountGroups.h"
 
 namespace velkor {
 

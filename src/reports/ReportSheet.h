@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FormModel.h"
+#include "base/FormModel.h"
+#include "engine/AccountGroups.h"
 #include "reports/ReportListQuery.h"
-#include "workspace/AccountGroups.h"
 
 namespace velkor {
 

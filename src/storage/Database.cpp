@@ -11,15 +11,22 @@ QString engineMessage(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+DatabaseError engineError(sqlite3* db) {
+    return DatabaseError(engineMessage(db), sqlite3_errcode(db), sqlite3_extended_errcode(db));
+}
+
 namespace {
 
 sqlite3* openKeyed(const QString& path, const QString& password, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
         const QString message = db ? engineMessage(db) : QStringLiteral("bellek yetersiz");
+        const int extended = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(path, message));
+        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(path, message), rc & 0xff,
+                            extended);
     }
     const QByteArray key = password.toUtf8();
     sqlite3_key(db, key.constData(), key.size());
@@ -42,13 +49,16 @@ Database::Database(const QString& path, const QString& password)
     m_db = openKeyed(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     // The key is only checked when the first page is read.
     char* error = nullptr;
-    if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &error) != SQLITE_OK) {
+    const int rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : "");
+        const int extended = sqlite3_extended_errcode(m_db);
         sqlite3_free(error);
         sqlite3_close(m_db);
         m_db = nullptr;
         throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2: dosya bozuk ya da şifresi yanlış)")
-                                .arg(path, message));
+                                .arg(path, message),
+                            rc & 0xff, extended);
     }
     sqlite3_exec(m_db, "PRAGMA foreign_keys=OFF;", nullptr, nullptr, nullptr);
 }
@@ -65,18 +75,21 @@ void Database::create(const QString& path, const QString& password) {
     char* error = nullptr;
     const int rc = sqlite3_exec(db, "PRAGMA user_version=1;", nullptr, nullptr, &error);
     const QString message = QString::fromUtf8(error ? error : "");
+    const int extended = sqlite3_extended_errcode(db);
     sqlite3_free(error);
     sqlite3_close(db);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("Veritabanı oluşturulamadı: %1 (%2)").arg(path, message));
+        throw DatabaseError(QStringLiteral("Veritabanı oluşturulamadı: %1 (%2)").arg(path, message),
+                            rc & 0xff, extended);
 }
 
 void Database::exec(const QString& sql) {
     char* error = nullptr;
-    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : "");
         sqlite3_free(error);
-        throw DatabaseError(message);
+        throw DatabaseError(message, rc & 0xff, sqlite3_extended_errcode(m_db));
     }
 }
 

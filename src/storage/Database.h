@@ -48,5 +48,7 @@ private:
 
 /// The engine's text for an error on a handle.
 QString engineMessage(sqlite3* db);
+/// The engine's last error on the connection, with its message and result codes.
+DatabaseError engineError(sqlite3* db);
 
 } // namespace velkor

@@ -46,15 +46,15 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
         }
     }
     if (rc != SQLITE_OK)
-        throw DatabaseError(engineMessage(sqlite3_db_handle(stmt)));
+        throw engineError(sqlite3_db_handle(stmt));
 }
 
 Statement::Statement(Database& db, const QString& sql) : m_db(db) {
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db.handle(), text.constData(), text.size(), &m_stmt, nullptr) != SQLITE_OK) {
-        const QString message = engineMessage(db.handle());
+        const DatabaseError error = engineError(db.handle());
         sqlite3_finalize(m_stmt);
-        throw DatabaseError(message);
+        throw error;
     }
     if (!m_stmt)
         throw DatabaseError(QStringLiteral("Boş SQL komutu"));
@@ -79,7 +79,7 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DatabaseError(engineMessage(m_db.handle()));
+    throw engineError(m_db.handle());
 }
 
 void Statement::run() {

@@ -2,11 +2,12 @@
 
 #include "reports/AccountTotals.h"
 
+#include "base/TextHelpers.h"
+#include "engine/AccountGroups.h"
 #include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
-#include "workspace/AccountGroups.h"
-#include "workspace/TextHelpers.h"
+#include "storage/DatasetSearch.h"
 
 namespace velkor {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "engine/IndexLookup.h"
 #include "engine/InterestLookup.h"
+#include "engine/WorkspaceState.h"
+#include "storage/AppContext.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
-#include "workspace/WorkspaceState.h"
 
 #include <memory>
 

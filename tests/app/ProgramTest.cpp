@@ -4,8 +4,8 @@
 #include "app/EntryWindow.h"
 #include "app/MainMenu.h"
 #include "app/Program.h"
-#include "app/WindowNames.h"
-#include "storage/CompanyRegistry.h"
+#include "base/WindowNames.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +47,22 @@ TEST_F(ProgramTest, FormModelsAreRegisteredUnderTheirWindowNames) {
           "TFirmaKayitF", "TExcelVeriAktarF", "TbekleyinF", "TGuncelleF", "TForm6", "TsifreF"})
         EXPECT_NE(home.context().form(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(program.windows().visibleWindows(), QStringList{windows::kEntry});
+}
+
+TEST_F(ProgramTest, ANewCompanyIsShownInTheMenuAndWorkspaceCaptions) {
+    FormModel& registration = program.registry().form();
+    registration.click("yeniButton");
+    registration.userSet("KoduEdit", "ABC");
+    registration.userSet("FirmaAdiEdit", "Deneme A.Ş.");
+    registration.click("kaydetBut");
+    FormModel& menu = program.mainMenu().form();
+    EXPECT_EQ(menu.text("Label2"), QStringLiteral("ABC"));
+    EXPECT_EQ(menu.text("Label4"), QStringLiteral("Deneme A.Ş."));
+    EXPECT_EQ(menu.caption(),
+              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - Deneme A.Ş."));
+    EXPECT_EQ(program.workspace().text("Label4"), QStringLiteral("Deneme A.Ş."));
+    EXPECT_EQ(program.workspace().caption(),
+              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - Deneme A.Ş."));
 }
 
 TEST_F(ProgramTest, NoBackupRunsWhenBothAreOff) {

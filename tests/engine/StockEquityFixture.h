@@ -3,9 +3,9 @@
 #include "ItemTableFixture.h"
 #include "engine/EquitySheet.h"
 #include "engine/StockSheet.h"
+#include "engine/WorkspaceState.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
-#include "workspace/WorkspaceState.h"
 
 namespace velkor::test {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "app/EntryWindow.h"
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
-#include "app/ScriptedPrompt.h"
 #include "app/ui/ApplicationWindows.h"
+#include "base/ScriptedPrompt.h"
+#include "storage/AppContext.h"
 #include "storage/Installation.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 #include "GuiFixture.h"
 
 #include "app/CompaniesWindow.h"
-#include "app/ui/DatasetGrid.h"
 #include "app/ui/TGirisRF.h"
-#include "storage/CompanyRegistry.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
+#include "storage/ui/DatasetGrid.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,8 +1,8 @@
 #include "GuiFixture.h"
 
-#include "app/ui/DatasetGrid.h"
-#include "storage/ReferenceDataForm.h"
-#include "storage/ui/TVerilerF.h"
+#include "referencedata/ReferenceDataForm.h"
+#include "referencedata/ui/TVerilerF.h"
+#include "storage/ui/DatasetGrid.h"
 
 #include <QLabel>
 #include <QTabWidget>

@@ -1,7 +1,7 @@
 #include "GuiFixture.h"
 
-#include "app/ui/DialogPrompt.h"
-#include "storage/ReferenceDataForm.h"
+#include "base/ui/DialogPrompt.h"
+#include "referencedata/ReferenceDataForm.h"
 
 #include <QLayout>
 #include <QMessageBox>

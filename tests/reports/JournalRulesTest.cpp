@@ -1,6 +1,6 @@
 #include "reports/JournalRules.h"
+#include "base/TextHelpers.h"
 #include "reports/JournalLayout.h"
-#include "workspace/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

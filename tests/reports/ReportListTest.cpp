@@ -1,5 +1,6 @@
 #include "ItemRows.h"
 
+#include "engine/AccountGroups.h"
 #include "reports/AccountTotals.h"
 #include "reports/CalculatedColumns.h"
 #include "reports/ItemSelection.h"
@@ -7,7 +8,6 @@
 #include "reports/ReportSheet.h"
 #include "storage/Table.h"
 #include "support/TestSupport.h"
-#include "workspace/AccountGroups.h"
 
 #include <gtest/gtest.h>
 

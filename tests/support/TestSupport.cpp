@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "storage/CompanyRegistry.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"

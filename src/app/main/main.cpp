@@ -1,6 +1,6 @@
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
-#include "app/ui/DialogPrompt.h"
+#include "base/ui/DialogPrompt.h"
 #include "storage/Installation.h"
 
 #include <QApplication>

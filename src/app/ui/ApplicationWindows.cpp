@@ -10,8 +10,10 @@
 #include "app/ui/TMevzuatF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
-#include "storage/ui/TFirmaKayitF.h"
-#include "storage/ui/TVerilerF.h"
+#include "referencedata/ReferenceDataForm.h"
+#include "referencedata/ui/TVerilerF.h"
+#include "registry/CompanyRegistry.h"
+#include "registry/ui/TFirmaKayitF.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
 #include <QDesktopServices>
@@ -23,10 +25,11 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TGirisF(program));
     m_windows.emplace_back(new TAnaMenuF(program));
     m_windows.emplace_back(new TGirisRF(program));
-    m_windows.emplace_back(new TVerilerF(program));
-    m_windows.emplace_back(new TSabitKiymetDuzeltmeF(program));
+    m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
+    m_windows.emplace_back(
+        new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TMevzuatF(program));
-    m_windows.emplace_back(new TFirmaKayitF(program));
+    m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TExcelVeriAktarF(program));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/FormWindow.h"
+#include "base/ui/FormWindow.h"
 
 #include <QStringList>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "app/CompaniesWindow.h"
 #include "app/Program.h"
-#include "app/ui/DatasetGrid.h"
-#include "storage/CompanyRegistry.h"
+#include "registry/CompanyRegistry.h"
+#include "storage/ui/DatasetGrid.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

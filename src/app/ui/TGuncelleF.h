@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/ShellWindow.h"
+#include "base/ui/ShellWindow.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 #include "app/ui/TbekleyinF.h"
 
 #include "app/Program.h"
-#include "app/ProgressWindow.h"
+#include "base/ProgressWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
-#include "app/Program.h"
+#include "workspace/Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +9,9 @@
 
 namespace velkor {
 
-TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Program& program, QWidget* parent)
-    : FormWindow(program.workspace(), program.windows(), program.prompt(), parent) {
+TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager& windows, Prompt& prompt,
+                                             QWidget* parent)
+    : FormWindow(workspace.state(), windows, prompt, parent) {
     auto* top = new QHBoxLayout;
     QLabel* company = makeLabel(QStringLiteral("Label4"));
     QFont bold = company->font();

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "app/ui/FormWindow.h"
+#include "base/ui/FormWindow.h"
 
 namespace velkor {
 
-class Program;
+class Workspace;
 
 /// The adjustment workspace window.
 class TSabitKiymetDuzeltmeF : public FormWindow {
     Q_OBJECT
 
 public:
-    explicit TSabitKiymetDuzeltmeF(Program& program, QWidget* parent = nullptr);
+    TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager& windows, Prompt& prompt,
+                          QWidget* parent = nullptr);
 };
 
 } // namespace velkor

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "base/Prompt.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace velkor {
+
+/// A prompt that answers from a script: questions from a queue of answers (an
+/// exhausted queue answers No), file dialogs from a queue of paths. Every message
+/// and question is recorded; an optional sink sees each text as it is shown.
+class ScriptedPrompt : public Prompt {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        PromptIcon icon;
+        bool question;
+    };
+
+    /// Queues the answer to the next unanswered question.
+    void addAnswer(PromptButton answer) { m_answers.push_back(answer); }
+    /// Queues the path the next file or folder dialog returns.
+    void addFile(const QString& path) { m_files.push_back(path); }
+    /// Called with every message and question text as it is shown.
+    void setSink(std::function<void(const QString&)> sink) { m_sink = std::move(sink); }
+
+    /// Everything shown so far, in order.
+    const std::vector<Shown>& shown() const { return m_shown; }
+    /// The texts shown so far, in order.
+    QStringList texts() const;
+    /// Forgets what was shown.
+    void clearShown() { m_shown.clear(); }
+
+    void showMessage(const QString& text, const QString& title = {},
+                     PromptIcon icon = PromptIcon::None) override;
+    PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
+    QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                           const QString& filter) override;
+    QString chooseFolder(const QString& title, const QString& folder) override;
+
+private:
+    QString nextFile();
+
+    std::deque<PromptButton> m_answers;
+    std::deque<QString> m_files;
+    std::vector<Shown> m_shown;
+    std::function<void(const QString&)> m_sink;
+};
+
+} // namespace velkor

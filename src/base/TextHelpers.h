@@ -1,0 +1,28 @@
+#pragma once
+
+#include "base/ShownError.h"
+
+#include <QString>
+
+namespace velkor {
+
+/// A text that does not read as a number (for example two decimal separators).
+class ConversionError : public ShownError {
+public:
+    using ShownError::ShownError;
+};
+
+/// Reads a number from a field text: keeps a "+" or "-" only as the very first
+/// character, the digits and every regional decimal separator, drops everything else;
+/// empty reads as 0; a text that still does not convert throws ConversionError.
+double ParseAmount(const QString& text);
+/// The same without the decimal separator: a leading sign and the digits.
+double ParseDigits(const QString& text);
+/// Trims, then lower-cases with the Turkish rules ("I" → "ı", "İ" → "i").
+QString TurkishLower(const QString& text);
+/// Right-aligns a text in a field of the width with spaces; never cuts.
+QString PadLeft(int width, const QString& text);
+/// Left-aligns a text in a field of the width with spaces; never cuts.
+QString PadRight(int width, const QString& text);
+
+} // namespace velkor

@@ -1,0 +1,125 @@
+#include "base/ui/DialogPrompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace velkor {
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon) {
+    switch (icon) {
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Warning:
+        return QMessageBox::Warning;
+    case PromptIcon::Error:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Message texts use "\n\r" as line break; a lone CR would show as an odd glyph.
+QString boxText(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+} // namespace
+
+QWidget* DialogPrompt::parentWindow() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return nullptr;
+}
+
+void DialogPrompt::showMessage(const QString& text, const QString& title, PromptIcon icon) {
+    QMessageBox box(boxIcon(icon), title.isEmpty() ? kApplicationTitle : title, boxText(text),
+                    QMessageBox::NoButton, parentWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    QPushButton* ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+PromptButton DialogPrompt::ask(const QString& text, const QString& title, PromptIcon icon, int buttons) {
+    QMessageBox box(boxIcon(icon), title.isEmpty() ? kApplicationTitle : title, boxText(text),
+                    QMessageBox::NoButton, parentWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    struct Choice {
+        PromptButton button;
+        const char* caption;
+        QMessageBox::ButtonRole role;
+    };
+    static const Choice kChoices[] = {{Ok, "Tamam", QMessageBox::AcceptRole},
+                                      {Yes, "Evet", QMessageBox::YesRole},
+                                      {No, "Hayır", QMessageBox::NoRole},
+                                      {Cancel, "İptal", QMessageBox::RejectRole}};
+    std::vector<std::pair<QAbstractButton*, PromptButton>> added;
+    for (const Choice& choice : kChoices) {
+        if (buttons & choice.button)
+            added.emplace_back(box.addButton(QString::fromUtf8(choice.caption), choice.role), choice.button);
+    }
+    if (added.empty())
+        added.emplace_back(box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole), Ok);
+    box.setDefaultButton(static_cast<QPushButton*>(added.front().first));
+    // Closing the box with Escape or its title bar answers Cancel, else No, else its only button.
+    PromptButton escape = added.back().second;
+    for (PromptButton preferred : {Cancel, No}) {
+        if (buttons & preferred) {
+            escape = preferred;
+            break;
+        }
+    }
+    for (const auto& [button, answer] : added)
+        if (answer == escape)
+            box.setEscapeButton(button);
+    box.exec();
+    for (const auto& [button, answer] : added)
+        if (box.clickedButton() == button)
+            return answer;
+    return escape;
+}
+
+QString DialogPrompt::dialogFilter(const QString& filter) {
+    if (filter.isEmpty())
+        return {};
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& label = parts.at(i);
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result << (label.contains(QLatin1Char('('))
+                       ? label
+                       : label + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    if (parts.size() % 2 == 1)
+        result << parts.last();
+    return result.join(QStringLiteral(";;"));
+}
+
+QString DialogPrompt::chooseOpenFile(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parentWindow(), title, folder, dialogFilter(filter));
+}
+
+QString DialogPrompt::chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                     const QString& filter) {
+    return QFileDialog::getSaveFileName(parentWindow(), title, suggestedPath, dialogFilter(filter));
+}
+
+QString DialogPrompt::chooseFolder(const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parentWindow(), title, folder);
+}
+
+} // namespace velkor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/Prompt.h"
+
+class QWidget;
+
+namespace velkor {
+
+/// The prompt of the desktop program: message boxes with Turkish button captions
+/// ("Tamam", "Evet", "Hayır", "İptal") over the active window, and the file dialogs.
+class DialogPrompt : public Prompt {
+public:
+    void showMessage(const QString& text, const QString& title, PromptIcon icon) override;
+    PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
+    QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                           const QString& filter) override;
+    QString chooseFolder(const QString& title, const QString& folder) override;
+
+    /// A filter in the "Yedek (*.zip)|*.zip" form as a Qt file dialog filter.
+    static QString dialogFilter(const QString& filter);
+
+private:
+    static QWidget* parentWindow();
+};
+
+} // namespace velkor

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "base/ui/FormWindow.h"
+
+class QTabWidget;
+
+namespace velkor {
+
+class DatasetGrid;
+class ReferenceDataForm;
+
+/// The reference data window: five tabs of read-only grids, the search and panel of the
+/// depreciation rates, and "KAPAT".
+class TVerilerF : public FormWindow {
+    Q_OBJECT
+
+public:
+    TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& prompt, QWidget* parent = nullptr);
+
+    /// The grid of the depreciation rates.
+    DatasetGrid* rateGrid() const { return m_rateGrid; }
+    QTabWidget* tabs() const { return m_tabs; }
+
+private:
+    QTabWidget* m_tabs;
+    DatasetGrid* m_rateGrid = nullptr;
+};
+
+} // namespace velkor

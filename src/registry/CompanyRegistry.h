@@ -1,0 +1,63 @@
+#pragma once
+
+#include "registry/RegistrationForm.h"
+#include "storage/AppContext.h"
+#include "storage/Query.h"
+#include "storage/Table.h"
+
+#include <functional>
+
+namespace velkor {
+
+/// The company registry: the registration form and its algorithms (create, update),
+/// the companies list query and the deletion of a company with its database file.
+/// Messages and questions go through the context's prompt.
+class CompanyRegistry {
+public:
+    /// Registers the registration form in the context as "TFirmaKayitF".
+    explicit CompanyRegistry(AppContext& context);
+
+    RegistrationForm& form() { return m_form; }
+    /// The registration window's `FirmaTakip` (table `firmalar`).
+    Table& registrationTable() { return m_registrationTable; }
+    /// The entry window's `FirmaTakip` (table `firmalar`), used to locate and delete.
+    Table& entryTable() { return m_entryTable; }
+    /// `FirmaListeQuery` of the companies window (engine order, not sorted).
+    Query& listQuery() { return m_listQuery; }
+
+    /// Clears every edit and makes `KoduEdit` editable ("YENİ FİRMA").
+    void yeniFirma();
+    /// "SAKLA": updates when `Sira_No_Edit` holds a number greater than 0, else creates.
+    void kaydetButClick();
+    /// Creates a company from the form; false when a check stopped it (message shown).
+    bool dosyaac();
+    /// Updates the company whose `fid` is in `Sira_No_Edit`.
+    void FirmaBilgileriGuncelle();
+    /// Copies the current row of the registration table into the edits for editing.
+    void fillForEditing();
+    /// Deletes the company of the list query's current row after its questions; true
+    /// when the registry row was deleted.
+    bool FirmaSilButClick();
+    /// Deletes the company with that `fid` after its questions (the list's row).
+    bool FirmaSil(qint64 fid);
+
+    /// Checks a company code for use as a file name; empty when valid, else the message.
+    static QString codeProblem(const QString& code);
+    /// Reopens the companies list with its four SQL lines.
+    void reloadList();
+
+    /// Called with the code and name of a company just created, once the company
+    /// connection points at it; the program shows the company in its captions.
+    using CompanyEntered = std::function<void(const QString& code, const QString& name)>;
+    void setCompanyEntered(CompanyEntered handler) { m_companyEntered = std::move(handler); }
+
+private:
+    AppContext& m_context;
+    RegistrationForm m_form;
+    Table m_registrationTable;
+    Table m_entryTable;
+    Query m_listQuery;
+    CompanyEntered m_companyEntered;
+};
+
+} // namespace velkor

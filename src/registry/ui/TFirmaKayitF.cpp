@@ -1,0 +1,73 @@
+#include "registry/ui/TFirmaKayitF.h"
+
+#include "registry/RegistrationForm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velkor {
+
+namespace {
+
+struct Place {
+    const char* name;
+    int row;
+    int column;
+    int span;
+    int maxLength;
+};
+
+// Two columns of edits; the lengths are those of the registry's columns.
+const Place kPlaces[] = {
+    {"Sira_No_Edit", 0, 0, 1, 0},      {"KoduEdit", 1, 0, 1, 30},     {"FirmaAdiEdit", 2, 0, 3, 120},
+    {"AdresiEdit", 3, 0, 3, 120},      {"SehirEdit", 4, 0, 1, 50},    {"ilceEdit", 4, 2, 1, 50},
+    {"TelefonEdit", 5, 0, 1, 20},      {"Telefon2Edit", 5, 2, 1, 20}, {"FaksEdit", 6, 0, 1, 20},
+    {"Vergi_DaireEdit", 7, 0, 1, 100}, {"Vergi_NoEdit", 7, 2, 1, 11}, {"YetkiliAdiEdit", 8, 0, 1, 50},
+    {"YetkiliUnvanEdit", 8, 2, 1, 50},
+};
+
+} // namespace
+
+TFirmaKayitF::TFirmaKayitF(RegistrationForm& registration, WindowManager& windows, Prompt& prompt,
+                           QWidget* parent)
+    : FormWindow(registration, windows, prompt, parent) {
+    FormModel& form = model();
+    auto* heading = new QLabel(QStringLiteral("Firma Bilgileri Giriş Değişiklik"), this);
+    QFont headingFont = heading->font();
+    headingFont.setPointSize(headingFont.pointSize() + 4);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+
+    auto* grid = new QGridLayout;
+    for (const Place& place : kPlaces) {
+        const QString name = QLatin1String(place.name);
+        QLineEdit* edit = makeEdit(name);
+        if (place.maxLength > 0)
+            edit->setMaxLength(place.maxLength);
+        grid->addWidget(makeCaption(form.label(name), this), place.row, place.column);
+        grid->addWidget(edit, place.row, place.column + 1, 1, place.span);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makeButton(QStringLiteral("kaydetBut")));
+    buttons->addWidget(makeButton(QStringLiteral("yeniButton")));
+    buttons->addStretch();
+    buttons->addWidget(makeButton(QStringLiteral("vazgecBut")));
+    buttons->addWidget(makeButton(QStringLiteral("kapatBut")));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(760, 420);
+    bindForm();
+}
+
+} // namespace velkor

@@ -1,0 +1,36 @@
+#include "storage/AppContext.h"
+
+#include "storage/ConnectionStrings.h"
+
+#include <QDir>
+
+namespace velkor {
+
+AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_prompt(prompt) {
+    if (!m_home.endsWith(QLatin1Char('/')))
+        m_home += QLatin1Char('/');
+    m_company.setConnectionString(companyAtStartConnectionString());
+    m_general.setConnectionString(generalConnectionString());
+    m_rates.setConnectionString(ratesConnectionString());
+}
+
+void AppContext::OpenSharedConnections() {
+    QDir::setCurrent(m_home);
+    m_company.open();
+    m_general.open();
+    m_rates.open();
+}
+
+void AppContext::PointCompanyConnection(const QString& code) {
+    m_company.close();
+    QDir::setCurrent(m_home);
+    m_company.setConnectionString(CompanyConnectionString(code));
+    m_company.open();
+    m_companyCode = code;
+}
+
+void AppContext::registerForm(FormModel* form) {
+    m_forms.insert(form->name(), form);
+}
+
+} // namespace velkor

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/FormModel.h"
+#include "base/Prompt.h"
+#include "storage/Connection.h"
+
+#include <QMap>
+
+namespace velkor {
+
+/// What the whole program shares: the installation folder, the prompt, the three
+/// database connections and the form models of the windows, each registered under its
+/// window class name ("TGirisF", "TAnaMenuF", "TSabitKiymetDuzeltmeF", ...).
+class AppContext {
+public:
+    /// `home` is the installation folder; the connections are not opened yet.
+    AppContext(const QString& home, Prompt& prompt);
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    /// The installation folder with a trailing separator.
+    const QString& home() const { return m_home; }
+    Prompt& prompt() { return m_prompt; }
+
+    /// The company connection `anaConnection`.
+    Connection& company() { return m_company; }
+    /// The general connection `genelConnection`.
+    Connection& general() { return m_general; }
+    /// The rate connection `OranlarConnection`.
+    Connection& rates() { return m_rates; }
+
+    /// Sets the current directory to the installation folder and opens the three
+    /// connections with their start strings.
+    void OpenSharedConnections();
+    /// Closes the company connection, sets the current directory to the installation
+    /// folder and opens the connection on Data/ + code + ".mdb".
+    void PointCompanyConnection(const QString& code);
+    /// The code the company connection was last pointed at (empty at start).
+    const QString& companyCode() const { return m_companyCode; }
+
+    /// Registers the model of a window; the context does not own it.
+    void registerForm(FormModel* form);
+    /// The model of a window, or nullptr when none is registered.
+    FormModel* form(const QString& className) const { return m_forms.value(className); }
+
+private:
+    QString m_home;
+    Prompt& m_prompt;
+    Connection m_company{QStringLiteral("anaConnection")};
+    Connection m_general{QStringLiteral("genelConnection")};
+    Connection m_rates{QStringLiteral("OranlarConnection")};
+    QString m_companyCode;
+    QMap<QString, FormModel*> m_forms;
+};
+
+} // namespace velkor

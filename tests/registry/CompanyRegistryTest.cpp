@@ -1,0 +1,151 @@
+#include "registry/CompanyRegistry.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace velkor;
+
+namespace {
+
+class CompanyRegistryTest : public ::testing::Test {
+protected:
+    void fill(const QString& code, const QString& name) {
+        registry.yeniFirma();
+        registry.form().userSet(QStringLiteral("KoduEdit"), code);
+        registry.form().userSet(QStringLiteral("FirmaAdiEdit"), name);
+    }
+    QString dataFile(const QString& code) const {
+        return home.home() + QStringLiteral("Data/") + code + ".mdb";
+    }
+    int registryRows() {
+        return home.context()
+            .general()
+            .database()
+            .scalar(QStringLiteral("SELECT count(*) FROM firmalar"))
+            .toInt();
+    }
+
+    test::TempHome home;
+    CompanyRegistry registry{home.context()};
+};
+
+TEST_F(CompanyRegistryTest, CreatesCompanyDatabaseRowAndCaptions) {
+    QStringList entered;
+    registry.setCompanyEntered([&](const QString& code, const QString& name) { entered << code << name; });
+    fill(QStringLiteral("ABC"), QStringLiteral("Deneme A.Ş."));
+    registry.form().userSet(QStringLiteral("SehirEdit"), QStringLiteral("İzmir"));
+    registry.form().click(QStringLiteral("kaydetBut"));
+
+    EXPECT_TRUE(home.prompt().shown().empty());
+    EXPECT_TRUE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
+    EXPECT_EQ(registry.form().text(QStringLiteral("Sira_No_Edit")), QStringLiteral("1"));
+    EXPECT_TRUE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    EXPECT_EQ(
+        home.context().general().database().scalar(QStringLiteral("SELECT il FROM firmalar")).toString(),
+        QStringLiteral("İzmir"));
+    EXPECT_EQ(home.context().company().filePath(), dataFile(QStringLiteral("ABC")));
+    EXPECT_EQ(entered, (QStringList{QStringLiteral("ABC"), QStringLiteral("Deneme A.Ş.")}));
+}
+
+TEST_F(CompanyRegistryTest, RefusesEmptyFieldsExistingFilesAndUnsafeCodes) {
+    fill(QString(), QStringLiteral("Ad"));
+    registry.kaydetButClick();
+    fill(QStringLiteral("X"), QString());
+    registry.kaydetButClick();
+    EXPECT_FALSE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    for (const QString& bad :
+         {QStringLiteral("../dis"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("a:b"),
+          QStringLiteral("   "), QStringLiteral("con"), QString(31, QLatin1Char('k'))}) {
+        fill(bad, QStringLiteral("Ad"));
+        registry.kaydetButClick();
+    }
+    EXPECT_EQ(registryRows(), 0);
+    const QStringList texts = home.prompt().texts();
+    ASSERT_EQ(texts.size(), 9);
+    EXPECT_EQ(texts[0], QStringLiteral("Firma kodunu boş geçemezsiniz."));
+    EXPECT_EQ(home.prompt().shown()[0].title, QStringLiteral("Velkor Enflasyon Düzeltmesi Programı"));
+    EXPECT_EQ(home.prompt().shown()[0].icon, PromptIcon::Question);
+    EXPECT_EQ(texts[1], QStringLiteral("Firma adını boş geçemezsiniz."));
+    EXPECT_EQ(texts[6], QStringLiteral("Firma kodunu boş geçemezsiniz."));
+    EXPECT_FALSE(QFileInfo::exists(home.home() + QStringLiteral("dis.mdb")));
+
+    // A file of that name in Data/ refuses the code even without a registry row.
+    QFile::copy(home.home() + QStringLiteral("SBK.mdb"), dataFile(QStringLiteral("VAR")));
+    home.prompt().clearShown();
+    fill(QStringLiteral("VAR"), QStringLiteral("Ad"));
+    registry.kaydetButClick();
+    EXPECT_EQ(
+        home.prompt().texts(),
+        QStringList{QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
+                                   "kayıtlı\n\rFirmayı silin")});
+    EXPECT_TRUE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    EXPECT_EQ(registryRows(), 0);
+}
+
+TEST_F(CompanyRegistryTest, TooLongNameLeavesNoFileBehind) {
+    fill(QStringLiteral("UZUN"), QString(121, QLatin1Char('a')));
+    EXPECT_THROW(registry.kaydetButClick(), DatabaseError);
+    EXPECT_FALSE(QFileInfo::exists(dataFile(QStringLiteral("UZUN"))));
+    EXPECT_EQ(registryRows(), 0);
+}
+
+TEST_F(CompanyRegistryTest, UpdateKeepsTheDatabaseFileName) {
+    fill(QStringLiteral("ABC"), QStringLiteral("Eski Ad"));
+    registry.kaydetButClick();
+    registry.form().userSet(QStringLiteral("FirmaAdiEdit"), QStringLiteral("Yeni Ad"));
+    registry.kaydetButClick();
+    EXPECT_EQ(registryRows(), 1);
+    EXPECT_EQ(home.context()
+                  .general()
+                  .database()
+                  .scalar(QStringLiteral("SELECT firmaadi FROM firmalar"))
+                  .toString(),
+              QStringLiteral("Yeni Ad"));
+    EXPECT_TRUE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
+}
+
+TEST_F(CompanyRegistryTest, DeletionAsksThreeTimesAndCanBeAborted) {
+    fill(QStringLiteral("ABC"), QStringLiteral("Firma"));
+    registry.kaydetButClick();
+    registry.reloadList();
+    ASSERT_EQ(registry.listQuery().recordCount(), 1);
+
+    home.prompt().addAnswer(PromptButton::No);
+    EXPECT_FALSE(registry.FirmaSilButClick());
+    home.prompt().addAnswer(PromptButton::Yes);
+    home.prompt().addAnswer(PromptButton::Yes); // "İşlemi kesmek istermisiniz?" — yes aborts
+    EXPECT_FALSE(registry.FirmaSilButClick());
+    home.prompt().addAnswer(PromptButton::Yes);
+    home.prompt().addAnswer(PromptButton::No);
+    home.prompt().addAnswer(PromptButton::No);
+    EXPECT_FALSE(registry.FirmaSilButClick());
+    EXPECT_TRUE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
+    EXPECT_EQ(registryRows(), 1);
+
+    // The company connection is open on the file; deleting closes it first.
+    home.context().PointCompanyConnection(QStringLiteral("ABC"));
+    home.prompt().addAnswer(PromptButton::Yes);
+    home.prompt().addAnswer(PromptButton::No);
+    home.prompt().addAnswer(PromptButton::Yes);
+    EXPECT_TRUE(registry.FirmaSilButClick());
+    EXPECT_FALSE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
+    EXPECT_FALSE(home.context().company().isOpen());
+    EXPECT_EQ(registryRows(), 0);
+    EXPECT_EQ(registry.listQuery().recordCount(), 0);
+}
+
+TEST_F(CompanyRegistryTest, RowWithoutFileIsDeletedAfterTheFirstQuestion) {
+    fill(QStringLiteral("ABC"), QStringLiteral("Firma"));
+    registry.kaydetButClick();
+    home.context().company().close();
+    QFile::remove(dataFile(QStringLiteral("ABC")));
+    registry.reloadList();
+    home.prompt().addAnswer(PromptButton::Yes);
+    EXPECT_TRUE(registry.FirmaSilButClick());
+    EXPECT_EQ(home.prompt().shown().size(), 1u);
+    EXPECT_EQ(registryRows(), 0);
+}
+
+} // namespace
