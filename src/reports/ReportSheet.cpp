@@ -1,8 +1,14 @@
 #include "reports/ReportSheet.h"
 
+#include "base/ShownError.h"
 #include "reports/AccountTotals.h"
+#include "reports/AnaHesapReport.h"
 #include "reports/ClosingStep.h"
+#include "reports/DuzeltmeReport.h"
+#include "reports/PrintService.h"
 #include "storage/Table.h"
+
+#include <QDateTime>
 
 namespace velkor {
 
@@ -10,6 +16,9 @@ namespace {
 
 const QString kCombo = QStringLiteral("RaporListeCombo");
 const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
+const QString kReportPrint = QStringLiteral("DuzRapYazBut");
+const QString kDepreciationPrint = QStringLiteral("GenelAmortluBut");
+const QString kAccountPrint = QStringLiteral("AnaHesapYazBut");
 
 } // namespace
 
@@ -22,6 +31,9 @@ ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTot
     form.onClick(QStringLiteral("RaporListeButton"), [this] { RaporListeYenile(); });
     form.onClick(QStringLiteral("AnaHesapRaporButton"), [this] { RaporListeYenile(); });
     form.onChange(kCombo, [this] { RaporListeYenile(); });
+    form.onClick(kReportPrint, [this] { DuzRapYazButClick(); });
+    form.onClick(kDepreciationPrint, [this] { GenelAmortluButClick(); });
+    form.onClick(kAccountPrint, [this] { AnaHesapYazButClick(); });
 }
 
 void ReportSheet::addControls(FormModel& form) {
@@ -32,11 +44,11 @@ void ReportSheet::addControls(FormModel& form) {
     const std::vector<std::pair<QString, QString>> buttons{
         {QStringLiteral("RaporListeButton"), QStringLiteral("Raporu Hazırla")},
         {QStringLiteral("ExcelDuzRapBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("DuzRapYazBut"), QStringLiteral("Genel Yazdır")},
-        {QStringLiteral("GenelAmortluBut"), QStringLiteral("Amortismanlı Yazdır")},
+        {kReportPrint, QStringLiteral("Genel Yazdır")},
+        {kDepreciationPrint, QStringLiteral("Amortismanlı Yazdır")},
         {QStringLiteral("AnaHesapRaporButton"), QStringLiteral("Raporu Hazırla")},
         {QStringLiteral("AnaHesapExcelBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("AnaHesapYazBut"), QStringLiteral("Genel Yazdır")},
+        {kAccountPrint, QStringLiteral("Genel Yazdır")},
     };
     for (const auto& [name, caption] : buttons) {
         if (!form.has(name))
@@ -75,6 +87,57 @@ void ReportSheet::RaporListeYenile() {
 void ReportSheet::openGrandTotals(bool withReportFilter) {
     prepareGrandTotals(m_grandTotals, withReportFilter ? reportFilter() : AccountFilter{});
     m_grandTotals.open();
+}
+
+void ReportSheet::setPrinting(PrintService* service, std::function<CompanyHeading()> company) {
+    m_printService = service;
+    m_printedCompany = std::move(company);
+}
+
+PrintService& ReportSheet::printService() const {
+    if (!m_printService)
+        throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+    return *m_printService;
+}
+
+void ReportSheet::printReportList(bool withDepreciation) {
+    PrintService& service = printService();
+    if (!m_reportList.isOpen()) {
+        if (m_reportList.sqlLines().isEmpty())
+            m_reportList.setSql(ReportListQuery::selectionSql(AccountFilter{}));
+        m_reportList.open();
+    }
+    const AccountFilter filter = reportFilter();
+    if (m_reportList.isEmpty() && !filter.isEmpty())
+        throw ShownError(
+            QStringLiteral("Seçilen hesaplarda (%1) yazdırılacak kayıt yok.").arg(m_form.text(kCombo)));
+    openGrandTotals(true);
+    const CompanyHeading company = m_printedCompany ? m_printedCompany() : CompanyHeading{};
+    const QDateTime now = QDateTime::currentDateTime();
+    if (withDepreciation) {
+        DuzeltmeAmortReport report(company, m_reportList, m_grandTotals, now);
+        service.present(report);
+    } else {
+        DuzeltmeReport report(company, m_reportList, m_grandTotals, now);
+        service.present(report);
+    }
+}
+
+void ReportSheet::DuzRapYazButClick() {
+    printReportList(false);
+}
+
+void ReportSheet::GenelAmortluButClick() {
+    printReportList(true);
+}
+
+void ReportSheet::AnaHesapYazButClick() {
+    PrintService& service = printService();
+    m_accountTotals->ensureOpen();
+    openGrandTotals(false);
+    AnaHesapReport report(m_printedCompany ? m_printedCompany() : CompanyHeading{}, *m_accountTotals,
+                          m_grandTotals, QDateTime::currentDateTime());
+    service.present(report);
 }
 
 } // namespace velkor

@@ -2,10 +2,14 @@
 
 #include "base/FormModel.h"
 #include "engine/AccountGroups.h"
+#include "reports/CompanyHeading.h"
 #include "reports/ReportListQuery.h"
+
+#include <functional>
 
 namespace velkor {
 
+class PrintService;
 class Table;
 
 /// The report sheet ("Düzelt. Rapor") and the main-account sheet ("Ana Hesap Rap.") of
@@ -40,12 +44,29 @@ public:
     /// Opens the grand totals with the report list's filter, or over all rows.
     void openGrandTotals(bool withReportFilter);
 
+    /// Where "Genel Yazdır" (both sheets) and "Amortismanlı Yazdır" send their reports,
+    /// and the company that heads them.
+    void setPrinting(PrintService* service, std::function<CompanyHeading()> company);
+
+    /// "Genel Yazdır" of the report sheet: `DuzeltmeReport` over the report list as last
+    /// prepared (a list never prepared is opened over all stored rows) and the grand
+    /// totals with the filter of `RaporListeCombo`. A filter that selects no row stops
+    /// with a message instead of an empty document.
+    void DuzRapYazButClick();
+    /// "Amortismanlı Yazdır": the same with `DuzeltmeAmortReport`.
+    void GenelAmortluButClick();
+    /// "Genel Yazdır" of the main-account sheet: `AnaHesapReport` over the
+    /// per-main-account totals and the grand totals of all rows.
+    void AnaHesapYazButClick();
+
     ReportListQuery& SBKRaporQuery() { return m_reportList; }
     Query& ToplamQuery() { return *m_accountTotals; }
     Query& SBKRaporToplamQuery() { return m_grandTotals; }
 
 private:
     QDate adjustmentDate() const;
+    void printReportList(bool withDepreciation);
+    PrintService& printService() const;
 
     FormModel& m_form;
     Connection& m_company;
@@ -54,6 +75,8 @@ private:
     Query m_ownTotals;
     Query* m_accountTotals;
     Query m_grandTotals;
+    PrintService* m_printService = nullptr;
+    std::function<CompanyHeading()> m_printedCompany;
 };
 
 } // namespace velkor

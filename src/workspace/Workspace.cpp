@@ -1,7 +1,9 @@
 #include "workspace/Workspace.h"
 
 #include "reports/AccountTotals.h"
+#include "reports/RichReport.h"
 
+#include "base/ShownError.h"
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
 #include "engine/EquitySheet.h"
@@ -70,6 +72,18 @@ Workspace::Workspace(AppContext& context)
     m_fixed->onClick(QStringLiteral("YeniBut"), [this] { Bosalt(); });
     m_stock->onClick(QStringLiteral("YeniButS"), [this] { Bosalt(); });
     m_equity->onClick(QStringLiteral("YeniButO"), [this] { Bosalt(); });
+    const std::vector<std::tuple<FormModel*, QString, QString>> printButtons{
+        {m_fixed.get(), QStringLiteral("YazSBKBut"), QStringLiteral("SBKRich")},
+        {m_stock.get(), QStringLiteral("DigerYazBut"), QStringLiteral("DigerRich")},
+        {m_equity.get(), QStringLiteral("OzkaynakYazBut"), QStringLiteral("OzkaynakRich")},
+    };
+    for (const auto& [sheet, button, text] : printButtons) {
+        sheet->onClick(button, [this, sheet = sheet, text = text] {
+            if (!m_printService)
+                throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+            printTextBox(*m_printService, companyHeading(), sheet->lines(text));
+        });
+    }
     context.registerForm(&m_state);
 }
 
@@ -164,6 +178,10 @@ bool Workspace::openItem(qint64 id) {
     }
     Dzelt1Click();
     return true;
+}
+
+CompanyHeading Workspace::companyHeading() {
+    return registeredCompanyHeading(m_context.general(), m_context.companyCode());
 }
 
 } // namespace velkor

@@ -3,6 +3,7 @@
 #include "engine/IndexLookup.h"
 #include "engine/InterestLookup.h"
 #include "engine/WorkspaceState.h"
+#include "reports/CompanyHeading.h"
 #include "storage/AppContext.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
@@ -14,6 +15,7 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class PrintService;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -76,6 +78,13 @@ public:
     /// filter hides it) and opens it as `Dzelt1Click`; false when there is no such row.
     bool openItem(qint64 id);
 
+    /// Where the "Yazdır" buttons of the three sheets (`YazSBKBut`, `DigerYazBut`,
+    /// `OzkaynakYazBut`) send their explanation texts; the GUI's preview or a PDF writer.
+    void setPrintService(PrintService* service) { m_printService = service; }
+    PrintService* printService() const { return m_printService; }
+    /// The registry's heading of the company the company connection points at.
+    CompanyHeading companyHeading();
+
 private:
     void clearFields(FormModel& sheet, const QStringList& edits, const QString& rich);
 
@@ -89,6 +98,7 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    PrintService* m_printService = nullptr;
 };
 
 } // namespace velkor

@@ -14,6 +14,8 @@
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
+#include "reports/ui/PreviewPrintService.h"
+#include "workspace/Workspace.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
 #include <QDesktopServices>
@@ -28,6 +30,8 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
     m_windows.emplace_back(
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
+    m_printService = std::make_unique<PreviewPrintService>(m_windows.back().get());
+    program.adjustmentWorkspace().setPrintService(m_printService.get());
     m_windows.emplace_back(new TMevzuatF(program));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TExcelVeriAktarF(program));
