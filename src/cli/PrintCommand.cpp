@@ -1,10 +1,15 @@
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
 #include "reports/JournalSheet.h"
+#include "reports/JournalSheetControls.h"
 #include "reports/PdfPrintService.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 #include "workspace/Workspace.h"
 
 #include <QDir>
@@ -21,11 +26,11 @@ const QString kForm = QStringLiteral("TSabitKiymetDuzeltmeF");
 /// The sheet's "Yazdır" button for a --sheet word; empty for an unknown word.
 QString textButton(const QString& sheet) {
     if (sheet == QLatin1String("fixed"))
-        return QStringLiteral("YazSBKBut");
+        return ctl::fixedasset::YazSBKBut;
     if (sheet == QLatin1String("stock"))
-        return QStringLiteral("DigerYazBut");
+        return ctl::stock::DigerYazBut;
     if (sheet == QLatin1String("equity"))
-        return QStringLiteral("OzkaynakYazBut");
+        return ctl::equity::OzkaynakYazBut;
     return {};
 }
 
@@ -78,25 +83,24 @@ int printSheet(CliRun& run, const QString& kind, const QString& code, PdfPrintSe
         JournalSheet sheet(form, run.context.company(), [name] { return name; });
         sheet.setPrinting(&pdf, heading);
         if (filtered)
-            form.userSet(QStringLiteral("YevmiyeCombo"), filter);
+            form.userSet(ctl::journal::YevmiyeCombo, filter);
         else
-            form.click(QStringLiteral("YevmiyeBut"));
-        form.click(QStringLiteral("YevmiyeYazBut"));
+            form.click(ctl::journal::YevmiyeBut);
+        form.click(ctl::journal::YevmiyeYazBut);
         return 0;
     }
 
     ReportSheet sheet(form, run.context.company());
     sheet.setPrinting(&pdf, heading);
     if (kind == QLatin1String("totals")) {
-        form.click(QStringLiteral("AnaHesapYazBut"));
+        form.click(ctl::report::AnaHesapYazBut);
         return 0;
     }
     if (filtered)
-        form.userSet(QStringLiteral("RaporListeCombo"), filter);
+        form.userSet(ctl::report::RaporListeCombo, filter);
     else
-        form.click(QStringLiteral("RaporListeButton"));
-    form.click(kind == QLatin1String("report") ? QStringLiteral("DuzRapYazBut")
-                                               : QStringLiteral("GenelAmortluBut"));
+        form.click(ctl::report::RaporListeButton);
+    form.click(kind == QLatin1String("report") ? ctl::report::DuzRapYazBut : ctl::report::GenelAmortluBut);
     return 0;
 }
 

@@ -15,6 +15,7 @@ CompanyHeading registeredCompanyHeading(Connection& general, const QString& code
         QStringLiteral("SELECT firmaadi, adres, ilce, il FROM firmalar WHERE kodu=? ORDER BY fid"));
     statement.bind(1, code);
     CompanyHeading heading;
+    heading.code = code;
     if (statement.step()) {
         heading.name = statement.value(0).toString();
         heading.address = statement.value(1).toString();

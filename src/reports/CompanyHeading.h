@@ -12,6 +12,7 @@ class Connection;
 /// The company a printed report is headed with: `firmaadi`, `adres`, `ilce`, `il` of
 /// its registry row.
 struct CompanyHeading {
+    QString code; ///< `kodu`, for the default names of saved files
     QString name;
     QString address;
     QString district;

@@ -6,9 +6,13 @@
 #include "reports/ClosingStep.h"
 #include "reports/DuzeltmeReport.h"
 #include "reports/PrintService.h"
+#include "reports/ReportSheetControls.h"
+#include "reports/SpreadsheetReports.h"
+#include "spreadsheet/XlsxWorkbook.h"
 #include "storage/Table.h"
 
 #include <QDateTime>
+#include <QDir>
 
 namespace velkor {
 
@@ -16,9 +20,9 @@ namespace {
 
 const QString kCombo = QStringLiteral("RaporListeCombo");
 const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
-const QString kReportPrint = QStringLiteral("DuzRapYazBut");
-const QString kDepreciationPrint = QStringLiteral("GenelAmortluBut");
-const QString kAccountPrint = QStringLiteral("AnaHesapYazBut");
+const QString& kReportPrint = ctl::report::DuzRapYazBut;
+const QString& kDepreciationPrint = ctl::report::GenelAmortluBut;
+const QString& kAccountPrint = ctl::report::AnaHesapYazBut;
 
 } // namespace
 
@@ -34,6 +38,8 @@ ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTot
     form.onClick(kReportPrint, [this] { DuzRapYazButClick(); });
     form.onClick(kDepreciationPrint, [this] { GenelAmortluButClick(); });
     form.onClick(kAccountPrint, [this] { AnaHesapYazButClick(); });
+    form.onClick(ctl::report::ExcelDuzRapBut, [this] { ExcelDuzRapButClick(); });
+    form.onClick(ctl::report::AnaHesapExcelBut, [this] { AnaHesapExcelButClick(); });
 }
 
 void ReportSheet::addControls(FormModel& form) {
@@ -100,19 +106,26 @@ PrintService& ReportSheet::printService() const {
     return *m_printService;
 }
 
-void ReportSheet::printReportList(bool withDepreciation) {
-    PrintService& service = printService();
+CompanyHeading ReportSheet::printedCompany() const {
+    return m_printedCompany ? m_printedCompany() : CompanyHeading{};
+}
+
+void ReportSheet::requireReportRows() {
     if (!m_reportList.isOpen()) {
         if (m_reportList.sqlLines().isEmpty())
             m_reportList.setSql(ReportListQuery::selectionSql(AccountFilter{}));
         m_reportList.open();
     }
-    const AccountFilter filter = reportFilter();
-    if (m_reportList.isEmpty() && !filter.isEmpty())
+    if (m_reportList.isEmpty() && !reportFilter().isEmpty())
         throw ShownError(
-            QStringLiteral("Seçilen hesaplarda (%1) yazdırılacak kayıt yok.").arg(m_form.text(kCombo)));
+            QStringLiteral("Seçilen hesaplarda (%1) rapora alınacak kayıt yok.").arg(m_form.text(kCombo)));
+}
+
+void ReportSheet::printReportList(bool withDepreciation) {
+    PrintService& service = printService();
+    requireReportRows();
     openGrandTotals(true);
-    const CompanyHeading company = m_printedCompany ? m_printedCompany() : CompanyHeading{};
+    const CompanyHeading company = printedCompany();
     const QDateTime now = QDateTime::currentDateTime();
     if (withDepreciation) {
         DuzeltmeAmortReport report(company, m_reportList, m_grandTotals, now);
@@ -135,9 +148,39 @@ void ReportSheet::AnaHesapYazButClick() {
     PrintService& service = printService();
     m_accountTotals->ensureOpen();
     openGrandTotals(false);
-    AnaHesapReport report(m_printedCompany ? m_printedCompany() : CompanyHeading{}, *m_accountTotals,
-                          m_grandTotals, QDateTime::currentDateTime());
+    AnaHesapReport report(printedCompany(), *m_accountTotals, m_grandTotals, QDateTime::currentDateTime());
     service.present(report);
+}
+
+void ReportSheet::setWorkbookOutput(Prompt* prompt, FileOpener opener) {
+    m_prompt = prompt;
+    m_opener = std::move(opener);
+}
+
+void ReportSheet::handOver(WorkbookWriter& book, const QString& reportName) {
+    const CompanyHeading company = printedCompany();
+    WorkbookHandOverRequest request;
+    const QString prefix = company.code.isEmpty() ? QString() : company.code + QLatin1Char('_');
+    request.proposedPath = QDir::home().filePath(prefix + reportName + QStringLiteral(".xlsx"));
+    handOverWorkbook(book, *m_prompt, request, m_opener);
+}
+
+void ReportSheet::ExcelDuzRapButClick() {
+    if (!m_prompt)
+        throw ShownError(QStringLiteral("Çalışma kitabı hizmeti bulunamadı."));
+    requireReportRows();
+    XlsxWorkbook book;
+    DuzeltmeRaporExcel(book, printedCompany().name, m_form.text(kCombo), m_reportList);
+    handOver(book, QStringLiteral("DuzeltmeRaporu"));
+}
+
+void ReportSheet::AnaHesapExcelButClick() {
+    if (!m_prompt)
+        throw ShownError(QStringLiteral("Çalışma kitabı hizmeti bulunamadı."));
+    m_accountTotals->ensureOpen();
+    XlsxWorkbook book;
+    AnaHesapExcel(book, printedCompany().name, *m_accountTotals);
+    handOver(book, QStringLiteral("AnaHesapRaporu"));
 }
 
 } // namespace velkor

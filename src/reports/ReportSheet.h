@@ -4,12 +4,14 @@
 #include "engine/AccountGroups.h"
 #include "reports/CompanyHeading.h"
 #include "reports/ReportListQuery.h"
+#include "spreadsheet/WorkbookHandOver.h"
 
 #include <functional>
 
 namespace velkor {
 
 class PrintService;
+class Prompt;
 class Table;
 
 /// The report sheet ("Düzelt. Rapor") and the main-account sheet ("Ana Hesap Rap.") of
@@ -59,6 +61,16 @@ public:
     /// per-main-account totals and the grand totals of all rows.
     void AnaHesapYazButClick();
 
+    /// Where "Excel'e Gönder" (both sheets) asks for the file to save the workbook in, and
+    /// what opens the saved workbook (none: the prompt says where it was saved).
+    void setWorkbookOutput(Prompt* prompt, FileOpener opener);
+
+    /// "Excel'e Gönder" of the report sheet: `DuzeltmeRaporExcel` over the report list
+    /// as last prepared, saved where the user chooses and opened.
+    void ExcelDuzRapButClick();
+    /// "Excel'e Gönder" of the main-account sheet: `AnaHesapExcel` over the totals.
+    void AnaHesapExcelButClick();
+
     ReportListQuery& SBKRaporQuery() { return m_reportList; }
     Query& ToplamQuery() { return *m_accountTotals; }
     Query& SBKRaporToplamQuery() { return m_grandTotals; }
@@ -66,6 +78,11 @@ public:
 private:
     QDate adjustmentDate() const;
     void printReportList(bool withDepreciation);
+    /// Opens the report list when it is closed, with its last statement (all stored rows
+    /// before the first preparation); a filter that selects no row stops with a message.
+    void requireReportRows();
+    CompanyHeading printedCompany() const;
+    void handOver(WorkbookWriter& book, const QString& reportName);
     PrintService& printService() const;
 
     FormModel& m_form;
@@ -77,6 +94,8 @@ private:
     Query m_grandTotals;
     PrintService* m_printService = nullptr;
     std::function<CompanyHeading()> m_printedCompany;
+    Prompt* m_prompt = nullptr;
+    FileOpener m_opener;
 };
 
 } // namespace velkor

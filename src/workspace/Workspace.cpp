@@ -7,8 +7,11 @@
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
 #include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
 #include "storage/DatasetSearch.h"
 
 namespace velkor {
@@ -73,9 +76,9 @@ Workspace::Workspace(AppContext& context)
     m_stock->onClick(QStringLiteral("YeniButS"), [this] { Bosalt(); });
     m_equity->onClick(QStringLiteral("YeniButO"), [this] { Bosalt(); });
     const std::vector<std::tuple<FormModel*, QString, QString>> printButtons{
-        {m_fixed.get(), QStringLiteral("YazSBKBut"), QStringLiteral("SBKRich")},
-        {m_stock.get(), QStringLiteral("DigerYazBut"), QStringLiteral("DigerRich")},
-        {m_equity.get(), QStringLiteral("OzkaynakYazBut"), QStringLiteral("OzkaynakRich")},
+        {m_fixed.get(), ctl::fixedasset::YazSBKBut, ctl::fixedasset::SBKRich},
+        {m_stock.get(), ctl::stock::DigerYazBut, ctl::stock::DigerRich},
+        {m_equity.get(), ctl::equity::OzkaynakYazBut, ctl::equity::OzkaynakRich},
     };
     for (const auto& [sheet, button, text] : printButtons) {
         sheet->onClick(button, [this, sheet = sheet, text = text] {

@@ -24,8 +24,8 @@ namespace {
 const QDateTime kPrintedAt(QDate(2024, 2, 5), QTime(14, 30, 15));
 
 CompanyHeading turkishCompany() {
-    return {QStringLiteral("ÇAĞLAYAN ŞİŞECİLİK ÜRETİM VE TİCARET A.Ş."), QStringLiteral("Atatürk Cad. No:12"),
-            QStringLiteral("Kadıköy"), QStringLiteral("İstanbul")};
+    return {QStringLiteral("F1"), QStringLiteral("ÇAĞLAYAN ŞİŞECİLİK ÜRETİM VE TİCARET A.Ş."),
+            QStringLiteral("Atatürk Cad. No:12"), QStringLiteral("Kadıköy"), QStringLiteral("İstanbul")};
 }
 
 /// The rows a layout prints, selected the way the report list selects them.
@@ -314,7 +314,7 @@ TEST_F(PrintCommandTest, FilterThatSelectsNothingWritesNoDocument) {
         form.click("GenelAmortluBut");
         FAIL() << "no message";
     } catch (const ShownError& e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("yazdırılacak kayıt yok"))) << e.what();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("rapora alınacak kayıt yok"))) << e.what();
     }
     EXPECT_EQ(pdf.written(), 0);
     EXPECT_FALSE(QFile::exists(path));
