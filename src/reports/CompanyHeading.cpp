@@ -6,6 +6,9 @@
 namespace velkor {
 
 QString CompanyHeading::addressLines() const {
+    // A company registered without district and city gets no lone "/".
+    if (district.isEmpty() && city.isEmpty())
+        return address;
     return address + QLatin1Char('\n') + district + QLatin1Char('/') + city;
 }
 

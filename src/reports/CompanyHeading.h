@@ -18,7 +18,8 @@ struct CompanyHeading {
     QString district;
     QString city;
 
-    /// The address as printed: `adres`, then `ilce` + "/" + `il` on the second line.
+    /// The address as printed: `adres`, then `ilce` + "/" + `il` on the second line
+    /// (left out when both are empty).
     QString addressLines() const;
 };
 
