@@ -4,6 +4,8 @@
 #include "engine/FixedAssetSheetControls.h"
 #include "workspace/Workspace.h"
 
+#include <QAction>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTimer>
@@ -30,6 +32,8 @@ void PrintPreviewTest::explanationTextOpensInThePreview() {
     sheet.userSet(ctl::fixedasset::KayitliTutariEdit, "100.000,00");
     sheet.click(ctl::fixedasset::DuzeltBut);
 
+    QTemporaryDir out;
+    const QString pdf = out.filePath("aciklama.pdf");
     QString title;
     int pages = 0;
     QTimer poll;
@@ -54,12 +58,17 @@ void PrintPreviewTest::explanationTextOpensInThePreview() {
             QApplication::processEvents();
             dialog->grab().save(shots + "/print_preview.png");
         }
+        if (auto* save = dialog->findChild<QAction*>("PdfKaydetAction")) {
+            gui.prompt().addFile(pdf);
+            save->trigger();
+        }
         dialog->reject();
     });
     poll.start();
     sheet.click(ctl::fixedasset::YazSBKBut);
     QCOMPARE(title, QStringLiteral("Velkor Rapor Önizleme"));
     QCOMPARE(pages, 1);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
 }
 
 QTEST_MAIN(PrintPreviewTest)

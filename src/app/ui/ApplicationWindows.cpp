@@ -30,7 +30,7 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
     m_windows.emplace_back(
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
-    m_printService = std::make_unique<PreviewPrintService>(m_windows.back().get());
+    m_printService = std::make_unique<PreviewPrintService>(m_windows.back().get(), program.prompt());
     program.adjustmentWorkspace().setPrintService(m_printService.get());
     m_windows.emplace_back(new TMevzuatF(program));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
