@@ -5,6 +5,7 @@
 #include "base/WindowNames.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -50,6 +51,7 @@ MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMain
     m_form.onClick(QStringLiteral("VeriAktarimBarItems0"), [this] { VeriAktarimBarItems0Click(); });
     m_form.onClick(QStringLiteral("GeneIslemBarItems0"), [this] { GeneIslemBarItems0Click(); });
     m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
+    m_form.onClick(QStringLiteral("BitBtn5"), [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
 

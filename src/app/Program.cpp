@@ -9,6 +9,9 @@
 #include "base/WindowNames.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "update/HttpsDownloader.h"
+#include "update/PackageSignature.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -52,7 +55,10 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_progress = std::make_unique<ProgressWindow>(m_windows);
     m_context.registerForm(&m_progress->form());
     m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
-    m_updateProgress.reset(addShell(windows::kUpdateProgress, QStringLiteral("Velkor Güncelleme Durumu")));
+    m_downloader = std::make_unique<update::HttpsDownloader>();
+    m_programUpdate = std::make_unique<update::ProgramUpdate>(
+        m_context.home(), QString(), prompt(), m_windows, *m_downloader, update::publisherPublicKey());
+    m_context.registerForm(&m_programUpdate->progress());
     m_passwords = std::make_unique<PasswordWindow>(*this);
     m_context.registerForm(&m_passwords->form());
 
@@ -96,6 +102,10 @@ FormModel& Program::workspace() {
 void Program::showCompany(const QString& code, const QString& name) {
     m_mainMenu->showCompany(code, name);
     m_workspace->state().setCompanyName(name);
+}
+
+FormModel& Program::updateProgress() {
+    return m_programUpdate->progress();
 }
 
 void Program::clearWorkspace() {

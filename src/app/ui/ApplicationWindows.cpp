@@ -3,7 +3,6 @@
 #include "app/Program.h"
 #include "app/ui/TAnaMenuF.h"
 #include "app/ui/TExcelVeriAktarF.h"
-#include "app/ui/TForm6.h"
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
 #include "app/ui/TGuncelleF.h"
@@ -14,6 +13,8 @@
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
+#include "update/ProgramUpdate.h"
+#include "update/ui/TForm6.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
 #include <QDesktopServices>
@@ -33,7 +34,8 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TExcelVeriAktarF(program));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));
-    m_windows.emplace_back(new TForm6(program));
+    m_windows.emplace_back(
+        new TForm6(program.programUpdate().progress(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TsifreF(program));
     program.setDocumentOpener(
         [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
