@@ -3,6 +3,7 @@
 #include "app/EntryWindow.h"
 #include "app/Program.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "update/ProgramUpdate.h"
@@ -79,9 +80,7 @@ void MainMenu::showCompany(const QString& code, const QString& name) {
 
 void MainMenu::showLegislationPage(int page) {
     m_program.windows().showMaximizedIfMinimized(windows::kLegislation);
-    FormModel& legislation = m_program.legislation();
-    if (legislation.has(QStringLiteral("PageControl1")))
-        legislation.setItemIndex(QStringLiteral("PageControl1"), page);
+    m_program.legislation().open(page);
 }
 
 void MainMenu::EkIslemBarItems0Click() {

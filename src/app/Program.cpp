@@ -7,6 +7,7 @@
 #include "base/ErrorReport.h"
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "update/HttpsDownloader.h"
@@ -39,9 +40,9 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_referenceData->FormCreate();
 
     m_workspace = std::make_unique<Workspace>(m_context);
-    m_legislation.reset(
-        addShell(windows::kLegislation,
-                 QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Mevzuat ve Kullanım Kılavuzu")));
+    m_legislation = std::make_unique<LegislationForm>(m_context.home(), prompt());
+    m_context.registerForm(m_legislation.get());
+    runGuarded(prompt(), [this] { m_legislation->FormCreate(); });
 
     m_registry = std::make_unique<CompanyRegistry>(m_context);
     FormModel& registration = m_registry->form();
@@ -86,6 +87,8 @@ void Program::wireHandOvers() {
     FormModel& workspace = m_workspace->state();
     if (workspace.has(QStringLiteral("JvXPButton19")))
         workspace.onClick(QStringLiteral("JvXPButton19"), [this] { m_windows.hide(windows::kWorkspace); });
+    m_windows.onHide(windows::kLegislation,
+                     [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
 }

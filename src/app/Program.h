@@ -18,6 +18,7 @@ class PasswordWindow;
 class ProgressWindow;
 class ReferenceDataForm;
 class Workspace;
+class LegislationForm;
 namespace update {
 class Downloader;
 class ProgramUpdate;
@@ -50,7 +51,7 @@ public:
     FormModel& workspace();
     /// The adjustment workspace with its sheets and datasets.
     Workspace& adjustmentWorkspace() { return *m_workspace; }
-    FormModel& legislation() { return *m_legislation; }
+    LegislationForm& legislation() { return *m_legislation; }
     CompanyRegistry& registry() { return *m_registry; }
     FormModel& excelImport() { return *m_excelImport; }
     ProgressWindow& progress() { return *m_progress; }
@@ -94,7 +95,7 @@ private:
     std::unique_ptr<CompaniesWindow> m_companies;
     std::unique_ptr<ReferenceDataForm> m_referenceData;
     std::unique_ptr<Workspace> m_workspace;
-    std::unique_ptr<FormModel> m_legislation;
+    std::unique_ptr<LegislationForm> m_legislation;
     std::unique_ptr<CompanyRegistry> m_registry;
     std::unique_ptr<FormModel> m_excelImport;
     std::unique_ptr<ProgressWindow> m_progress;

@@ -6,9 +6,10 @@
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
 #include "app/ui/TGuncelleF.h"
-#include "app/ui/TMevzuatF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "legislation/LegislationForm.h"
+#include "legislation/ui/TMevzuatF.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
@@ -29,7 +30,7 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
     m_windows.emplace_back(
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
-    m_windows.emplace_back(new TMevzuatF(program));
+    m_windows.emplace_back(new TMevzuatF(program.legislation(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TExcelVeriAktarF(program));
     m_windows.emplace_back(new TbekleyinF(program));
