@@ -60,6 +60,8 @@ protected:
             s_app = std::make_unique<QCoreApplication>(argc, argv);
         }
     }
+    // The application goes before the statics of the network and TLS libraries do.
+    static void TearDownTestSuite() { s_app.reset(); }
 
     ProgramUpdateTest()
         : home(dir.path() + QStringLiteral("/kurulum/")), program(dir.path() + QStringLiteral("/bin/velkor")),
