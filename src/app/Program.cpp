@@ -15,6 +15,9 @@
 #include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace velkor {
 
 Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_context(context) {
@@ -116,6 +119,13 @@ void Program::clearWorkspace() {
 }
 
 void Program::openDocument(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        prompt().showMessage(
+            QStringLiteral("Belge bulunamadı: %1\n\rBelgeyi program klasörüne koyup tekrar deneyiniz.")
+                .arg(QDir::toNativeSeparators(path)),
+            {}, PromptIcon::Warning);
+        return;
+    }
     if (m_documentOpener)
         m_documentOpener(path);
 }
