@@ -9,6 +9,7 @@
 #include "base/WindowNames.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "storage/ReferenceUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -23,6 +24,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_entry = std::make_unique<EntryWindow>(*this);
     m_context.registerForm(&m_entry->form());
     runGuarded(prompt(), [this] { m_context.OpenSharedConnections(); });
+    runGuarded(prompt(), [this] { updateShippedReferenceData(m_context.rates(), prompt()); });
 
     m_mainMenu = std::make_unique<MainMenu>(*this);
     m_context.registerForm(&m_mainMenu->form());
@@ -31,7 +33,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_context.registerForm(&m_companies->form());
     runGuarded(prompt(), [this] { m_companies->FormCreate(); });
 
-    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows);
+    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows, prompt());
     m_context.registerForm(&m_referenceData->form());
     m_referenceData->FormCreate();
 

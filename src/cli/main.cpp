@@ -1,6 +1,7 @@
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "storage/Installation.h"
+#include "storage/ReferenceUpdate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
         if (word != QLatin1String("init")) {
             ensureInstallation(context.home());
             context.OpenSharedConnections();
+            updateShippedReferenceData(context.rates(), prompt);
         }
         CliRun run{context, prompt, rest, out};
         const int code = it->second.function(run);

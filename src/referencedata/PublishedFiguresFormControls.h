@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace velkor::ctl::figures {
+inline const QString VeriTuruRadio = QStringLiteral("VeriTuruRadio");
+inline const QString KaynakEdit = QStringLiteral("KaynakEdit");
+inline const QString SatirlarMemo = QStringLiteral("SatirlarMemo");
+inline const QString DosyadanOkuBut = QStringLiteral("DosyadanOkuBut");
+inline const QString EkleBut = QStringLiteral("EkleBut");
+inline const QString YiUfeKapsamText = QStringLiteral("YiUfeKapsamText");
+inline const QString TefeKapsamText = QStringLiteral("TefeKapsamText");
+inline const QString FaizKapsamText = QStringLiteral("FaizKapsamText");
+inline const QString AmortismanKapsamText = QStringLiteral("AmortismanKapsamText");
+} // namespace velkor::ctl::figures
