@@ -58,13 +58,26 @@ PublishedFiguresForm::PublishedFiguresForm(Connection& rates, Prompt& prompt)
 const std::vector<GridColumn>& PublishedFiguresForm::historyColumns() {
     static const std::vector<GridColumn> kColumns{
         {QStringLiteral("Tarih"), QStringLiteral("Tarih")},
-        {QStringLiteral("Tablo"), QStringLiteral("Tablo")},
+        {QStringLiteral("Tablo"), QStringLiteral("Tablo"), {}, &PublishedFiguresForm::tableCaption},
         {QStringLiteral("Anahtar"), QStringLiteral("Ay / Kod")},
         {QStringLiteral("Eski"), QStringLiteral("Eski Değer")},
         {QStringLiteral("Yeni"), QStringLiteral("Yeni Değer")},
         {QStringLiteral("Kaynak"), QStringLiteral("Kaynak")},
     };
     return kColumns;
+}
+
+QString PublishedFiguresForm::tableCaption(const QVariant& table) {
+    const QString name = table.toString();
+    if (name == referencetable::kIndex)
+        return figureKindCaption(FigureKind::Index);
+    if (name == referencetable::kInterest)
+        return figureKindCaption(FigureKind::Interest);
+    if (name == referencetable::kDepreciation)
+        return figureKindCaption(FigureKind::Depreciation);
+    if (name == referencetable::kVersion)
+        return QStringLiteral("Veri sürümü");
+    return name;
 }
 
 void PublishedFiguresForm::refresh() {

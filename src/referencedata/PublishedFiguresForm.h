@@ -23,6 +23,9 @@ public:
     /// The recorded changes, newest first.
     Query& historyQuery() { return m_history; }
     static const std::vector<GridColumn>& historyColumns();
+    /// The caption of a history entry's table: "Yİ-ÜFE", "Ortalama Faiz", "Amortisman Oranları", "Veri
+    /// sürümü".
+    static QString tableCaption(const QVariant& table);
 
     /// Called after figures were written, so that the views and lookups read them afresh.
     void setChanged(std::function<void()> changed) { m_changed = std::move(changed); }

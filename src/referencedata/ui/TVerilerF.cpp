@@ -132,7 +132,8 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     layout->addWidget(m_tabs, 1);
     resize(1200, 680);
     bindForm();
-    new FormBinder(data.figures().form(), *this, prompt);
+    // Bound on the tabs, not the window: a binder gives its root the model's caption.
+    new FormBinder(data.figures().form(), *m_tabs, prompt);
 }
 
 QWidget* TVerilerF::figuresPage(FormModel& figures) {
