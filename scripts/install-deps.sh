@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation python3
+  xvfb xauth fonts-liberation python3 qt6-translations-l10n
 )
 
 missing=()

@@ -81,6 +81,10 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     auto* tefeGrid = qobject_cast<DatasetGrid*>(tabs->widget(1));
     const QString coefficient = tefeGrid->model()->index(0, 1).data().toString();
     QVERIFY2(coefficient.contains(QRegularExpression(",[0-9]{5}$")), qPrintable(coefficient));
+    // Every value fits its column, the largest index values included.
+    for (int column = 0; column < tefeGrid->model()->columnCount(); ++column)
+        QVERIFY2(tefeGrid->columnWidth(column) >= tefeGrid->sizeHintForColumn(column),
+                 qPrintable(QString::number(column)));
 
     QCOMPARE(ReferenceDataForm::oran2Text(0.2), QStringLiteral("20,00 %"));
     QCOMPARE(ReferenceDataForm::oran2Text(0.0303), QStringLiteral("3,03 %"));
