@@ -355,6 +355,20 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     QVERIFY(journal.contains("503.01"));
     QCOMPARE(journal, outputLines(cli({"journal", "--company", "ORNEK"})).join('\n'));
     QVERIFY(m_gui->prompt().shown().empty());
+
+    // Pictures of every tab on the small screen, for looking at them.
+    const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        QWidget* window = m_gui->windows().window(kWindow);
+        window->showNormal();
+        window->setGeometry(0, 0, 1366, 738);
+        auto* tabs = find<QTabWidget>(QStringLiteral("DuzeltmePage"));
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QTest::qWait(100);
+            window->grab().save(shots + QStringLiteral("/workspace-%1.png").arg(i));
+        }
+    }
 }
 
 void WorkspaceWindowTest::amountFieldsFollowTheKeyRules() {

@@ -129,7 +129,7 @@ QWidget* buildFixedAssetPage(FixedAssetSheet& sheet, Prompt& prompt, QWidget* pa
         w.addPair(grid, row++, 2, QStringLiteral("AmortOranEdit"));
     }
     w.addPair(grid, row, 0, QStringLiteral("AmortYontemCombo"));
-    grid->addWidget(w.button(QStringLiteral("AmortHesaplaBut")), row++, 3);
+    grid->addWidget(w.button(QStringLiteral("AmortHesaplaBut")), row++, 2, 1, 2);
     w.addPair(grid, row, 0, QStringLiteral("BirikmisAmortEdit"));
     w.addPair(grid, row++, 2, QStringLiteral("AmortHesapEdit"));
     {

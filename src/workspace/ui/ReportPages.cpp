@@ -93,7 +93,8 @@ void styleReportGrid(DatasetGrid& grid) {
     QFont title = font;
     title.setBold(true);
     grid.horizontalHeader()->setFont(title);
-    grid.horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    // The columns are made as wide as their titles, so the titles stand on one line.
+    grid.horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid.verticalHeader()->setDefaultSectionSize(20);
     grid.verticalHeader()->setMinimumSectionSize(20);

@@ -44,6 +44,8 @@ QLineEdit* SheetWidgets::edit(const QString& name) {
     }
     if (keyRuleOf(name) == KeyRule::Digits || name.startsWith(QLatin1String("AmortSureEdit")))
         e->setMaximumWidth(70);
+    else
+        e->setMinimumWidth(holdsText(name) ? 70 : 88);
     return e;
 }
 
@@ -61,7 +63,7 @@ QDateEdit* SheetWidgets::date(const QString& name) {
     d->setObjectName(name);
     if (const auto range = dateRangeOf(name))
         d->setDateRange(range->first, range->second);
-    d->setMinimumWidth(110);
+    d->setMinimumWidth(100);
     return d;
 }
 

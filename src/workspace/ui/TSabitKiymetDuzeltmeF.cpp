@@ -118,9 +118,11 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     m_list = new DatasetGrid(m_workspace.SBKQuery(), itemListColumns(), panel);
     m_list->setObjectName(QStringLiteral("SBKListeGrid"));
     styleReportGrid(*m_list);
-    m_list->setColumnWidth(0, 50);
-    m_list->setColumnWidth(1, 70);
+    const QFontMetrics titles(m_list->horizontalHeader()->font());
+    m_list->setColumnWidth(0, titles.horizontalAdvance(QStringLiteral("Ana H.")) + 16);
+    m_list->setColumnWidth(1, titles.horizontalAdvance(QStringLiteral("Alt Hesap")) + 16);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->verticalHeader()->hide();
     m_list->setMinimumWidth(240);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &DatasetGrid::rowActivated, this, [this] { act([this] { m_workspace.Dzelt1Click(); }); });
