@@ -7,6 +7,9 @@
 #include "engine/StockSheet.h"
 #include "workspace/ui/SheetWidgets.h"
 
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -63,7 +66,7 @@ QGroupBox* financingGroup(SheetWidgets& w, const QString& s, bool unamortised) {
     w.addPair(grid, row++, 2, QStringLiteral("ReelFaizKatsayiEdit") + s);
     w.addPair(grid, row, 0, QStringLiteral("Duz_Reel_FaizEdit") + s);
     if (unamortised) {
-        const QString name = QStringLiteral("ROFM_Ayrilmamis_AmortEdit");
+        const QString name = ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit;
         QWidget* edit = w.widget(name);
         QLabel* caption = w.caption(name, edit);
         caption->setText(QStringLiteral("ROFM'dan Ayrılmamış\nAmortisman"));
@@ -111,56 +114,56 @@ QWidget* buildFixedAssetPage(FixedAssetSheet& sheet, Prompt& prompt, QWidget* pa
     auto* left = new QGroupBox(QStringLiteral("Sabit Kıymet"), page);
     QGridLayout* grid = pairGrid();
     int row = 0;
-    w.addPair(grid, row, 0, QStringLiteral("Kayit_No_Edit"));
-    w.addPair(grid, row++, 2, QStringLiteral("DuzeltmeAnaHesapCombo"));
-    w.addPair(grid, row, 0, QStringLiteral("KoduEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("GirisTarihiDate"));
-    w.addPair(grid, row++, 0, QStringLiteral("AdiEdit"), 3);
-    w.addPair(grid, row, 0, QStringLiteral("KayitliTutariEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("itfaTarihiDate"));
+    w.addPair(grid, row, 0, ctl::fixedasset::Kayit_No_Edit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::DuzeltmeAnaHesapCombo);
+    w.addPair(grid, row, 0, ctl::fixedasset::KoduEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::GirisTarihiDate);
+    w.addPair(grid, row++, 0, ctl::fixedasset::AdiEdit, 3);
+    w.addPair(grid, row, 0, ctl::fixedasset::KayitliTutariEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::itfaTarihiDate);
     {
-        QWidget* life = w.widget(QStringLiteral("AmortSureEdit"));
-        grid->addWidget(w.caption(QStringLiteral("AmortSureEdit"), life), row, 0);
+        QWidget* life = w.widget(ctl::fixedasset::AmortSureEdit);
+        grid->addWidget(w.caption(ctl::fixedasset::AmortSureEdit, life), row, 0);
         auto* lifeRow = new QHBoxLayout;
         lifeRow->addWidget(life);
         lifeRow->addWidget(new QLabel(QStringLiteral("Yıl"), page));
         lifeRow->addStretch();
         grid->addLayout(lifeRow, row, 1);
-        w.addPair(grid, row++, 2, QStringLiteral("AmortOranEdit"));
+        w.addPair(grid, row++, 2, ctl::fixedasset::AmortOranEdit);
     }
-    w.addPair(grid, row, 0, QStringLiteral("AmortYontemCombo"));
-    grid->addWidget(w.button(QStringLiteral("AmortHesaplaBut")), row++, 2, 1, 2);
-    w.addPair(grid, row, 0, QStringLiteral("BirikmisAmortEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("AmortHesapEdit"));
+    w.addPair(grid, row, 0, ctl::fixedasset::AmortYontemCombo);
+    grid->addWidget(w.button(ctl::fixedasset::AmortHesaplaBut), row++, 2, 1, 2);
+    w.addPair(grid, row, 0, ctl::fixedasset::BirikmisAmortEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::AmortHesapEdit);
     {
         auto* mdvd = new QHBoxLayout;
-        mdvd->addWidget(w.radio(QStringLiteral("MDVDYokRadio")));
-        mdvd->addWidget(w.radio(QStringLiteral("MDVDVarRadio")));
+        mdvd->addWidget(w.radio(ctl::fixedasset::MDVDYokRadio));
+        mdvd->addWidget(w.radio(ctl::fixedasset::MDVDVarRadio));
         mdvd->addStretch();
         grid->addLayout(mdvd, row, 0, 1, 2);
-        QWidget* combo = w.combo(QStringLiteral("MDVDCombo"), false);
-        grid->addWidget(w.caption(QStringLiteral("MDVDCombo"), combo), row, 2);
+        QWidget* combo = w.combo(ctl::fixedasset::MDVDCombo, false);
+        grid->addWidget(w.caption(ctl::fixedasset::MDVDCombo, combo), row, 2);
         grid->addWidget(combo, row++, 3);
     }
-    w.addPair(grid, row, 0, QStringLiteral("YiUfeGirisDate"));
-    w.addPair(grid, row++, 2, QStringLiteral("GirisYi_UfeEdit"));
-    w.addPair(grid, row, 0, QStringLiteral("HesapYi_UfeEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("DuzeltKatsayiEdit"));
-    w.addPair(grid, row, 0, QStringLiteral("DuzeltilmisTutarEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("EnflasyonFarkEdit"));
-    w.addPair(grid, row, 0, QStringLiteral("DuzeltilmisAmortismanEdit"));
-    w.addPair(grid, row++, 2, QStringLiteral("AmortismanFarkEdit"));
+    w.addPair(grid, row, 0, ctl::fixedasset::YiUfeGirisDate);
+    w.addPair(grid, row++, 2, ctl::fixedasset::GirisYi_UfeEdit);
+    w.addPair(grid, row, 0, ctl::fixedasset::HesapYi_UfeEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::DuzeltKatsayiEdit);
+    w.addPair(grid, row, 0, ctl::fixedasset::DuzeltilmisTutarEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::EnflasyonFarkEdit);
+    w.addPair(grid, row, 0, ctl::fixedasset::DuzeltilmisAmortismanEdit);
+    w.addPair(grid, row++, 2, ctl::fixedasset::AmortismanFarkEdit);
     left->setLayout(grid);
     top->addWidget(left, 11);
     top->addWidget(financingGroup(w, QString(), true), 10);
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addLayout(explanationRow(w, QStringLiteral("SBKRich"),
-                                     {QStringLiteral("DuzeltBut"), QStringLiteral("KaydetButton"),
-                                      QStringLiteral("YeniBut")},
-                                     QStringLiteral("YazSBKBut")),
-                      1);
+    layout->addLayout(
+        explanationRow(w, ctl::fixedasset::SBKRich,
+                       {ctl::fixedasset::DuzeltBut, ctl::fixedasset::KaydetButton, ctl::fixedasset::YeniBut},
+                       ctl::fixedasset::YazSBKBut),
+        1);
     return finish(page, sheet, prompt);
 }
 
@@ -173,18 +176,18 @@ QWidget* buildStockPage(StockSheet& sheet, Prompt& prompt, QWidget* parent) {
     auto* left = new QGroupBox(QStringLiteral("Stok ve Diğer Kalemler"), page);
     QGridLayout* grid = pairGrid();
     int row = 0;
-    w.addPair(grid, row, 0, QStringLiteral("Kayit_No_EditS"));
-    w.addPair(grid, row++, 2, QStringLiteral("DuzeltmeAnaHesapComboS"));
-    w.addPair(grid, row, 0, QStringLiteral("KoduEditS"));
-    w.addPair(grid, row++, 2, QStringLiteral("GirisTarihiDateS"));
-    w.addPair(grid, row++, 0, QStringLiteral("AdiEditS"), 3);
-    w.addPair(grid, row, 0, QStringLiteral("KayitliTutariEditS"));
-    w.addPair(grid, row++, 2, QStringLiteral("YiUfeGirisDateS"));
-    w.addPair(grid, row, 0, QStringLiteral("GirisYi_UfeEditS"));
-    w.addPair(grid, row++, 2, QStringLiteral("HesapYi_UfeEditS"));
-    w.addPair(grid, row++, 0, QStringLiteral("DuzeltKatsayiEditS"));
-    w.addPair(grid, row, 0, QStringLiteral("DuzeltilmisTutarEditS"));
-    w.addPair(grid, row++, 2, QStringLiteral("EnflasyonFarkEditS"));
+    w.addPair(grid, row, 0, ctl::stock::Kayit_No_EditS);
+    w.addPair(grid, row++, 2, ctl::stock::DuzeltmeAnaHesapComboS);
+    w.addPair(grid, row, 0, ctl::stock::KoduEditS);
+    w.addPair(grid, row++, 2, ctl::stock::GirisTarihiDateS);
+    w.addPair(grid, row++, 0, ctl::stock::AdiEditS, 3);
+    w.addPair(grid, row, 0, ctl::stock::KayitliTutariEditS);
+    w.addPair(grid, row++, 2, ctl::stock::YiUfeGirisDateS);
+    w.addPair(grid, row, 0, ctl::stock::GirisYi_UfeEditS);
+    w.addPair(grid, row++, 2, ctl::stock::HesapYi_UfeEditS);
+    w.addPair(grid, row++, 0, ctl::stock::DuzeltKatsayiEditS);
+    w.addPair(grid, row, 0, ctl::stock::DuzeltilmisTutarEditS);
+    w.addPair(grid, row++, 2, ctl::stock::EnflasyonFarkEditS);
     left->setLayout(grid);
     leftColumn->addWidget(left);
 
@@ -195,14 +198,14 @@ QWidget* buildStockPage(StockSheet& sheet, Prompt& prompt, QWidget* parent) {
         methodLayout->addWidget(w.radio(QString::fromLatin1(name)));
     methodLayout->addStretch();
     methods->addWidget(methodBox);
-    QGroupBox* turnover = w.group(QStringLiteral("DevirHiziGroup"), QStringLiteral("Devir Hızı"));
+    QGroupBox* turnover = w.group(ctl::stock::DevirHiziGroup, QStringLiteral("Devir Hızı"));
     QGridLayout* turnoverGrid = pairGrid();
-    w.addPair(turnoverGrid, 0, 0, QStringLiteral("DBasiStokEdit"));
-    w.addPair(turnoverGrid, 0, 2, QStringLiteral("DevirHiziEdit"));
-    w.addPair(turnoverGrid, 1, 0, QStringLiteral("DSonuStokEdit"));
-    w.addPair(turnoverGrid, 1, 2, QStringLiteral("StoktaKalmaSureEdit"));
-    w.addPair(turnoverGrid, 2, 0, QStringLiteral("DonemiciSMMEdit"));
-    turnoverGrid->addWidget(w.button(QStringLiteral("JvXPButton1")), 2, 3);
+    w.addPair(turnoverGrid, 0, 0, ctl::stock::DBasiStokEdit);
+    w.addPair(turnoverGrid, 0, 2, ctl::stock::DevirHiziEdit);
+    w.addPair(turnoverGrid, 1, 0, ctl::stock::DSonuStokEdit);
+    w.addPair(turnoverGrid, 1, 2, ctl::stock::StoktaKalmaSureEdit);
+    w.addPair(turnoverGrid, 2, 0, ctl::stock::DonemiciSMMEdit);
+    turnoverGrid->addWidget(w.button(ctl::stock::JvXPButton1), 2, 3);
     turnover->setLayout(turnoverGrid);
     methods->addWidget(turnover, 1);
     leftColumn->addLayout(methods);
@@ -211,11 +214,11 @@ QWidget* buildStockPage(StockSheet& sheet, Prompt& prompt, QWidget* parent) {
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addLayout(explanationRow(w, QStringLiteral("DigerRich"),
-                                     {QStringLiteral("DuzeltButS"), QStringLiteral("KaydetButtonS"),
-                                      QStringLiteral("YeniButS")},
-                                     QStringLiteral("DigerYazBut")),
-                      1);
+    layout->addLayout(
+        explanationRow(w, ctl::stock::DigerRich,
+                       {ctl::stock::DuzeltButS, ctl::stock::KaydetButtonS, ctl::stock::YeniButS},
+                       ctl::stock::DigerYazBut),
+        1);
     return finish(page, sheet, prompt);
 }
 
@@ -227,24 +230,24 @@ QWidget* buildEquityPage(EquitySheet& sheet, Prompt& prompt, QWidget* parent) {
     auto* left = new QGroupBox(QStringLiteral("Özkaynak Kalemi"), page);
     QGridLayout* grid = pairGrid();
     int row = 0;
-    w.addPair(grid, row, 0, QStringLiteral("Kayit_No_EditO"));
-    w.addPair(grid, row++, 2, QStringLiteral("DuzeltmeAnaHesapComboO"));
-    w.addPair(grid, row, 0, QStringLiteral("KoduEditO"));
-    w.addPair(grid, row++, 2, QStringLiteral("GirisTarihiDateO"));
-    w.addPair(grid, row++, 0, QStringLiteral("AdiEditO"), 3);
-    w.addPair(grid, row, 0, QStringLiteral("KayitliTutariEditO"));
-    w.addPair(grid, row++, 2, QStringLiteral("YiUfeGirisDateO"));
-    w.addPair(grid, row, 0, QStringLiteral("GirisYi_UfeEditO"));
-    w.addPair(grid, row++, 2, QStringLiteral("HesapYi_UfeEditO"));
-    w.addPair(grid, row++, 0, QStringLiteral("DuzeltKatsayiEditO"));
-    w.addPair(grid, row, 0, QStringLiteral("DuzeltilmisTutarEditO"));
-    w.addPair(grid, row++, 2, QStringLiteral("EnflasyonFarkEditO"));
+    w.addPair(grid, row, 0, ctl::equity::Kayit_No_EditO);
+    w.addPair(grid, row++, 2, ctl::equity::DuzeltmeAnaHesapComboO);
+    w.addPair(grid, row, 0, ctl::equity::KoduEditO);
+    w.addPair(grid, row++, 2, ctl::equity::GirisTarihiDateO);
+    w.addPair(grid, row++, 0, ctl::equity::AdiEditO, 3);
+    w.addPair(grid, row, 0, ctl::equity::KayitliTutariEditO);
+    w.addPair(grid, row++, 2, ctl::equity::YiUfeGirisDateO);
+    w.addPair(grid, row, 0, ctl::equity::GirisYi_UfeEditO);
+    w.addPair(grid, row++, 2, ctl::equity::HesapYi_UfeEditO);
+    w.addPair(grid, row++, 0, ctl::equity::DuzeltKatsayiEditO);
+    w.addPair(grid, row, 0, ctl::equity::DuzeltilmisTutarEditO);
+    w.addPair(grid, row++, 2, ctl::equity::EnflasyonFarkEditO);
     grid->setRowStretch(row, 1);
     left->setLayout(grid);
     top->addWidget(left, 11);
 
     auto* right = new QVBoxLayout;
-    const QString capitalName = QStringLiteral("SermayeGroup");
+    const QString capitalName = ctl::equity::SermayeGroup;
     QGroupBox* capital = w.group(capitalName, sheet.text(capitalName));
     auto* capitalLayout = new QGridLayout(capital);
     capitalLayout->setVerticalSpacing(2);
@@ -252,7 +255,7 @@ QWidget* buildEquityPage(EquitySheet& sheet, Prompt& prompt, QWidget* parent) {
     for (int i = 0; i < kinds.size(); ++i)
         capitalLayout->addWidget(w.radio(kinds.at(i)), i % 4, i / 4);
     right->addWidget(capital);
-    const QString guidanceName = QStringLiteral("SermayeAciklaGroup");
+    const QString guidanceName = ctl::equity::SermayeAciklaGroup;
     QGroupBox* guidance = w.group(guidanceName, QString());
     auto* guidanceLayout = new QVBoxLayout(guidance);
     auto* guidanceText = new QLabel(sheet.text(guidanceName), guidance);
@@ -264,11 +267,11 @@ QWidget* buildEquityPage(EquitySheet& sheet, Prompt& prompt, QWidget* parent) {
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addLayout(explanationRow(w, QStringLiteral("OzkaynakRich"),
-                                     {QStringLiteral("DuzeltButO"), QStringLiteral("KaydetButtonO"),
-                                      QStringLiteral("YeniButO")},
-                                     QStringLiteral("OzkaynakYazBut")),
-                      1);
+    layout->addLayout(
+        explanationRow(w, ctl::equity::OzkaynakRich,
+                       {ctl::equity::DuzeltButO, ctl::equity::KaydetButtonO, ctl::equity::YeniButO},
+                       ctl::equity::OzkaynakYazBut),
+        1);
     return finish(page, sheet, prompt);
 }
 

@@ -6,6 +6,8 @@
 #include "workspace/Workspace.h"
 #include "workspace/ui/SheetWidgets.h"
 
+#include "reports/JournalSheetControls.h"
+#include "reports/ReportSheetControls.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -106,8 +108,8 @@ QWidget* buildReportPage(Workspace& workspace, QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(QStringLiteral("Hesap Grubu"), page));
-    bar->addWidget(filterCombo(QStringLiteral("RaporListeCombo"), page));
-    bar->addWidget(button(form, QStringLiteral("RaporListeButton"), page));
+    bar->addWidget(filterCombo(ctl::report::RaporListeCombo, page));
+    bar->addWidget(button(form, ctl::report::RaporListeButton, page));
     bar->addStretch();
     SheetWidgets w(form, page);
     for (const char* name : {"ExcelDuzRapBut", "DuzRapYazBut", "GenelAmortluBut"}) {
@@ -127,7 +129,7 @@ QWidget* buildTotalsPage(Workspace& workspace, QWidget* parent) {
     FormModel& form = workspace.state();
     auto* page = new QWidget(parent);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(button(form, QStringLiteral("AnaHesapRaporButton"), page));
+    bar->addWidget(button(form, ctl::report::AnaHesapRaporButton, page));
     bar->addStretch();
     SheetWidgets w(form, page);
     for (const char* name : {"AnaHesapExcelBut", "AnaHesapYazBut"}) {
@@ -148,15 +150,15 @@ QWidget* buildJournalPage(Workspace& workspace, QWidget* parent) {
     SheetWidgets w(form, page);
     auto* bar = new QHBoxLayout;
     bar->addWidget(new QLabel(QStringLiteral("Hesap Grubu"), page));
-    bar->addWidget(filterCombo(QStringLiteral("YevmiyeCombo"), page));
-    bar->addWidget(button(form, QStringLiteral("YevmiyeBut"), page));
+    bar->addWidget(filterCombo(ctl::journal::YevmiyeCombo, page));
+    bar->addWidget(button(form, ctl::journal::YevmiyeBut, page));
     bar->addStretch();
-    QPushButton* print = button(form, QStringLiteral("YevmiyeYazBut"), page);
+    QPushButton* print = button(form, ctl::journal::YevmiyeYazBut, page);
     w.markPending(print);
     bar->addWidget(print);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
-    layout->addWidget(w.rich(QStringLiteral("YevmiyeRich"), QColor(240, 250, 255)), 1);
+    layout->addWidget(w.rich(ctl::journal::YevmiyeRich, QColor(240, 250, 255)), 1);
     return page;
 }
 

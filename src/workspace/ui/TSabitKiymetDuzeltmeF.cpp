@@ -9,6 +9,10 @@
 #include "workspace/ui/ReportPages.h"
 #include "workspace/ui/SheetWidgets.h"
 
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -46,8 +50,8 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     m_splitter->addWidget(buildItemList());
 
     m_tabs = new QTabWidget(m_splitter);
-    m_tabs->setObjectName(QStringLiteral("DuzeltmePage"));
-    const QStringList captions = model().items(QStringLiteral("DuzeltmePage"));
+    m_tabs->setObjectName(ctl::workspace::DuzeltmePage);
+    const QStringList captions = model().items(ctl::workspace::DuzeltmePage);
     m_tabs->addTab(buildFixedAssetPage(workspace.fixedAssets(), prompt, m_tabs), captions.value(0));
     m_tabs->addTab(buildStockPage(workspace.stocks(), prompt, m_tabs), captions.value(1));
     m_tabs->addTab(buildEquityPage(workspace.equity(), prompt, m_tabs), captions.value(2));
@@ -74,7 +78,7 @@ QWidget* TSabitKiymetDuzeltmeF::buildTopBar() {
     auto* bar = new QWidget(this);
     auto* top = new QHBoxLayout(bar);
     top->setContentsMargins(0, 0, 0, 0);
-    QLabel* company = makeLabel(QStringLiteral("Label4"));
+    QLabel* company = makeLabel(ctl::workspace::Label4);
     company->setParent(bar);
     QFont bold = company->font();
     bold.setBold(true);
@@ -83,12 +87,12 @@ QWidget* TSabitKiymetDuzeltmeF::buildTopBar() {
     company->setMinimumWidth(200);
     top->addWidget(company, 1);
     SheetWidgets w(model(), bar);
-    QDateEdit* date = w.date(QStringLiteral("HesapTarihiDate"));
-    top->addWidget(w.caption(QStringLiteral("HesapTarihiDate"), date));
+    QDateEdit* date = w.date(ctl::workspace::HesapTarihiDate);
+    top->addWidget(w.caption(ctl::workspace::HesapTarihiDate, date));
     top->addWidget(date);
-    top->addWidget(w.button(QStringLiteral("HesapTarihAcBut")));
+    top->addWidget(w.button(ctl::workspace::HesapTarihAcBut));
     top->addSpacing(24);
-    QPushButton* close = w.button(QStringLiteral("JvXPButton19"));
+    QPushButton* close = w.button(ctl::workspace::JvXPButton19);
     close->setMinimumWidth(100);
     top->addWidget(close);
     return bar;
@@ -105,11 +109,11 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     SheetWidgets w(model(), panel);
-    layout->addWidget(w.combo(QStringLiteral("SBK_Ana_Combo"), false));
+    layout->addWidget(w.combo(ctl::workspace::SBK_Ana_Combo, false));
     auto* search = new QHBoxLayout;
-    QLineEdit* text = w.edit(QStringLiteral("AraEdit"));
+    QLineEdit* text = w.edit(ctl::workspace::AraEdit);
     text->setPlaceholderText(QStringLiteral("Aranacak ad"));
-    QPushButton* find = w.button(QStringLiteral("AramaYap"));
+    QPushButton* find = w.button(ctl::workspace::AramaYap);
     connect(text, &QLineEdit::returnPressed, find, &QPushButton::click);
     search->addWidget(text, 1);
     search->addWidget(find);
@@ -156,9 +160,9 @@ void TSabitKiymetDuzeltmeF::followSavedItems() {
             QTimer::singleShot(0, this, [this] { m_savedId = 0; });
         });
     };
-    follow(m_workspace.fixedAssets(), QStringLiteral("Kayit_No_Edit"));
-    follow(m_workspace.stocks(), QStringLiteral("Kayit_No_EditS"));
-    follow(m_workspace.equity(), QStringLiteral("Kayit_No_EditO"));
+    follow(m_workspace.fixedAssets(), ctl::fixedasset::Kayit_No_Edit);
+    follow(m_workspace.stocks(), ctl::stock::Kayit_No_EditS);
+    follow(m_workspace.equity(), ctl::equity::Kayit_No_EditO);
     Dataset& list = m_workspace.SBKQuery();
     connect(&list, &Dataset::rowsReset, this, [this, &list] {
         if (m_savedId <= 0)
