@@ -53,8 +53,8 @@ void press(ApplicationWindows& windows, const char* window, const char* button) 
     QTest::mouseClick(widgetOf<QAbstractButton>(windows, window, button), Qt::LeftButton);
 }
 
-// The child: registers a company, enters it and closes the main menu with its close
-// button, answering "Evet".
+// The child: registers a company, enters it and closes the main menu with its "KAPAT",
+// answering "Evet".
 int runChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
@@ -77,7 +77,9 @@ int runChild(int argc, char* argv[]) {
             std::printf("ÇEVİRİ: %s\n", qPrintable(QCoreApplication::translate("QFileDialog", "Look in:")));
             std::printf("GÖRÜNEN AD: %s\n", qPrintable(QGuiApplication::applicationDisplayName()));
             std::fflush(stdout);
-            windows.window(QStringLiteral("TAnaMenuF"))->close();
+            // "KAPAT" brings the entry window back before the question, so a window is on
+            // screen while the program ends.
+            press(windows, "TAnaMenuF", "JvXPButton19");
         });
     });
 }
