@@ -53,6 +53,7 @@ private Q_SLOTS:
     void fromAnEmptyFormToTheJournal();
     void amountFieldsFollowTheKeyRules();
     void theWindowIsLaidOutAsPlanned();
+    void leavingTheEntryDateRecomputes();
 
 private:
     template <typename W = QWidget> W* find(const QString& name) {
@@ -444,6 +445,19 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
     press(QStringLiteral("JvXPButton19"));
     QVERIFY(!m_gui->shown(kWindow));
     QVERIFY(m_gui->shown("TAnaMenuF"));
+}
+
+void WorkspaceWindowTest::leavingTheEntryDateRecomputes() {
+    auto* adjusted = find<QLineEdit>(QStringLiteral("DuzeltilmisTutarEdit"));
+    setDate(QStringLiteral("GirisTarihiDate"), QDate(2021, 12, 15));
+    QVERIFY(adjusted->text().isEmpty());
+    typeInto(QStringLiteral("KayitliTutariEdit"), QStringLiteral("1000"));
+    setDate(QStringLiteral("GirisTarihiDate"), QDate(2022, 12, 15));
+    QVERIFY(!adjusted->text().isEmpty());
+    const QString later = adjusted->text();
+    setDate(QStringLiteral("GirisTarihiDate"), QDate(2015, 6, 1));
+    QVERIFY(adjusted->text() != later);
+    QCOMPARE(find<QDateEdit>(QStringLiteral("YiUfeGirisDate"))->date().month(), 6);
 }
 
 QTEST_MAIN(WorkspaceWindowTest)
