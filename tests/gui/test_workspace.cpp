@@ -2,6 +2,7 @@
 
 #include "base/ui/RadioGroupBox.h"
 #include "engine/FixedAssetSheet.h"
+#include "storage/Database.h"
 #include "storage/ui/DatasetGrid.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
@@ -13,11 +14,13 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace velkor;
 using velkor::test::GuiProgram;
@@ -54,6 +57,7 @@ private Q_SLOTS:
     void amountFieldsFollowTheKeyRules();
     void theWindowIsLaidOutAsPlanned();
     void leavingTheEntryDateRecomputes();
+    void theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsable();
 
 private:
     template <typename W = QWidget> W* find(const QString& name) {
@@ -458,6 +462,45 @@ void WorkspaceWindowTest::leavingTheEntryDateRecomputes() {
     setDate(QStringLiteral("GirisTarihiDate"), QDate(2015, 6, 1));
     QVERIFY(adjusted->text() != later);
     QCOMPARE(find<QDateEdit>(QStringLiteral("YiUfeGirisDate"))->date().month(), 6);
+}
+
+void WorkspaceWindowTest::theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsable() {
+    choose(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("540"));
+    typeInto(QStringLiteral("AdiEditO"), QStringLiteral("Yasal Yedekler"));
+    typeInto(QStringLiteral("KayitliTutariEditO"), QStringLiteral("5000"));
+    press(QStringLiteral("DuzeltButO"));
+
+    // The database refuses the save: the error is shown and nothing else happens.
+    Database& db = m_gui->context().company().database();
+    db.execute(QStringLiteral("ALTER TABLE sabit_kiymet RENAME TO sabit_kiymet_gecici"));
+    press(QStringLiteral("KaydetButtonO"));
+    QVERIFY(!m_gui->prompt().shown().empty());
+    QCOMPARE(m_gui->prompt().shown().back().icon, PromptIcon::Error);
+    QVERIFY(m_gui->shown(kWindow));
+    db.execute(QStringLiteral("ALTER TABLE sabit_kiymet_gecici RENAME TO sabit_kiymet"));
+    m_gui->prompt().clearShown();
+    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Hepsi"));
+    press(QStringLiteral("KaydetButtonO"));
+    QTRY_COMPARE(listRows(), 1);
+    QVERIFY(m_gui->prompt().shown().empty());
+
+    // "Düzelt" of the list's menu opens the row; "Kayıt Sil" is there, not yet usable.
+    press(QStringLiteral("YeniButO"));
+    QVERIFY(find<QLineEdit>(QStringLiteral("AdiEditO"))->text().isEmpty());
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            entries << action->text() + (action->isEnabled() ? "" : " (kapalı)");
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    m_list->setCurrentIndex(m_list->model()->index(0, 0));
+    Q_EMIT m_list->customContextMenuRequested(m_list->visualRect(m_list->model()->index(0, 0)).center());
+    QCOMPARE(entries, (QStringList{"Düzelt", "Kayıt Sil (kapalı)"}));
+    QCOMPARE(find<QLineEdit>(QStringLiteral("AdiEditO"))->text(), QStringLiteral("Yasal Yedekler"));
+    QCOMPARE(currentTab(), 2);
 }
 
 QTEST_MAIN(WorkspaceWindowTest)
