@@ -48,6 +48,13 @@ QChar ruleKey(const QKeyEvent& key) {
 
 } // namespace
 
+void FormBinder::showInColumns(QTextEdit& text) {
+    text.setFont(fixedPitchFont());
+    text.setLineWrapMode(QTextEdit::NoWrap);
+    text.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
 QFont FormBinder::fixedPitchFont() {
     // The explanation and journal texts are laid out in columns of characters.
     QFont font(QStringLiteral("Liberation Mono"));
@@ -119,22 +126,12 @@ void FormBinder::bind(const QString& name, QWidget* w) {
         connect(tabs, &QTabWidget::currentChanged, this,
                 [=, this](int index) { act([=] { model->userSet(name, QString::number(index)); }); });
     } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
-        if (m_model.kind(name) == FieldKind::Rich) {
-            text->setFont(fixedPitchFont());
-            text->setLineWrapMode(QTextEdit::NoWrap);
-            text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        }
         connect(text, &QTextEdit::textChanged, this, [=, this] {
             if (!text->isReadOnly())
                 act([=] { model->userSet(name, text->toPlainText()); });
         });
         text->installEventFilter(this);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
-        if (m_model.kind(name) == FieldKind::Rich) {
-            plain->setFont(fixedPitchFont());
-            plain->setLineWrapMode(QPlainTextEdit::NoWrap);
-        }
         plain->installEventFilter(this);
     }
     refresh(name);

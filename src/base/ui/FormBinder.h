@@ -11,6 +11,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QTextEdit;
 
 namespace velkor {
 
@@ -21,7 +22,7 @@ namespace velkor {
 /// double clicks on edits as click(). Errors of those acts are shown by the general
 /// error display. Supported widgets: QLineEdit, QLabel, QAbstractButton (push, check,
 /// radio), QComboBox, QDateEdit (with a calendar pop-up; its range is the widget's own),
-/// QTextEdit, QPlainTextEdit (rich texts in a fixed-pitch font, not wrapped), QTabWidget
+/// QTextEdit, QPlainTextEdit, QTabWidget
 /// and RadioGroupBox (radio groups), QGroupBox (shown and enabled as its control) and
 /// QProgressBar (0 to 100). Key presses in edits pass through the control's input rules
 /// (`keyRuleOf`): a refused key is dropped, an accepted one sets the text the rule gives.
@@ -37,6 +38,9 @@ public:
     /// The font of the explanation and journal texts: Liberation Mono, else the system's
     /// fixed-pitch font.
     static QFont fixedPitchFont();
+    /// A text laid out in columns of characters (explanations, journal): the fixed-pitch
+    /// font, no wrapping, both scroll bars.
+    static void showInColumns(QTextEdit& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

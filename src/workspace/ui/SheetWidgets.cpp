@@ -1,6 +1,7 @@
 #include "workspace/ui/SheetWidgets.h"
 
 #include "base/AmountKeyRules.h"
+#include "base/ui/FormBinder.h"
 #include "base/ui/RadioGroupBox.h"
 #include "engine/WorkspaceState.h"
 
@@ -96,6 +97,7 @@ QTextEdit* SheetWidgets::rich(const QString& name, const QColor& background) {
     auto* t = new QTextEdit(m_page);
     t->setObjectName(name);
     t->setReadOnly(true);
+    FormBinder::showInColumns(*t);
     QPalette palette = t->palette();
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::Text, Qt::black);
