@@ -1,7 +1,10 @@
 #include "workspace/Workspace.h"
 
 #include "reports/AccountTotals.h"
+#include "reports/JournalSheet.h"
+#include "reports/ReportSheet.h"
 #include "reports/RichReport.h"
+#include "spreadsheet/WorkbookHandOver.h"
 
 #include "base/ShownError.h"
 #include "base/TextHelpers.h"
@@ -60,6 +63,12 @@ Workspace::Workspace(AppContext& context)
     m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_stock = std::make_unique<StockSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_equity = std::make_unique<EquitySheet>(context, m_state, m_index, m_interest, m_sbkTable);
+    m_reports = std::make_unique<ReportSheet>(m_state, context.company(), &m_toplamQuery);
+    m_reports->setEditTable(&m_sbkTable);
+    m_journal = std::make_unique<JournalSheet>(m_state, context.company(),
+                                               [this] { return m_state.text(QStringLiteral("Label4")); });
+    m_reports->setWorkbookOutput(&context.prompt(), openWithDesktop);
+    setPrintService(nullptr);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {
@@ -185,6 +194,13 @@ bool Workspace::openItem(qint64 id) {
 
 CompanyHeading Workspace::companyHeading() {
     return registeredCompanyHeading(m_context.general(), m_context.companyCode());
+}
+
+void Workspace::setPrintService(PrintService* service) {
+    m_printService = service;
+    const auto heading = [this] { return companyHeading(); };
+    m_reports->setPrinting(service, heading);
+    m_journal->setPrinting(service, heading);
 }
 
 } // namespace velkor

@@ -15,6 +15,8 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class JournalSheet;
+class ReportSheet;
 class PrintService;
 
 /// The sheet that opens an item of the list, by its main account.
@@ -61,6 +63,10 @@ public:
     Table& SBKTable() { return m_sbkTable; }
     Query& SBKQuery() { return m_sbkQuery; }
     Query& ToplamQuery() { return m_toplamQuery; }
+    /// The report and main-account sheets ("Düzelt. Rapor", "Ana Hesap Rap.") on the state.
+    ReportSheet& reports() { return *m_reports; }
+    /// The journal sheet ("Yevmiye") on the state.
+    JournalSheet& journal() { return *m_journal; }
 
     /// Opening the window: `Bosalt`, the company connection and the datasets opened when
     /// closed (the list with the SQL it last had), the first tab selected.
@@ -80,7 +86,8 @@ public:
 
     /// Where the "Yazdır" buttons of the three sheets (`YazSBKBut`, `DigerYazBut`,
     /// `OzkaynakYazBut`) send their explanation texts; the GUI's preview or a PDF writer.
-    void setPrintService(PrintService* service) { m_printService = service; }
+    /// The report and journal sheets print there too.
+    void setPrintService(PrintService* service);
     PrintService* printService() const { return m_printService; }
     /// The registry's heading of the company the company connection points at.
     CompanyHeading companyHeading();
@@ -98,6 +105,8 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    std::unique_ptr<ReportSheet> m_reports;
+    std::unique_ptr<JournalSheet> m_journal;
     PrintService* m_printService = nullptr;
 };
 

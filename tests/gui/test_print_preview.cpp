@@ -2,6 +2,8 @@
 
 #include "engine/FixedAssetSheet.h"
 #include "engine/FixedAssetSheetControls.h"
+#include "reports/JournalSheetControls.h"
+#include "reports/ReportSheetControls.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -58,7 +60,8 @@ void PrintPreviewTest::explanationTextOpensInThePreview() {
             QApplication::processEvents();
             dialog->grab().save(shots + "/print_preview.png");
         }
-        if (auto* save = dialog->findChild<QAction*>("PdfKaydetAction")) {
+        if (auto* save = dialog->findChild<QAction*>("PdfKaydetAction");
+            save && pages == 1 && !QFileInfo::exists(pdf)) {
             gui.prompt().addFile(pdf);
             save->trigger();
         }
@@ -69,6 +72,20 @@ void PrintPreviewTest::explanationTextOpensInThePreview() {
     QCOMPARE(title, QStringLiteral("Velkor Rapor Önizleme"));
     QCOMPARE(pages, 1);
     QVERIFY(QFileInfo(pdf).size() > 1000);
+
+    // The report sheet's buttons reach the same preview; the landscape layout too.
+    FormModel& state = gui.program().adjustmentWorkspace().state();
+    sheet.click(ctl::fixedasset::KaydetButton);
+    state.click(ctl::report::RaporListeButton);
+    for (const QString& button : {ctl::report::DuzRapYazBut, ctl::report::GenelAmortluBut,
+                                  ctl::report::AnaHesapYazBut, ctl::journal::YevmiyeYazBut}) {
+        title.clear();
+        pages = 0;
+        poll.start();
+        state.click(button);
+        QCOMPARE(title, QStringLiteral("Velkor Rapor Önizleme"));
+        QCOMPARE(pages, 1);
+    }
 }
 
 QTEST_MAIN(PrintPreviewTest)
