@@ -2,7 +2,6 @@
 
 #include "app/Program.h"
 #include "app/ui/TAnaMenuF.h"
-#include "app/ui/TExcelVeriAktarF.h"
 #include "app/ui/TForm6.h"
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
@@ -10,6 +9,8 @@
 #include "app/ui/TMevzuatF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "import/ExcelImportForm.h"
+#include "import/ui/TExcelVeriAktarF.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
@@ -30,7 +31,7 @@ ApplicationWindows::ApplicationWindows(Program& program) {
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TMevzuatF(program));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
-    m_windows.emplace_back(new TExcelVeriAktarF(program));
+    m_windows.emplace_back(new TExcelVeriAktarF(program.excelImport(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));
     m_windows.emplace_back(new TForm6(program));
