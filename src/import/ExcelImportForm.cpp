@@ -114,10 +114,12 @@ void ExcelImportForm::ExcelVerialButClick() {
         QStringLiteral("Excel'den Alınacak Veri Dosyası"), QString(),
         QStringLiteral("Excel Dosayaları (*.xls)|*.xls;*.xlsx;*.ods;*.csv"));
     QDir::setCurrent(current);
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         loadWorkbook(path);
-    else
-        m_grid.numberHeaders();
+        return;
+    }
+    m_grid.numberHeaders();
+    setText(BitSatirE, QString::number(m_grid.rowCount() - 2));
     Q_EMIT gridChanged();
 }
 

@@ -40,8 +40,14 @@ private:
     ImportedItem m_item;
 };
 
+// Values are stored as the sheets store them: read back from the text they are shown
+// with, so that an imported item and a typed one hold the same doubles.
+double shown(double value, int decimals) {
+    return QString::number(RoundDecimals(value, decimals), 'f', decimals).toDouble();
+}
+
 double amount(double value) {
-    return RoundDecimals(value, 2);
+    return shown(value, 2);
 }
 
 } // namespace
@@ -130,7 +136,7 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
                 const std::optional<QDate> revaluation = isRevaluedAccount(n) ? o.revaluation : std::nullopt;
                 const BaseMonth base = baseMonthOf(*entry, revaluation);
                 const double r = requireIndex(base.key, w, o.dateColumn);
-                const double k = Coefficient(r, p);
+                const double k = shown(Coefficient(r, p), 5);
                 const double adjusted = amount(v * k);
                 if (isFixedAssetAccount(n)) {
                     item.set(QStringLiteral("SBK_Diger"), QStringLiteral("SBK"));
@@ -176,7 +182,7 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
             item.setFrom(QStringLiteral("VUK_Son_Degeri"), v,
                          o.creditInDebitColumn || n < 300 ? o.debitColumn : o.creditColumn);
             if (o.stocksSimpleAverage && isStockAccount(n)) {
-                const double k2 = Coefficient((p + q) / 2, p);
+                const double k2 = shown(Coefficient((p + q) / 2, p), 5);
                 const double adjusted = amount(k2 * v);
                 item.set(QStringLiteral("Hesaplama_Yontemi"), QStringLiteral("Basit"));
                 item.set(QStringLiteral("Hesap_Yi_UFE_Tarihi"), m_adjustmentDate);
