@@ -122,3 +122,12 @@ TEST(CellText, numberFormatsThatShowDates) {
     EXPECT_EQ(numberCellText(1234567.891), "1234567,891");
     EXPECT_EQ(numberCellText(-0.5), "-0,5");
 }
+
+TEST(WorkbookReader, anEmptySheetGivesAnEmptyGrid) {
+    for (const char* file : {"empty.xlsx", "empty.ods", "empty.xls"}) {
+        const WorkbookGrid grid = readWorkbook(fixture(file));
+        EXPECT_EQ(grid.rowCount(), 0) << file;
+        EXPECT_EQ(grid.columnCount(), 0) << file;
+        EXPECT_EQ(grid.sheetCount(), 1) << file;
+    }
+}
