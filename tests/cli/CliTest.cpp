@@ -91,7 +91,7 @@ TEST_F(CliTest, ImportCreatesAdjustedItemsFromAWorkbook) {
     ASSERT_EQ(run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("K1"),
                    QStringLiteral("Kitap")}),
               0);
-    const QString book = QStringLiteral(VELKOR_TESTS_DIR "/spreadsheet/data/book.ods");
+    const QString book = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.ods");
     const QStringList mapping{QStringLiteral("--set"), QStringLiteral("AnaHesapE=1"),
                               QStringLiteral("--set"), QStringLiteral("AlHesapKodE=1"),
                               QStringLiteral("--set"), QStringLiteral("HesapAdiEdit=2"),

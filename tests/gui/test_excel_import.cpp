@@ -34,7 +34,7 @@ void ExcelImportWindowTest::theMenuOpensTheWindowAndAWorkbookFillsItsGrid() {
     QCOMPARE(grid->model()->rowCount(), 21);
     QCOMPARE(grid->model()->columnCount(), 11);
 
-    gui.prompt().addFile(QStringLiteral(VELKOR_TESTS_DIR "/spreadsheet/data/book.xlsx"));
+    gui.prompt().addFile(QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.xlsx"));
     window->findChild<QPushButton*>(ie::ExcelVerialBut)->click();
     QCOMPARE(grid->model()->rowCount(), 7);
     QCOMPARE(grid->model()->index(2, 2).data().toString(), QStringLiteral("Şişli Ofis Makinesi"));

@@ -250,7 +250,7 @@ TEST_F(ImportTest, askingFirstAndAnsweringNoImportsNothing) {
 }
 
 TEST_F(ImportTest, workbookFilesLoadIntoTheGridAndSayWhatWasIgnored) {
-    home.prompt().addFile(QStringLiteral(VELKOR_TESTS_DIR "/spreadsheet/data/book.xls"));
+    home.prompt().addFile(QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.xls"));
     form->click(ie::ExcelVerialBut);
     EXPECT_TRUE(form->hasWorkbook());
     EXPECT_EQ(form->grid().cell(2, 3), "Çığ Güzel İş");

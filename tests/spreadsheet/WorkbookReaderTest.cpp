@@ -17,7 +17,7 @@ QT_END_NAMESPACE
 namespace {
 
 QString fixture(const QString& name) {
-    return QStringLiteral(VELKOR_TESTS_DIR "/spreadsheet/data/") + name;
+    return QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/") + name;
 }
 
 // The texts every copy of the test workbook reads as: a text code, Turkish letters, dates
