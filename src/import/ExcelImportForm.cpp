@@ -236,10 +236,17 @@ std::optional<int> ExcelImportForm::Import() {
     m_progress.showOnTop();
     m_startedAt = QDateTime::currentMSecsSinceEpoch();
     m_lastRepaint = 0;
-    struct HideProgress {
+    if (m_busy)
+        m_busy(true);
+    struct EndProgress {
         ProgressWindow& progress;
-        ~HideProgress() { progress.KapatButClick(); }
-    } hide{m_progress};
+        const std::function<void(bool)>& busy;
+        ~EndProgress() {
+            progress.KapatButClick();
+            if (busy)
+                busy(false);
+        }
+    } end{m_progress, m_busy};
 
     try {
         ItemImport import(m_index, m_workspace.adjustmentDate());

@@ -59,6 +59,9 @@ public:
     QString settingsPath() const;
     /// Called while a long import runs so that the progress window is repainted.
     void setRepaint(Handler repaint) { m_repaint = std::move(repaint); }
+    /// Called with true when an import starts and false when it ends, however it ends
+    /// (the window shows the hourglass cursor meanwhile).
+    void setBusy(std::function<void(bool)> busy) { m_busy = std::move(busy); }
 
     /// The options the controls say, the columns read against the grid.
     ImportOptions options() const;
@@ -79,6 +82,7 @@ private:
     WindowManager& m_windows;
     ImportGrid m_grid;
     Handler m_repaint;
+    std::function<void(bool)> m_busy;
     int m_lastCount = 0;
     bool m_loaded = false;
     qint64 m_startedAt = 0;

@@ -4,6 +4,7 @@
 #include "import/ExcelImportFormControls.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -69,6 +70,12 @@ TExcelVeriAktarF::TExcelVeriAktarF(ExcelImportForm& form, WindowManager& windows
     : FormWindow(form, windows, prompt, parent), m_gridModel(new ImportGridModel(form, this)),
       m_grid(new QTableView(this)) {
     form.setRepaint([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    form.setBusy([](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
 
     auto* layout = new QVBoxLayout(this);
     QLabel* warning = makeLabel(UyariLabel);
