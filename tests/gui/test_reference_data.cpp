@@ -119,6 +119,14 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     auto* tefeGrid = tabs->widget(1)->findChild<DatasetGrid*>();
     const QString coefficient = tefeGrid->model()->index(0, 1).data().toString();
     QVERIFY2(coefficient.contains(QRegularExpression(",[0-9]{5}$")), qPrintable(coefficient));
+    // Every value fits its column, the largest index values included.
+    for (int column = 0; column < tefeGrid->model()->columnCount(); ++column) {
+        int widest = 0;
+        for (int row = 0; row < tefeGrid->model()->rowCount(); ++row)
+            widest = std::max(widest, tefeGrid->fontMetrics().horizontalAdvance(
+                                          tefeGrid->model()->index(row, column).data().toString()));
+        QVERIFY2(tefeGrid->columnWidth(column) > widest, qPrintable(QString::number(column)));
+    }
 
     QCOMPARE(ReferenceDataForm::oran2Text(0.2), QStringLiteral("20,00 %"));
     QCOMPARE(ReferenceDataForm::oran2Text(0.0303), QStringLiteral("3,03 %"));

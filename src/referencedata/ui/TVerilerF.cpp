@@ -39,10 +39,10 @@ QWidget* coveredPage(const QString& coverage, QWidget* grid, QTabWidget* tabs) {
 }
 
 DatasetGrid* monthGrid(Query& query, const std::vector<GridColumn>& columns, QWidget* parent) {
+    // Index values of the older tables run to seven digits and more: the columns follow
+    // their values rather than a fixed width that cuts them.
     auto* grid = new DatasetGrid(query, columns, parent);
-    grid->setColumnWidth(0, 60);
-    for (int column = 1; column < static_cast<int>(columns.size()); ++column)
-        grid->setColumnWidth(column, 82);
+    grid->fitColumnsToContents(60);
     return grid;
 }
 
