@@ -2,12 +2,13 @@
 
 #include "app/Program.h"
 #include "app/ui/TAnaMenuF.h"
-#include "app/ui/TExcelVeriAktarF.h"
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
 #include "app/ui/TGuncelleF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "import/ExcelImportForm.h"
+#include "import/ui/TExcelVeriAktarF.h"
 #include "legislation/LegislationForm.h"
 #include "legislation/ui/TMevzuatF.h"
 #include "referencedata/ReferenceDataForm.h"
@@ -36,7 +37,7 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     program.adjustmentWorkspace().setPrintService(m_printService.get());
     m_windows.emplace_back(new TMevzuatF(program.legislation(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
-    m_windows.emplace_back(new TExcelVeriAktarF(program));
+    m_windows.emplace_back(new TExcelVeriAktarF(program.excelImport(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));
     m_windows.emplace_back(
