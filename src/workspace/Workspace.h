@@ -14,6 +14,7 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class TransferSheet;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -54,6 +55,8 @@ public:
     FixedAssetSheet& fixedAssets() { return *m_fixed; }
     StockSheet& stocks() { return *m_stock; }
     EquitySheet& equity() { return *m_equity; }
+    /// The voucher transfer tab "Muh.Fiş Aktarımı".
+    TransferSheet& transfer() { return *m_transfer; }
     IndexLookup& indexLookup() { return m_index; }
     InterestLookup& interestLookup() { return m_interest; }
     Table& SBKTable() { return m_sbkTable; }
@@ -89,6 +92,7 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    std::unique_ptr<TransferSheet> m_transfer;
 };
 
 } // namespace velkor
