@@ -1,5 +1,6 @@
 #include "VoucherFixture.h"
 
+#include "base/AmountKeyRules.h"
 #include "storage/Table.h"
 #include "support/XlsxReadBack.h"
 #include "vouchers/TransferSheetControls.h"
@@ -182,4 +183,9 @@ TEST_F(VoucherFlow, CommandLineWritesEachFormat) {
               0);
     EXPECT_EQ(
         runCli({"--home", home, "voucher", "tiger", "--company", "VKR", "--out", path("x")}, &out, &err), 2);
+}
+
+TEST_F(VoucherFlow, StartNumberTakesDigitsOnly) {
+    EXPECT_EQ(keyRuleOf(c::EvrakilkSayiEdit), KeyRule::Digits);
+    EXPECT_FALSE(applyKey(keyRuleOf(c::EvrakilkSayiEdit), "1", 1, QLatin1Char('a')).accepted);
 }
