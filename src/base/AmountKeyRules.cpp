@@ -70,7 +70,8 @@ KeyRule keyRuleOf(const QString& control) {
         QStringLiteral("DSonuStokEdit"),      QStringLiteral("DonemiciSMMEdit"),
         QStringLiteral("KayitliTutariEditO")};
     static const QStringList digits{QStringLiteral("Kayit_No_Edit"), QStringLiteral("Kayit_No_EditS"),
-                                    QStringLiteral("Kayit_No_EditO"), QStringLiteral("AmortSureEdit")};
+                                    QStringLiteral("Kayit_No_EditO"), QStringLiteral("AmortSureEdit"),
+                                    QStringLiteral("EvrakilkSayiEdit")};
     if (amounts.contains(control))
         return KeyRule::Amount;
     if (digits.contains(control))

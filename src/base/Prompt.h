@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 
 namespace velkor {
@@ -8,6 +9,20 @@ enum class PromptIcon { None, Information, Warning, Error, Question };
 
 /// Buttons of a question box; combine with |.
 enum PromptButton : int { Ok = 1, Yes = 2, No = 4, Cancel = 8 };
+
+/// A save dialog as some flows need it.
+struct SaveDialog {
+    QString title;
+    /// The folder and proposed name the dialog opens with.
+    QString suggestedPath;
+    /// "Label (*.ext)|*.ext" pairs.
+    QString filter;
+    /// Added by the dialog to a name typed without an extension (such as "xml"); empty adds none.
+    QString defaultSuffix;
+    /// Whether the dialog itself confirms an existing file; flows that ask their own
+    /// question turn this off.
+    bool confirmOverwrite = true;
+};
 
 /// Every message box, question and file dialog of the program goes through this
 /// interface: Qt dialogs in the GUI, scripted answers in the CLI and in tests.
@@ -25,6 +40,19 @@ public:
     /// Chooses a file name to save to; empty when the user cancels.
     virtual QString chooseSaveFile(const QString& title, const QString& suggestedPath,
                                    const QString& filter) = 0;
+    /// Chooses a file name to save to with the dialog's options; empty when the user cancels.
+    /// This default stands in for a real dialog: it takes chooseSaveFile's answer, adds the
+    /// suffix and asks the dialog's own question before an existing file.
+    virtual QString chooseSaveTarget(const SaveDialog& dialog) {
+        QString path = chooseSaveFile(dialog.title, dialog.suggestedPath, dialog.filter);
+        if (!path.isEmpty() && !dialog.defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QLatin1Char('.') + dialog.defaultSuffix;
+        if (!path.isEmpty() && dialog.confirmOverwrite && QFileInfo::exists(path) &&
+            ask(QStringLiteral("%1 zaten var.\nDeğiştirmek istiyor musunuz?").arg(QFileInfo(path).fileName()),
+                dialog.title, PromptIcon::Question, Yes | No) != Yes)
+            return {};
+        return path;
+    }
     /// Chooses a folder; empty when the user cancels.
     virtual QString chooseFolder(const QString& title, const QString& folder) = 0;
 };

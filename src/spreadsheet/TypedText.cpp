@@ -14,6 +14,13 @@ TypedValue resolveTypedText(const QString& text) {
         value.text = text.mid(1);
         return value;
     }
+    // Dates and numbers start with a digit or a sign; most texts can stop here.
+    const QChar lead = text.trimmed().isEmpty() ? QChar() : text.trimmed().front();
+    if (!lead.isDigit() && lead != QLatin1Char('+') && lead != QLatin1Char('-')) {
+        value.kind = TypedValue::Kind::Text;
+        value.text = text;
+        return value;
+    }
     static const QRegularExpression date(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
     if (const auto match = date.match(text); match.hasMatch()) {
         const QDate parsed(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());

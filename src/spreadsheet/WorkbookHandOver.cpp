@@ -30,7 +30,12 @@ QString workbookFailureMessage(const QString& systemMessage) {
 QString handOverWorkbook(WorkbookWriter& book, Prompt& prompt, const WorkbookHandOverRequest& request,
                          const FileOpener& opener) {
     const QString current = QDir::currentPath();
-    const QString chosen = prompt.chooseSaveFile(request.title, withExtension(request.proposedPath), kFilter);
+    SaveDialog dialog;
+    dialog.title = request.title;
+    dialog.suggestedPath = withExtension(request.proposedPath);
+    dialog.filter = kFilter;
+    dialog.defaultSuffix = QStringLiteral("xlsx");
+    const QString chosen = prompt.chooseSaveTarget(dialog);
     QDir::setCurrent(current);
     if (chosen.isEmpty()) {
         return {};

@@ -23,11 +23,11 @@ struct WorkbookHandOverRequest {
     QString proposedPath;
 };
 
-/// Hands a filled workbook to the user in place of an unsaved one: asks where to save it,
-/// saves it (".xlsx" added when the chosen name has no extension) and opens it with the
-/// opener; when the opener is empty or fails, says where the file was saved. A failure
-/// to write shows "Excel açılamadı. Sistem Mesajı: %s" and leaves nothing behind.
-/// Returns the saved path, or empty when the user cancelled or the save failed.
+/// Hands a filled workbook to the user in place of an unsaved one: asks where to save it
+/// (the dialog confirms an existing file), saves it (".xlsx" added to a name without extension) and opens it
+/// with the opener; when the opener is empty or fails, says where the file was saved. A failure to write
+/// shows "Excel açılamadı. Sistem Mesajı: %s" and leaves nothing behind. Returns the saved path, or empty
+/// when the user cancelled or the save failed.
 QString handOverWorkbook(WorkbookWriter& book, Prompt& prompt, const WorkbookHandOverRequest& request,
                          const FileOpener& opener);
 

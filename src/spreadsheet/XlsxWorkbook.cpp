@@ -1,13 +1,14 @@
 #include "spreadsheet/XlsxWorkbook.h"
 
-#include "base/NumberFormat.h"
 #include "spreadsheet/TypedText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <xlsxwriter.h>
@@ -39,15 +40,18 @@ QString storedFormula(const QString& formula) {
     return result;
 }
 
-/// The pattern of FormatFloat closest to an invariant number format, for width fitting.
-QString patternOf(const QString& numberFormat) {
+/// The width of a number as a number format shows it, in characters, estimated from its
+/// digits (fitting column widths needs no exact text).
+int numberWidth(double value, const QString& numberFormat) {
+    if (numberFormat.isEmpty()) {
+        return static_cast<int>(QString::number(value, 'g', 15).size());
+    }
     const qsizetype point = numberFormat.indexOf(QLatin1Char('.'));
     const int decimals = point < 0 ? 0 : static_cast<int>(numberFormat.size() - point - 1);
-    QString pattern = numberFormat.contains(QLatin1Char(',')) ? QStringLiteral("#,##0") : QStringLiteral("0");
-    if (decimals > 0) {
-        pattern += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
-    }
-    return pattern;
+    const double magnitude = std::fabs(value);
+    const int digits = magnitude < 10 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    const int groups = numberFormat.contains(QLatin1Char(',')) ? (digits - 1) / 3 : 0;
+    return digits + groups + (decimals > 0 ? decimals + 1 : 0) + (value < 0 ? 1 : 0);
 }
 
 struct WorkbookHandle {
@@ -63,7 +67,27 @@ struct WorkbookHandle {
 
 XlsxWorkbook::Cell& XlsxWorkbook::cell(int row, int column) {
     checkCell(row, column);
-    return m_cells[{row, column}];
+    if (m_rows.size() < static_cast<std::size_t>(row)) {
+        m_rows.resize(static_cast<std::size_t>(row));
+    }
+    auto& cells = m_rows[static_cast<std::size_t>(row - 1)];
+    if (cells.empty() || cells.back().first < column) {
+        return cells.emplace_back(column, Cell{}).second;
+    }
+    auto found = std::lower_bound(cells.begin(), cells.end(), column,
+                                  [](const auto& entry, int c) { return entry.first < c; });
+    if (found == cells.end() || found->first != column) {
+        found = cells.insert(found, {column, Cell{}});
+    }
+    return found->second;
+}
+
+std::size_t XlsxWorkbook::cellCount() const {
+    std::size_t count = 0;
+    for (const auto& cells : m_rows) {
+        count += cells.size();
+    }
+    return count;
 }
 
 void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
@@ -71,7 +95,10 @@ void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
     switch (value.kind) {
     case TypedValue::Kind::Empty:
         checkCell(row, column);
-        m_cells.erase({row, column});
+        if (static_cast<std::size_t>(row) <= m_rows.size()) {
+            std::erase_if(m_rows[static_cast<std::size_t>(row - 1)],
+                          [column](const auto& entry) { return entry.first == column; });
+        }
         break;
     case TypedValue::Kind::Text:
         setText(row, column, value.text);
@@ -155,18 +182,17 @@ XlsxWorkbook::Style XlsxWorkbook::styleOf(int row, int column, CellKind kind) co
     return style;
 }
 
-QString XlsxWorkbook::shownText(const Cell& cell, const Style& style) const {
+int XlsxWorkbook::shownWidth(const Cell& cell, const Style& style) const {
     switch (cell.kind) {
     case CellKind::Text:
-        return cell.text;
+        return static_cast<int>(cell.text.size());
     case CellKind::Date:
-        return kDateFormat;
+        return static_cast<int>(kDateFormat.size());
     case CellKind::Number:
     case CellKind::Formula:
-        return style.numberFormat.isEmpty() ? FormatGeneral(cell.number)
-                                            : FormatFloat(patternOf(style.numberFormat), cell.number);
+        return numberWidth(cell.number, style.numberFormat);
     }
-    return {};
+    return 0;
 }
 
 void XlsxWorkbook::writeTo(const QString& file) const {
@@ -202,11 +228,38 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         return format;
     };
 
+    // Column widths first, from every cell of the fitted ranges.
     std::map<int, double> fitted;
-    for (const auto& [position, value] : m_cells) {
-        const auto [row, column] = position;
-        const Style style = styleOf(row, column, value.kind);
-        lxw_format* format = formatFor(style);
+    if (!m_autoFit.empty()) {
+        forEachCell([&](int row, int column, const Cell& value) {
+            for (const CellRange& range : m_autoFit) {
+                if (range.contains(row, column)) {
+                    const Style style = styleOf(row, column, value.kind);
+                    const double size = style.fontSize > 0 ? style.fontSize : 11.0;
+                    double width = (shownWidth(value, style) + 2) * size / 11.0;
+                    if (style.bold) {
+                        width *= 1.1;
+                    }
+                    double& best = fitted[column];
+                    best = std::max(best, width);
+                    break;
+                }
+            }
+        });
+    }
+    for (auto [column, width] : fitted) {
+        if (m_widths.count(column) == 0) {
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1),
+                                 static_cast<lxw_col_t>(column - 1), std::min(width, 255.0), nullptr);
+        }
+    }
+    for (auto [column, width] : m_widths) {
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
+                             width, nullptr);
+    }
+
+    forEachCell([&](int row, int column, const Cell& value) {
+        lxw_format* format = formatFor(styleOf(row, column, value.kind));
         const auto r = static_cast<lxw_row_t>(row - 1);
         const auto c = static_cast<lxw_col_t>(column - 1);
         lxw_error error = LXW_NO_ERROR;
@@ -226,29 +279,7 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         if (error != LXW_NO_ERROR) {
             throw WorkbookError(QString::fromUtf8(lxw_strerror(error)));
         }
-        for (const CellRange& range : m_autoFit) {
-            if (range.contains(row, column)) {
-                const double size = style.fontSize > 0 ? style.fontSize : 11.0;
-                double width = (shownText(value, style).size() + 2) * size / 11.0;
-                if (style.bold) {
-                    width *= 1.1;
-                }
-                double& best = fitted[column];
-                best = std::max(best, width);
-                break;
-            }
-        }
-    }
-    for (auto [column, width] : fitted) {
-        if (m_widths.count(column) == 0) {
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1),
-                                 static_cast<lxw_col_t>(column - 1), std::min(width, 255.0), nullptr);
-        }
-    }
-    for (auto [column, width] : m_widths) {
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
-                             width, nullptr);
-    }
+    });
 
     lxw_workbook* book = handle.book;
     handle.book = nullptr;

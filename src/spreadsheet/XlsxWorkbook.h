@@ -34,7 +34,7 @@ public:
     void save(const QString& path) override;
 
     /// Number of cells holding a value.
-    std::size_t cellCount() const { return m_cells.size(); }
+    std::size_t cellCount() const;
 
 private:
     enum class CellKind { Text, Number, Date, Formula };
@@ -61,11 +61,20 @@ private:
     };
 
     Cell& cell(int row, int column);
+    /// Calls the function with row, column and cell for every cell, row by row.
+    template <typename Function> void forEachCell(Function function) const {
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            for (const auto& [column, value] : m_rows[r]) {
+                function(static_cast<int>(r) + 1, column, value);
+            }
+        }
+    }
     Style styleOf(int row, int column, CellKind kind) const;
-    QString shownText(const Cell& cell, const Style& style) const;
+    int shownWidth(const Cell& cell, const Style& style) const;
     void writeTo(const QString& file) const;
 
-    std::map<std::pair<int, int>, Cell> m_cells;
+    /// The cells of each row (index row - 1) by column, in column order.
+    std::vector<std::vector<std::pair<int, Cell>>> m_rows;
     std::vector<StyleRule> m_rules;
     std::map<int, double> m_widths;
     std::vector<CellRange> m_autoFit;

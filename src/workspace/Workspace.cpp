@@ -16,6 +16,7 @@
 #include "engine/StockSheet.h"
 #include "engine/StockSheetControls.h"
 #include "storage/DatasetSearch.h"
+#include "vouchers/TransferSheet.h"
 
 namespace velkor {
 
@@ -69,6 +70,7 @@ Workspace::Workspace(AppContext& context)
                                                [this] { return m_state.text(QStringLiteral("Label4")); });
     m_reports->setWorkbookOutput(&context.prompt(), openWithDesktop);
     setPrintService(nullptr);
+    m_transfer = std::make_unique<TransferSheet>(context);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {

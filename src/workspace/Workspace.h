@@ -18,6 +18,7 @@ class EquitySheet;
 class JournalSheet;
 class ReportSheet;
 class PrintService;
+class TransferSheet;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -58,6 +59,8 @@ public:
     FixedAssetSheet& fixedAssets() { return *m_fixed; }
     StockSheet& stocks() { return *m_stock; }
     EquitySheet& equity() { return *m_equity; }
+    /// The voucher transfer tab "Muh.Fiş Aktarımı".
+    TransferSheet& transfer() { return *m_transfer; }
     IndexLookup& indexLookup() { return m_index; }
     InterestLookup& interestLookup() { return m_interest; }
     Table& SBKTable() { return m_sbkTable; }
@@ -108,6 +111,7 @@ private:
     std::unique_ptr<ReportSheet> m_reports;
     std::unique_ptr<JournalSheet> m_journal;
     PrintService* m_printService = nullptr;
+    std::unique_ptr<TransferSheet> m_transfer;
 };
 
 } // namespace velkor

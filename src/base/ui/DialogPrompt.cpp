@@ -145,6 +145,17 @@ QString DialogPrompt::chooseSaveFile(const QString& title, const QString& sugges
     return QFileDialog::getSaveFileName(parentWindow(), title, suggestedPath, dialogFilter(filter));
 }
 
+QString DialogPrompt::chooseSaveTarget(const SaveDialog& dialog) {
+    QFileDialog box(parentWindow(), dialog.title, dialog.suggestedPath, dialogFilter(dialog.filter));
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setDefaultSuffix(dialog.defaultSuffix);
+    box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.confirmOverwrite);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return {};
+    return box.selectedFiles().constFirst();
+}
+
 QString DialogPrompt::chooseFolder(const QString& title, const QString& folder) {
     return QFileDialog::getExistingDirectory(parentWindow(), title, folder);
 }

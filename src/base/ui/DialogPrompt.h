@@ -17,6 +17,7 @@ public:
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& suggestedPath,
                            const QString& filter) override;
+    QString chooseSaveTarget(const SaveDialog& dialog) override;
     QString chooseFolder(const QString& title, const QString& folder) override;
 
     /// A filter in the "Yedek (*.zip)|*.zip" form as a Qt file dialog filter.

@@ -6,8 +6,12 @@
 #include "workspace/Workspace.h"
 #include "workspace/ui/SheetWidgets.h"
 
+#include "base/ui/FormBinder.h"
+#include "base/ui/RadioGroupBox.h"
 #include "reports/JournalSheetControls.h"
 #include "reports/ReportSheetControls.h"
+#include "vouchers/TransferSheet.h"
+#include "vouchers/TransferSheetControls.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -153,90 +157,46 @@ QWidget* buildJournalPage(Workspace& workspace, QWidget* parent) {
     return page;
 }
 
-QWidget* buildVoucherPage(QWidget* parent) {
+QWidget* buildVoucherPage(TransferSheet& sheet, Prompt& prompt, QWidget* parent) {
+    namespace c = ctl::transfer;
     auto* page = new QWidget(parent);
     auto* layout = new QHBoxLayout(page);
 
     auto* options = new QGroupBox(QStringLiteral("Fiş Seçenekleri"), page);
+    SheetWidgets w(sheet, options);
     auto* grid = new QGridLayout(options);
     int row = 0;
-    auto addEdit = [&](const char* name, const QString& caption, const QString& text, int column) {
-        grid->addWidget(new QLabel(caption, options), row, column);
-        grid->addWidget(pending(new QLineEdit(text, options), QString::fromLatin1(name)), row, column + 1);
-    };
-    auto accounts = pending(new QComboBox(options), QStringLiteral("FisTransferCombo"));
-    accounts->addItem(QStringLiteral("Hepsi"));
-    grid->addWidget(new QLabel(QStringLiteral("Hesap No"), options), row, 0);
-    grid->addWidget(accounts, row++, 1);
-    addEdit("EvrakNoOnEdit", QStringLiteral("Evrak No Ön Eki"), QStringLiteral("ED"), 0);
-    addEdit("EvrakilkSayiEdit", QStringLiteral("E.N. Artan İlk Sayı"), QStringLiteral("1"), 2);
-    ++row;
-    addEdit("AyiracEdit", QStringLiteral("Ana Hesap Ayıracı"), QStringLiteral("."), 0);
-    addEdit("Hesap698Edit", QStringLiteral("698 Hesap Kodu"), QStringLiteral("698"), 2);
-    ++row;
-    addEdit("AmortLucaHesapEdit", QStringLiteral("Amort. Hes. Kodu"), QStringLiteral("257.99"), 0);
-    grid->addWidget(
-        pending(new QCheckBox(QStringLiteral("Sabit Kıymetler İçin Amortisman Hesabı Bu"), options),
-                QStringLiteral("SKAmortHesabiCheck")),
-        row++, 2, 1, 2);
-    addEdit("AmortMODVLucaHesapEdit", QStringLiteral("Amort. Hes. Kodu"), QStringLiteral("268.99"), 0);
-    grid->addWidget(
-        pending(
-            new QCheckBox(QStringLiteral("Maddi Olmayan Duran Varlıklar İçin Amortisman Hesabı Bu"), options),
-            QStringLiteral("MODVAmortHesabiCheck")),
-        row++, 2, 1, 2);
-    grid->addWidget(
-        pending(new QCheckBox(QStringLiteral("Sabit Kıymetin Kayıtlı Amortisman Hesabını Kullan"), options),
-                QStringLiteral("SKKendiAmortHesCheck")),
-        row++, 0, 1, 4);
-    auto* together =
-        pending(new QCheckBox(QStringLiteral("Sabit Kıymetlerle Amortisman Düzeltmesi Aynı Fişte"), options),
-                QStringLiteral("SabitAmortAyniFisCheck"));
-    together->setChecked(true);
-    grid->addWidget(together, row++, 0, 1, 4);
-    addEdit("NetsisYilKoduEdit", QStringLiteral("Netsis-Logo Yıl"), QStringLiteral("2023"), 0);
-    addEdit("NetsisAyKoduEdit", QStringLiteral("Netsis-Logo Ay"), QStringLiteral("12"), 2);
-    ++row;
-    addEdit("LogoFisNoEdit", QStringLiteral("Logo XML Fiş No"), QString(), 0);
-    auto* point = pending(new QCheckBox(QStringLiteral("Logo XML Virgül Yerine Nokta Kullan"), options),
-                          QStringLiteral("NoktaVirgulCheck"));
-    point->setChecked(true);
-    grid->addWidget(point, row++, 2, 1, 2);
-    auto radioBox = [&](const char* name, const QString& title, const QStringList& items) {
-        auto* box = pending(new QGroupBox(title, options), QString::fromLatin1(name));
-        auto* boxLayout = new QVBoxLayout(box);
-        for (const QString& item : items) {
-            auto* radio = new QRadioButton(item, box);
-            radio->setChecked(item == items.first());
-            boxLayout->addWidget(radio);
-        }
-        return box;
-    };
-    grid->addWidget(
-        radioBox("FisSecenekleriRadio", QStringLiteral("Fiş Seçenekleri (LUCA için)"),
-                 {QStringLiteral("Herbir Kayıt İçin Ayrı Fiş"),
-                  QStringLiteral("Herbir Ana Hesap İçin Ayrı Fiş"), QStringLiteral("Hepsi Tek Fiş")}),
-        row, 0, 1, 2);
-    grid->addWidget(radioBox("CSVSutunAyirRadio", QStringLiteral("CSV Dosya Sütun Ayıracı"),
-                             {QStringLiteral("; (Noktalı Virgül)"), QStringLiteral(", (Virgül)")}),
-                    row++, 2, 1, 2);
+    w.addPair(grid, row++, 0, c::FisTransferCombo);
+    w.addPair(grid, row, 0, c::EvrakNoOnEdit);
+    w.addPair(grid, row++, 2, c::EvrakilkSayiEdit);
+    w.addPair(grid, row, 0, c::AyiracEdit);
+    w.addPair(grid, row++, 2, c::Hesap698Edit);
+    w.addPair(grid, row, 0, c::AmortLucaHesapEdit);
+    grid->addWidget(w.check(c::SKAmortHesabiCheck), row++, 2, 1, 2);
+    w.addPair(grid, row, 0, c::AmortMODVLucaHesapEdit);
+    grid->addWidget(w.check(c::MODVAmortHesabiCheck), row++, 2, 1, 2);
+    grid->addWidget(w.check(c::SKKendiAmortHesCheck), row++, 0, 1, 4);
+    grid->addWidget(w.check(c::SabitAmortAyniFisCheck), row++, 0, 1, 4);
+    w.addPair(grid, row, 0, c::NetsisYilKoduEdit);
+    w.addPair(grid, row++, 2, c::NetsisAyKoduEdit);
+    w.addPair(grid, row, 0, c::LogoFisNoEdit);
+    grid->addWidget(w.check(c::NoktaVirgulCheck), row++, 2, 1, 2);
+    grid->addWidget(w.radioGroup(c::FisSecenekleriRadio, sheet.label(c::FisSecenekleriRadio)), row, 0, 1, 2);
+    grid->addWidget(w.radioGroup(c::CSVSutunAyirRadio, sheet.label(c::CSVSutunAyirRadio)), row++, 2, 1, 2);
     grid->setRowStretch(row, 1);
     layout->addWidget(options, 3);
 
+    SheetWidgets pageWidgets(sheet, page);
     auto* buttons = new QVBoxLayout;
-    const std::pair<const char*, const char*> kButtons[] = {
-        {"LucaTransferFisiBut", "LUCA Programı İçin Transfer CSV Fişi Oluştur"},
-        {"MikroTransferFisiBut", "MİKRO Programı İçin Transfer CSV Fişi Oluştur"},
-        {"NetsisTransferFisiBut", "NETSİS Programı İçin Transfer Excel Fişi Oluştur"},
-        {"LogoXMLBut", "LOGO Programı İçin Transfer XML Fişi Oluştur"},
-        {"SentezExcelButton", "SENTEZ, ZİRVE ve LOGO Programları İçin Transfer Excel Fişi Oluştur"}};
-    for (const auto& [name, caption] : kButtons) {
-        auto* b = pending(new QPushButton(QString::fromUtf8(caption), page), QString::fromLatin1(name));
+    for (const QString& name : {c::LucaTransferFisiBut, c::MikroTransferFisiBut, c::NetsisTransferFisiBut,
+                                c::LogoXMLBut, c::SentezExcelButton}) {
+        QPushButton* b = pageWidgets.button(name);
         b->setMinimumHeight(34);
         buttons->addWidget(b);
     }
     buttons->addStretch();
     layout->addLayout(buttons, 2);
+    new FormBinder(sheet, *page, prompt);
     return page;
 }
 

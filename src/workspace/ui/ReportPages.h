@@ -5,6 +5,8 @@ class QWidget;
 namespace velkor {
 
 class DatasetGrid;
+class Prompt;
+class TransferSheet;
 class Workspace;
 
 /// The tab "Düzelt. Rapor": filter, "Raporu Hazırla", the export and print buttons and
@@ -14,9 +16,9 @@ QWidget* buildReportPage(Workspace& workspace, QWidget* parent);
 QWidget* buildTotalsPage(Workspace& workspace, QWidget* parent);
 /// The tab "Yevmiye": filter, "Raporu Hazırla", "Yevmiye Yazdır" and the journal text.
 QWidget* buildJournalPage(Workspace& workspace, QWidget* parent);
-/// The tab "Muh.Fiş Aktarımı" as it will stand: the options and the five voucher
-/// buttons, all disabled until the transfers are available.
-QWidget* buildVoucherPage(QWidget* parent);
+/// The tab "Muh.Fiş Aktarımı": the transfer options and the five voucher buttons, bound
+/// to the transfer sheet.
+QWidget* buildVoucherPage(TransferSheet& sheet, Prompt& prompt, QWidget* parent);
 /// The tab "Kayıt Sil" as it will stand: the four group boxes and the deletion button,
 /// disabled until the deletion is available.
 QWidget* buildDeletionPage(QWidget* parent);

@@ -58,7 +58,7 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     m_tabs->addTab(buildReportPage(workspace, m_tabs), captions.value(3));
     m_tabs->addTab(buildTotalsPage(workspace, m_tabs), captions.value(4));
     m_tabs->addTab(buildJournalPage(workspace, m_tabs), captions.value(5));
-    m_tabs->addTab(buildVoucherPage(m_tabs), captions.value(6));
+    m_tabs->addTab(buildVoucherPage(workspace.transfer(), prompt, m_tabs), captions.value(6));
     m_tabs->addTab(buildDeletionPage(m_tabs), captions.value(7));
     m_tabs->setTabToolTip(6, kNotAvailableYet);
     m_tabs->setTabToolTip(7, kNotAvailableYet);

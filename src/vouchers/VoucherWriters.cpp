@@ -1,0 +1,173 @@
+#include "vouchers/VoucherWriters.h"
+
+#include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
+#include "spreadsheet/WorkbookWriter.h"
+#include "vouchers/CsvField.h"
+#include "vouchers/VoucherDerivation.h"
+
+namespace velkor {
+
+namespace {
+
+bool isDebit(const VoucherLine& line) {
+    return line.side == VoucherSide::Debit;
+}
+
+void appendElement(QString& text, const QString& name, const QString& value) {
+    text += QLatin1Char('<') + name + QLatin1Char('>') + xmlEscaped(value) + QLatin1String("</") + name +
+            QLatin1String(">\r\n");
+}
+
+void appendLine(QString& text, const QString& line) {
+    text += line;
+    text += QLatin1String("\r\n");
+}
+
+} // namespace
+
+QString lucaVoucherText(const std::vector<VoucherLine>& lines, const TransferOptions& options) {
+    const QChar d = options.delimiter;
+    QString text =
+        csvLine({QStringLiteral("Fiş No"), QStringLiteral("Fiş Tarihi"), QStringLiteral("Hesap Kodu"),
+                 QStringLiteral("Evrak No"), QStringLiteral("Evrak Tarihi"), QStringLiteral("Açıklama"),
+                 QStringLiteral("Borç"), QStringLiteral("Alacak"), QStringLiteral("Miktar"),
+                 QStringLiteral("Belge Türü")},
+                d);
+    for (const VoucherLine& line : lines) {
+        const QString amount = FormatGeneral(line.amount);
+        text += csvLine({QString(), kVoucherDate, line.account, documentNumber(options, line), kVoucherDate,
+                         line.description, isDebit(line) ? amount : QString(),
+                         isDebit(line) ? QString() : amount, QString(), QString()},
+                        d);
+    }
+    return text;
+}
+
+QString mikroVoucherText(const std::vector<VoucherLine>& lines, const TransferOptions& options) {
+    QString text;
+    for (const VoucherLine& line : lines) {
+        text += csvLine({line.account, QString(), line.description,
+                         FormatGeneral(isDebit(line) ? line.amount : -line.amount)},
+                        options.delimiter);
+    }
+    return text;
+}
+
+QString xmlEscaped(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            escaped += QLatin1String("&amp;");
+            break;
+        case '<':
+            escaped += QLatin1String("&lt;");
+            break;
+        case '>':
+            escaped += QLatin1String("&gt;");
+            break;
+        case '"':
+            escaped += QLatin1String("&quot;");
+            break;
+        case '\'':
+            escaped += QLatin1String("&apos;");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString logoVoucherText(const std::vector<VoucherLine>& lines, const TransferOptions& options) {
+    QString text;
+    appendLine(text, QStringLiteral("<GL_VOUCHERS>"));
+    appendLine(text, QStringLiteral("<GL_VOUCHER DBOP=\"INS\">"));
+    appendLine(text, QStringLiteral("<TYPE>4</TYPE>"));
+    const double number = ParseAmount(options.logoVoucherNumber);
+    if (number > 0) {
+        appendElement(text, QStringLiteral("NUMBER"), FormatGeneral(number));
+    }
+    appendElement(text, QStringLiteral("DATE"), kVoucherDate);
+    appendElement(text, QStringLiteral("NOTES1"), QStringLiteral("ENFLASYON DUZELTME KAYITLARI"));
+    appendLine(text, QStringLiteral("<TRANSACTIONS>"));
+    int reference = 0;
+    for (const VoucherLine& line : lines) {
+        QString amount = FormatGeneral(line.amount);
+        if (options.pointForComma) {
+            amount.replace(QLatin1Char(','), QLatin1Char('.'));
+        }
+        appendLine(text, QStringLiteral("<TRANSACTION>"));
+        if (!line.account.isEmpty()) {
+            appendElement(text, QStringLiteral("GL_CODE"), line.account);
+            appendElement(text, QStringLiteral("PARENT_GLCODE"), line.parent);
+        }
+        appendElement(text, isDebit(line) ? QStringLiteral("DEBIT") : QStringLiteral("CREDIT"), amount);
+        appendLine(text, QStringLiteral("<RC_XRATE>1</RC_XRATE>"));
+        appendElement(text, QStringLiteral("RC_AMOUNT"), amount);
+        appendLine(text, QStringLiteral("<TC_XRATE>1</TC_XRATE>"));
+        appendElement(text, QStringLiteral("TC_AMOUNT"), amount);
+        appendLine(text, QStringLiteral("<QUANTITY>0</QUANTITY>"));
+        appendElement(text, QStringLiteral("DATA_REFERENCE"), QString::number(++reference));
+        appendLine(text, QStringLiteral("<DETLIST> </DETLIST>"));
+        appendLine(text, QStringLiteral("<DEFNFLDLIST> </DEFNFLDLIST>"));
+        appendElement(text, QStringLiteral("MONTH"), options.monthCode);
+        appendElement(text, QStringLiteral("YEAR"), options.yearCode);
+        appendLine(text, QStringLiteral("</TRANSACTION>"));
+    }
+    appendLine(text, QStringLiteral("</TRANSACTIONS>"));
+    appendLine(text, QStringLiteral("<DEFNFLDSLIST> </DEFNFLDSLIST>"));
+    appendLine(text, QStringLiteral("</GL_VOUCHER>"));
+    appendLine(text, QStringLiteral("</GL_VOUCHERS>"));
+    return text;
+}
+
+void writeNetsisVoucher(WorkbookWriter& book, const std::vector<VoucherLine>& lines,
+                        const TransferOptions& options) {
+    static const QStringList headers{
+        "Yıl Kodu",   "Ay Kodu(*)",        "Fiş No(*)",         "Fiş Tip (M/T/E/A/K)(*)",
+        "Tarih(*)",   "Sıra No(*)",        "Hesap Kodu(*)",     "B/A (1/2)(*)",
+        "Açıklama 1", "Açıklama 2",        "Evrak Tarihi",      "Miktar",
+        "Tutar(*)",   "Firma Döviz Tutar", "Döviz Tip",         "Döviz Tutar",
+        "Açıklama 3", "Belge Türü",        "Belge No",          "Belge Tarihi",
+        "Ödeme Türü", "Döviz Kur Tarihi",  "Döviz Kuru Bilgisi"};
+    for (int c = 0; c < headers.size(); ++c) {
+        book.setText(1, c + 1, headers[c]);
+    }
+    int row = 1;
+    for (const VoucherLine& line : lines) {
+        ++row;
+        book.setTyped(row, 1, options.yearCode);
+        book.setTyped(row, 2, options.monthCode);
+        book.setTyped(row, 3, documentNumber(options, line));
+        book.setTyped(row, 4, QStringLiteral("M"));
+        book.setTyped(row, 5, kVoucherDate);
+        book.setTyped(row, 6, QString::number(row - 1));
+        book.setTyped(row, 7, QLatin1Char('\'') + line.account);
+        book.setTyped(row, 8, isDebit(line) ? QStringLiteral("B") : QStringLiteral("A"));
+        book.setTyped(row, 9, line.description);
+        book.setTyped(row, 11, kVoucherDate);
+        book.setNumber(row, 13, line.amount);
+    }
+    book.autoFitColumns(QStringLiteral("A1:IV15000"));
+}
+
+void writeFourColumnVoucher(WorkbookWriter& book, const std::vector<VoucherLine>& lines) {
+    book.setNumberFormat(QStringLiteral("C4:D15000"), QStringLiteral("#.##0,00"));
+    book.setText(1, 1, QStringLiteral("HESAP KODU"));
+    book.setText(1, 2, QStringLiteral("AÇIKLAMA"));
+    book.setText(1, 3, QStringLiteral("BORÇ"));
+    book.setText(1, 4, QStringLiteral("ALACAK"));
+    int row = 1;
+    for (const VoucherLine& line : lines) {
+        ++row;
+        book.setTyped(row, 1, QLatin1Char('\'') + line.account);
+        book.setTyped(row, 2, line.description);
+        book.setNumber(row, isDebit(line) ? 3 : 4, line.amount);
+    }
+    book.autoFitColumns(QStringLiteral("A1:IV15000"));
+}
+
+} // namespace velkor
