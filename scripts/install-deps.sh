@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libsqlcipher-dev sqlcipher
+  libsqlcipher-dev sqlcipher libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation python3
 )

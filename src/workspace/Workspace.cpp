@@ -8,6 +8,7 @@
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
 #include "storage/DatasetSearch.h"
+#include "workspace/RecordDeletion.h"
 
 namespace velkor {
 
@@ -55,6 +56,7 @@ Workspace::Workspace(AppContext& context)
     m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_stock = std::make_unique<StockSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_equity = std::make_unique<EquitySheet>(context, m_state, m_index, m_interest, m_sbkTable);
+    m_deletion = std::make_unique<RecordDeletion>(*this);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {

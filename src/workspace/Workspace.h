@@ -14,6 +14,7 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class RecordDeletion;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -59,6 +60,8 @@ public:
     Table& SBKTable() { return m_sbkTable; }
     Query& SBKQuery() { return m_sbkQuery; }
     Query& ToplamQuery() { return m_toplamQuery; }
+    /// The tab "Kayıt Sil" and the list's "Kayıt Sil" item.
+    RecordDeletion& deletion() { return *m_deletion; }
 
     /// Opening the window: `Bosalt`, the company connection and the datasets opened when
     /// closed (the list with the SQL it last had), the first tab selected.
@@ -89,6 +92,7 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    std::unique_ptr<RecordDeletion> m_deletion;
 };
 
 } // namespace velkor

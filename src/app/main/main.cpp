@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
+#include "backup/ArchiveRestore.h"
 #include "base/ui/DialogPrompt.h"
 #include "storage/Installation.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     const QString home = GetPathPath();
     try {
         ensureInstallation(home);
+        // A restore cut off by a crash is completed (or forgotten) before any database opens.
+        ArchiveRestore::recover(home);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, kApplicationTitle,
                               QStringLiteral("Program klasörü hazırlanamadı:\n") +
