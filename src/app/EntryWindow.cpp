@@ -152,7 +152,8 @@ bool EntryWindow::FormCloseQuery() {
 bool EntryWindow::automaticBackupDue() const {
     const FormModel& panel = m_program.companies().form();
     return velkor::automaticBackupDue(panel.date(QStringLiteral("DateTimePicker1")),
-                                      panel.text(QStringLiteral("yedekgunEdit")), QDateTime::currentDateTime());
+                                      panel.text(QStringLiteral("yedekgunEdit")),
+                                      QDateTime::currentDateTime());
 }
 
 void EntryWindow::FormClose() {

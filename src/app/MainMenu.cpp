@@ -117,7 +117,8 @@ void MainMenu::JvXPButton19Click() {
 }
 
 void MainMenu::AyarlarBarItems0Click() {
-    runGuarded(m_program.prompt(), [this] { m_program.adjustmentWorkspace().deletion().EnflasyonDuzeltmeSil(); });
+    runGuarded(m_program.prompt(),
+               [this] { m_program.adjustmentWorkspace().deletion().EnflasyonDuzeltmeSil(); });
 }
 
 void MainMenu::AyarlarBarItems1Click() {

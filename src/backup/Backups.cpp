@@ -142,7 +142,10 @@ bool Backups::OtoYedekle(const QDate& today) {
 
 QString Backups::backupCompany(const QString& code, const QDateTime& at) {
     const QString database = companyDatabase(code);
-    const QString archive = companyArchivePath(m_context.home(), code, at);
+    QString archive = companyArchivePath(m_context.home(), code, at);
+    // Two deletions in one second must not overwrite the first one's backup.
+    for (int n = 2; QFileInfo::exists(archive); ++n)
+        archive = companyArchivePath(m_context.home(), code, at).chopped(4) + QStringLiteral("_%1.zip").arg(n);
     writeDatabaseArchive(archive, {database});
     return archive;
 }

@@ -39,7 +39,8 @@ public:
     bool TumunuYedekleOto(const QDate& today);
     /// `OtoYedekle`: the daily rotating backup; returns whether an archive was written.
     bool OtoYedekle(const QDate& today);
-    /// The per-company archive written before a deletion; returns its path.
+    /// The per-company archive written before a deletion; returns its path. An archive of
+    /// the same second is never overwritten: the name then gets "_2", "_3", ...
     QString backupCompany(const QString& code, const QDateTime& at);
 
     /// `TumFirmalarGeriYukle` after the dialog: the archive into Data, its "Gen"

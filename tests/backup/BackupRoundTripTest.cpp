@@ -72,6 +72,8 @@ TEST_F(BackupTest, OneCompanyRestoreWhileItsConnectionIsOpenAcceptsZipAndYdk) {
     const QStringList before = dump(data(QStringLiteral("BBB")));
     const QString archive = backups.backupCompany(QStringLiteral("BBB"), QDateTime({2024, 3, 5}, {9, 7, 3}));
     EXPECT_EQ(archive, home.home() + QStringLiteral("Yedek/BBB_2024_3_5_9_7_3.zip"));
+    EXPECT_EQ(backups.backupCompany(QStringLiteral("BBB"), QDateTime({2024, 3, 5}, {9, 7, 3})),
+              home.home() + QStringLiteral("Yedek/BBB_2024_3_5_9_7_3_2.zip"));
     const QString ydk = home.home() + QStringLiteral("Yedek/BBB.ydk");
     ASSERT_TRUE(QFile::copy(archive, ydk));
 
