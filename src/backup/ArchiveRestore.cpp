@@ -163,6 +163,8 @@ QStringList ArchiveRestore::run(const QDateTime& at, const StepHook& hook) {
         kept = keepReplacedFiles(at);
         step(hook, "kept");
 
+        // The staged files are on the disk before the journal makes the restore final.
+        syncFileSystem(staging);
         QSaveFile journal(staging + QLatin1Char('/') + kJournal);
         if (!journal.open(QIODevice::WriteOnly))
             throw ShownError(QStringLiteral("Geri yükleme kaydı yazılamadı: %1").arg(journal.errorString()));

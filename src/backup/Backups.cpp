@@ -145,7 +145,8 @@ QString Backups::backupCompany(const QString& code, const QDateTime& at) {
     QString archive = companyArchivePath(m_context.home(), code, at);
     // Two deletions in one second must not overwrite the first one's backup.
     for (int n = 2; QFileInfo::exists(archive); ++n)
-        archive = companyArchivePath(m_context.home(), code, at).chopped(4) + QStringLiteral("_%1.zip").arg(n);
+        archive =
+            companyArchivePath(m_context.home(), code, at).chopped(4) + QStringLiteral("_%1.zip").arg(n);
     writeDatabaseArchive(archive, {database});
     return archive;
 }

@@ -22,6 +22,8 @@ void snapshotDatabase(const QString& source, const QString& target) {
                {QFileInfo(target).absoluteFilePath(), kDatabasePassword});
     try {
         db.exec(QStringLiteral("PRAGMA snapshot.kdf_iter = 4000;"));
+        // The copy is a scratch file until it is archived or checked: no journal, no sync.
+        db.exec(QStringLiteral("PRAGMA snapshot.journal_mode = OFF; PRAGMA snapshot.synchronous = OFF;"));
         db.exec(QStringLiteral("BEGIN"));
         try {
             // The first read takes the shared lock that holds the source still until COMMIT.
@@ -77,6 +79,14 @@ void replaceFile(const QString& source, const QString& target) {
         throw ShownError(
             QStringLiteral("%1 yerine konulamadı: %2")
                 .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(std::strerror(error))));
+    }
+}
+
+void syncFileSystem(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
     }
 }
 

@@ -24,6 +24,9 @@ const QStringList& generalTables();
 /// system's message.
 void replaceFile(const QString& source, const QString& target);
 
+/// Writes every file of the folder's file system to the disk (best effort).
+void syncFileSystem(const QString& folder);
+
 /// Makes the folder's renames durable (best effort).
 void syncFolder(const QString& folder);
 

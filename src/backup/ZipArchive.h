@@ -48,10 +48,12 @@ public:
     /// The entries of an archive opened for reading.
     std::vector<ZipEntry> entries() const;
     /// Writes entry `index` into the file `targetPath` (created or truncated) and checks
-    /// its length and CRC; throws when the archive data is damaged.
+    /// its CRC; throws when the archive data is damaged. The file is not synced: callers
+    /// that rename it into place sync the file system once for all files.
     void extract(qint64 index, const QString& targetPath) const;
 
-    /// Whether files of this name are stored without recompression.
+    /// Whether files of this name are stored without recompression (archives, images,
+    /// office documents and the program's encrypted databases).
     static bool isCompressedKind(const QString& fileName);
 
 private:
