@@ -141,7 +141,10 @@ int RecordDeletion::KayitSil(const DeletionGroups& groups) {
     }
     transaction.commit();
     m_workspace.context().company().ensureOpen();
-    m_workspace.SBKQuery().open();
+    if (m_workspace.SBKQuery().sqlLines().isEmpty())
+        m_workspace.ListeYenile();
+    else
+        m_workspace.SBKQuery().open();
     m_workspace.SBKTable().open();
     return static_cast<int>(ids.size());
 }
