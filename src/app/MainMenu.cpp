@@ -5,9 +5,11 @@
 #include "backup/Backups.h"
 #include "base/ErrorReport.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "workspace/RecordDeletion.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -55,6 +57,7 @@ MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMain
     m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
     m_form.onClick(QStringLiteral("AyarlarBarItems0"), [this] { AyarlarBarItems0Click(); });
     m_form.onClick(QStringLiteral("AyarlarBarItems1"), [this] { AyarlarBarItems1Click(); });
+    m_form.onClick(QStringLiteral("BitBtn5"), [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
 
@@ -82,9 +85,7 @@ void MainMenu::showCompany(const QString& code, const QString& name) {
 
 void MainMenu::showLegislationPage(int page) {
     m_program.windows().showMaximizedIfMinimized(windows::kLegislation);
-    FormModel& legislation = m_program.legislation();
-    if (legislation.has(QStringLiteral("PageControl1")))
-        legislation.setItemIndex(QStringLiteral("PageControl1"), page);
+    m_program.legislation().open(page);
 }
 
 void MainMenu::EkIslemBarItems0Click() {

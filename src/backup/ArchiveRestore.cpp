@@ -30,6 +30,13 @@ QString prefixed(const QString& reason, const QString& archive) {
 
 } // namespace
 
+std::vector<ZipEntry> archiveEntries(const ZipArchive& archive) {
+    std::vector<ZipEntry> entries;
+    for (int i = 0; i < archive.entryCount(); ++i)
+        entries.push_back({i, archive.entryName(i), archive.isLink(i), archive.isFolder(i)});
+    return entries;
+}
+
 QString refusedEntry(const ZipEntry& entry, ArchiveKind kind) {
     const QString& name = entry.name;
     if (entry.isLink)
@@ -62,9 +69,9 @@ void ArchiveRestore::add(const QString& archivePath, const QString& folder, Arch
     Part part{archivePath, folder, kind, {}};
     try {
         const ZipArchive archive(archivePath, ZipArchive::Mode::Read);
-        part.entries = archive.entries();
+        part.entries = archiveEntries(archive);
     } catch (const ZipError& e) {
-        throw ZipError(prefixed(e.message(), archivePath), e.zipCode(), e.systemCode());
+        throw ZipError(prefixed(e.message(), archivePath), e.code());
     }
     if (part.entries.empty())
         throw ZipError(prefixed(QStringLiteral("Yedek arşivi boş."), archivePath));
@@ -102,7 +109,7 @@ void ArchiveRestore::extractAll(const QString& staging) {
             for (const ZipEntry& entry : part.entries)
                 archive.extract(entry.index, folder + QLatin1Char('/') + entry.name);
         } catch (const ZipError& e) {
-            throw ZipError(prefixed(e.message(), part.archivePath), e.zipCode(), e.systemCode());
+            throw ZipError(prefixed(e.message(), part.archivePath), e.code());
         }
         const QStringList& tables = part.kind == ArchiveKind::General ? generalTables() : companyTables();
         for (const ZipEntry& entry : part.entries) {
@@ -126,7 +133,7 @@ QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
         throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
     for (const Part& part : m_parts) {
         const QString archivePath = part.kind == ArchiveKind::General ? companionPath(base) : base;
-        ZipArchive safety(archivePath, ZipArchive::Mode::Write);
+        ZipArchive safety(archivePath, ZipArchive::Mode::Create);
         int kept = 0;
         for (const ZipEntry& entry : part.entries) {
             const QString current = m_home + part.folder + QLatin1Char('/') + entry.name;

@@ -1,12 +1,24 @@
 #pragma once
 
-#include "backup/ZipArchive.h"
+#include "storage/ZipArchive.h"
 
 #include <QDateTime>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 namespace velkor {
+
+/// One entry of an archive, as far as a restore looks at it.
+struct ZipEntry {
+    int index = 0;
+    QString name;
+    bool isLink = false;
+    bool isFolder = false;
+};
+
+/// The entries of an archive opened for reading.
+std::vector<ZipEntry> archiveEntries(const ZipArchive& archive);
 
 /// What an archive of a restore may hold: company databases (any number of "KOD.mdb")
 /// or the general database (only "Genel.mdb").

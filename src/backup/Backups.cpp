@@ -4,9 +4,9 @@
 #include "backup/BackupSettings.h"
 #include "backup/Compaction.h"
 #include "backup/DatabaseSnapshot.h"
-#include "backup/ZipArchive.h"
 #include "storage/AppContext.h"
 #include "storage/IniFile.h"
+#include "storage/ZipArchive.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,7 +73,7 @@ void Backups::writeDatabaseArchive(const QString& archivePath, const QStringList
     QTemporaryDir copies(m_context.home() + QStringLiteral("Yedek/.yedekleniyor-XXXXXX"));
     if (!copies.isValid())
         throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
-    ZipArchive archive(archivePath, ZipArchive::Mode::Write);
+    ZipArchive archive(archivePath, ZipArchive::Mode::Create);
     for (const QString& database : databases) {
         const QString name = QFileInfo(database).fileName();
         const QString copy = copies.path() + QLatin1Char('/') + name;

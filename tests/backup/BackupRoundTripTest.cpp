@@ -1,8 +1,8 @@
 #include "BackupFixture.h"
 
+#include "backup/ArchiveRestore.h"
 #include "backup/BackupNames.h"
 #include "backup/BackupSettings.h"
-#include "backup/ZipArchive.h"
 #include "storage/IniFile.h"
 
 namespace velkor::test {
@@ -38,7 +38,7 @@ TEST_F(BackupTest, AllCompaniesRoundTripRestoresEveryRowAndTheRegistry) {
     {
         const ZipArchive zip(archive, ZipArchive::Mode::Read);
         QStringList names;
-        for (const ZipEntry& e : zip.entries())
+        for (const ZipEntry& e : archiveEntries(zip))
             names << e.name;
         EXPECT_EQ(names, (QStringList{QStringLiteral("AAA.mdb"), QStringLiteral("BBB.mdb")}));
     }
