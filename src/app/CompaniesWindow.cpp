@@ -79,7 +79,9 @@ QString CompaniesWindow::settingsPath() const {
 void CompaniesWindow::FormCreate() {
     const IniFile ini(settingsPath());
     m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
-    m_form.setText(QStringLiteral("yedekgunEdit"), ini.value(kSection, QStringLiteral("YedekGun")));
+    // A fresh installation has no interval stored yet: a backup every day.
+    const QString interval = ini.value(kSection, QStringLiteral("YedekGun"));
+    m_form.setText(QStringLiteral("yedekgunEdit"), interval.isEmpty() ? QStringLiteral("1") : interval);
     m_form.setChecked(QStringLiteral("OtoYedekCheck"),
                       ini.value(kSection, QStringLiteral("YedekAl")) == QLatin1String("1"));
     m_form.setChecked(QStringLiteral("OtomatikGunlukCheck"),

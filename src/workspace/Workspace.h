@@ -14,6 +14,8 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class JournalSheet;
+class ReportSheet;
 class RecordDeletion;
 
 /// The sheet that opens an item of the list, by its main account.
@@ -60,6 +62,10 @@ public:
     Table& SBKTable() { return m_sbkTable; }
     Query& SBKQuery() { return m_sbkQuery; }
     Query& ToplamQuery() { return m_toplamQuery; }
+    /// The report and main-account sheets ("Düzelt. Rapor", "Ana Hesap Rap.") on the state.
+    ReportSheet& reports() { return *m_reports; }
+    /// The journal sheet ("Yevmiye") on the state.
+    JournalSheet& journal() { return *m_journal; }
     /// The tab "Kayıt Sil" and the list's "Kayıt Sil" item.
     RecordDeletion& deletion() { return *m_deletion; }
 
@@ -92,6 +98,8 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    std::unique_ptr<ReportSheet> m_reports;
+    std::unique_ptr<JournalSheet> m_journal;
     std::unique_ptr<RecordDeletion> m_deletion;
 };
 
