@@ -1,9 +1,11 @@
 #include "reports/JournalSheet.h"
 
+#include "base/ShownError.h"
 #include "engine/AccountGroups.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalBuilder.h"
 #include "reports/JournalLayout.h"
+#include "reports/RichReport.h"
 
 namespace velkor {
 
@@ -21,6 +23,7 @@ JournalSheet::JournalSheet(FormModel& form, Connection& company, std::function<Q
     addControls(form);
     form.onClick(kBuildButton, [this] { YevmiyeButClick(); });
     form.onChange(kCombo, [this] { YevmiyeButClick(); });
+    form.onClick(kPrintButton, [this] { YevmiyeYazButClick(); });
 }
 
 void JournalSheet::addControls(FormModel& form) {
@@ -54,6 +57,17 @@ void JournalSheet::YevmiyeButClick() {
 
     lines << journalBody(m_query);
     m_form.setLines(kRich, lines);
+}
+
+void JournalSheet::setPrinting(PrintService* service, std::function<CompanyHeading()> company) {
+    m_printService = service;
+    m_company = std::move(company);
+}
+
+void JournalSheet::YevmiyeYazButClick() {
+    if (!m_printService)
+        throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+    printTextBox(*m_printService, m_company ? m_company() : CompanyHeading{}, m_form.lines(kRich));
 }
 
 } // namespace velkor

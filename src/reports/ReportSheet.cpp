@@ -1,8 +1,18 @@
 #include "reports/ReportSheet.h"
 
+#include "base/ShownError.h"
 #include "reports/AccountTotals.h"
+#include "reports/AnaHesapReport.h"
 #include "reports/ClosingStep.h"
+#include "reports/DuzeltmeReport.h"
+#include "reports/PrintService.h"
+#include "reports/ReportSheetControls.h"
+#include "reports/SpreadsheetReports.h"
+#include "spreadsheet/XlsxWorkbook.h"
 #include "storage/Table.h"
+
+#include <QDateTime>
+#include <QDir>
 
 namespace velkor {
 
@@ -10,6 +20,9 @@ namespace {
 
 const QString kCombo = QStringLiteral("RaporListeCombo");
 const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
+const QString& kReportPrint = ctl::report::DuzRapYazBut;
+const QString& kDepreciationPrint = ctl::report::GenelAmortluBut;
+const QString& kAccountPrint = ctl::report::AnaHesapYazBut;
 
 } // namespace
 
@@ -22,6 +35,11 @@ ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTot
     form.onClick(QStringLiteral("RaporListeButton"), [this] { RaporListeYenile(); });
     form.onClick(QStringLiteral("AnaHesapRaporButton"), [this] { RaporListeYenile(); });
     form.onChange(kCombo, [this] { RaporListeYenile(); });
+    form.onClick(kReportPrint, [this] { DuzRapYazButClick(); });
+    form.onClick(kDepreciationPrint, [this] { GenelAmortluButClick(); });
+    form.onClick(kAccountPrint, [this] { AnaHesapYazButClick(); });
+    form.onClick(ctl::report::ExcelDuzRapBut, [this] { ExcelDuzRapButClick(); });
+    form.onClick(ctl::report::AnaHesapExcelBut, [this] { AnaHesapExcelButClick(); });
 }
 
 void ReportSheet::addControls(FormModel& form) {
@@ -32,11 +50,11 @@ void ReportSheet::addControls(FormModel& form) {
     const std::vector<std::pair<QString, QString>> buttons{
         {QStringLiteral("RaporListeButton"), QStringLiteral("Raporu Hazırla")},
         {QStringLiteral("ExcelDuzRapBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("DuzRapYazBut"), QStringLiteral("Genel Yazdır")},
-        {QStringLiteral("GenelAmortluBut"), QStringLiteral("Amortismanlı Yazdır")},
+        {kReportPrint, QStringLiteral("Genel Yazdır")},
+        {kDepreciationPrint, QStringLiteral("Amortismanlı Yazdır")},
         {QStringLiteral("AnaHesapRaporButton"), QStringLiteral("Raporu Hazırla")},
         {QStringLiteral("AnaHesapExcelBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("AnaHesapYazBut"), QStringLiteral("Genel Yazdır")},
+        {kAccountPrint, QStringLiteral("Genel Yazdır")},
     };
     for (const auto& [name, caption] : buttons) {
         if (!form.has(name))
@@ -75,6 +93,94 @@ void ReportSheet::RaporListeYenile() {
 void ReportSheet::openGrandTotals(bool withReportFilter) {
     prepareGrandTotals(m_grandTotals, withReportFilter ? reportFilter() : AccountFilter{});
     m_grandTotals.open();
+}
+
+void ReportSheet::setPrinting(PrintService* service, std::function<CompanyHeading()> company) {
+    m_printService = service;
+    m_printedCompany = std::move(company);
+}
+
+PrintService& ReportSheet::printService() const {
+    if (!m_printService)
+        throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+    return *m_printService;
+}
+
+CompanyHeading ReportSheet::printedCompany() const {
+    return m_printedCompany ? m_printedCompany() : CompanyHeading{};
+}
+
+void ReportSheet::requireReportRows() {
+    if (!m_reportList.isOpen()) {
+        if (m_reportList.sqlLines().isEmpty())
+            m_reportList.setSql(ReportListQuery::selectionSql(AccountFilter{}));
+        m_reportList.open();
+    }
+    if (m_reportList.isEmpty() && !reportFilter().isEmpty())
+        throw ShownError(
+            QStringLiteral("Seçilen hesaplarda (%1) rapora alınacak kayıt yok.").arg(m_form.text(kCombo)));
+}
+
+void ReportSheet::printReportList(bool withDepreciation) {
+    PrintService& service = printService();
+    requireReportRows();
+    openGrandTotals(true);
+    const CompanyHeading company = printedCompany();
+    const QDateTime now = QDateTime::currentDateTime();
+    if (withDepreciation) {
+        DuzeltmeAmortReport report(company, m_reportList, m_grandTotals, now);
+        service.present(report);
+    } else {
+        DuzeltmeReport report(company, m_reportList, m_grandTotals, now);
+        service.present(report);
+    }
+}
+
+void ReportSheet::DuzRapYazButClick() {
+    printReportList(false);
+}
+
+void ReportSheet::GenelAmortluButClick() {
+    printReportList(true);
+}
+
+void ReportSheet::AnaHesapYazButClick() {
+    PrintService& service = printService();
+    m_accountTotals->ensureOpen();
+    openGrandTotals(false);
+    AnaHesapReport report(printedCompany(), *m_accountTotals, m_grandTotals, QDateTime::currentDateTime());
+    service.present(report);
+}
+
+void ReportSheet::setWorkbookOutput(Prompt* prompt, FileOpener opener) {
+    m_prompt = prompt;
+    m_opener = std::move(opener);
+}
+
+void ReportSheet::handOver(WorkbookWriter& book, const QString& reportName) {
+    const CompanyHeading company = printedCompany();
+    WorkbookHandOverRequest request;
+    const QString prefix = company.code.isEmpty() ? QString() : company.code + QLatin1Char('_');
+    request.proposedPath = QDir::home().filePath(prefix + reportName + QStringLiteral(".xlsx"));
+    handOverWorkbook(book, *m_prompt, request, m_opener);
+}
+
+void ReportSheet::ExcelDuzRapButClick() {
+    if (!m_prompt)
+        throw ShownError(QStringLiteral("Çalışma kitabı hizmeti bulunamadı."));
+    requireReportRows();
+    XlsxWorkbook book;
+    DuzeltmeRaporExcel(book, printedCompany().name, m_form.text(kCombo), m_reportList);
+    handOver(book, QStringLiteral("DuzeltmeRaporu"));
+}
+
+void ReportSheet::AnaHesapExcelButClick() {
+    if (!m_prompt)
+        throw ShownError(QStringLiteral("Çalışma kitabı hizmeti bulunamadı."));
+    m_accountTotals->ensureOpen();
+    XlsxWorkbook book;
+    AnaHesapExcel(book, printedCompany().name, *m_accountTotals);
+    handOver(book, QStringLiteral("AnaHesapRaporu"));
 }
 
 } // namespace velkor

@@ -114,12 +114,9 @@ QWidget* buildReportPage(Workspace& workspace, QWidget* parent) {
     bar->addWidget(filterCombo(ctl::report::RaporListeCombo, page));
     bar->addWidget(button(form, ctl::report::RaporListeButton, page));
     bar->addStretch();
-    SheetWidgets w(form, page);
-    for (const char* name : {"ExcelDuzRapBut", "DuzRapYazBut", "GenelAmortluBut"}) {
-        QPushButton* b = button(form, QString::fromLatin1(name), page);
-        w.markPending(b);
-        bar->addWidget(b);
-    }
+    for (const QString& name :
+         {ctl::report::ExcelDuzRapBut, ctl::report::DuzRapYazBut, ctl::report::GenelAmortluBut})
+        bar->addWidget(button(form, name, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(
@@ -134,12 +131,8 @@ QWidget* buildTotalsPage(Workspace& workspace, QWidget* parent) {
     auto* bar = new QHBoxLayout;
     bar->addWidget(button(form, ctl::report::AnaHesapRaporButton, page));
     bar->addStretch();
-    SheetWidgets w(form, page);
-    for (const char* name : {"AnaHesapExcelBut", "AnaHesapYazBut"}) {
-        QPushButton* b = button(form, QString::fromLatin1(name), page);
-        w.markPending(b);
-        bar->addWidget(b);
-    }
+    for (const QString& name : {ctl::report::AnaHesapExcelBut, ctl::report::AnaHesapYazBut})
+        bar->addWidget(button(form, name, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(
@@ -156,9 +149,7 @@ QWidget* buildJournalPage(Workspace& workspace, QWidget* parent) {
     bar->addWidget(filterCombo(ctl::journal::YevmiyeCombo, page));
     bar->addWidget(button(form, ctl::journal::YevmiyeBut, page));
     bar->addStretch();
-    QPushButton* print = button(form, ctl::journal::YevmiyeYazBut, page);
-    w.markPending(print);
-    bar->addWidget(print);
+    bar->addWidget(button(form, ctl::journal::YevmiyeYazBut, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(w.rich(ctl::journal::YevmiyeRich, QColor(240, 250, 255)), 1);
