@@ -1,5 +1,6 @@
 #include "app/CompaniesWindow.h"
 
+#include "app/BackupPanel.h"
 #include "app/EntryWindow.h"
 #include "app/Program.h"
 #include "base/TextHelpers.h"
@@ -58,10 +59,18 @@ CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(
     m_form.onClick(QStringLiteral("KapatBut"), [this] { KapatButClick(); });
     m_form.onClick(QStringLiteral("OtoYedekAdresSaklaBut"), [this] { OtoYedekAdresSaklaButClick(); });
     m_form.onClick(QStringLiteral("OtoYedekAdresBulBut"), [this] { OtoYedekAdresBulButClick(); });
+    m_backups = std::make_unique<BackupPanel>(program);
+    program.setAutoBackup(m_backups.get());
+    m_form.onClick(QStringLiteral("TumFirmaYedekAlBut"), [this] { m_backups->TumunuYedekle(); });
+    m_form.onClick(QStringLiteral("TumFirmaGeriYukleBut"), [this] { m_backups->TumFirmalarGeriYukle(); });
+    m_form.onClick(QStringLiteral("TekFirmaGeriYukleBut"), [this] { m_backups->TekFirmaGeriYukle(); });
+    m_form.onClick(QStringLiteral("OtomatikYedekGeriYukleBut"), [this] { m_backups->OtoYedekGeriYukle(); });
     // Hiding the companies window in any way brings the entry window back.
     program.windows().onHide(windows::kCompanies,
                              [this] { m_program.windows().showRestored(windows::kEntry); });
 }
+
+CompaniesWindow::~CompaniesWindow() = default;
 
 QString CompaniesWindow::settingsPath() const {
     return m_program.context().home() + QStringLiteral("Yedekler.dan");

@@ -2,8 +2,11 @@
 
 #include "base/FormModel.h"
 
+#include <memory>
+
 namespace velkor {
 
+class BackupPanel;
 class Program;
 
 /// The companies window "TGirisRF": the list of registered companies (the registry's
@@ -13,6 +16,7 @@ class Program;
 class CompaniesWindow {
 public:
     explicit CompaniesWindow(Program& program);
+    ~CompaniesWindow();
 
     FormModel& form() { return m_form; }
 
@@ -29,12 +33,16 @@ public:
     /// "Otomatik Yedek Adresini Bul": chooses the automatic backup folder.
     void OtoYedekAdresBulButClick();
 
+    /// The backup and restore buttons of the lower panel; also the close sequence's backups.
+    BackupPanel& backups() { return *m_backups; }
+
     /// The path of Yedekler.dan.
     QString settingsPath() const;
 
 private:
     Program& m_program;
     FormModel m_form;
+    std::unique_ptr<BackupPanel> m_backups;
 };
 
 } // namespace velkor

@@ -4,6 +4,7 @@
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
+#include "backup/BackupSettings.h"
 #include "base/ErrorReport.h"
 #include "base/TextHelpers.h"
 #include "base/WindowNames.h"
@@ -150,12 +151,9 @@ bool EntryWindow::FormCloseQuery() {
 
 bool EntryWindow::automaticBackupDue() const {
     const FormModel& panel = m_program.companies().form();
-    const double days = ParseDigits(panel.text(QStringLiteral("yedekgunEdit")));
-    const QDate last = panel.date(QStringLiteral("DateTimePicker1"));
-    if (!last.isValid())
-        return true;
-    const QDateTime due(last.addDays(static_cast<qint64>(days)), QTime(0, 0));
-    return QDateTime::currentDateTime() >= due;
+    return velkor::automaticBackupDue(panel.date(QStringLiteral("DateTimePicker1")),
+                                      panel.text(QStringLiteral("yedekgunEdit")),
+                                      QDateTime::currentDateTime());
 }
 
 void EntryWindow::FormClose() {

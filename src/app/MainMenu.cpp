@@ -2,10 +2,13 @@
 
 #include "app/EntryWindow.h"
 #include "app/Program.h"
+#include "backup/Backups.h"
+#include "base/ErrorReport.h"
 #include "base/WindowNames.h"
 #include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "workspace/RecordDeletion.h"
 #include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
@@ -52,6 +55,8 @@ MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMain
     m_form.onClick(QStringLiteral("VeriAktarimBarItems0"), [this] { VeriAktarimBarItems0Click(); });
     m_form.onClick(QStringLiteral("GeneIslemBarItems0"), [this] { GeneIslemBarItems0Click(); });
     m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
+    m_form.onClick(QStringLiteral("AyarlarBarItems0"), [this] { AyarlarBarItems0Click(); });
+    m_form.onClick(QStringLiteral("AyarlarBarItems1"), [this] { AyarlarBarItems1Click(); });
     m_form.onClick(QStringLiteral("BitBtn5"), [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
@@ -110,6 +115,19 @@ void MainMenu::GeneIslemBarItems0Click() {
 void MainMenu::JvXPButton19Click() {
     m_program.windows().showMaximizedIfMinimized(windows::kEntry);
     m_program.windows().hide(windows::kMainMenu);
+}
+
+void MainMenu::AyarlarBarItems0Click() {
+    runGuarded(m_program.prompt(),
+               [this] { m_program.adjustmentWorkspace().deletion().EnflasyonDuzeltmeSil(); });
+}
+
+void MainMenu::AyarlarBarItems1Click() {
+    // A failure is shown with its reason by the error display; the file stays as it was.
+    runGuarded(m_program.prompt(), [this] {
+        Backups(m_program.context()).compactCompany(m_form.text(QStringLiteral("Label2")));
+        m_program.prompt().showMessage(QStringLiteral("Firma veritabanı bakım işlemi yapıldı!"));
+    });
 }
 
 void MainMenu::FormHide() {

@@ -11,8 +11,8 @@ class Program;
 /// The main menu "TAnaMenuF": the current company (`Label2` code, `Label4` name), the
 /// menu groups whose items open the other windows, "Firma Değiştir" and "KAPAT", and what
 /// hiding the menu means (`FormHide`, driven by the entry window's `MenuHideMode`).
-/// The items "Enflasyon Düzeltme Sil" and "Veritabanına Bakım Yap" get their handlers
-/// from the backup subsystem.
+/// "Enflasyon Düzeltme Sil" and "Veritabanına Bakım Yap" work on the current company's
+/// database.
 class MainMenu {
 public:
     /// A collapsible group of the menu: its caption and the names of its items.
@@ -43,6 +43,10 @@ public:
     void GeneIslemBarItems0Click();
     /// "KAPAT": back to the entry window.
     void JvXPButton19Click();
+    /// "Enflasyon Düzeltme Sil": every item of the company, after its backup.
+    void AyarlarBarItems0Click();
+    /// "Veritabanına Bakım Yap": compacts the company database.
+    void AyarlarBarItems1Click();
     /// Runs whenever the menu is hidden.
     void FormHide();
 

@@ -1,3 +1,4 @@
+#include "backup/ArchiveRestore.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "storage/Installation.h"
@@ -98,7 +99,10 @@ int main(int argc, char* argv[]) {
             printUsage(err);
             return rest.isEmpty() ? 2 : 0;
         }
-        const QString word = rest.takeFirst();
+        QString word = rest.takeFirst();
+        // A command of two words ("items delete") is found before the one of its first word.
+        if (!rest.isEmpty() && commandTable().count(word + QLatin1Char(' ') + rest.first()))
+            word += QLatin1Char(' ') + rest.takeFirst();
         auto it = commandTable().find(word);
         if (it == commandTable().end())
             throw UsageError(QStringLiteral("Bilinmeyen komut: ") + word);
@@ -108,6 +112,7 @@ int main(int argc, char* argv[]) {
         AppContext context(GetPathPath(), prompt);
         if (word != QLatin1String("init")) {
             ensureInstallation(context.home());
+            ArchiveRestore::recover(context.home());
             context.OpenSharedConnections();
             // The tables stay as they were when the update fails; the command can still run on them.
             try {

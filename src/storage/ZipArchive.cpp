@@ -1,10 +1,12 @@
 #include "storage/ZipArchive.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <zip.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace velkor {
 
@@ -123,6 +125,69 @@ void ZipArchive::write(const QString& name, const QByteArray& data) {
     if (!m_password.isEmpty() && zip_file_set_encryption(m_zip, static_cast<zip_uint64_t>(index),
                                                          ZIP_EM_TRAD_PKWARE, m_password.constData()) != 0)
         throw ZipError(QStringLiteral("Arşiv şifrelenemedi: %1 (%2)").arg(m_path, archiveMessage(m_zip)));
+}
+
+bool ZipArchive::isCompressedKind(const QString& fileName) {
+    // The program's databases (".mdb") are encrypted: deflating them saves nothing and
+    // costs about 40 % of a backup's time, so they count as compressed already.
+    static const QStringList kinds{QStringLiteral("zip"),  QStringLiteral("ydk"), QStringLiteral("gz"),
+                                   QStringLiteral("bz2"),  QStringLiteral("xz"),  QStringLiteral("7z"),
+                                   QStringLiteral("rar"),  QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                   QStringLiteral("png"),  QStringLiteral("pdf"), QStringLiteral("xlsx"),
+                                   QStringLiteral("docx"), QStringLiteral("enf"), QStringLiteral("mdb")};
+    return kinds.contains(QFileInfo(fileName).suffix().toLower());
+}
+
+void ZipArchive::addFile(const QString& name, const QString& sourcePath) {
+    zip_source_t* source = zip_source_file(m_zip, QFile::encodeName(sourcePath).constData(), 0, -1);
+    if (!source)
+        throw ZipError(
+            QStringLiteral("Dosya arşive eklenemedi: %1 (%2)").arg(sourcePath, archiveMessage(m_zip)),
+            zip_error_code_zip(zip_get_error(m_zip)));
+    const zip_int64_t index =
+        zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        zip_source_free(source);
+        throw ZipError(
+            QStringLiteral("Dosya arşive eklenemedi: %1 (%2)").arg(sourcePath, archiveMessage(m_zip)),
+            zip_error_code_zip(zip_get_error(m_zip)));
+    }
+    const auto entry = static_cast<zip_uint64_t>(index);
+    const bool store = isCompressedKind(name);
+    if (zip_set_file_compression(m_zip, entry, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, store ? 0 : 9) != 0)
+        throw ZipError(QStringLiteral("Sıkıştırma ayarlanamadı: %1 (%2)").arg(name, archiveMessage(m_zip)));
+    // A plain file readable by everyone, so that no extracting tool takes it for a link.
+    zip_file_set_external_attributes(m_zip, entry, 0, ZIP_OPSYS_UNIX,
+                                     static_cast<zip_uint32_t>(S_IFREG | 0644) << 16);
+    if (!m_password.isEmpty() &&
+        zip_file_set_encryption(m_zip, entry, ZIP_EM_TRAD_PKWARE, m_password.constData()) != 0)
+        throw ZipError(QStringLiteral("Arşiv şifrelenemedi: %1 (%2)").arg(m_path, archiveMessage(m_zip)));
+}
+
+void ZipArchive::extract(int index, const QString& targetPath) const {
+    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
+        zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0), zip_fclose);
+    if (!file)
+        throw ZipError(
+            QStringLiteral("Arşivdeki dosya açılamadı: %1 (%2)").arg(entryName(index), archiveMessage(m_zip)),
+            zip_error_code_zip(zip_get_error(m_zip)));
+    QFile out(targetPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
+    char buffer[65536];
+    for (;;) {
+        const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
+        if (n < 0)
+            throw ZipError(QStringLiteral("Arşivdeki dosya bozuk: %1 (%2)")
+                               .arg(entryName(index), QString::fromUtf8(zip_file_strerror(file.get()))),
+                           zip_error_code_zip(zip_file_get_error(file.get())));
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n)
+            throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
+    }
+    if (!out.flush())
+        throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
 }
 
 void ZipArchive::remove(int index) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/ShownError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include <stdexcept>
 
 struct zip;
 
@@ -12,12 +12,9 @@ namespace velkor {
 
 /// An archive that could not be opened, read or written; the text says which and why.
 /// `code()` keeps libzip's error code (ZIP_ER_*), or -1 when the program found the fault.
-class ZipError : public std::runtime_error {
+class ZipError : public ShownError {
 public:
-    ZipError(const QString& message, int code = -1)
-        : std::runtime_error(message.toStdString()), m_code(code) {}
-    /// The message as text for display.
-    QString message() const { return QString::fromUtf8(what()); }
+    ZipError(const QString& message, int code = -1) : ShownError(message), m_code(code) {}
     /// libzip's error code, or -1.
     int code() const { return m_code; }
 
@@ -57,6 +54,18 @@ public:
     /// Adds or replaces the entry `name` with `data`, encrypted with the password when one
     /// was given.
     void write(const QString& name, const QByteArray& data);
+    /// Adds or replaces the entry `name` with the file at `sourcePath`, read on commit()
+    /// (so large files never sit in memory): deflated at level 9, or stored when its kind
+    /// is compressed already (isCompressedKind), encrypted like write().
+    void addFile(const QString& name, const QString& sourcePath);
+    /// Writes entry `index` into the file `targetPath` (created or truncated), in pieces;
+    /// throws when the entry's data is damaged (CRC) or the file cannot be written. The file
+    /// is not synced: callers that rename it into place sync once for all files.
+    void extract(int index, const QString& targetPath) const;
+    /// Whether files of this name are stored without recompression (archives, images,
+    /// office documents and the program's encrypted databases).
+    static bool isCompressedKind(const QString& fileName);
+
     /// Deletes entry `index`.
     void remove(int index);
     /// Writes the changes to the file; the archive is closed afterwards.

@@ -17,6 +17,7 @@
 #include "engine/StockSheetControls.h"
 #include "storage/DatasetSearch.h"
 #include "vouchers/TransferSheet.h"
+#include "workspace/RecordDeletion.h"
 
 namespace velkor {
 
@@ -71,6 +72,7 @@ Workspace::Workspace(AppContext& context)
     m_reports->setWorkbookOutput(&context.prompt(), openWithDesktop);
     setPrintService(nullptr);
     m_transfer = std::make_unique<TransferSheet>(context);
+    m_deletion = std::make_unique<RecordDeletion>(*this);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {

@@ -19,6 +19,7 @@ class JournalSheet;
 class ReportSheet;
 class PrintService;
 class TransferSheet;
+class RecordDeletion;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -70,6 +71,8 @@ public:
     ReportSheet& reports() { return *m_reports; }
     /// The journal sheet ("Yevmiye") on the state.
     JournalSheet& journal() { return *m_journal; }
+    /// The tab "Kayıt Sil" and the list's "Kayıt Sil" item.
+    RecordDeletion& deletion() { return *m_deletion; }
 
     /// Opening the window: `Bosalt`, the company connection and the datasets opened when
     /// closed (the list with the SQL it last had), the first tab selected.
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<JournalSheet> m_journal;
     PrintService* m_printService = nullptr;
     std::unique_ptr<TransferSheet> m_transfer;
+    std::unique_ptr<RecordDeletion> m_deletion;
 };
 
 } // namespace velkor

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void answeringYesToAbortKeepsTheCompany();
     void backupSettingsAreStoredAndLoaded();
     void badStoredDateKeepsTheDefault();
+    void backupAndRestoreButtonsWriteAndReadArchives();
 };
 
 void CompaniesTest::gridListsTheCompaniesWithRowColours() {
@@ -181,6 +182,23 @@ void CompaniesTest::badStoredDateKeepsTheDefault() {
     gui.program().companies().FormCreate();
     QCOMPARE(gui.program().companies().form().date("DateTimePicker1"), QDate(2012, 1, 1));
     QCOMPARE(gui.widget<QDateEdit>(kCompanies, "DateTimePicker1")->date(), QDate(2012, 1, 1));
+}
+
+void CompaniesTest::backupAndRestoreButtonsWriteAndReadArchives() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.click(kEntry, "FirmaSecBut");
+    const QString archive = gui.home() + QStringLiteral("Yedek/tumu.zip");
+    gui.prompt().addFile(archive);
+    gui.click(kCompanies, "TumFirmaYedekAlBut");
+    QVERIFY(QFileInfo::exists(archive));
+    QVERIFY(QFileInfo::exists(archive + "Gen"));
+    gui.prompt().addAnswer(Yes);
+    gui.prompt().addFile(archive);
+    gui.click(kCompanies, "TumFirmaGeriYukleBut");
+    QVERIFY(gui.prompt().texts().last().startsWith(
+        QStringLiteral("Geri yükleme işlemi başarılı bir şekilde gerçekleştirildi.")));
+    QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
 }
 
 QTEST_MAIN(CompaniesTest)

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QDateEdit>
+#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void theWindowIsLaidOutAsPlanned();
     void leavingTheEntryDateRecomputes();
     void theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsable();
+    void theDeletionTabDeletesTheTickedGroupAfterABackup();
 
 private:
     template <typename W = QWidget> W* find(const QString& name) {
@@ -434,11 +436,6 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
         QVERIFY2(QFontInfo(text->font()).fixedPitch(), rich);
         QCOMPARE(text->lineWrapMode(), QTextEdit::NoWrap);
     }
-    // Functions still to come: shown, disabled, explained.
-    for (const char* name : {"KayitSilBut"}) {
-        auto* b = find<QAbstractButton>(QString::fromLatin1(name));
-        QVERIFY2(b && !b->isEnabled() && !b->toolTip().isEmpty(), name);
-    }
     // The print and workbook buttons have their actions.
     for (const char* name : {"YazSBKBut", "DigerYazBut", "OzkaynakYazBut", "ExcelDuzRapBut", "DuzRapYazBut",
                              "GenelAmortluBut", "AnaHesapExcelBut", "AnaHesapYazBut", "YevmiyeYazBut"}) {
@@ -452,6 +449,7 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
         QVERIFY2(find<QAbstractButton>(QString::fromLatin1(name))->isEnabled(), name);
     QCOMPARE(find<QComboBox>(QStringLiteral("FisTransferCombo"))->currentText(), QStringLiteral("Hepsi"));
     QCOMPARE(find<QLineEdit>(QStringLiteral("AmortLucaHesapEdit"))->text(), QStringLiteral("257.99"));
+    QVERIFY(find<QPushButton>(QStringLiteral("KayitSilBut"))->isEnabled());
     // The list's columns.
     QCOMPARE(m_list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ana H."));
     QCOMPARE(m_list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Alt Hesap"));
@@ -495,7 +493,7 @@ void WorkspaceWindowTest::theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsa
     QTRY_COMPARE(listRows(), 1);
     QVERIFY(m_gui->prompt().shown().empty());
 
-    // "Düzelt" of the list's menu opens the row; "Kayıt Sil" is there, not yet usable.
+    // "Düzelt" of the list's menu opens the row; "Kayıt Sil" is there too.
     press(QStringLiteral("YeniButO"));
     QVERIFY(find<QLineEdit>(QStringLiteral("AdiEditO"))->text().isEmpty());
     QStringList entries;
@@ -509,9 +507,26 @@ void WorkspaceWindowTest::theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsa
     });
     m_list->setCurrentIndex(m_list->model()->index(0, 0));
     Q_EMIT m_list->customContextMenuRequested(m_list->visualRect(m_list->model()->index(0, 0)).center());
-    QCOMPARE(entries, (QStringList{"Düzelt", "Kayıt Sil (kapalı)"}));
+    QCOMPARE(entries, (QStringList{"Düzelt", "Kayıt Sil"}));
     QCOMPARE(find<QLineEdit>(QStringLiteral("AdiEditO"))->text(), QStringLiteral("Yasal Yedekler"));
     QCOMPARE(currentTab(), 2);
+}
+
+void WorkspaceWindowTest::theDeletionTabDeletesTheTickedGroupAfterABackup() {
+    Database& db = m_gui->context().company().database();
+    for (const char* account : {"153", "253", "500"})
+        db.execute(QStringLiteral("INSERT INTO sabit_kiymet (anahesapkodu, sbk_adi) VALUES (?, 'x')"),
+                   {QString::fromLatin1(account)});
+    auto* stocks = find<QCheckBox>(QStringLiteral("StokSilCheck"));
+    QVERIFY(stocks);
+    QTest::mouseClick(stocks, Qt::LeftButton, {}, QPoint(5, stocks->height() / 2));
+    QVERIFY(stocks->isChecked());
+    m_gui->prompt().addAnswer(Yes);
+    m_gui->prompt().addAnswer(No);
+    press(QStringLiteral("KayitSilBut"));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM sabit_kiymet")).toInt(), 2);
+    QCOMPARE(QDir(m_gui->home() + QStringLiteral("Yedek")).entryList({QStringLiteral("ORNEK_*.zip")}).size(),
+             1);
 }
 
 QTEST_MAIN(WorkspaceWindowTest)

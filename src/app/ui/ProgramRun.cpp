@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
+#include "backup/ArchiveRestore.h"
 #include "base/ui/DialogPrompt.h"
 #include "storage/Installation.h"
 
@@ -37,6 +38,8 @@ int runProgram(QApplication& app, const std::function<void(Program&, Application
     const QString home = GetPathPath();
     try {
         ensureInstallation(home);
+        // A restore cut off by a crash is completed (or forgotten) before any database opens.
+        ArchiveRestore::recover(home);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, kApplicationTitle,
                               QStringLiteral("Program klasörü hazırlanamadı:\n") +

@@ -1,8 +1,11 @@
 #include "workspace/ui/ReportPages.h"
 
+#include "base/ui/FormBinder.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
 #include "storage/ui/DatasetGrid.h"
+#include "workspace/RecordDeletion.h"
+#include "workspace/RecordDeletionControls.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/SheetWidgets.h"
 
@@ -200,23 +203,24 @@ QWidget* buildVoucherPage(TransferSheet& sheet, Prompt& prompt, QWidget* parent)
     return page;
 }
 
-QWidget* buildDeletionPage(QWidget* parent) {
+QWidget* buildDeletionPage(Workspace& workspace, Prompt& prompt, QWidget* parent) {
+    RecordDeletion& deletion = workspace.deletion();
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
     auto* box = new QGroupBox(QStringLiteral("Toplu Kayıt Silme"), page);
     auto* boxLayout = new QVBoxLayout(box);
-    const std::pair<const char*, const char*> kChecks[] = {{"SabitSilCheck", "Sabit Kıymetleri Sil"},
-                                                           {"StokSilCheck", "Stokları Sil"},
-                                                           {"OzkaynakSilCheck", "Özkaynakları Sil"},
-                                                           {"TumunuSilCheck", "Tümünü Sil"}};
-    for (const auto& [name, caption] : kChecks)
-        boxLayout->addWidget(
-            pending(new QCheckBox(QString::fromUtf8(caption), box), QString::fromLatin1(name)));
-    boxLayout->addWidget(pending(new QPushButton(QStringLiteral("Toplu Grup Kayıtları Sil"), box),
-                                 QStringLiteral("KayitSilBut")),
-                         0, Qt::AlignLeft);
+    for (const QString& name : {ctl::deletion::SabitSilCheck, ctl::deletion::StokSilCheck,
+                                ctl::deletion::OzkaynakSilCheck, ctl::deletion::TumunuSilCheck}) {
+        auto* check = new QCheckBox(deletion.label(name), box);
+        check->setObjectName(name);
+        boxLayout->addWidget(check);
+    }
+    auto* run = new QPushButton(deletion.label(ctl::deletion::KayitSilBut), box);
+    run->setObjectName(ctl::deletion::KayitSilBut);
+    boxLayout->addWidget(run, 0, Qt::AlignLeft);
     layout->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addStretch();
+    new FormBinder(deletion, *page, prompt);
     return page;
 }
 

@@ -19,9 +19,9 @@ QWidget* buildJournalPage(Workspace& workspace, QWidget* parent);
 /// The tab "Muh.Fiş Aktarımı": the transfer options and the five voucher buttons, bound
 /// to the transfer sheet.
 QWidget* buildVoucherPage(TransferSheet& sheet, Prompt& prompt, QWidget* parent);
-/// The tab "Kayıt Sil" as it will stand: the four group boxes and the deletion button,
-/// disabled until the deletion is available.
-QWidget* buildDeletionPage(QWidget* parent);
+/// The tab "Kayıt Sil": the four group boxes and "Toplu Grup Kayıtları Sil", bound to the
+/// workspace's record deletion.
+QWidget* buildDeletionPage(Workspace& workspace, Prompt& prompt, QWidget* parent);
 
 /// The look of the report grids: 13-pixel font, bold titles, 20-pixel rows.
 void styleReportGrid(DatasetGrid& grid);

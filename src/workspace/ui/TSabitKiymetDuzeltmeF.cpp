@@ -4,6 +4,7 @@
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
 #include "storage/ui/DatasetGrid.h"
+#include "workspace/RecordDeletion.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/ItemSheetPages.h"
 #include "workspace/ui/ReportPages.h"
@@ -59,9 +60,7 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     m_tabs->addTab(buildTotalsPage(workspace, m_tabs), captions.value(4));
     m_tabs->addTab(buildJournalPage(workspace, m_tabs), captions.value(5));
     m_tabs->addTab(buildVoucherPage(workspace.transfer(), prompt, m_tabs), captions.value(6));
-    m_tabs->addTab(buildDeletionPage(m_tabs), captions.value(7));
-    m_tabs->setTabToolTip(6, kNotAvailableYet);
-    m_tabs->setTabToolTip(7, kNotAvailableYet);
+    m_tabs->addTab(buildDeletionPage(workspace, prompt, m_tabs), captions.value(7));
     m_splitter->addWidget(m_tabs);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -143,8 +142,8 @@ void TSabitKiymetDuzeltmeF::showListMenu(const QPoint& at) {
     connect(open, &QAction::triggered, this, [this] { act([this] { m_workspace.Dzelt1Click(); }); });
     QAction* remove = menu.addAction(QStringLiteral("Kayıt Sil"));
     remove->setObjectName(QStringLiteral("KaytSil1"));
-    remove->setEnabled(false);
-    remove->setToolTip(kNotAvailableYet);
+    connect(remove, &QAction::triggered, this,
+            [this] { act([this] { m_workspace.deletion().KaytSil1Click(); }); });
     menu.setToolTipsVisible(true);
     menu.exec(m_list->viewport()->mapToGlobal(at));
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "storage/ZipArchive.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace velkor {
+
+/// One entry of an archive, as far as a restore looks at it.
+struct ZipEntry {
+    int index = 0;
+    QString name;
+    bool isLink = false;
+    bool isFolder = false;
+};
+
+/// The entries of an archive opened for reading.
+std::vector<ZipEntry> archiveEntries(const ZipArchive& archive);
+
+/// What an archive of a restore may hold: company databases (any number of "KOD.mdb")
+/// or the general database (only "Genel.mdb").
+enum class ArchiveKind { Companies, General };
+
+/// Why an entry may not be extracted, in Turkish; empty when it may. Refused are folder
+/// parts, "..", absolute paths, links, folders and names that are not a database file of
+/// the kind the restore expects.
+QString refusedEntry(const ZipEntry& entry, ArchiveKind kind);
+
+/// A restore of one or more archives into folders of the installation, done so that
+/// nothing is lost: every entry name is checked before anything is extracted; the
+/// entries are extracted into a staging folder inside the installation folder and each
+/// file is opened with the database password and checked for its tables; the files
+/// about to be replaced are kept in a safety archive in "Yedek"; only then a journal is
+/// written and the files are renamed into place, one rename each. An interruption before
+/// the journal leaves the old files, after it recover() completes the new ones.
+class ArchiveRestore {
+public:
+    /// Called at each step with its name, for tests that interrupt the work.
+    using StepHook = std::function<void(const char* step)>;
+
+    explicit ArchiveRestore(const QString& home);
+
+    /// Adds an archive to extract into `folder` (relative to the installation folder,
+    /// "Data" or "AnaData"). Opens it and checks its entries now; throws ZipError saying
+    /// why it is refused.
+    void add(const QString& archivePath, const QString& folder, ArchiveKind kind);
+
+    /// Extracts, checks, keeps and replaces; throws ShownError (nothing changed) when a
+    /// step before the journal fails. Returns the safety archives written (empty when the
+    /// restore replaced no file).
+    QStringList run(const QDateTime& at, const StepHook& hook = {});
+
+    /// The installation-relative paths the restore writes ("Data/A.mdb", ...).
+    QStringList targets() const;
+
+    /// Completes a restore interrupted after its journal, or removes the staging folder
+    /// of one interrupted before it. Run before any backup or restore and at start.
+    static void recover(const QString& home, const StepHook& hook = {});
+    /// The staging folder inside the installation folder.
+    static QString stagingFolder(const QString& home);
+
+private:
+    struct Part {
+        QString archivePath;
+        QString folder;
+        ArchiveKind kind;
+        std::vector<ZipEntry> entries;
+    };
+
+    void extractAll(const QString& staging);
+    QStringList keepReplacedFiles(const QDateTime& at);
+
+    QString m_home;
+    std::vector<Part> m_parts;
+};
+
+} // namespace velkor

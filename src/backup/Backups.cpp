@@ -1,0 +1,221 @@
+#include "backup/Backups.h"
+
+#include "backup/BackupNames.h"
+#include "backup/BackupSettings.h"
+#include "backup/Compaction.h"
+#include "backup/DatabaseSnapshot.h"
+#include "storage/AppContext.h"
+#include "storage/IniFile.h"
+#include "storage/ZipArchive.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace velkor {
+
+namespace {
+
+/// Closes connections for the length of a file operation and opens again those that were
+/// open, whatever the operation's outcome.
+class ClosedConnections {
+public:
+    explicit ClosedConnections(std::initializer_list<Connection*> connections) {
+        for (Connection* c : connections) {
+            if (c->isOpen()) {
+                c->close();
+                m_reopen.push_back(c);
+            }
+        }
+    }
+    ~ClosedConnections() {
+        for (Connection* c : m_reopen) {
+            try {
+                c->open();
+            } catch (...) {
+                // The caller's own error matters more; the next action opens it again.
+            }
+        }
+    }
+    ClosedConnections(const ClosedConnections&) = delete;
+    ClosedConnections& operator=(const ClosedConnections&) = delete;
+
+private:
+    std::vector<Connection*> m_reopen;
+};
+
+} // namespace
+
+Backups::Backups(AppContext& context) : m_context(context) {}
+
+QStringList Backups::companyDatabases() const {
+    const QDir data(m_context.home() + QStringLiteral("Data"));
+    QStringList result;
+    for (const QFileInfo& info : data.entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
+        result << info.absoluteFilePath();
+    return result;
+}
+
+QString Backups::companyDatabase(const QString& code) const {
+    const QString data = QDir(m_context.home() + QStringLiteral("Data")).absolutePath();
+    const QString path = data + QLatin1Char('/') + code + QStringLiteral(".mdb");
+    if (code.isEmpty() || code.contains(QLatin1Char('/')) || code.contains(QLatin1Char('\\')) ||
+        code.contains(QLatin1String("..")) || QFileInfo(path).absolutePath() != data)
+        throw ShownError(QStringLiteral("Geçersiz firma kodu: %1").arg(code));
+    if (!QFileInfo(path).isFile())
+        throw ShownError(
+            QStringLiteral("Firma veritabanı bulunamadı: %1").arg(QDir::toNativeSeparators(path)));
+    return path;
+}
+
+void Backups::writeDatabaseArchive(const QString& archivePath, const QStringList& databases) {
+    ArchiveRestore::recover(m_context.home());
+    QTemporaryDir copies(m_context.home() + QStringLiteral("Yedek/.yedekleniyor-XXXXXX"));
+    if (!copies.isValid())
+        throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
+    ZipArchive archive(archivePath, ZipArchive::Mode::Create);
+    for (const QString& database : databases) {
+        const QString name = QFileInfo(database).fileName();
+        const QString copy = copies.path() + QLatin1Char('/') + name;
+        snapshotDatabase(database, copy);
+        archive.addFile(name, copy);
+    }
+    archive.commit();
+}
+
+void Backups::backupAll(const QString& archivePath) {
+    writeDatabaseArchive(archivePath, companyDatabases());
+    writeDatabaseArchive(companionPath(archivePath),
+                         {m_context.home() + QStringLiteral("AnaData/Genel.mdb")});
+}
+
+QString Backups::restoreQuestion() {
+    return QStringLiteral(
+        "Yedekten yükleme sonucu halihazırda mevcut bilgiler silinecek ve\n\ryedek alınan bilgiler "
+        "yüklenecektir. Hali hazırda bilgilere bir daha\n\rulaşmanız mümkün olmayacaktır! İşleme "
+        "devam edecekmisiniz?");
+}
+
+QString Backups::missingFolderMessage() {
+    return QStringLiteral(
+        "Otomatik yedekleme klasörü bulunamadığından\n\rotomatik yedekleme işlemi başarısız "
+        "oldu!\n\rOtomatik yedekleme adresini kontrol edin.");
+}
+
+bool Backups::TumunuYedekleOto(const QDate& today) {
+    const QString home = m_context.home();
+    QString folder = QDir::fromNativeSeparators(BackupSettings::load(home).folder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        m_context.prompt().showMessage(missingFolderMessage());
+        return false;
+    }
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    backupAll(automaticArchivePath(folder, today));
+    storeAutomaticBackupDay(home, today);
+    return true;
+}
+
+bool Backups::OtoYedekle(const QDate& today) {
+    const QString home = m_context.home();
+    IniFile state(dailyStatePath(home));
+    if (!QFileInfo::exists(state.path())) {
+        state.setValue(QStringLiteral("Tarih"), QStringLiteral("gun"), QStringLiteral("1"));
+        state.setValue(QStringLiteral("Tarih"), QStringLiteral("ay"), QStringLiteral("1"));
+        state.setValue(QStringLiteral("Tarih"), QStringLiteral("yil"), QStringLiteral("2016"));
+        state.setValue(QStringLiteral("Kacta"), QStringLiteral("kac"), QStringLiteral("1"));
+    }
+    const int day = state.intValue(QStringLiteral("Tarih"), QStringLiteral("gun"), 1);
+    const int month = state.intValue(QStringLiteral("Tarih"), QStringLiteral("ay"), 1);
+    const int year = state.intValue(QStringLiteral("Tarih"), QStringLiteral("yil"), 2016);
+    const int kac = state.intValue(QStringLiteral("Kacta"), QStringLiteral("kac"), 1);
+    const int n = kac == 5 ? 1 : kac + 1;
+    if (day == today.day() && month == today.month() && year == today.year())
+        return false;
+    writeDatabaseArchive(dailyArchivePath(home, n), companyDatabases());
+    state.setValue(QStringLiteral("Tarih"), QStringLiteral("gun"), QString::number(today.day()));
+    state.setValue(QStringLiteral("Tarih"), QStringLiteral("ay"), QString::number(today.month()));
+    state.setValue(QStringLiteral("Tarih"), QStringLiteral("yil"), QString::number(today.year()));
+    state.setValue(QStringLiteral("Kacta"), QStringLiteral("kac"), QString::number(n));
+    return true;
+}
+
+QString Backups::backupCompany(const QString& code, const QDateTime& at) {
+    const QString database = companyDatabase(code);
+    QString archive = companyArchivePath(m_context.home(), code, at);
+    // Two deletions in one second must not overwrite the first one's backup.
+    for (int n = 2; QFileInfo::exists(archive); ++n)
+        archive =
+            companyArchivePath(m_context.home(), code, at).chopped(4) + QStringLiteral("_%1.zip").arg(n);
+    writeDatabaseArchive(archive, {database});
+    return archive;
+}
+
+RestoreOutcome Backups::restore(ArchiveRestore& restore, const QDateTime& at,
+                                const ArchiveRestore::StepHook& hook) {
+    RestoreOutcome outcome;
+    outcome.kept = restore.run(at, hook);
+    outcome.restored = restore.targets();
+    return outcome;
+}
+
+RestoreOutcome Backups::restoreAll(const QString& archivePath, const QDateTime& at,
+                                   const ArchiveRestore::StepHook& hook) {
+    ArchiveRestore r(m_context.home());
+    r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    QString notice;
+    const QString companion = companionPath(archivePath);
+    if (QFileInfo::exists(companion))
+        r.add(companion, QStringLiteral("AnaData"), ArchiveKind::General);
+    else
+        notice = QStringLiteral("Genel veritabanı yedeği bulunamadı: %1\n\rFirma listesi ve şifreler geri "
+                                "yüklenmedi.")
+                     .arg(QDir::toNativeSeparators(companion));
+    ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
+    RestoreOutcome outcome = restore(r, at, hook);
+    outcome.notice = notice;
+    return outcome;
+}
+
+RestoreOutcome Backups::restoreDaily(const QString& archivePath, const QDateTime& at,
+                                     const ArchiveRestore::StepHook& hook) {
+    ArchiveRestore r(m_context.home());
+    r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
+    return restore(r, at, hook);
+}
+
+RestoreOutcome Backups::restoreCompany(const QString& archivePath, const QDateTime& at,
+                                       const ArchiveRestore::StepHook& hook) {
+    ArchiveRestore r(m_context.home());
+    r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    if (r.targets().size() != 1)
+        throw ZipError(
+            QStringLiteral("Tek firma yedeğinde yalnız bir firma veritabanı olmalı.\n\rYedek dosyası: "
+                           "%1\n\rHiçbir dosya geri yüklenmedi.")
+                .arg(QDir::toNativeSeparators(archivePath)));
+    ClosedConnections closed{&m_context.company()};
+    return restore(r, at, hook);
+}
+
+void Backups::compactCompany(const QString& code) {
+    const QString path = companyDatabase(code);
+    ClosedConnections closed{&m_context.company()};
+    CompactCompanyDatabase(path);
+}
+
+QString Backups::restoreMessage(const RestoreOutcome& outcome) {
+    QString text = QStringLiteral("Geri yükleme işlemi başarılı bir şekilde gerçekleştirildi.");
+    if (!outcome.kept.isEmpty()) {
+        QStringList names;
+        for (const QString& path : outcome.kept)
+            names << QDir::toNativeSeparators(path);
+        text += QStringLiteral("\n\rYerine yazılan dosyaların önceki hâlleri şu yedekte saklandı:\n\r") +
+                names.join(QStringLiteral("\n\r"));
+    }
+    if (!outcome.notice.isEmpty())
+        text += QStringLiteral("\n\r") + outcome.notice;
+    return text;
+}
+
+} // namespace velkor

@@ -1,0 +1,101 @@
+#include "backup/DatabaseSnapshot.h"
+
+#include "storage/ConnectionStrings.h"
+#include "storage/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace velkor {
+
+void snapshotDatabase(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target))
+        throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(target));
+    Database db(source, kDatabasePassword);
+    db.execute(QStringLiteral("ATTACH DATABASE ? AS snapshot KEY ?"),
+               {QFileInfo(target).absoluteFilePath(), kDatabasePassword});
+    try {
+        db.exec(QStringLiteral("PRAGMA snapshot.kdf_iter = 4000;"));
+        // The copy is a scratch file until it is archived or checked: no journal, no sync.
+        db.exec(QStringLiteral("PRAGMA snapshot.journal_mode = OFF; PRAGMA snapshot.synchronous = OFF;"));
+        db.exec(QStringLiteral("BEGIN"));
+        try {
+            // The first read takes the shared lock that holds the source still until COMMIT.
+            db.scalar(QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
+            db.scalar(QStringLiteral("SELECT sqlcipher_export('snapshot')"));
+            db.exec(QStringLiteral("COMMIT"));
+        } catch (...) {
+            db.exec(QStringLiteral("ROLLBACK"));
+            throw;
+        }
+    } catch (...) {
+        db.exec(QStringLiteral("DETACH DATABASE snapshot"));
+        QFile::remove(target);
+        throw;
+    }
+    db.exec(QStringLiteral("DETACH DATABASE snapshot"));
+}
+
+const QStringList& companyTables() {
+    static const QStringList tables{QStringLiteral("sabit_kiymet")};
+    return tables;
+}
+
+const QStringList& generalTables() {
+    static const QStringList tables{QStringLiteral("firmalar"), QStringLiteral("sifreli"),
+                                    QStringLiteral("mast")};
+    return tables;
+}
+
+void verifyDatabase(const QString& path, const QStringList& tables) {
+    const QString name = QFileInfo(path).fileName();
+    try {
+        Database db(path, kDatabasePassword);
+        if (db.scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
+            throw ShownError(QStringLiteral("%1 bozuk bir veritabanı.").arg(name));
+        for (const QString& table : tables) {
+            if (!db.hasTable(table))
+                throw ShownError(
+                    QStringLiteral("%1 bu programın veritabanı değil (%2 tablosu yok).").arg(name, table));
+        }
+    } catch (const DatabaseError&) {
+        throw ShownError(
+            QStringLiteral("%1 bu programın şifresiyle açılamadı: dosya bozuk ya da başka bir programa ait.")
+                .arg(name));
+    }
+}
+
+void replaceFile(const QString& source, const QString& target) {
+    for (const char* suffix : {"-journal", "-wal", "-shm"})
+        QFile::remove(target + QLatin1String(suffix));
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
+        throw ShownError(
+            QStringLiteral("%1 yerine konulamadı: %2")
+                .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(std::strerror(error))));
+    }
+}
+
+void syncFileSystem(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::syncfs(fd);
+        ::close(fd);
+    }
+}
+
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace velkor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velkor {
+
+/// Writes a consistent copy of the database file `source` into the new file `target`:
+/// the copy is made inside one read transaction (SQLCipher's export into an attached,
+/// equally keyed database), so a transaction writing the source meanwhile is either
+/// wholly in the copy or not at all. Throws DatabaseError.
+void snapshotDatabase(const QString& source, const QString& target);
+
+/// Checks that `path` opens with the database password and holds every table named;
+/// throws ShownError saying in Turkish what is wrong.
+void verifyDatabase(const QString& path, const QStringList& tables);
+
+/// The tables every company database holds, and those of the general database.
+const QStringList& companyTables();
+const QStringList& generalTables();
+
+/// Replaces `target` with `source` by one rename (atomic on one file system) and removes
+/// the engine's leftover journal files of the target first. Throws ShownError with the
+/// system's message.
+void replaceFile(const QString& source, const QString& target);
+
+/// Writes every file of the folder's file system to the disk (best effort).
+void syncFileSystem(const QString& folder);
+
+/// Makes the folder's renames durable (best effort).
+void syncFolder(const QString& folder);
+
+} // namespace velkor

@@ -1,0 +1,169 @@
+#include "workspace/RecordDeletion.h"
+#include "backup/ArchiveRestore.h"
+#include "storage/Statement.h"
+#include "support/TestSupport.h"
+#include "workspace/RecordDeletionControls.h"
+#include "workspace/Workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace velkor::test {
+namespace {
+
+const QString kLastWarning = QStringLiteral(
+    "DİKKAT!!! SON UYARI!!! \n\r\n\rTÜM KAYITLARI SİLMEK ÜZERESİNİZ!\n\r\n\rİŞLEMİ KESMEK İSTERMİSİNİZ?");
+
+class RecordDeletionTest : public ::testing::Test {
+protected:
+    RecordDeletionTest() {
+        home.addCompany(QStringLiteral("SIL"), QStringLiteral("Silme A.Ş."));
+        for (const char* account :
+             {"110", "153", "159", "240", "253", "257", "268", "270", "500", "599", "600"})
+            addRow(QString::fromLatin1(account));
+        workspace = std::make_unique<Workspace>(home.context());
+        workspace->open();
+        deletion().setClock([] { return QDateTime({2024, 3, 5}, {9, 7, 3}); });
+    }
+
+    RecordDeletion& deletion() { return workspace->deletion(); }
+
+    void addRow(const QString& account) {
+        home.context().company().database().execute(
+            QStringLiteral(
+                "INSERT INTO sabit_kiymet (anahesapkodu, sbk_kodu, sbk_adi) VALUES (?, '01', 'x')"),
+            {account});
+    }
+
+    QStringList accounts() {
+        QStringList result;
+        Database& db = home.context().company().database();
+        Statement rows(db, QStringLiteral("SELECT anahesapkodu FROM sabit_kiymet ORDER BY id"));
+        while (rows.step())
+            result << rows.value(0).toString();
+        return result;
+    }
+
+    QString archive() const { return home.home() + QStringLiteral("Yedek/SIL_2024_3_5_9_7_3.zip"); }
+
+    /// Answers the two questions of a bulk deletion: go on, and do not abort.
+    void goOn() {
+        home.prompt().addAnswer(Yes);
+        home.prompt().addAnswer(No);
+    }
+
+    TempHome home;
+    std::unique_ptr<Workspace> workspace;
+};
+
+TEST(DeletionGroupsTest, StrictBoundsOfTheThreeGroups) {
+    const DeletionGroups stocks{false, true, false};
+    EXPECT_TRUE(stocks.matches(150) && stocks.matches(159));
+    EXPECT_FALSE(stocks.matches(149) || stocks.matches(160) || stocks.matches(110) || stocks.matches(240));
+    const DeletionGroups fixed{true, false, false};
+    EXPECT_TRUE(fixed.matches(250) && fixed.matches(257) && fixed.matches(268) && fixed.matches(269));
+    EXPECT_FALSE(fixed.matches(249) || fixed.matches(270));
+    const DeletionGroups equity{false, false, true};
+    EXPECT_TRUE(equity.matches(500) && equity.matches(599));
+    EXPECT_FALSE(equity.matches(600) || equity.matches(499));
+    EXPECT_FALSE(DeletionGroups{}.any());
+}
+
+TEST_F(RecordDeletionTest, StocksOnlyDeletesItsGroupAfterTheBackup) {
+    deletion().setChecked(ctl::deletion::StokSilCheck, true);
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), 2);
+    EXPECT_EQ(accounts(), (QStringList{"110", "240", "253", "257", "268", "270", "500", "599", "600"}));
+    ASSERT_TRUE(QFileInfo::exists(archive()));
+    const ZipArchive zip(archive(), ZipArchive::Mode::Read);
+    ASSERT_EQ(archiveEntries(zip).size(), 1u);
+    EXPECT_EQ(archiveEntries(zip).front().name, QStringLiteral("SIL.mdb"));
+    EXPECT_TRUE(workspace->SBKQuery().isOpen());
+    EXPECT_EQ(home.prompt().texts().size(), 2); // the two questions, no message after
+    EXPECT_EQ(home.prompt().texts().at(1), kLastWarning);
+}
+
+TEST_F(RecordDeletionTest, FixedAssetsWithDepreciationAndEquityInOnePass) {
+    deletion().setChecked(ctl::deletion::SabitSilCheck, true);
+    deletion().setChecked(ctl::deletion::OzkaynakSilCheck, true);
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), 5);
+    EXPECT_EQ(accounts(), (QStringList{"110", "153", "159", "240", "270", "600"}));
+}
+
+TEST_F(RecordDeletionTest, TumunuSilDeletesEveryItemAndLeavesTheListClosed) {
+    deletion().setChecked(ctl::deletion::TumunuSilCheck, true);
+    deletion().setChecked(ctl::deletion::StokSilCheck, true);
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), 11);
+    EXPECT_TRUE(accounts().isEmpty());
+    EXPECT_FALSE(workspace->SBKQuery().isOpen());
+}
+
+TEST_F(RecordDeletionTest, NoBoxWritesTheBackupAndDeletesNothing) {
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), 0);
+    EXPECT_EQ(accounts().size(), 11);
+    EXPECT_TRUE(QFileInfo::exists(archive()));
+}
+
+TEST_F(RecordDeletionTest, AbortingOrAFailedBackupDeletesNothing) {
+    deletion().setChecked(ctl::deletion::TumunuSilCheck, true);
+    home.prompt().addAnswer(Yes);
+    home.prompt().addAnswer(Yes); // "İŞLEMİ KESMEK İSTERMİSİNİZ?" Yes aborts
+    EXPECT_EQ(deletion().KayitSilButClick(), -1);
+    home.prompt().addAnswer(Cancel);
+    EXPECT_EQ(deletion().EnflasyonDuzeltmeSil(), -1);
+    EXPECT_FALSE(QFileInfo::exists(archive()));
+    EXPECT_EQ(accounts().size(), 11);
+
+    // A backup folder that cannot be written: the backup fails, nothing is deleted.
+    QDir(home.home() + QStringLiteral("Yedek")).removeRecursively();
+    QFile blocker(home.home() + QStringLiteral("Yedek"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    home.prompt().clearShown();
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), -1);
+    goOn();
+    EXPECT_EQ(deletion().EnflasyonDuzeltmeSil(), -1);
+    EXPECT_EQ(accounts().size(), 11);
+    EXPECT_TRUE(home.prompt().texts().last().startsWith(
+        QStringLiteral("Firma veritabanının yedeği alınamadığı için hiçbir kayıt silinmedi.")));
+}
+
+TEST_F(RecordDeletionTest, EnflasyonDuzeltmeSilBacksUpAndEmptiesTheCompany) {
+    goOn();
+    EXPECT_EQ(deletion().EnflasyonDuzeltmeSil(), 11);
+    EXPECT_TRUE(accounts().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(archive()));
+    EXPECT_TRUE(
+        home.prompt().texts().first().startsWith(QStringLiteral("Bütün enflasyon düzeltme değerleri")));
+}
+
+TEST_F(RecordDeletionTest, OneItemFromTheListKeepsTheFilter) {
+    workspace->state().userSet(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Stoklar"));
+    Query& list = workspace->SBKQuery();
+    const QString sql = list.sql();
+    const int shown = list.recordCount();
+    list.first();
+    const QVariant id = list.value(QStringLiteral("id"));
+    home.prompt().addAnswer(Yes);
+    home.prompt().addAnswer(Yes); // abort
+    EXPECT_FALSE(deletion().KaytSil1Click());
+    home.prompt().addAnswer(No);
+    EXPECT_FALSE(deletion().KaytSil1Click());
+    EXPECT_EQ(list.recordCount(), shown);
+    home.prompt().addAnswer(Yes);
+    home.prompt().addAnswer(No);
+    EXPECT_TRUE(deletion().KaytSil1Click());
+    EXPECT_EQ(list.sql(), sql);
+    EXPECT_EQ(list.recordCount(), shown - 1);
+    EXPECT_FALSE(list.locate(QStringLiteral("id"), id));
+    EXPECT_EQ(accounts().size(), 10);
+    EXPECT_EQ(home.prompt().texts().first(), QStringLiteral("Kayıt silinsin mi?"));
+}
+
+} // namespace
+} // namespace velkor::test
