@@ -69,6 +69,8 @@ QString CompaniesWindow::settingsPath() const {
 
 void CompaniesWindow::FormCreate() {
     const IniFile ini(settingsPath());
+    if (const QString problem = ini.readProblem(); !problem.isEmpty())
+        m_program.prompt().showMessage(problem);
     m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
     m_form.setText(QStringLiteral("yedekgunEdit"), ini.value(kSection, QStringLiteral("YedekGun")));
     m_form.setChecked(QStringLiteral("OtoYedekCheck"),

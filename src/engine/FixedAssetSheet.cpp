@@ -100,7 +100,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     // The write-off date counts from the entry date, so a new entry date moves it too.
     onChange(kEntryDate, [this] {
         const double life = ParseAmount(text(kLife));
-        if (life > 0)
+        if (life > 0 && life <= kLifeLimit)
             setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
     });
     reformatAmountsOnLeave(*this,
@@ -246,9 +246,18 @@ void FixedAssetSheet::Duzelt(const Dataset& row) {
     loadFixedAsset(*this, row, m_state);
 }
 
+QString FixedAssetSheet::lifeLimitMessage() {
+    return QStringLiteral("\"Süre\" (AmortSureEdit) alanına en fazla %1 yıl yazılabilir.").arg(kLifeLimit);
+}
+
 void FixedAssetSheet::AmortSureEditChange() {
     const double life = ParseAmount(text(kLife));
     if (life <= 0) {
+        userSet(kLife, QStringLiteral("5"));
+        return;
+    }
+    if (life > kLifeLimit) {
+        m_context.prompt().showMessage(lifeLimitMessage());
         userSet(kLife, QStringLiteral("5"));
         return;
     }

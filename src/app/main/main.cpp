@@ -18,7 +18,11 @@ int main(int argc, char* argv[]) {
 
     const QString home = GetPathPath();
     try {
-        ensureInstallation(home);
+        // A first start sets the folder up; later a missing database is an error, not a blank one.
+        if (isNewInstallation(home))
+            ensureInstallation(home);
+        else
+            requireInstallation(home);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, kApplicationTitle,
                               QStringLiteral("Program klasörü hazırlanamadı:\n") +
