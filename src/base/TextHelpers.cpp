@@ -22,9 +22,9 @@ double convert(const QString& original, const QString& kept) {
     const bool hasDigit = std::any_of(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); });
     if (!hasDigit || end != bytes.constData() + bytes.size())
         throw ConversionError(QStringLiteral("'%1' geçerli bir sayı değil.").arg(original));
-    if (!std::isfinite(value) || std::fabs(value) >= kAmountLimit)
-        throw ConversionError(QStringLiteral("'%1' çok büyük bir sayı: alanlar mutlak değerce %2 altındaki "
-                                             "sayıları alır.")
+    if (!std::isfinite(value) || std::fabs(value) > kAmountLimit)
+        throw ConversionError(QStringLiteral("'%1' çok büyük bir sayı: alanlara mutlak değerce en fazla %2 "
+                                             "yazılabilir.")
                                   .arg(original, kAmountLimitText));
     return value;
 }

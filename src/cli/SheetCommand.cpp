@@ -52,7 +52,7 @@ QString controlNote(const QString& name) {
         return QStringLiteral("%1 - %2").arg(FormatDate(range->first), FormatDate(range->second));
     switch (keyRuleOf(name)) {
     case KeyRule::Amount:
-        return QStringLiteral("tutar (mutlak değerce %1 altında)").arg(kAmountLimitText);
+        return QStringLiteral("tutar (mutlak değerce en fazla %1)").arg(kAmountLimitText);
     case KeyRule::Digits:
         return QStringLiteral("rakamlar");
     case KeyRule::Free:

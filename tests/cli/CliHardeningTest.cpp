@@ -93,7 +93,7 @@ TEST_F(CliHardening, AmountsBeyondTheLimitNeverReachTheTable) {
     list << huge << QStringLiteral("--click") << QStringLiteral("KaydetButton");
     EXPECT_EQ(run(list), 1);
     EXPECT_TRUE(err.contains(QStringLiteral("10^15"))) << err.toStdString();
-    list[list.size() - 3] = QStringLiteral("KayitliTutariEdit=1.000.000.000.000.000");
+    list[list.size() - 3] = QStringLiteral("KayitliTutariEdit=1.000.000.000.000.001");
     EXPECT_EQ(run(list), 1);
     EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
     EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
