@@ -245,8 +245,7 @@ QString FormModel::userActRefusal(const QString& name) const {
 
 bool FormModel::isUserEditable(const QString& name) const {
     const Field& f = field(name);
-    return f.visible && f.enabled && !f.readOnly && f.kind != FieldKind::Label &&
-           f.kind != FieldKind::Button;
+    return f.visible && f.enabled && !f.readOnly && f.kind != FieldKind::Label && f.kind != FieldKind::Button;
 }
 
 QString FormModel::userSetRefusal(const QString& name, const QString& text) const {

@@ -81,7 +81,9 @@ int sheet(CliRun& run) {
     const bool loading = run.args.contains(QStringLiteral("--load"));
     const QString load = takeOption(run.args, QStringLiteral("--load"));
     const std::vector<FormStep> steps = takeFormSteps(run.args);
-    if ((code.isEmpty() && !controls) || !run.args.isEmpty() || (loading && load.isEmpty()))
+    if (loading && load.isEmpty())
+        throw UsageError(QStringLiteral("--load bir kayıt numarası ister"));
+    if ((code.isEmpty() && !controls) || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     if (kind != QLatin1String("fixed") && kind != QLatin1String("stock") && kind != QLatin1String("equity"))
         throw UsageError(QString::fromUtf8(kUsage));

@@ -234,7 +234,8 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
 
     const QString code = m_entryTable.text(QStringLiteral("kodu"));
     // A stored code that is not a plain file name never names a file to delete.
-    const QString file = codeProblem(code).isEmpty() ? companyDatabasePath(m_context.home(), code) : QString();
+    const QString file =
+        codeProblem(code).isEmpty() ? companyDatabasePath(m_context.home(), code) : QString();
     if (!file.isEmpty() && QFileInfo::exists(file)) {
         if (prompt.ask(
                 QStringLiteral("Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. "
@@ -352,7 +353,8 @@ bool CompanyRegistry::discardFile(const QString& code) {
         return false;
     }
     if (hasRow(code)) {
-        prompt.showMessage(QStringLiteral("Bu firma kayıtlı; kayıtlı bir firma firma silme ile silinir: %1").arg(code));
+        prompt.showMessage(
+            QStringLiteral("Bu firma kayıtlı; kayıtlı bir firma firma silme ile silinir: %1").arg(code));
         return false;
     }
     if (prompt.ask(QStringLiteral("Kayıtsız firma dosyası silinecektir:\n\r%1\n\rEminmisiniz?").arg(file),

@@ -41,7 +41,8 @@ bool isInvisible(QChar c) {
 QStringList codesWithSuffix(const QString& home, const QString& suffix) {
     QStringList codes;
     const QDir data(home + QStringLiteral("Data"));
-    for (const QString& file : data.entryList({QLatin1Char('*') + suffix}, QDir::Files | QDir::Hidden | QDir::CaseSensitive)) {
+    for (const QString& file :
+         data.entryList({QLatin1Char('*') + suffix}, QDir::Files | QDir::Hidden | QDir::CaseSensitive)) {
         if (file.endsWith(suffix) && file.size() > suffix.size())
             codes << file.left(file.size() - suffix.size());
     }

@@ -15,8 +15,9 @@ namespace {
 
 // A lock held by another program past the busy timeout: say so rather than the engine's text.
 QString inUseMessage(const QString& path) {
-    return QStringLiteral("Veritabanı başka bir program tarafından kullanılıyor: %1\n\rFirma ya da dosya başka "
-                          "bir programda açık; o program işini bitirince yeniden deneyin.")
+    return QStringLiteral(
+               "Veritabanı başka bir program tarafından kullanılıyor: %1\n\rFirma ya da dosya başka "
+               "bir programda açık; o program işini bitirince yeniden deneyin.")
         .arg(path);
 }
 

@@ -79,7 +79,8 @@ int IniFile::intValue(const QString& section, const QString& key, int defaultVal
 void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     const QFileInfo info(m_path);
     if ((info.exists() || info.isSymLink()) && !info.isFile())
-        throw DatabaseError(QStringLiteral("Ayar dosyası yazılamadı: %1 düzenli bir dosya değil.").arg(m_path));
+        throw DatabaseError(
+            QStringLiteral("Ayar dosyası yazılamadı: %1 düzenli bir dosya değil.").arg(m_path));
     QStringList lines = readLines(m_path);
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();

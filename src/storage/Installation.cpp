@@ -54,9 +54,10 @@ bool isNewInstallation(const QString& folder) {
 void requireInstallation(const QString& folder) {
     for (const QString& file : sharedDatabaseFiles(folder)) {
         if (!QFileInfo(file).isFile())
-            throw ShownError(QStringLiteral("Veritabanı dosyası bulunamadı: %1\n\rKurulum eksik; hiçbir dosya "
-                                            "oluşturulmadı.")
-                                 .arg(file));
+            throw ShownError(
+                QStringLiteral("Veritabanı dosyası bulunamadı: %1\n\rKurulum eksik; hiçbir dosya "
+                               "oluşturulmadı.")
+                    .arg(file));
     }
 }
 

@@ -28,8 +28,8 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
             // An infinite or undefined result is a fault upstream; stored, it would read
             // back as a number every report trusts.
             if (!std::isfinite(value.toDouble()))
-                throw DatabaseError(QStringLiteral("Sonlu olmayan bir sayı veritabanına yazılamaz (%1. değer).")
-                                        .arg(index));
+                throw DatabaseError(
+                    QStringLiteral("Sonlu olmayan bir sayı veritabanına yazılamaz (%1. değer).").arg(index));
             rc = sqlite3_bind_double(stmt, index, value.toDouble());
             break;
         case QMetaType::QDate:

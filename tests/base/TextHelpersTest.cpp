@@ -26,8 +26,9 @@ TEST(ParseAmountTest, KeepsLeadingSignDigitsAndDecimalSeparator) {
 TEST(ParseAmountTest, RefusesWhatNoAmountFieldHolds) {
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1.000.000.000.000.000")), 1e15);
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("-999.999.999.999.999")), -999999999999999.0);
-    for (const QString& text : {QStringLiteral("1") + QString(400, QLatin1Char('0')),
-                                QStringLiteral("1.000.000.000.000.001"), QStringLiteral("-1000000000000000,5")}) {
+    for (const QString& text :
+         {QStringLiteral("1") + QString(400, QLatin1Char('0')), QStringLiteral("1.000.000.000.000.001"),
+          QStringLiteral("-1000000000000000,5")}) {
         try {
             ParseAmount(text);
             ADD_FAILURE() << text.toStdString();

@@ -33,7 +33,9 @@ protected:
         list.prepend(QStringLiteral("--home"));
         return runCli(list, &out, &err);
     }
-    QString file(const char* relative) const { return dir.path() + QLatin1Char('/') + QString::fromUtf8(relative); }
+    QString file(const char* relative) const {
+        return dir.path() + QLatin1Char('/') + QString::fromUtf8(relative);
+    }
     QString companies() {
         QString saved = out;
         run(args({"company", "list"}));
@@ -51,7 +53,8 @@ TEST_F(CliHardening, RegistryFieldsTheWindowShowsReadOnlyAreRefused) {
     EXPECT_TRUE(err.contains(QStringLiteral("Sira_No_Edit"))) << err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(file("Data/NEW.mdb")));
     EXPECT_EQ(run(args({"company", "update", "DEF", "--set", "Sira_No_Edit=1"})), 1);
-    for (const char* code : {"KoduEdit=../../other/Data/X", "KoduEdit=../AnaData/Genel", "KoduEdit=RENAMED"}) {
+    for (const char* code :
+         {"KoduEdit=../../other/Data/X", "KoduEdit=../AnaData/Genel", "KoduEdit=RENAMED"}) {
         EXPECT_EQ(run(args({"company", "update", "ABC", "--set", code})), 1) << code;
         EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: KoduEdit alanı salt okunur"))) << err.toStdString();
     }
@@ -62,10 +65,10 @@ TEST_F(CliHardening, RegistryFieldsTheWindowShowsReadOnlyAreRefused) {
 }
 
 TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
-    for (const char* step : {"Kayit_No_Edit=1", "DuzeltilmisTutarEdit=5", "EnflasyonFarkEdit=1", "MDVDVarRadio=2",
-                             "MDVDVarRadio=0", "FaizOcakAlCheck=5", "FaizOcakAlCheck=abc", "ROFMRadio=abc",
-                             "ROFMRadio=3", "itfaTarihiDate=01.01.2010", "HesapTarihiDate=31.12.2022",
-                             "DuzeltBut=1"}) {
+    for (const char* step :
+         {"Kayit_No_Edit=1", "DuzeltilmisTutarEdit=5", "EnflasyonFarkEdit=1", "MDVDVarRadio=2",
+          "MDVDVarRadio=0", "FaizOcakAlCheck=5", "FaizOcakAlCheck=abc", "ROFMRadio=abc", "ROFMRadio=3",
+          "itfaTarihiDate=01.01.2010", "HesapTarihiDate=31.12.2022", "DuzeltBut=1"}) {
         EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", step})), 1) << step;
         EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: "))) << step << err.toStdString();
         EXPECT_TRUE(out.isEmpty()) << step;
@@ -88,8 +91,8 @@ TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
 
 TEST_F(CliHardening, AmountsBeyondTheLimitNeverReachTheTable) {
     const QString huge = QStringLiteral("KayitliTutariEdit=1") + QString(400, QLatin1Char('0'));
-    QStringList list = args({"sheet", "fixed", "--company", "ABC", "--set", "KoduEdit=01", "--set", "AdiEdit=X",
-                             "--set"});
+    QStringList list =
+        args({"sheet", "fixed", "--company", "ABC", "--set", "KoduEdit=01", "--set", "AdiEdit=X", "--set"});
     list << huge << QStringLiteral("--click") << QStringLiteral("KaydetButton");
     EXPECT_EQ(run(list), 1);
     EXPECT_TRUE(err.contains(QStringLiteral("10^15"))) << err.toStdString();
@@ -146,8 +149,9 @@ TEST_F(CliHardening, FilesWithoutRowsAreReportedAdoptedOrDiscarded) {
     ASSERT_TRUE(QFile::copy(file("SBK.mdb"), file("Data/STRAY.mdb")));
     ASSERT_TRUE(QFile::remove(file("Data/DEF.mdb")));
     EXPECT_EQ(run(args({"company", "list", "--check"})), 1);
-    EXPECT_EQ(out, twoCompanies + QStringLiteral("KAYITSIZ DOSYA\tORPHAN\tData/ORPHAN.mdb\n"
-                                                 "KAYITSIZ DOSYA\tSTRAY\tData/STRAY.mdb\nDOSYASI YOK\tDEF\n"));
+    EXPECT_EQ(out,
+              twoCompanies + QStringLiteral("KAYITSIZ DOSYA\tORPHAN\tData/ORPHAN.mdb\n"
+                                            "KAYITSIZ DOSYA\tSTRAY\tData/STRAY.mdb\nDOSYASI YOK\tDEF\n"));
     EXPECT_TRUE(err.contains(QStringLiteral("company adopt")));
 
     // A file without a row blocks its code until it is adopted or discarded.
@@ -194,10 +198,13 @@ TEST_F(CliHardening, StoredCodesThatAreNoPlainFileNameNeverOpenAFile) {
 TEST_F(CliHardening, ControlsAreListedFromTheFormModels) {
     EXPECT_EQ(run(args({"sheet", "fixed", "--controls"})), 0) << err.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Kayit_No_Edit\tmetin\tKayıt No\tsalt okunur\t\n")));
-    EXPECT_TRUE(out.contains(QStringLiteral("KayitliTutariEdit\tmetin\tKayıtlı Değeri\tdeğiştirilebilir\ttutar")));
-    EXPECT_TRUE(out.contains(QStringLiteral("FaizOcakAlCheck\tonay kutusu\tOcak Ort. Faizi Al\tdeğiştirilebilir\t0|1\n")));
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("KayitliTutariEdit\tmetin\tKayıtlı Değeri\tdeğiştirilebilir\ttutar")));
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("FaizOcakAlCheck\tonay kutusu\tOcak Ort. Faizi Al\tdeğiştirilebilir\t0|1\n")));
     EXPECT_TRUE(out.contains(QStringLiteral("itfaTarihiDate\ttarih\tİtfa Tarihi\tdevre dışı\tgg.aa.yyyy")));
-    EXPECT_TRUE(out.contains(QStringLiteral("MDVDVarRadio\tseçenek düğmesi\tMDVD Var\tdeğiştirilebilir\t1 ")));
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("MDVDVarRadio\tseçenek düğmesi\tMDVD Var\tdeğiştirilebilir\t1 ")));
     EXPECT_TRUE(out.contains(QStringLiteral("HesapTarihiDate\ttarih\t")));
     EXPECT_TRUE(out.contains(QStringLiteral("DuzeltBut\tdüğme\t")));
     for (const char* sheet : {"stock", "equity"}) {

@@ -32,7 +32,8 @@ TEST(CompanyCodeTest, InvisibleAndControlCharactersAreRefused) {
 TEST(CompanyCodeTest, EveryPathFromACodeIsChecked) {
     EXPECT_EQ(companyDatabasePath(QStringLiteral("/kurulum/"), QStringLiteral("ABC")),
               QStringLiteral("/kurulum/Data/ABC.mdb"));
-    EXPECT_THROW(companyDatabasePath(QStringLiteral("/kurulum/"), QStringLiteral("../AnaData/Genel")), ShownError);
+    EXPECT_THROW(companyDatabasePath(QStringLiteral("/kurulum/"), QStringLiteral("../AnaData/Genel")),
+                 ShownError);
     EXPECT_THROW(companyTemporaryPath(QStringLiteral("/kurulum/"), QStringLiteral("A\u200bB")), ShownError);
 }
 

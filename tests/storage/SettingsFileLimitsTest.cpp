@@ -21,9 +21,11 @@ TEST_F(SettingsFileLimits, AFifoOrADeviceReadsAsTheDefaultsAndIsNotWritten) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path("Yedekler.dan")));
     for (const char* name : {"Ayarlar.ini", "Yedekler.dan"}) {
         IniFile ini(path(name));
-        EXPECT_EQ(ini.value(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("d")), QStringLiteral("d"));
+        EXPECT_EQ(ini.value(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("d")),
+                  QStringLiteral("d"));
         EXPECT_TRUE(ini.readProblem().contains(path(name))) << name;
-        EXPECT_THROW(ini.setValue(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("X")), DatabaseError);
+        EXPECT_THROW(ini.setValue(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("X")),
+                     DatabaseError);
     }
 }
 
