@@ -3,8 +3,10 @@
 #include "app/EntryWindow.h"
 #include "app/Program.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -50,6 +52,7 @@ MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMain
     m_form.onClick(QStringLiteral("VeriAktarimBarItems0"), [this] { VeriAktarimBarItems0Click(); });
     m_form.onClick(QStringLiteral("GeneIslemBarItems0"), [this] { GeneIslemBarItems0Click(); });
     m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
+    m_form.onClick(QStringLiteral("BitBtn5"), [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
 
@@ -77,9 +80,7 @@ void MainMenu::showCompany(const QString& code, const QString& name) {
 
 void MainMenu::showLegislationPage(int page) {
     m_program.windows().showMaximizedIfMinimized(windows::kLegislation);
-    FormModel& legislation = m_program.legislation();
-    if (legislation.has(QStringLiteral("PageControl1")))
-        legislation.setItemIndex(QStringLiteral("PageControl1"), page);
+    m_program.legislation().open(page);
 }
 
 void MainMenu::EkIslemBarItems0Click() {

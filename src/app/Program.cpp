@@ -7,8 +7,12 @@
 #include "base/ErrorReport.h"
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "update/HttpsDownloader.h"
+#include "update/PackageSignature.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -36,9 +40,9 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_referenceData->FormCreate();
 
     m_workspace = std::make_unique<Workspace>(m_context);
-    m_legislation.reset(
-        addShell(windows::kLegislation,
-                 QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Mevzuat ve Kullanım Kılavuzu")));
+    m_legislation = std::make_unique<LegislationForm>(m_context.home(), prompt());
+    m_context.registerForm(m_legislation.get());
+    runGuarded(prompt(), [this] { m_legislation->FormCreate(); });
 
     m_registry = std::make_unique<CompanyRegistry>(m_context);
     FormModel& registration = m_registry->form();
@@ -52,7 +56,10 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_progress = std::make_unique<ProgressWindow>(m_windows);
     m_context.registerForm(&m_progress->form());
     m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
-    m_updateProgress.reset(addShell(windows::kUpdateProgress, QStringLiteral("Velkor Güncelleme Durumu")));
+    m_downloader = std::make_unique<update::HttpsDownloader>();
+    m_programUpdate = std::make_unique<update::ProgramUpdate>(
+        m_context.home(), QString(), prompt(), m_windows, *m_downloader, update::publisherPublicKey());
+    m_context.registerForm(&m_programUpdate->progress());
     m_passwords = std::make_unique<PasswordWindow>(*this);
     m_context.registerForm(&m_passwords->form());
 
@@ -80,6 +87,8 @@ void Program::wireHandOvers() {
     FormModel& workspace = m_workspace->state();
     if (workspace.has(QStringLiteral("JvXPButton19")))
         workspace.onClick(QStringLiteral("JvXPButton19"), [this] { m_windows.hide(windows::kWorkspace); });
+    m_windows.onHide(windows::kLegislation,
+                     [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
 }
@@ -97,6 +106,10 @@ FormModel& Program::workspace() {
 void Program::showCompany(const QString& code, const QString& name) {
     m_mainMenu->showCompany(code, name);
     m_workspace->state().setCompanyName(name);
+}
+
+FormModel& Program::updateProgress() {
+    return m_programUpdate->progress();
 }
 
 void Program::clearWorkspace() {
