@@ -1,13 +1,14 @@
 #include "cli/CliCommand.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 
 namespace velkor::cli {
 namespace {
 
-const QString kCode = QStringLiteral("KoduEdit");
-const QString kName = QStringLiteral("FirmaAdiEdit");
-const QString kRecord = QStringLiteral("Sira_No_Edit");
-const QString kSave = QStringLiteral("kaydetBut");
+const QString& kCode = ctl::registration::KoduEdit;
+const QString& kName = ctl::registration::FirmaAdiEdit;
+const QString& kRecord = ctl::registration::Sira_No_Edit;
+const QString& kSave = ctl::registration::kaydetBut;
 
 void applySteps(CliRun& run, FormModel& form) {
     const std::vector<FormStep> steps = takeFormSteps(run.args);

@@ -247,7 +247,7 @@ void FixedAssetSheet::Duzelt(const Dataset& row) {
 }
 
 QString FixedAssetSheet::lifeLimitMessage() {
-    return QStringLiteral("\"Süre\" (AmortSureEdit) alanına en fazla %1 yıl yazılabilir.").arg(kLifeLimit);
+    return QStringLiteral("\"Süre\" (%1) alanına en fazla %2 yıl yazılabilir.").arg(kLife).arg(kLifeLimit);
 }
 
 void FixedAssetSheet::AmortSureEditChange() {
