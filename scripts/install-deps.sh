@@ -10,7 +10,7 @@ packages=(
   libzip-dev libssl-dev
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation python3
+  xvfb xauth fonts-liberation python3 qt6-translations-l10n
 )
 
 missing=()

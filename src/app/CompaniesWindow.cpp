@@ -72,7 +72,9 @@ void CompaniesWindow::FormCreate() {
     if (const QString problem = ini.readProblem(); !problem.isEmpty())
         m_program.prompt().showMessage(problem);
     m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
-    m_form.setText(QStringLiteral("yedekgunEdit"), ini.value(kSection, QStringLiteral("YedekGun")));
+    // A fresh installation has no interval stored yet: a backup every day.
+    const QString interval = ini.value(kSection, QStringLiteral("YedekGun"));
+    m_form.setText(QStringLiteral("yedekgunEdit"), interval.isEmpty() ? QStringLiteral("1") : interval);
     m_form.setChecked(QStringLiteral("OtoYedekCheck"),
                       ini.value(kSection, QStringLiteral("YedekAl")) == QLatin1String("1"));
     m_form.setChecked(QStringLiteral("OtomatikGunlukCheck"),

@@ -10,10 +10,14 @@
 #include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "storage/ReferenceUpdate.h"
 #include "update/HttpsDownloader.h"
 #include "update/PackageSignature.h"
 #include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace velkor {
 
@@ -27,6 +31,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_entry = std::make_unique<EntryWindow>(*this);
     m_context.registerForm(&m_entry->form());
     runGuarded(prompt(), [this] { m_context.OpenSharedConnections(); });
+    runGuarded(prompt(), [this] { updateShippedReferenceData(m_context.rates(), prompt()); });
 
     m_mainMenu = std::make_unique<MainMenu>(*this);
     m_context.registerForm(&m_mainMenu->form());
@@ -35,7 +40,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_context.registerForm(&m_companies->form());
     runGuarded(prompt(), [this] { m_companies->FormCreate(); });
 
-    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows);
+    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows, prompt());
     m_context.registerForm(&m_referenceData->form());
     m_referenceData->FormCreate();
 
@@ -117,6 +122,13 @@ void Program::clearWorkspace() {
 }
 
 void Program::openDocument(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        prompt().showMessage(
+            QStringLiteral("Belge bulunamadı: %1\n\rBelgeyi program klasörüne koyup tekrar deneyiniz.")
+                .arg(QDir::toNativeSeparators(path)),
+            {}, PromptIcon::Warning);
+        return;
+    }
     if (m_documentOpener)
         m_documentOpener(path);
 }

@@ -2,6 +2,7 @@
 #include "cli/CommandTable.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
+#include "storage/ReferenceUpdate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,6 +91,13 @@ int main(int argc, char* argv[]) {
             requireInstallation(context.home());
             context.OpenSharedConnections();
             CompanyRegistry::recoverInterruptedCreations(context);
+            // The tables stay as they were when the update fails; the command can still run on them.
+            try {
+                updateShippedReferenceData(context.rates(), prompt);
+            } catch (const std::exception& e) {
+                prompt.showMessage(QStringLiteral("Başvuru verileri güncellenemedi: ") +
+                                   QString::fromUtf8(e.what()));
+            }
         }
         CliRun run{context, prompt, rest, out};
         const int code = it->second.function(run);

@@ -157,19 +157,25 @@ QStringList FixedAssetSheet::clearedEdits() {
 void FixedAssetSheet::DuzeltButClick() {
     if (text(kAccount) != QLatin1String("258"))
         m_state.resetAdjustmentDate();
-    runFinancingStep();
+    // A financing step that stopped leaves no figure to adjust: going on would take the
+    // financing cost out without adding the real interest back.
+    if (!runFinancingStep()) {
+        clearResults();
+        return;
+    }
     YeniKatsayiBul();
 }
 
-void FixedAssetSheet::runFinancingStep() {
+bool FixedAssetSheet::runFinancingStep() {
     setText(QStringLiteral("ROFMDuzeltilmisEdit"), text(kBookValue));
     const double principal = ParseAmount(text(QStringLiteral("ROFMAnaparaEdit")));
     const double interest = ParseAmount(text(QStringLiteral("ROFMFaizEdit")));
     const int method = itemIndex(QStringLiteral("ROFMRadio"));
     if (method == 0 && principal > 0 && interest > 0)
-        BorcTutarROFM();
-    else if (method == 1 && interest > 0)
-        ToplamFinansmanROFM();
+        return BorcTutarROFM();
+    if (method == 1 && interest > 0)
+        return ToplamFinansmanROFM();
+    return true;
 }
 
 void FixedAssetSheet::clearResults() {
@@ -233,7 +239,10 @@ bool FixedAssetSheet::YeniKatsayiBul() {
 }
 
 void FixedAssetSheet::KaydetButtonClick() {
-    runFinancingStep();
+    if (!runFinancingStep()) {
+        clearResults();
+        return;
+    }
     // Results of a computation that could not find its index values are empty; storing
     // them would put an item with no adjustment into the journal.
     if (!YeniKatsayiBul())

@@ -76,14 +76,33 @@ TEST_F(FinancingCostTest, DebtMethodAdjustsTheRealInterestInTheExplanation) {
     EXPECT_EQ(text(), expected);
 }
 
-TEST_F(FinancingCostTest, DebtAboveTheBookValueStopsButTheAdjustmentRuns) {
+TEST_F(FinancingCostTest, DebtAboveTheBookValueStopsTheAdjustment) {
     financing(QStringLiteral("600.000,00"), QStringLiteral("60.000,00"));
     sheet().click(QStringLiteral("DuzeltBut"));
     EXPECT_EQ(shown(),
               QStringList{QStringLiteral("Kredi veya faiz tutarı 'Kayıtlı Değer''den yüksek olamaz!")});
     EXPECT_EQ(field(QStringLiteral("ROFMEdit")), QString());
     EXPECT_EQ(field(QStringLiteral("ROFMDuzeltilmisEdit")), QStringLiteral("500.000,00"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("1.320.000,00"));
+    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QString());
+}
+
+TEST_F(FinancingCostTest, AStoppedTotalFinancingLeavesNoResultAndNothingToSave) {
+    sheet().setItemIndex(QStringLiteral("ROFMRadio"), 1);
+    financing(QString(), QStringLiteral("40.000,00"));
+    sheet().click(QStringLiteral("DuzeltBut"));
+    EXPECT_EQ(shown(), QStringList{financing::kNoAverageRate});
+    for (const char* name :
+         {"DuzeltilmisTutarEdit", "EnflasyonFarkEdit", "DuzeltKatsayiEdit", "DuzeltilmisAmortismanEdit"})
+        EXPECT_EQ(field(QLatin1String(name)), QString()) << name;
+    EXPECT_TRUE(text().isEmpty());
+
+    sheet().click(QStringLiteral("KaydetButton"));
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(shown(), QStringList(2, financing::kNoAverageRate));
+
+    addInterestYear(2020, 40.0, 60.0);
+    sheet().click(QStringLiteral("KaydetButton"));
+    EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(FinancingCostTest, TotalFinancingCapsAndSharesTheInflation) {

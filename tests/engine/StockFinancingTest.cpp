@@ -1,6 +1,7 @@
 #include "StockEquityFixture.h"
 
 #include "engine/FinancingCost.h"
+#include "engine/StockAdjustment.h"
 
 namespace velkor::test {
 namespace {
@@ -83,14 +84,26 @@ TEST_F(StockFinancingTest, TotalFinancingUsesTheYearlyIncreaseAndTheAverageRate)
     EXPECT_EQ(stock.text(QStringLiteral("ROFMFaizOranEditS")), QStringLiteral("50,00")) << "June rate";
 }
 
-TEST_F(StockFinancingTest, TotalFinancingWithoutRatesStops) {
+TEST_F(StockFinancingTest, TotalFinancingWithoutRatesStopsTheAdjustmentAndLeavesNothingToSave) {
     stock.setItemIndex(QStringLiteral("ROFMRadioS"), 1);
     financing(QString(), QStringLiteral("40.000,00"));
     stock.click(QStringLiteral("DuzeltButS"));
     EXPECT_EQ(shown(), QStringList{financing::kNoAverageRate});
     EXPECT_TRUE(stock.text(QStringLiteral("ROFMEditS")).isEmpty());
-    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QStringLiteral("1.380.000,00"))
-        << "the adjustment still runs, the interest taken out";
+    // Going on would take the interest out without adding any real interest back.
+    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QString());
+    EXPECT_EQ(stock.text(QStringLiteral("EnflasyonFarkEditS")), QString());
+    EXPECT_TRUE(stock.lines(QStringLiteral("DigerRich")).isEmpty());
+
+    stock.click(QStringLiteral("KaydetButtonS"));
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(shown().last(), stock::kNotAdjusted);
+
+    addInterestYear(2020, 40.0, 60.0);
+    stock.click(QStringLiteral("DuzeltButS"));
+    EXPECT_FALSE(stock.text(QStringLiteral("DuzeltilmisTutarEditS")).isEmpty());
+    stock.click(QStringLiteral("KaydetButtonS"));
+    EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(StockFinancingTest, FinancingOnlyForRealMethodAndTheFirstSixteenAccounts) {

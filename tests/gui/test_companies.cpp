@@ -143,6 +143,8 @@ void CompaniesTest::backupSettingsAreStoredAndLoaded() {
     {
         GuiProgram gui;
         gui.click(kEntry, "FirmaSecBut");
+        // A fresh installation backs up every day until told otherwise.
+        QCOMPARE(gui.widget<QLineEdit>(kCompanies, "yedekgunEdit")->text(), QStringLiteral("1"));
         gui.widget<QCheckBox>(kCompanies, "OtoYedekCheck")->click();
         gui.type(kCompanies, "OtoYedekEdit", gui.home() + "Yedek/");
         gui.type(kCompanies, "yedekgunEdit", "7");
