@@ -78,6 +78,8 @@ QString CompaniesWindow::settingsPath() const {
 
 void CompaniesWindow::FormCreate() {
     const IniFile ini(settingsPath());
+    if (const QString problem = ini.readProblem(); !problem.isEmpty())
+        m_program.prompt().showMessage(problem);
     m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
     // A fresh installation has no interval stored yet: a backup every day.
     const QString interval = ini.value(kSection, QStringLiteral("YedekGun"));

@@ -56,14 +56,21 @@ void EntryWindow::FormCreate() {
 
 void EntryWindow::hafizadanoku() {
     const IniFile ini(settingsPath());
+    if (const QString problem = ini.readProblem(); !problem.isEmpty())
+        m_program.prompt().showMessage(problem);
     m_form.setText(QStringLiteral("firmaedit"), ini.value(kSection, QStringLiteral("Kodu")));
     m_form.setText(QStringLiteral("Label1"), ini.value(kSection, QStringLiteral("Adi")));
 }
 
 void EntryWindow::hafizayayaz() {
     IniFile ini(settingsPath());
-    ini.setValue(kSection, QStringLiteral("Kodu"), m_form.text(QStringLiteral("firmaedit")));
-    ini.setValue(kSection, QStringLiteral("Adi"), m_form.text(QStringLiteral("Label1")));
+    // Entering the company goes on even when the last company cannot be remembered.
+    try {
+        ini.setValue(kSection, QStringLiteral("Kodu"), m_form.text(QStringLiteral("firmaedit")));
+        ini.setValue(kSection, QStringLiteral("Adi"), m_form.text(QStringLiteral("Label1")));
+    } catch (const ShownError& e) {
+        m_program.prompt().showMessage(e.message());
+    }
 }
 
 void EntryWindow::FirmaSecButClick() {

@@ -101,6 +101,7 @@ void Program::wireHandOvers() {
 }
 
 void Program::start() {
+    runGuarded(prompt(), [this] { CompanyRegistry::recoverInterruptedCreations(m_context); });
     runGuarded(prompt(), [this] { m_entry->FormCreate(); });
     m_windows.show(windows::kEntry);
 }

@@ -100,6 +100,10 @@ QString FormModel::label(const QString& name) const {
     return field(name).label;
 }
 
+QString FormModel::radioGroup(const QString& name) const {
+    return field(name).group;
+}
+
 QString FormModel::text(const QString& name) const {
     const Field& f = field(name);
     if (f.kind == FieldKind::Rich)
@@ -228,6 +232,58 @@ void FormModel::setReadOnly(const QString& name, bool readOnly) {
         return;
     f.readOnly = readOnly;
     Q_EMIT fieldChanged(name);
+}
+
+QString FormModel::userActRefusal(const QString& name) const {
+    const Field& f = field(name);
+    if (!f.visible)
+        return QStringLiteral("%1 alanı pencerede görünmüyor; kullanılamaz.").arg(name);
+    if (!f.enabled)
+        return QStringLiteral("%1 alanı şu anda kullanılamaz (devre dışı).").arg(name);
+    return {};
+}
+
+bool FormModel::isUserEditable(const QString& name) const {
+    const Field& f = field(name);
+    return f.visible && f.enabled && !f.readOnly && f.kind != FieldKind::Label && f.kind != FieldKind::Button;
+}
+
+QString FormModel::userSetRefusal(const QString& name, const QString& text) const {
+    const Field& f = field(name);
+    if (QString refusal = userActRefusal(name); !refusal.isEmpty())
+        return refusal;
+    if (f.readOnly)
+        return QStringLiteral("%1 alanı salt okunur; değiştirilemez.").arg(name);
+    switch (f.kind) {
+    case FieldKind::Label:
+    case FieldKind::Button:
+        return QStringLiteral("%1 bir yazı alanı değil; değeri verilemez.").arg(name);
+    case FieldKind::Check:
+        if (text != QLatin1String("0") && text != QLatin1String("1"))
+            return QStringLiteral("%1 onay kutusu 0 ya da 1 alır: %2").arg(name, text);
+        break;
+    case FieldKind::Radio:
+        if (text != QLatin1String("1"))
+            return QStringLiteral("%1 seçenek düğmesi yalnızca 1 ile seçilir: %2").arg(name, text);
+        break;
+    case FieldKind::RadioGroup: {
+        bool ok = false;
+        const int index = text.toInt(&ok);
+        if (!ok || index < 0 || index >= f.items.size() || text != QString::number(index))
+            return QStringLiteral("%1 seçenek grubu 0 ile %2 arasında bir sıra alır: %3")
+                .arg(name)
+                .arg(f.items.size() - 1)
+                .arg(text);
+        break;
+    }
+    case FieldKind::Date:
+        if (!QDate::fromString(text, kDateFormat).isValid())
+            return QStringLiteral("%1 gg.aa.yyyy biçiminde bir tarih alır: %2").arg(name, text);
+        break;
+    default:
+        break;
+    }
+    return {};
 }
 
 void FormModel::userSet(const QString& name, const QString& text) {

@@ -55,6 +55,8 @@ public:
     FieldKind kind(const QString& name) const;
     /// The label shown beside or on the control.
     QString label(const QString& name) const;
+    /// The group of a radio button (empty for other controls).
+    QString radioGroup(const QString& name) const;
     /// All control names in declaration order.
     const QStringList& fieldNames() const { return m_order; }
 
@@ -85,6 +87,16 @@ public:
     void setVisible(const QString& name, bool visible);
     bool isReadOnly(const QString& name) const;
     void setReadOnly(const QString& name, bool readOnly);
+
+    /// Why the user could not give the control this text in the window, or empty when
+    /// they could: the control is disabled, hidden or read-only, or a label or a button;
+    /// a check box takes "0" or "1", a radio button "1", a radio group one of its
+    /// indexes, a date a dd.mm.yyyy date. Every front end that acts for the user asks.
+    QString userSetRefusal(const QString& name, const QString& text) const;
+    /// Why the user could not press or leave the control (disabled or hidden), or empty.
+    QString userActRefusal(const QString& name) const;
+    /// Whether the user could change the control's text at all right now.
+    bool isUserEditable(const QString& name) const;
 
     /// The user sets a control (typing, choosing, ticking): the text is set, then the
     /// control's change handler runs once.

@@ -2,9 +2,12 @@
 
 #include "base/NumberFormat.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace velkor {
+
+const QString kAmountLimitText = QStringLiteral("1.000.000.000.000.000 (10^15)");
 
 namespace {
 
@@ -19,6 +22,10 @@ double convert(const QString& original, const QString& kept) {
     const bool hasDigit = std::any_of(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); });
     if (!hasDigit || end != bytes.constData() + bytes.size())
         throw ConversionError(QStringLiteral("'%1' geçerli bir sayı değil.").arg(original));
+    if (!std::isfinite(value) || std::fabs(value) > kAmountLimit)
+        throw ConversionError(QStringLiteral("'%1' çok büyük bir sayı: alanlara mutlak değerce en fazla %2 "
+                                             "yazılabilir.")
+                                  .arg(original, kAmountLimitText));
     return value;
 }
 

@@ -12,9 +12,16 @@ public:
     using ShownError::ShownError;
 };
 
+/// The largest magnitude a number read from a field may have: 10^15. Beyond it a double
+/// no longer keeps the kuruş, and no amount field holds more.
+inline constexpr double kAmountLimit = 1e15;
+/// The limit as the messages name it.
+extern const QString kAmountLimitText;
+
 /// Reads a number from a field text: keeps a "+" or "-" only as the very first
 /// character, the digits and every regional decimal separator, drops everything else;
-/// empty reads as 0; a text that still does not convert throws ConversionError.
+/// empty reads as 0; a text that still does not convert, or whose value exceeds
+/// kAmountLimit in magnitude, throws ConversionError.
 double ParseAmount(const QString& text);
 /// The same without the decimal separator: a leading sign and the digits.
 double ParseDigits(const QString& text);

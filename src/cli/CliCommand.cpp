@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include "base/NumberFormat.h"
+
 #include "cli/CommandTable.h"
 #include "reports/CompanyLookup.h"
 
@@ -69,15 +71,124 @@ std::optional<QString> openCompany(CliRun& run, const QString& code) {
     return name;
 }
 
-void applyStep(FormModel& form, const FormStep& step) {
+bool takeFlag(QStringList& args, const QString& flag) {
+    return args.removeAll(flag) > 0;
+}
+
+namespace {
+
+QString kindName(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Edit:
+        return QStringLiteral("metin");
+    case FieldKind::Label:
+        return QStringLiteral("etiket");
+    case FieldKind::Check:
+        return QStringLiteral("onay kutusu");
+    case FieldKind::Radio:
+        return QStringLiteral("seçenek düğmesi");
+    case FieldKind::RadioGroup:
+        return QStringLiteral("seçenek grubu");
+    case FieldKind::Combo:
+        return QStringLiteral("liste");
+    case FieldKind::Date:
+        return QStringLiteral("tarih");
+    case FieldKind::Rich:
+        return QStringLiteral("açıklama metni");
+    case FieldKind::Button:
+        return QStringLiteral("düğme");
+    }
+    return {};
+}
+
+QString stateName(const FormModel& form, const QString& name) {
+    if (!form.isVisible(name))
+        return QStringLiteral("gizli");
+    if (!form.isEnabled(name))
+        return QStringLiteral("devre dışı");
+    if (form.kind(name) == FieldKind::Button)
+        return QStringLiteral("basılabilir");
+    return form.isUserEditable(name) ? QStringLiteral("değiştirilebilir") : QStringLiteral("salt okunur");
+}
+
+QString allowedValues(const FormModel& form, const QString& name) {
+    switch (form.kind(name)) {
+    case FieldKind::Check:
+        return QStringLiteral("0|1");
+    case FieldKind::Radio: {
+        QStringList others;
+        for (const QString& other : form.fieldNames()) {
+            if (other != name && form.kind(other) == FieldKind::Radio &&
+                form.radioGroup(other) == form.radioGroup(name))
+                others << other;
+        }
+        return QStringLiteral("1 (seçer; aynı gruptakiler: %1)").arg(others.join(QLatin1Char(',')));
+    }
+    case FieldKind::RadioGroup: {
+        QStringList items;
+        const QStringList captions = form.items(name);
+        for (int i = 0; i < captions.size(); ++i)
+            items << QString::number(i) + QLatin1Char('=') + captions.at(i);
+        return items.join(QLatin1Char('|'));
+    }
+    case FieldKind::Combo:
+        return form.items(name).join(QLatin1Char('|'));
+    case FieldKind::Date:
+        return QStringLiteral("gg.aa.yyyy");
+    default:
+        return {};
+    }
+}
+
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+void printControls(CliRun& run, const FormModel& form, const ControlNote& note, const QStringList& skip) {
+    for (const QString& name : form.fieldNames()) {
+        if (skip.contains(name))
+            continue;
+        QString values = allowedValues(form, name);
+        if (note && form.isUserEditable(name)) {
+            const QString extra = note(name);
+            if (!extra.isEmpty())
+                values = values.isEmpty() ? extra : values + QLatin1Char(' ') + extra;
+        }
+        run.out << name << '\t' << kindName(form.kind(name)) << '\t' << oneLine(form.label(name)) << '\t'
+                << stateName(form, name) << '\t' << oneLine(values) << '\n';
+    }
+}
+
+void stopIfRefused(CliRun& run, const QString& refusal) {
+    if (refusal.isEmpty())
+        return;
+    run.prompt.showMessage(refusal);
+    throw Stopped();
+}
+
+void applyStep(CliRun& run, FormModel& form, const FormStep& step) {
     switch (step.kind) {
-    case FormStep::Kind::Set:
-        form.userSet(step.name, step.value);
+    case FormStep::Kind::Set: {
+        QString value = step.value;
+        // A date picker always holds a whole dd.mm.yyyy date.
+        if (form.kind(step.name) == FieldKind::Date) {
+            if (const QDate date = ParseDate(value); date.isValid())
+                value = FormatDate(date);
+        }
+        stopIfRefused(run, form.userSetRefusal(step.name, value));
+        form.userSet(step.name, value);
         break;
+    }
     case FormStep::Kind::Click:
+        stopIfRefused(run, form.userActRefusal(step.name));
         form.click(step.name);
         break;
     case FormStep::Kind::Leave:
+        stopIfRefused(run, form.userActRefusal(step.name));
         form.leave(step.name);
         break;
     case FormStep::Kind::Type:

@@ -58,8 +58,21 @@ QString takeOption(QStringList& args, const QString& option);
 /// the registry, else shows "Firma bulunamadı: " + code and gives nothing. Only codes the
 /// registry knows reach the connection, never whatever name the command line carries.
 std::optional<QString> openCompany(CliRun& run, const QString& code);
-/// Applies a step to a form: Set runs userSet, Click click, Leave leave. Type is the
-/// caller's (it needs the field's key rules).
-void applyStep(FormModel& form, const FormStep& step);
+/// Applies a step to a form as the user would: Set runs userSet, Click click, Leave
+/// leave. What the window would not let the user do (the form model's refusal) is shown
+/// as a message and stops the command (Stopped). Type is the caller's (it needs the
+/// field's key rules).
+void applyStep(CliRun& run, FormModel& form, const FormStep& step);
+/// What a command adds to a control's allowed values (a date range, a key rule).
+using ControlNote = std::function<QString(const QString& name)>;
+/// Lists the controls of a form for "--controls", one line each, tab-separated: name,
+/// kind, caption, whether the user can act on it now, allowed values or range. Read from
+/// the form model, the same that refuses what the window would not take.
+void printControls(CliRun& run, const FormModel& form, const ControlNote& note = {},
+                   const QStringList& skip = {});
+/// Takes a flag ("--controls") out of the arguments; whether it was there.
+bool takeFlag(QStringList& args, const QString& flag);
+/// Shows the refusal and throws Stopped when it is not empty.
+void stopIfRefused(CliRun& run, const QString& refusal);
 
 } // namespace velkor::cli

@@ -1,49 +1,97 @@
 #include "cli/CliCommand.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 
 namespace velkor::cli {
 namespace {
 
-void applySteps(FormModel& form, QStringList& args) {
-    const std::vector<FormStep> steps = takeFormSteps(args);
-    if (!args.isEmpty())
-        throw UsageError(QStringLiteral("Fazla argüman: ") + args.join(QLatin1Char(' ')));
+const QString& kCode = ctl::registration::KoduEdit;
+const QString& kName = ctl::registration::FirmaAdiEdit;
+const QString& kRecord = ctl::registration::Sira_No_Edit;
+const QString& kSave = ctl::registration::kaydetBut;
+
+void applySteps(CliRun& run, FormModel& form) {
+    const std::vector<FormStep> steps = takeFormSteps(run.args);
+    if (!run.args.isEmpty())
+        throw UsageError(QStringLiteral("Fazla argüman: ") + run.args.join(QLatin1Char(' ')));
     for (const FormStep& step : steps)
-        applyStep(form, step);
+        applyStep(run, form, step);
+}
+
+// The code and name are typed into the form for a new company, as in the window.
+void fillNew(CompanyRegistry& registry, CliRun& run, const QString& usage) {
+    if (run.args.size() < 2)
+        throw UsageError(usage);
+    RegistrationForm& form = registry.form();
+    registry.yeniFirma();
+    applyStep(run, form, {FormStep::Kind::Set, kCode, run.args.takeFirst()});
+    applyStep(run, form, {FormStep::Kind::Set, kName, run.args.takeFirst()});
+    applySteps(run, form);
 }
 
 int add(CompanyRegistry& registry, CliRun& run) {
-    if (run.args.size() < 2)
-        throw UsageError(QStringLiteral("company add KOD AD [--set AD=METİN]..."));
-    const QString code = run.args.takeFirst();
-    const QString name = run.args.takeFirst();
+    if (takeFlag(run.args, QStringLiteral("--controls"))) {
+        registry.yeniFirma();
+        printControls(run, registry.form());
+        return 0;
+    }
+    fillNew(registry, run, QStringLiteral("company add KOD AD [--set AD=METİN]..."));
     RegistrationForm& form = registry.form();
-    registry.yeniFirma();
-    form.userSet(QStringLiteral("KoduEdit"), code);
-    form.userSet(QStringLiteral("FirmaAdiEdit"), name);
-    applySteps(form, run.args);
-    form.click(QStringLiteral("kaydetBut"));
-    if (form.text(QStringLiteral("Sira_No_Edit")).isEmpty())
+    applyStep(run, form, {FormStep::Kind::Click, kSave, {}});
+    if (form.text(kRecord).isEmpty())
         return 1;
-    run.out << form.text(QStringLiteral("Sira_No_Edit")) << "\n";
+    run.out << form.text(kRecord) << "\n";
     return 0;
 }
 
+int adopt(CompanyRegistry& registry, CliRun& run) {
+    fillNew(registry, run, QStringLiteral("company adopt KOD AD [--set AD=METİN]..."));
+    if (!registry.adoptFile())
+        return 1;
+    run.out << registry.form().text(kRecord) << "\n";
+    return 0;
+}
+
+int discard(CompanyRegistry& registry, CliRun& run) {
+    if (run.args.size() != 1)
+        throw UsageError(QStringLiteral("company discard KOD"));
+    return registry.discardFile(run.args.first()) ? 0 : 1;
+}
+
 int list(CompanyRegistry& registry, CliRun& run) {
+    const bool check = takeFlag(run.args, QStringLiteral("--check"));
     if (!run.args.isEmpty())
-        throw UsageError(QStringLiteral("company list"));
+        throw UsageError(QStringLiteral("company list [--check]"));
     Query& query = registry.listQuery();
     registry.reloadList();
     for (query.first(); !query.eof(); query.next()) {
         run.out << query.text(QStringLiteral("fid")) << '\t' << query.text(QStringLiteral("kodu")) << '\t'
                 << query.text(QStringLiteral("firmaadi")) << "\n";
     }
-    return 0;
+    if (!check)
+        return 0;
+    const QStringList unregistered = registry.filesWithoutRow();
+    const QStringList missing = registry.rowsWithoutFile();
+    for (const QString& code : unregistered)
+        run.out << "KAYITSIZ DOSYA\t" << code << "\tData/" << code << ".mdb\n";
+    for (const QString& code : missing)
+        run.out << "DOSYASI YOK\t" << code << '\n';
+    if (unregistered.isEmpty() && missing.isEmpty())
+        return 0;
+    QString message = QStringLiteral("Kayıt ile dosyalar uyuşmuyor: %1 kayıtsız dosya, %2 dosyasız kayıt.")
+                          .arg(unregistered.size())
+                          .arg(missing.size());
+    if (!unregistered.isEmpty())
+        message += QStringLiteral(" Kayıtsız bir dosya \"company adopt KOD AD\" ile kaydedilir ya da "
+                                  "\"company discard KOD\" ile silinir.");
+    run.prompt.showMessage(message);
+    return 1;
 }
 
 int update(CompanyRegistry& registry, CliRun& run) {
+    const bool controls = takeFlag(run.args, QStringLiteral("--controls"));
     if (run.args.isEmpty())
-        throw UsageError(QStringLiteral("company update KOD [--set AD=METİN]..."));
+        throw UsageError(QStringLiteral("company update KOD [--controls] [--set AD=METİN]..."));
     const QString code = run.args.takeFirst();
     Table& table = registry.registrationTable();
     table.ensureOpen();
@@ -52,8 +100,12 @@ int update(CompanyRegistry& registry, CliRun& run) {
         return 1;
     }
     registry.fillForEditing();
-    applySteps(registry.form(), run.args);
-    registry.form().click(QStringLiteral("kaydetBut"));
+    if (controls) {
+        printControls(run, registry.form());
+        return 0;
+    }
+    applySteps(run, registry.form());
+    applyStep(run, registry.form(), {FormStep::Kind::Click, kSave, {}});
     return 0;
 }
 
@@ -70,7 +122,7 @@ int remove(CompanyRegistry& registry, CliRun& run) {
 
 int company(CliRun& run) {
     if (run.args.isEmpty())
-        throw UsageError(QStringLiteral("company add|list|update|delete"));
+        throw UsageError(QStringLiteral("company add|list|update|delete|adopt|discard"));
     const QString verb = run.args.takeFirst();
     CompanyRegistry registry(run.context);
     if (verb == QLatin1String("add"))
@@ -81,13 +133,18 @@ int company(CliRun& run) {
         return update(registry, run);
     if (verb == QLatin1String("delete"))
         return remove(registry, run);
+    if (verb == QLatin1String("adopt"))
+        return adopt(registry, run);
+    if (verb == QLatin1String("discard"))
+        return discard(registry, run);
     throw UsageError(QStringLiteral("Bilinmeyen company işlemi: ") + verb);
 }
 
 const CommandRegistration
     registration("company",
-                 "company add KOD AD [--set AD=METİN]... | company list | company update KOD [--set ...] | "
-                 "company delete KOD",
+                 "company add KOD AD [--set AD=METİN]... | company add --controls | company list [--check] | "
+                 "company update KOD [--controls] [--set ...] | company delete KOD | "
+                 "company adopt KOD AD [--set ...] | company discard KOD",
                  company);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "base/AmountKeyRules.h"
 #include "base/NumberFormat.h"
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
@@ -12,7 +13,7 @@ namespace {
 
 const char* const kUsage =
     "sheet fixed|stock|equity --company KOD [--load ID] (--set AD=METİN | --click AD | "
-    "--leave AD | --type AD=TUŞLAR)...";
+    "--leave AD | --type AD=TUŞLAR)... | sheet fixed|stock|equity --controls";
 
 QString keysOf(const QString& text) {
     QString keys;
@@ -33,27 +34,35 @@ QString keysOf(const QString& text) {
     return keys;
 }
 
-// The user cannot act on a disabled control nor pick a date outside a picker's range;
-// the command refuses the same, with a message.
-bool canSet(CliRun& run, FormModel& form, const FormStep& step) {
-    if (!form.isEnabled(step.name)) {
-        run.prompt.showMessage(step.name + QStringLiteral(" alanı şu anda değiştirilemez."));
-        return false;
-    }
+// A date picker takes no date outside its range; the other refusals are the form model's.
+void checkDateRange(CliRun& run, FormModel& form, const FormStep& step) {
     if (form.kind(step.name) != FieldKind::Date)
-        return true;
+        return;
     const QDate date = ParseDate(step.value);
     if (!date.isValid())
         throw UsageError(step.name + QStringLiteral(" gg.aa.yyyy biçiminde bir tarih ister: ") + step.value);
     if (const auto range = dateRangeOf(step.name); range && (date < range->first || date > range->second)) {
-        run.prompt.showMessage(QStringLiteral("Tarih %1 ile %2 arasında olmalıdır.")
-                                   .arg(FormatDate(range->first), FormatDate(range->second)));
-        return false;
+        stopIfRefused(run, QStringLiteral("Tarih %1 ile %2 arasında olmalıdır.")
+                               .arg(FormatDate(range->first), FormatDate(range->second)));
     }
-    return true;
 }
 
-void typeKeys(FormModel& form, const FormStep& step) {
+QString controlNote(const QString& name) {
+    if (const auto range = dateRangeOf(name))
+        return QStringLiteral("%1 - %2").arg(FormatDate(range->first), FormatDate(range->second));
+    switch (keyRuleOf(name)) {
+    case KeyRule::Amount:
+        return QStringLiteral("tutar (mutlak değerce en fazla %1)").arg(kAmountLimitText);
+    case KeyRule::Digits:
+        return QStringLiteral("rakamlar");
+    case KeyRule::Free:
+        break;
+    }
+    return {};
+}
+
+void typeKeys(CliRun& run, FormModel& form, const FormStep& step) {
+    stopIfRefused(run, form.userSetRefusal(step.name, form.text(step.name)));
     const KeyRule rule = keyRuleOf(step.name);
     for (QChar key : keysOf(step.value)) {
         const QString text = form.text(step.name);
@@ -67,18 +76,21 @@ int sheet(CliRun& run) {
     if (run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     const QString kind = run.args.takeFirst();
+    const bool controls = takeFlag(run.args, QStringLiteral("--controls"));
     const QString code = takeOption(run.args, QStringLiteral("--company"));
+    const bool loading = run.args.contains(QStringLiteral("--load"));
     const QString load = takeOption(run.args, QStringLiteral("--load"));
     const std::vector<FormStep> steps = takeFormSteps(run.args);
-    if (code.isEmpty() || !run.args.isEmpty())
+    if (loading && load.isEmpty())
+        throw UsageError(QStringLiteral("--load bir kayıt numarası ister"));
+    if ((code.isEmpty() && !controls) || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     if (kind != QLatin1String("fixed") && kind != QLatin1String("stock") && kind != QLatin1String("equity"))
         throw UsageError(QString::fromUtf8(kUsage));
-    if (!openCompany(run, code))
-        return 1;
+    if (controls && (!steps.empty() || loading))
+        throw UsageError(QString::fromUtf8(kUsage));
 
     Workspace workspace(run.context);
-    workspace.open();
     FormModel* sheetForm = &workspace.fixedAssets();
     QString rich = QStringLiteral("SBKRich");
     if (kind == QLatin1String("stock")) {
@@ -88,6 +100,14 @@ int sheet(CliRun& run) {
         sheetForm = &workspace.equity();
         rich = QStringLiteral("OzkaynakRich");
     }
+    if (controls) {
+        printControls(run, *sheetForm, controlNote);
+        printControls(run, workspace.state(), controlNote, sheetForm->fieldNames());
+        return 0;
+    }
+    if (!openCompany(run, code))
+        return 1;
+    workspace.open();
 
     const size_t shownBefore = run.prompt.shown().size();
     if (!load.isEmpty()) {
@@ -103,12 +123,15 @@ int sheet(CliRun& run) {
     for (const FormStep& step : steps) {
         FormModel& form =
             sheetForm->has(step.name) || !workspace.state().has(step.name) ? *sheetForm : workspace.state();
-        if (step.kind == FormStep::Kind::Type)
-            typeKeys(form, step);
-        else if (step.kind == FormStep::Kind::Set && !canSet(run, form, step))
-            return 1;
-        else
-            applyStep(form, step);
+        if (step.kind == FormStep::Kind::Type) {
+            typeKeys(run, form, step);
+            continue;
+        }
+        if (step.kind == FormStep::Kind::Set) {
+            stopIfRefused(run, form.userActRefusal(step.name));
+            checkDateRange(run, form, step);
+        }
+        applyStep(run, form, step);
     }
 
     for (const QString& name : sheetForm->fieldNames()) {

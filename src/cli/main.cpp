@@ -1,6 +1,7 @@
 #include "backup/ArchiveRestore.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
+#include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
 #include "storage/ReferenceUpdate.h"
 
@@ -19,6 +20,14 @@ void printUsage(QTextStream& err) {
     err << "Kullanım: velkor-cli [--home KLASÖR] [--answer Evet|Hayir|Iptal]... [--file YOL]... KOMUT ...\n";
     for (const auto& [word, entry] : commandTable())
         err << "  " << entry.usage << "\n";
+}
+
+// Messages keep to one line on the terminal.
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
 }
 
 PromptButton parseAnswer(const QString& text) {
@@ -66,13 +75,7 @@ int main(int argc, char* argv[]) {
 
     QStringList args = QCoreApplication::arguments().mid(1);
     ScriptedPrompt prompt;
-    prompt.setSink([&err](const QString& text) {
-        QString line = text;
-        line.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        err << "MESAJ: " << line << Qt::endl;
-    });
+    prompt.setSink([&err](const QString& text) { err << "MESAJ: " << oneLine(text) << Qt::endl; });
 
     try {
         // Global options may stand anywhere; they are taken out before the command sees its arguments.
@@ -110,10 +113,12 @@ int main(int argc, char* argv[]) {
         if (!home.isEmpty())
             setInstallationFolder(home);
         AppContext context(GetPathPath(), prompt);
+        // Only init makes databases; any other command on a missing one stops and names it.
         if (word != QLatin1String("init")) {
-            ensureInstallation(context.home());
             ArchiveRestore::recover(context.home());
+            requireInstallation(context.home());
             context.OpenSharedConnections();
+            CompanyRegistry::recoverInterruptedCreations(context);
             // The tables stay as they were when the update fails; the command can still run on them.
             try {
                 updateShippedReferenceData(context.rates(), prompt);
@@ -137,7 +142,7 @@ int main(int argc, char* argv[]) {
         return 2;
     } catch (const std::exception& e) {
         out.flush();
-        err << "HATA: " << QString::fromStdString(e.what()) << Qt::endl;
+        err << "HATA: " << oneLine(QString::fromStdString(e.what())) << Qt::endl;
         return 1;
     }
 }

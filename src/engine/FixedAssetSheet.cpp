@@ -100,7 +100,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     // The write-off date counts from the entry date, so a new entry date moves it too.
     onChange(kEntryDate, [this] {
         const double life = ParseAmount(text(kLife));
-        if (life > 0)
+        if (life > 0 && life <= kLifeLimit)
             setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
     });
     reformatAmountsOnLeave(*this,
@@ -255,9 +255,18 @@ void FixedAssetSheet::Duzelt(const Dataset& row) {
     loadFixedAsset(*this, row, m_state);
 }
 
+QString FixedAssetSheet::lifeLimitMessage() {
+    return QStringLiteral("\"Süre\" (%1) alanına en fazla %2 yıl yazılabilir.").arg(kLife).arg(kLifeLimit);
+}
+
 void FixedAssetSheet::AmortSureEditChange() {
     const double life = ParseAmount(text(kLife));
     if (life <= 0) {
+        userSet(kLife, QStringLiteral("5"));
+        return;
+    }
+    if (life > kLifeLimit) {
+        m_context.prompt().showMessage(lifeLimitMessage());
         userSet(kLife, QStringLiteral("5"));
         return;
     }

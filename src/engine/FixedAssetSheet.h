@@ -27,6 +27,10 @@ public:
     static QStringList financingMethods();
     /// The edits `Bosalt` empties, in the order it empties them.
     static QStringList clearedEdits();
+    /// The longest useful life `AmortSureEdit` takes, in years (what its column holds).
+    static constexpr int kLifeLimit = 32767;
+    /// The message for a useful life beyond kLifeLimit, naming the field.
+    static QString lifeLimitMessage();
 
     /// "Düzelt": the date reset (not for "258"), the financing step, `YeniKatsayiBul`.
     void DuzeltButClick();

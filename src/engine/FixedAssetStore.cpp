@@ -52,6 +52,8 @@ static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const Works
     table.setValue(QStringLiteral("Giris_Yi_UFE_Tarihi"), s.date(QStringLiteral("YiUfeGirisDate")));
     table.setValue(QStringLiteral("VUK_Son_Degeri"), amountOf(s, QStringLiteral("KayitliTutariEdit")));
     const double life = ParseAmount(s.text(QStringLiteral("AmortSureEdit")));
+    if (life > FixedAssetSheet::kLifeLimit)
+        throw ShownError(FixedAssetSheet::lifeLimitMessage());
     if (life > 0)
         table.setValue(QStringLiteral("vuk_amortisman_sure"), static_cast<int>(life));
     table.setValue(QStringLiteral("vuk_amortisman_yontem"), s.text(QStringLiteral("AmortYontemCombo")));

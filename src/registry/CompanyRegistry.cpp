@@ -1,6 +1,9 @@
 #include "registry/CompanyRegistry.h"
 
 #include "base/TextHelpers.h"
+#include "registry/RegistrationFormControls.h"
+#include "storage/CompanyFiles.h"
+#include "storage/Statement.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +28,35 @@ double recordNumber(const QString& text) {
     }
 }
 
+bool registryHasCode(AppContext& context, const QString& code) {
+    context.general().ensureOpen();
+    return context.general()
+               .database()
+               .scalar(QStringLiteral("SELECT count(*) FROM firmalar WHERE kodu = ?"), {code})
+               .toInt() > 0;
+}
+
+// Copies byte for byte into a file that must not exist yet.
+void copyFileAnew(const QString& from, const QString& to) {
+    QFile source(from);
+    QFile target(to);
+    if (!source.open(QIODevice::ReadOnly))
+        throw DatabaseError(QStringLiteral("Dosya okunamadı: %1 (%2)").arg(from, source.errorString()));
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw DatabaseError(QStringLiteral("Dosya oluşturulamadı: %1 (%2)").arg(to, target.errorString()));
+    bool written = true;
+    while (written && !source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 16);
+        written = !chunk.isEmpty() && target.write(chunk) == chunk.size();
+    }
+    if (!written || !target.flush() || source.error() != QFileDevice::NoError) {
+        const QString reason = target.errorString();
+        target.close();
+        QFile::remove(to);
+        throw DatabaseError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(to, reason));
+    }
+}
+
 } // namespace
 
 CompanyRegistry::CompanyRegistry(AppContext& context)
@@ -32,28 +64,12 @@ CompanyRegistry::CompanyRegistry(AppContext& context)
       m_entryTable(context.general(), QStringLiteral("firmalar")), m_listQuery(context.general()) {
     m_listQuery.setSql(kListSql);
     context.registerForm(&m_form);
-    m_form.onClick(QStringLiteral("kaydetBut"), [this] { kaydetButClick(); });
-    m_form.onClick(QStringLiteral("yeniButton"), [this] { yeniFirma(); });
+    m_form.onClick(ctl::registration::kaydetBut, [this] { kaydetButClick(); });
+    m_form.onClick(ctl::registration::yeniButton, [this] { yeniFirma(); });
 }
 
 QString CompanyRegistry::codeProblem(const QString& code) {
-    const QString trimmed = code.trimmed();
-    if (trimmed.isEmpty())
-        return QStringLiteral("Firma kodunu boş geçemezsiniz.");
-    if (code.size() > 30)
-        return QStringLiteral("Firma kodu en fazla 30 karakter olabilir.");
-    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1F]"));
-    if (code.contains(forbidden) || code.contains(QStringLiteral("..")))
-        return QStringLiteral("Firma kodu dosya adı olarak kullanılamaz: \\ / : * ? \" < > | karakterleri, "
-                              "kontrol karakterleri ve \"..\" firma kodunda bulunamaz.");
-    if (code != trimmed || code.endsWith(QLatin1Char('.')))
-        return QStringLiteral("Firma kodu boşlukla başlayıp bitemez ve nokta ile bitemez.");
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    if (reserved.match(code).hasMatch())
-        return QStringLiteral("\"%1\" sistemin ayrılmış bir dosya adıdır; firma kodu olarak kullanılamaz.")
-            .arg(code);
-    return {};
+    return companyCodeProblem(code);
 }
 
 void CompanyRegistry::yeniFirma() {
@@ -61,22 +77,22 @@ void CompanyRegistry::yeniFirma() {
         if (m_form.kind(name) == FieldKind::Edit)
             m_form.setText(name, {});
     }
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), false);
+    m_form.setReadOnly(ctl::registration::KoduEdit, false);
 }
 
 void CompanyRegistry::kaydetButClick() {
-    if (recordNumber(m_form.text(QStringLiteral("Sira_No_Edit"))) > 0) {
+    if (recordNumber(m_form.text(ctl::registration::Sira_No_Edit)) > 0) {
         FirmaBilgileriGuncelle();
     } else if (!dosyaac()) {
         return;
     }
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
 }
 
 bool CompanyRegistry::dosyaac() {
     Prompt& prompt = m_context.prompt();
-    const QString code = m_form.text(QStringLiteral("KoduEdit"));
-    const QString name = m_form.text(QStringLiteral("FirmaAdiEdit"));
+    const QString code = m_form.text(ctl::registration::KoduEdit);
+    const QString name = m_form.text(ctl::registration::FirmaAdiEdit);
     if (code.isEmpty()) {
         prompt.showMessage(QStringLiteral("Firma kodunu boş geçemezsiniz."), kTitle, PromptIcon::Question);
         return false;
@@ -92,24 +108,35 @@ bool CompanyRegistry::dosyaac() {
     }
 
     const QString home = m_context.home();
-    const QString target = home + QStringLiteral("Data/") + code + QStringLiteral(".mdb");
+    const QString target = companyDatabasePath(home, code);
+    const QString temporary = companyTemporaryPath(home, code);
     const QString templateFile = home + QStringLiteral("SBK.mdb");
     if (!QFileInfo::exists(templateFile)) {
         prompt.showMessage(QStringLiteral("Firma oluşturulması için gerekli dosya bulunamadı!"));
-        m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+        m_form.setReadOnly(ctl::registration::KoduEdit, true);
         return true;
     }
     if (QFileInfo::exists(target)) {
         prompt.showMessage(
             QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
                            "kayıtlı\n\rFirmayı silin"));
-        m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+        m_form.setReadOnly(ctl::registration::KoduEdit, true);
         return true;
+    }
+    if (QFileInfo::exists(temporary)) {
+        prompt.showMessage(QStringLiteral("Bu isimde bir firma şu anda başka bir program tarafından "
+                                          "oluşturuluyor.\n\rBiraz sonra yeniden deneyin."));
+        return false;
+    }
+    // A damaged template would give a company on which every save fails.
+    if (const QString problem = companyDatabaseProblem(templateFile); !problem.isEmpty()) {
+        prompt.showMessage(QStringLiteral("Firma oluşturulması için gerekli dosya bozuk!\n\r") + problem);
+        return false;
     }
 
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(QStringLiteral("Sira_No_Edit")));
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
     if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
         m_registrationTable.edit();
     else
@@ -123,21 +150,28 @@ bool CompanyRegistry::dosyaac() {
         throw;
     }
 
-    const QString temporary = target + QStringLiteral(".yeni");
-    QFile::remove(temporary);
-    if (!QFile::copy(templateFile, temporary) || !QFile::rename(temporary, target)) {
-        QFile::remove(temporary);
+    // The file is written under its temporary name, the row is stored, and only then the
+    // file takes its place: a crash leaves either a temporary file without a row, which
+    // start-up removes, or a row with its temporary file, which start-up moves into place.
+    try {
+        copyFileAnew(templateFile, temporary);
+    } catch (...) {
         m_registrationTable.cancel();
-        throw DatabaseError(QStringLiteral("Firma veritabanı oluşturulamadı: %1").arg(target));
+        throw;
     }
     try {
         m_registrationTable.post();
     } catch (...) {
         m_registrationTable.cancel();
-        QFile::remove(target);
+        QFile::remove(temporary);
         throw;
     }
-    m_form.setText(QStringLiteral("Sira_No_Edit"), m_registrationTable.text(QStringLiteral("fid")));
+    if (!QFile::rename(temporary, target)) {
+        QFile::remove(temporary);
+        m_registrationTable.remove();
+        throw DatabaseError(QStringLiteral("Firma veritabanı oluşturulamadı: %1").arg(target));
+    }
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
 
     m_context.PointCompanyConnection(code);
 
@@ -151,7 +185,7 @@ bool CompanyRegistry::dosyaac() {
 void CompanyRegistry::FirmaBilgileriGuncelle() {
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(QStringLiteral("Sira_No_Edit")));
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
     if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
         return;
     m_registrationTable.edit();
@@ -167,10 +201,10 @@ void CompanyRegistry::FirmaBilgileriGuncelle() {
 }
 
 void CompanyRegistry::fillForEditing() {
-    m_form.setText(QStringLiteral("Sira_No_Edit"), m_registrationTable.text(QStringLiteral("fid")));
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
     for (const auto& [edit, column] : RegistrationForm::editColumns())
         m_form.setText(edit, m_registrationTable.text(column));
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
 }
 
 bool CompanyRegistry::FirmaSilButClick() {
@@ -201,9 +235,8 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
 
     const QString code = m_entryTable.text(QStringLiteral("kodu"));
     // A stored code that is not a plain file name never names a file to delete.
-    const QString file = codeProblem(code).isEmpty()
-                             ? m_context.home() + QStringLiteral("Data/") + code + QStringLiteral(".mdb")
-                             : QString();
+    const QString file =
+        codeProblem(code).isEmpty() ? companyDatabasePath(m_context.home(), code) : QString();
     if (!file.isEmpty() && QFileInfo::exists(file)) {
         if (prompt.ask(
                 QStringLiteral("Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. "
@@ -224,6 +257,116 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
     if (m_registrationTable.isOpen() && m_registrationTable.state() == Table::State::Browse)
         m_registrationTable.refresh();
     reloadList();
+    return true;
+}
+
+bool CompanyRegistry::hasRow(const QString& code) {
+    return registryHasCode(m_context, code);
+}
+
+void CompanyRegistry::recoverInterruptedCreations(AppContext& context) {
+    const QString home = context.home();
+    for (const QString& code : interruptedCompanyFileCodes(home)) {
+        if (!codeProblem(code).isEmpty())
+            continue;
+        const QString temporary = companyTemporaryPath(home, code);
+        const QString target = companyDatabasePath(home, code);
+        if (!QFileInfo::exists(target) && registryHasCode(context, code))
+            QFile::rename(temporary, target);
+        else
+            QFile::remove(temporary);
+    }
+}
+
+QStringList CompanyRegistry::filesWithoutRow() {
+    QStringList codes;
+    for (const QString& code : companyFileCodes(m_context.home())) {
+        if (!hasRow(code))
+            codes << code;
+    }
+    return codes;
+}
+
+QStringList CompanyRegistry::rowsWithoutFile() {
+    m_context.general().ensureOpen();
+    QStringList codes;
+    Statement rows(m_context.general().database(), QStringLiteral("SELECT kodu FROM firmalar ORDER BY fid"));
+    while (rows.step()) {
+        const QString code = rows.value(0).toString();
+        if (!codeProblem(code).isEmpty() || !QFileInfo(companyDatabasePath(m_context.home(), code)).isFile())
+            codes << code;
+    }
+    return codes;
+}
+
+bool CompanyRegistry::adoptFile() {
+    Prompt& prompt = m_context.prompt();
+    const QString code = m_form.text(ctl::registration::KoduEdit);
+    if (code.isEmpty() || m_form.text(ctl::registration::FirmaAdiEdit).isEmpty()) {
+        prompt.showMessage(code.isEmpty() ? QStringLiteral("Firma kodunu boş geçemezsiniz.")
+                                          : QStringLiteral("Firma adını boş geçemezsiniz."),
+                           kTitle, PromptIcon::Question);
+        return false;
+    }
+    if (const QString problem = codeProblem(code); !problem.isEmpty()) {
+        prompt.showMessage(problem, kTitle, PromptIcon::Warning);
+        return false;
+    }
+    const QString file = companyDatabasePath(m_context.home(), code);
+    if (!QFileInfo(file).isFile()) {
+        prompt.showMessage(QStringLiteral("Firma dosyası bulunamadı: %1").arg(file));
+        return false;
+    }
+    if (hasRow(code)) {
+        prompt.showMessage(QStringLiteral("Bu firma zaten kayıtlı: %1").arg(code));
+        return false;
+    }
+    if (const QString problem = companyDatabaseProblem(file); !problem.isEmpty()) {
+        prompt.showMessage(QStringLiteral("Firma dosyası kullanılamaz!\n\r") + problem);
+        return false;
+    }
+    m_registrationTable.ensureOpen();
+    m_registrationTable.append();
+    try {
+        for (const auto& [edit, column] : RegistrationForm::editColumns())
+            m_registrationTable.setValue(column, m_form.text(edit));
+        m_registrationTable.post();
+    } catch (...) {
+        m_registrationTable.cancel();
+        throw;
+    }
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
+    if (m_listQuery.isOpen())
+        reloadList();
+    return true;
+}
+
+bool CompanyRegistry::discardFile(const QString& code) {
+    Prompt& prompt = m_context.prompt();
+    if (const QString problem = codeProblem(code); !problem.isEmpty()) {
+        prompt.showMessage(problem, kTitle, PromptIcon::Warning);
+        return false;
+    }
+    const QString file = companyDatabasePath(m_context.home(), code);
+    if (!QFileInfo(file).isFile()) {
+        prompt.showMessage(QStringLiteral("Firma dosyası bulunamadı: %1").arg(file));
+        return false;
+    }
+    if (hasRow(code)) {
+        prompt.showMessage(
+            QStringLiteral("Bu firma kayıtlı; kayıtlı bir firma firma silme ile silinir: %1").arg(code));
+        return false;
+    }
+    if (prompt.ask(QStringLiteral("Kayıtsız firma dosyası silinecektir:\n\r%1\n\rEminmisiniz?").arg(file),
+                   kTitle, PromptIcon::Question, PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
+        return false;
+    if (m_context.companyCode() == code)
+        m_context.company().close();
+    if (!QFile::remove(file)) {
+        prompt.showMessage(QStringLiteral("Firma Silinemiyor!!!"));
+        return false;
+    }
     return true;
 }
 

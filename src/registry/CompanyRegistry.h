@@ -41,6 +41,24 @@ public:
     /// Deletes the company with that `fid` after its questions (the list's row).
     bool FirmaSil(qint64 fid);
 
+    /// Finishes or undoes company creations that a crash interrupted: a temporary company
+    /// file whose code has a registry row takes its place, one without a row is removed.
+    /// Runs at start-up, before any company is opened.
+    static void recoverInterruptedCreations(AppContext& context);
+    /// Whether a registry row holds exactly this code.
+    bool hasRow(const QString& code);
+    /// The codes of company database files in Data/ that no registry row names.
+    QStringList filesWithoutRow();
+    /// The registry codes whose database file is missing or cannot be named.
+    QStringList rowsWithoutFile();
+    /// Registers the existing database file of the code in `KoduEdit`, which no row names,
+    /// with the details in the form ("company adopt"); false when a check stopped it
+    /// (message shown). The file is checked to be a sound company database first.
+    bool adoptFile();
+    /// Deletes the database file of a code that no registry row names, after asking;
+    /// true when the file was deleted.
+    bool discardFile(const QString& code);
+
     /// Checks a company code for use as a file name; empty when valid, else the message.
     static QString codeProblem(const QString& code);
     /// Reopens the companies list with its four SQL lines.

@@ -1,5 +1,6 @@
 #include "storage/AppContext.h"
 
+#include "storage/CompanyFiles.h"
 #include "storage/ConnectionStrings.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ void AppContext::OpenSharedConnections() {
 }
 
 void AppContext::PointCompanyConnection(const QString& code) {
+    // A code that is not a plain file name never reaches the connection string.
+    companyDatabasePath(m_home, code);
     m_company.close();
     QDir::setCurrent(m_home);
     m_company.setConnectionString(CompanyConnectionString(code));

@@ -33,7 +33,8 @@ public:
     /// connections with their start strings.
     void OpenSharedConnections();
     /// Closes the company connection, sets the current directory to the installation
-    /// folder and opens the connection on Data/ + code + ".mdb".
+    /// folder and opens the connection on Data/ + code + ".mdb". A code that is not a
+    /// plain file name throws ShownError before anything is closed.
     void PointCompanyConnection(const QString& code);
     /// The code the company connection was last pointed at (empty at start).
     const QString& companyCode() const { return m_companyCode; }

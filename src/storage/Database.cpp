@@ -11,8 +11,30 @@ QString engineMessage(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+namespace {
+
+// A lock held by another program past the busy timeout: say so rather than the engine's text.
+QString inUseMessage(const QString& path) {
+    return QStringLiteral(
+               "Veritabanı başka bir program tarafından kullanılıyor: %1\n\rFirma ya da dosya başka "
+               "bir programda açık; o program işini bitirince yeniden deneyin.")
+        .arg(path);
+}
+
+bool isLockCode(int code) {
+    return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
+}
+
+} // namespace
+
 DatabaseError engineError(sqlite3* db) {
-    return DatabaseError(engineMessage(db), sqlite3_errcode(db), sqlite3_extended_errcode(db));
+    const int code = sqlite3_errcode(db);
+    if (isLockCode(code)) {
+        const char* file = sqlite3_db_filename(db, "main");
+        return DatabaseError(inUseMessage(QString::fromUtf8(file ? file : "")), code,
+                             sqlite3_extended_errcode(db));
+    }
+    return DatabaseError(engineMessage(db), code, sqlite3_extended_errcode(db));
 }
 
 namespace {
@@ -45,6 +67,10 @@ Database::Database(const QString& path, const QString& password)
     : m_path(QFileInfo(path).absoluteFilePath()) {
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(path));
+    // The engine would take an empty file for an empty database, and every later
+    // statement would fail without naming the file.
+    if (QFileInfo(path).size() == 0)
+        throw DatabaseError(QStringLiteral("Veritabanı dosyası boş (0 bayt); dosya bozuk: %1").arg(m_path));
     // CREATE lets ATTACH make new files (compaction); the file itself was checked above.
     m_db = openKeyed(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     // The key is only checked when the first page is read.
@@ -56,6 +82,8 @@ Database::Database(const QString& path, const QString& password)
         sqlite3_free(error);
         sqlite3_close(m_db);
         m_db = nullptr;
+        if (isLockCode(rc))
+            throw DatabaseError(inUseMessage(m_path), rc & 0xff, extended);
         throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2: dosya bozuk ya da şifresi yanlış)")
                                 .arg(path, message),
                             rc & 0xff, extended);

@@ -3,6 +3,7 @@
 #include "storage/DatabaseError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -10,11 +11,29 @@ namespace velkor {
 
 namespace {
 
+// A FIFO or a device would block start-up or never end; an oversized file is no
+// settings file of the program.
+QString problemOf(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (!info.isFile())
+        return QStringLiteral("Ayar dosyası okunmadı: %1 düzenli bir dosya değil; varsayılan değerler "
+                              "kullanılıyor.")
+            .arg(path);
+    if (info.size() > IniFile::kSizeLimit)
+        return QStringLiteral("Ayar dosyası okunmadı: %1 1 MB'tan büyük; varsayılan değerler kullanılıyor.")
+            .arg(path);
+    return {};
+}
+
 QStringList readLines(const QString& path) {
+    if (!problemOf(path).isEmpty())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(file.read(IniFile::kSizeLimit));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text.split(QLatin1Char('\n'));
 }
@@ -29,6 +48,10 @@ QString sectionOf(const QString& line) {
 } // namespace
 
 IniFile::IniFile(const QString& path) : m_path(path) {}
+
+QString IniFile::readProblem() const {
+    return problemOf(m_path);
+}
 
 QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const {
     QString current;
@@ -54,6 +77,10 @@ int IniFile::intValue(const QString& section, const QString& key, int defaultVal
 }
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+    const QFileInfo info(m_path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile())
+        throw DatabaseError(
+            QStringLiteral("Ayar dosyası yazılamadı: %1 düzenli bir dosya değil.").arg(m_path));
     QStringList lines = readLines(m_path);
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace velkor {
 
@@ -36,6 +37,28 @@ QString GetPathPath() {
         return withSeparator(programFolder);
     // A system-wide installation keeps its data in the user's data folder.
     return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QStringList sharedDatabaseFiles(const QString& folder) {
+    const QString home = withSeparator(folder);
+    return {home + QStringLiteral("AnaData/SBK.mdb"), home + QStringLiteral("AnaData/Genel.mdb"),
+            home + QStringLiteral("AnaData/Oranlar.mdb")};
+}
+
+bool isNewInstallation(const QString& folder) {
+    QStringList files = sharedDatabaseFiles(folder);
+    files << withSeparator(folder) + QStringLiteral("SBK.mdb");
+    return std::none_of(files.begin(), files.end(), [](const QString& f) { return QFileInfo::exists(f); });
+}
+
+void requireInstallation(const QString& folder) {
+    for (const QString& file : sharedDatabaseFiles(folder)) {
+        if (!QFileInfo(file).isFile())
+            throw ShownError(
+                QStringLiteral("Veritabanı dosyası bulunamadı: %1\n\rKurulum eksik; hiçbir dosya "
+                               "oluşturulmadı.")
+                    .arg(file));
+    }
 }
 
 void setInstallationFolder(const QString& folder) {

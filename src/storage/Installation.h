@@ -3,6 +3,7 @@
 #include "storage/Database.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace velkor {
@@ -19,6 +20,14 @@ void setInstallationFolder(const QString& folder);
 /// rates database filled from the shipped data, and the folders Data/ and Yedek/.
 /// Existing files are never overwritten; new files appear complete or not at all.
 void ensureInstallation(const QString& folder);
+
+/// The shared databases every run opens: AnaData/SBK.mdb, AnaData/Genel.mdb, AnaData/Oranlar.mdb.
+QStringList sharedDatabaseFiles(const QString& folder);
+/// Whether the folder holds none of the shared databases nor the template yet (a first start).
+bool isNewInstallation(const QString& folder);
+/// Throws ShownError naming the first shared database missing from the folder. Creates
+/// nothing: a recreated empty registry would drop every company while its file stays.
+void requireInstallation(const QString& folder);
 
 /// Creates a new database file atomically: the file is built under a temporary name by
 /// `build` and renamed into place only when complete.

@@ -1,5 +1,7 @@
 #include "storage/Statement.h"
 
+#include <cmath>
+
 #include <QDate>
 #include <QDateTime>
 #include <sqlcipher/sqlite3.h>
@@ -23,6 +25,11 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
             break;
         case QMetaType::Double:
         case QMetaType::Float:
+            // An infinite or undefined result is a fault upstream; stored, it would read
+            // back as a number every report trusts.
+            if (!std::isfinite(value.toDouble()))
+                throw DatabaseError(
+                    QStringLiteral("Sonlu olmayan bir sayı veritabanına yazılamaz (%1. değer).").arg(index));
             rc = sqlite3_bind_double(stmt, index, value.toDouble());
             break;
         case QMetaType::QDate:

@@ -97,15 +97,15 @@ void Table::check(const QString& column, const QVariant& value) const {
     } else if (type.kind == QLatin1String("SMALLINT") || type.kind == QLatin1String("INTEGER")) {
         bool ok = false;
         const double v = value.toDouble(&ok);
-        if (!ok || v != std::floor(v))
+        if (!ok || !std::isfinite(v) || v != std::floor(v))
             throw DatabaseError(QStringLiteral("\"%1\" alanına tam sayı yazılmalıdır.").arg(column));
         if (type.kind == QLatin1String("SMALLINT") && (v < -32768 || v > 32767))
             throw DatabaseError(
                 QStringLiteral("\"%1\" alanının değeri -32768 ile 32767 arasında olmalıdır.").arg(column));
     } else if (type.kind == QLatin1String("DOUBLE")) {
         bool ok = false;
-        value.toDouble(&ok);
-        if (!ok)
+        const double v = value.toDouble(&ok);
+        if (!ok || !std::isfinite(v))
             throw DatabaseError(QStringLiteral("\"%1\" alanına sayı yazılmalıdır.").arg(column));
     } else if (type.kind == QLatin1String("DATE")) {
         if (!value.toDate().isValid())

@@ -23,6 +23,22 @@ TEST(ParseAmountTest, KeepsLeadingSignDigitsAndDecimalSeparator) {
     EXPECT_DOUBLE_EQ(ParseDigits(QStringLiteral("-4 yıl")), -4);
 }
 
+TEST(ParseAmountTest, RefusesWhatNoAmountFieldHolds) {
+    EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1.000.000.000.000.000")), 1e15);
+    EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("-999.999.999.999.999")), -999999999999999.0);
+    for (const QString& text :
+         {QStringLiteral("1") + QString(400, QLatin1Char('0')), QStringLiteral("1.000.000.000.000.001"),
+          QStringLiteral("-1000000000000000,5")}) {
+        try {
+            ParseAmount(text);
+            ADD_FAILURE() << text.toStdString();
+        } catch (const ConversionError& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("10^15"))) << e.message().toStdString();
+        }
+    }
+    EXPECT_THROW(ParseDigits(QString(20, QLatin1Char('9'))), ConversionError);
+}
+
 TEST(ParseAmountTest, FollowsTheRegionalDecimalSeparator) {
     setRegionalSeparators({QLatin1Char(','), QLatin1Char('.')});
     EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("1,234.56")), 1234.56);

@@ -35,6 +35,7 @@ TEST_F(CliTest, InitIndexAndUsage) {
 
 TEST_F(CliTest, CompanyLifeCycle) {
     QString out, err;
+    ASSERT_EQ(run({QStringLiteral("init")}), 0);
     ASSERT_EQ(
         run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("B1"),
              QStringLiteral("Birinci"), QStringLiteral("--set"), QStringLiteral("AdresiEdit=Cumhuriyet Mh.")},

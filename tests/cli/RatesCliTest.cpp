@@ -68,6 +68,7 @@ TEST_F(RatesCliTest, AnEarlierInstallationIsUpdatedAndComputesOnTheCorrectedDece
 }
 
 TEST_F(RatesCliTest, AddedInterestRatesMakeTheTotalFinancingOfA2022LoanCompute) {
+    ASSERT_EQ(run({QStringLiteral("init")}), 0);
     ASSERT_EQ(
         run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("K1"), QStringLiteral("Bir")}),
         0);

@@ -7,6 +7,8 @@
 #include "storage/Statement.h"
 #include "storage/Table.h"
 
+#include <cmath>
+
 namespace velkor::test {
 
 RowValues fixedAssetRow(const FixedAssetInput& input) {
@@ -34,6 +36,11 @@ RowValues fixedAssetRow(const FixedAssetInput& input) {
                   {"SBK_Diger", QStringLiteral("SBK")}};
     if (input.life > 0)
         row["vuk_amortisman_sure"] = input.life;
+    // A book value of 0 leaves the depreciation results undefined: they stay empty.
+    for (auto& [column, value] : row) {
+        if (value.typeId() == QMetaType::Double && std::isnan(value.toDouble()))
+            value = QVariant();
+    }
     return row;
 }
 

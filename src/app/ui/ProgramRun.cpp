@@ -37,9 +37,13 @@ int runProgram(QApplication& app, const std::function<void(Program&, Application
 
     const QString home = GetPathPath();
     try {
-        ensureInstallation(home);
         // A restore cut off by a crash is completed (or forgotten) before any database opens.
         ArchiveRestore::recover(home);
+        // A first start sets the folder up; later a missing database is an error, not a blank one.
+        if (isNewInstallation(home))
+            ensureInstallation(home);
+        else
+            requireInstallation(home);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, kApplicationTitle,
                               QStringLiteral("Program klasörü hazırlanamadı:\n") +

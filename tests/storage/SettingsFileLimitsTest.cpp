@@ -1,0 +1,47 @@
+#include "storage/DatabaseError.h"
+#include "storage/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace velkor;
+
+namespace {
+
+class SettingsFileLimits : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.path() + QLatin1Char('/') + QString::fromUtf8(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(SettingsFileLimits, AFifoOrADeviceReadsAsTheDefaultsAndIsNotWritten) {
+    ASSERT_EQ(mkfifo(path("Ayarlar.ini").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path("Yedekler.dan")));
+    for (const char* name : {"Ayarlar.ini", "Yedekler.dan"}) {
+        IniFile ini(path(name));
+        EXPECT_EQ(ini.value(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("d")),
+                  QStringLiteral("d"));
+        EXPECT_TRUE(ini.readProblem().contains(path(name))) << name;
+        EXPECT_THROW(ini.setValue(QStringLiteral("Giris"), QStringLiteral("Kodu"), QStringLiteral("X")),
+                     DatabaseError);
+    }
+}
+
+TEST_F(SettingsFileLimits, AFileBeyondTheLimitReadsAsTheDefaults) {
+    QFile big(path("ExcelAktarAyar.ini"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("[ExcelAyar]\r\nAnaHesapE=3\r\n");
+    big.write(QByteArray(IniFile::kSizeLimit, ' '));
+    big.close();
+    IniFile ini(big.fileName());
+    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE")), QString());
+    EXPECT_TRUE(ini.readProblem().contains(QStringLiteral("1 MB")));
+    // Writing puts a sound file in its place.
+    ini.setValue(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE"), QStringLiteral("4"));
+    EXPECT_EQ(ini.readProblem(), QString());
+    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE")), QStringLiteral("4"));
+}
+
+} // namespace
