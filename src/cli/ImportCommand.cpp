@@ -40,7 +40,7 @@ int importItems(CliRun& run) {
     for (const FormStep& step : steps) {
         if (step.kind == FormStep::Kind::Type)
             throw UsageError(QString::fromUtf8(kUsage));
-        applyStep(form, step);
+        applyStep(run, form, step);
     }
     workspace.state().resetAdjustmentDate();
     const std::optional<int> created = form.Import();

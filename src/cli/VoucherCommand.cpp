@@ -29,7 +29,7 @@ int voucher(CliRun& run) {
     TransferSheet sheet(run.context);
     sheet.setOpener({});
     for (const FormStep& step : steps)
-        applyStep(sheet, step);
+        applyStep(run, sheet, step);
     run.prompt.addFile(QDir(kStartFolder).absoluteFilePath(out));
 
     VoucherSave save;
