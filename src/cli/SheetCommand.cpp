@@ -1,9 +1,13 @@
-#include "base/AmountKeyRules.h"
 #include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 #include "workspace/Workspace.h"
 
 namespace velkor::cli {
@@ -80,13 +84,13 @@ int sheet(CliRun& run) {
     Workspace workspace(run.context);
     workspace.open();
     FormModel* sheetForm = &workspace.fixedAssets();
-    QString rich = QStringLiteral("SBKRich");
+    QString rich = ctl::fixedasset::SBKRich;
     if (kind == QLatin1String("stock")) {
         sheetForm = &workspace.stocks();
-        rich = QStringLiteral("DigerRich");
+        rich = ctl::stock::DigerRich;
     } else if (kind == QLatin1String("equity")) {
         sheetForm = &workspace.equity();
-        rich = QStringLiteral("OzkaynakRich");
+        rich = ctl::equity::OzkaynakRich;
     }
 
     const size_t shownBefore = run.prompt.shown().size();
@@ -115,7 +119,8 @@ int sheet(CliRun& run) {
         if (sheetForm->kind(name) != FieldKind::Rich)
             run.out << name << '=' << sheetForm->text(name) << '\n';
     }
-    run.out << "HesapTarihiDate=" << workspace.state().text(QStringLiteral("HesapTarihiDate")) << '\n';
+    run.out << ctl::workspace::HesapTarihiDate << '='
+            << workspace.state().text(ctl::workspace::HesapTarihiDate) << '\n';
     run.out << QString(10, QLatin1Char('=')) << '\n';
     for (const QString& line : sheetForm->lines(rich))
         run.out << line << '\n';
