@@ -1,17 +1,12 @@
 #include "reports/ReportSheet.h"
 
+#include "engine/WorkspaceState.h"
 #include "reports/AccountTotals.h"
 #include "reports/ClosingStep.h"
+#include "reports/ReportSheetControls.h"
 #include "storage/Table.h"
 
 namespace velkor {
-
-namespace {
-
-const QString kCombo = QStringLiteral("RaporListeCombo");
-const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
-
-} // namespace
 
 ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTotals)
     : m_form(form), m_company(company), m_reportList(company), m_ownTotals(company),
@@ -19,24 +14,24 @@ ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTot
     addControls(form);
     if (!m_accountTotals->isOpen())
         prepareAccountTotals(*m_accountTotals);
-    form.onClick(QStringLiteral("RaporListeButton"), [this] { RaporListeYenile(); });
-    form.onClick(QStringLiteral("AnaHesapRaporButton"), [this] { RaporListeYenile(); });
-    form.onChange(kCombo, [this] { RaporListeYenile(); });
+    form.onClick(ctl::report::RaporListeButton, [this] { RaporListeYenile(); });
+    form.onClick(ctl::report::AnaHesapRaporButton, [this] { RaporListeYenile(); });
+    form.onChange(ctl::report::RaporListeCombo, [this] { RaporListeYenile(); });
 }
 
 void ReportSheet::addControls(FormModel& form) {
-    if (!form.has(kCombo)) {
+    if (!form.has(ctl::report::RaporListeCombo)) {
         const QStringList items = reportFilterItems();
-        form.addCombo(kCombo, items, items.first());
+        form.addCombo(ctl::report::RaporListeCombo, items, items.first());
     }
     const std::vector<std::pair<QString, QString>> buttons{
-        {QStringLiteral("RaporListeButton"), QStringLiteral("Raporu Hazırla")},
-        {QStringLiteral("ExcelDuzRapBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("DuzRapYazBut"), QStringLiteral("Genel Yazdır")},
-        {QStringLiteral("GenelAmortluBut"), QStringLiteral("Amortismanlı Yazdır")},
-        {QStringLiteral("AnaHesapRaporButton"), QStringLiteral("Raporu Hazırla")},
-        {QStringLiteral("AnaHesapExcelBut"), QStringLiteral("Excel'e Gönder")},
-        {QStringLiteral("AnaHesapYazBut"), QStringLiteral("Genel Yazdır")},
+        {ctl::report::RaporListeButton, QStringLiteral("Raporu Hazırla")},
+        {ctl::report::ExcelDuzRapBut, QStringLiteral("Excel'e Gönder")},
+        {ctl::report::DuzRapYazBut, QStringLiteral("Genel Yazdır")},
+        {ctl::report::GenelAmortluBut, QStringLiteral("Amortismanlı Yazdır")},
+        {ctl::report::AnaHesapRaporButton, QStringLiteral("Raporu Hazırla")},
+        {ctl::report::AnaHesapExcelBut, QStringLiteral("Excel'e Gönder")},
+        {ctl::report::AnaHesapYazBut, QStringLiteral("Genel Yazdır")},
     };
     for (const auto& [name, caption] : buttons) {
         if (!form.has(name))
@@ -45,16 +40,17 @@ void ReportSheet::addControls(FormModel& form) {
 }
 
 QDate ReportSheet::adjustmentDate() const {
-    if (m_form.has(kAdjustmentDate)) {
-        const QDate date = m_form.date(kAdjustmentDate);
+    if (m_form.has(ctl::workspace::HesapTarihiDate)) {
+        const QDate date = m_form.date(ctl::workspace::HesapTarihiDate);
         if (date.isValid())
             return date;
     }
-    return QDate(2023, 12, 31);
+    return kAdjustmentDate;
 }
 
 AccountFilter ReportSheet::reportFilter() const {
-    return accountFilter(m_form.text(kCombo), m_form.items(kCombo));
+    return accountFilter(m_form.text(ctl::report::RaporListeCombo),
+                         m_form.items(ctl::report::RaporListeCombo));
 }
 
 void ReportSheet::RaporListeYenile() {
