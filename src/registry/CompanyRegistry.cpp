@@ -1,6 +1,7 @@
 #include "registry/CompanyRegistry.h"
 
 #include "base/TextHelpers.h"
+#include "registry/RegistrationFormControls.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,8 +33,8 @@ CompanyRegistry::CompanyRegistry(AppContext& context)
       m_entryTable(context.general(), QStringLiteral("firmalar")), m_listQuery(context.general()) {
     m_listQuery.setSql(kListSql);
     context.registerForm(&m_form);
-    m_form.onClick(QStringLiteral("kaydetBut"), [this] { kaydetButClick(); });
-    m_form.onClick(QStringLiteral("yeniButton"), [this] { yeniFirma(); });
+    m_form.onClick(ctl::registration::kaydetBut, [this] { kaydetButClick(); });
+    m_form.onClick(ctl::registration::yeniButton, [this] { yeniFirma(); });
 }
 
 QString CompanyRegistry::codeProblem(const QString& code) {
@@ -61,22 +62,22 @@ void CompanyRegistry::yeniFirma() {
         if (m_form.kind(name) == FieldKind::Edit)
             m_form.setText(name, {});
     }
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), false);
+    m_form.setReadOnly(ctl::registration::KoduEdit, false);
 }
 
 void CompanyRegistry::kaydetButClick() {
-    if (recordNumber(m_form.text(QStringLiteral("Sira_No_Edit"))) > 0) {
+    if (recordNumber(m_form.text(ctl::registration::Sira_No_Edit)) > 0) {
         FirmaBilgileriGuncelle();
     } else if (!dosyaac()) {
         return;
     }
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
 }
 
 bool CompanyRegistry::dosyaac() {
     Prompt& prompt = m_context.prompt();
-    const QString code = m_form.text(QStringLiteral("KoduEdit"));
-    const QString name = m_form.text(QStringLiteral("FirmaAdiEdit"));
+    const QString code = m_form.text(ctl::registration::KoduEdit);
+    const QString name = m_form.text(ctl::registration::FirmaAdiEdit);
     if (code.isEmpty()) {
         prompt.showMessage(QStringLiteral("Firma kodunu boş geçemezsiniz."), kTitle, PromptIcon::Question);
         return false;
@@ -96,20 +97,20 @@ bool CompanyRegistry::dosyaac() {
     const QString templateFile = home + QStringLiteral("SBK.mdb");
     if (!QFileInfo::exists(templateFile)) {
         prompt.showMessage(QStringLiteral("Firma oluşturulması için gerekli dosya bulunamadı!"));
-        m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+        m_form.setReadOnly(ctl::registration::KoduEdit, true);
         return true;
     }
     if (QFileInfo::exists(target)) {
         prompt.showMessage(
             QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
                            "kayıtlı\n\rFirmayı silin"));
-        m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+        m_form.setReadOnly(ctl::registration::KoduEdit, true);
         return true;
     }
 
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(QStringLiteral("Sira_No_Edit")));
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
     if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
         m_registrationTable.edit();
     else
@@ -137,7 +138,7 @@ bool CompanyRegistry::dosyaac() {
         QFile::remove(target);
         throw;
     }
-    m_form.setText(QStringLiteral("Sira_No_Edit"), m_registrationTable.text(QStringLiteral("fid")));
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
 
     m_context.PointCompanyConnection(code);
 
@@ -151,7 +152,7 @@ bool CompanyRegistry::dosyaac() {
 void CompanyRegistry::FirmaBilgileriGuncelle() {
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(QStringLiteral("Sira_No_Edit")));
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
     if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
         return;
     m_registrationTable.edit();
@@ -167,10 +168,10 @@ void CompanyRegistry::FirmaBilgileriGuncelle() {
 }
 
 void CompanyRegistry::fillForEditing() {
-    m_form.setText(QStringLiteral("Sira_No_Edit"), m_registrationTable.text(QStringLiteral("fid")));
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
     for (const auto& [edit, column] : RegistrationForm::editColumns())
         m_form.setText(edit, m_registrationTable.text(column));
-    m_form.setReadOnly(QStringLiteral("KoduEdit"), true);
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
 }
 
 bool CompanyRegistry::FirmaSilButClick() {
