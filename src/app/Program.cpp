@@ -7,8 +7,10 @@
 #include "base/ErrorReport.h"
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
+#include "engine/WorkspaceStateControls.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -73,13 +75,13 @@ FormModel* Program::addShell(const QString& name, const QString& caption) {
 
 void Program::wireHandOvers() {
     FormModel& registration = m_registry->form();
-    registration.onClick(QStringLiteral("kaydetBut"), [this] { m_registry->kaydetButClick(); });
-    registration.onClick(QStringLiteral("yeniButton"), [this] { m_registry->yeniFirma(); });
-    registration.onClick(QStringLiteral("kapatBut"), [this] { m_windows.hide(windows::kRegistration); });
+    registration.onClick(ctl::registration::kaydetBut, [this] { m_registry->kaydetButClick(); });
+    registration.onClick(ctl::registration::yeniButton, [this] { m_registry->yeniFirma(); });
+    registration.onClick(ctl::registration::kapatBut, [this] { m_windows.hide(windows::kRegistration); });
 
     FormModel& workspace = m_workspace->state();
-    if (workspace.has(QStringLiteral("JvXPButton19")))
-        workspace.onClick(QStringLiteral("JvXPButton19"), [this] { m_windows.hide(windows::kWorkspace); });
+    if (workspace.has(ctl::workspace::JvXPButton19))
+        workspace.onClick(ctl::workspace::JvXPButton19, [this] { m_windows.hide(windows::kWorkspace); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
 }

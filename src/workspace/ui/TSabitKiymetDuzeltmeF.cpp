@@ -1,5 +1,6 @@
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
+#include "engine/WorkspaceStateControls.h"
 #include "workspace/Workspace.h"
 
 #include <QHBoxLayout>
@@ -13,14 +14,14 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
                                              QWidget* parent)
     : FormWindow(workspace.state(), windows, prompt, parent) {
     auto* top = new QHBoxLayout;
-    QLabel* company = makeLabel(QStringLiteral("Label4"));
+    QLabel* company = makeLabel(ctl::workspace::Label4);
     QFont bold = company->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     company->setFont(bold);
     top->addWidget(company, 1);
-    if (model().has(QStringLiteral("JvXPButton19")))
-        top->addWidget(makeButton(QStringLiteral("JvXPButton19")));
+    if (model().has(ctl::workspace::JvXPButton19))
+        top->addWidget(makeButton(ctl::workspace::JvXPButton19));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addStretch();
