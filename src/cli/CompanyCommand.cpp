@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 
 namespace velkor::cli {
 namespace {
@@ -19,13 +20,13 @@ int add(CompanyRegistry& registry, CliRun& run) {
     const QString name = run.args.takeFirst();
     RegistrationForm& form = registry.form();
     registry.yeniFirma();
-    form.userSet(QStringLiteral("KoduEdit"), code);
-    form.userSet(QStringLiteral("FirmaAdiEdit"), name);
+    form.userSet(ctl::registration::KoduEdit, code);
+    form.userSet(ctl::registration::FirmaAdiEdit, name);
     applySteps(form, run.args);
-    form.click(QStringLiteral("kaydetBut"));
-    if (form.text(QStringLiteral("Sira_No_Edit")).isEmpty())
+    form.click(ctl::registration::kaydetBut);
+    if (form.text(ctl::registration::Sira_No_Edit).isEmpty())
         return 1;
-    run.out << form.text(QStringLiteral("Sira_No_Edit")) << "\n";
+    run.out << form.text(ctl::registration::Sira_No_Edit) << "\n";
     return 0;
 }
 
@@ -53,7 +54,7 @@ int update(CompanyRegistry& registry, CliRun& run) {
     }
     registry.fillForEditing();
     applySteps(registry.form(), run.args);
-    registry.form().click(QStringLiteral("kaydetBut"));
+    registry.form().click(ctl::registration::kaydetBut);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "reports/JournalSheet.h"
+#include "reports/JournalSheetControls.h"
 
 namespace velkor::cli {
 namespace {
@@ -19,10 +20,10 @@ int journal(CliRun& run) {
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     JournalSheet sheet(form, run.context.company(), [&] { return *name; });
     if (filtered)
-        form.userSet(QStringLiteral("YevmiyeCombo"), filter);
+        form.userSet(ctl::journal::YevmiyeCombo, filter);
     else
-        form.click(QStringLiteral("YevmiyeBut"));
-    for (const QString& line : form.lines(QStringLiteral("YevmiyeRich")))
+        form.click(ctl::journal::YevmiyeBut);
+    for (const QString& line : form.lines(ctl::journal::YevmiyeRich))
         run.out << line << "\n";
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 
 namespace velkor::cli {
 namespace {
@@ -19,9 +20,9 @@ int report(CliRun& run) {
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     ReportSheet sheet(form, run.context.company());
     if (filtered)
-        form.userSet(QStringLiteral("RaporListeCombo"), filter);
+        form.userSet(ctl::report::RaporListeCombo, filter);
     else
-        form.click(QStringLiteral("RaporListeButton"));
+        form.click(ctl::report::RaporListeButton);
     for (const QString& line : gridLines(sheet.SBKRaporQuery(), reportGridColumns()))
         run.out << line << "\n";
     return 0;
