@@ -24,20 +24,12 @@ const ItemFields& kFields = kFixedAssetFields;
 static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const WorkspaceState& state);
 
 void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
-    editOrAppend(table, s.text(kFields.record));
-    // A refused value drops the row, so the next save never posts a half-written one.
-    try {
-        writeFixedAssetColumns(s, table, state);
-        table.post();
-    } catch (...) {
-        table.cancel();
-        throw;
-    }
-    s.setText(ctl::fixedasset::Kayit_No_Edit, table.text(QStringLiteral("id")));
+    const qint64 id =
+        saveItemRow(table, s.text(kFields.record), [&] { writeFixedAssetColumns(s, table, state); });
+    s.setText(kFields.record, QString::number(id));
 }
 
 static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
-
     writeItemIdentity(table, s, kFields);
     if (s.isChecked(ctl::fixedasset::MDVDVarRadio)) {
         table.setValue(QStringLiteral("MDVD_Yapildi"), QStringLiteral("Evet"));

@@ -1,12 +1,12 @@
 #include "engine/ItemSheetControls.h"
 
 #include "base/AmountKeyRules.h"
+#include "base/TextHelpers.h"
 
 namespace velkor {
 
 QStringList blankExplanation() {
-    const QString line =
-        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
+    const QString line = dateSeparator(35);
     return {line, QString(), QString(), QString(), QString(), QString(), line};
 }
 

@@ -1,5 +1,6 @@
 #include "reports/JournalSheet.h"
 
+#include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalBuilder.h"
@@ -18,8 +19,7 @@ JournalSheet::JournalSheet(FormModel& form, Connection& company, std::function<Q
 void JournalSheet::addControls(FormModel& form) {
     if (!form.has(ctl::journal::YevmiyeRich)) {
         form.addRich(ctl::journal::YevmiyeRich);
-        const QString dashed =
-            QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
+        const QString dashed = dateSeparator(35);
         form.setLines(ctl::journal::YevmiyeRich, {dashed, QString(), QString(), dashed});
         form.setReadOnly(ctl::journal::YevmiyeRich, true);
     }
