@@ -1,3 +1,4 @@
+#include "base/WindowNames.h"
 #include "cli/CliCommand.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
@@ -10,17 +11,16 @@ const char* const kUsage = "report --company KOD [--filter METİN]";
 
 int report(CliRun& run) {
     const QString code = takeOption(run.args, QStringLiteral("--company"));
-    const bool filtered = run.args.contains(QStringLiteral("--filter"));
-    const QString filter = takeOption(run.args, QStringLiteral("--filter"));
+    const std::optional<QString> filter = takeOptionIfGiven(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     if (!openCompany(run, code))
         return 1;
 
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(windows::kWorkspace);
     ReportSheet sheet(form, run.context.company());
-    if (filtered)
-        form.userSet(ctl::report::RaporListeCombo, filter);
+    if (filter)
+        form.userSet(ctl::report::RaporListeCombo, *filter);
     else
         form.click(ctl::report::RaporListeButton);
     for (const QString& line : gridLines(sheet.SBKRaporQuery(), reportGridColumns()))
