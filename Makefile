@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/velkor-bench
+	$(BUILD_DIR)/bench/velkor-gui-bench
 
 clean:
 	rm -rf $(BUILD_DIR)

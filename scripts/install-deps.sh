@@ -7,8 +7,10 @@ packages=(
   build-essential cmake pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlcipher-dev sqlcipher
+  libzip-dev libssl-dev
+  libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation python3
+  xvfb xauth fonts-liberation python3 qt6-translations-l10n
 )
 
 missing=()

@@ -71,7 +71,9 @@ QString CompaniesWindow::settingsPath() const {
 void CompaniesWindow::FormCreate() {
     const IniFile ini(settingsPath());
     m_form.setText(ctl::companies::OtoYedekEdit, ini.value(kSection, QStringLiteral("SonOtoYedek")));
-    m_form.setText(ctl::companies::yedekgunEdit, ini.value(kSection, QStringLiteral("YedekGun")));
+    // A fresh installation has no interval stored yet: a backup every day.
+    const QString interval = ini.value(kSection, QStringLiteral("YedekGun"));
+    m_form.setText(ctl::companies::yedekgunEdit, interval.isEmpty() ? QStringLiteral("1") : interval);
     m_form.setChecked(ctl::companies::OtoYedekCheck,
                       ini.value(kSection, QStringLiteral("YedekAl")) == QLatin1String("1"));
     m_form.setChecked(ctl::companies::OtomatikGunlukCheck,

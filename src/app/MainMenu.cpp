@@ -4,8 +4,10 @@
 #include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "base/WindowNames.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
@@ -51,6 +53,7 @@ MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMain
     m_form.onClick(ctl::mainmenu::VeriAktarimBarItems0, [this] { VeriAktarimBarItems0Click(); });
     m_form.onClick(ctl::mainmenu::GeneIslemBarItems0, [this] { GeneIslemBarItems0Click(); });
     m_form.onClick(ctl::mainmenu::JvXPButton19, [this] { JvXPButton19Click(); });
+    m_form.onClick(ctl::mainmenu::BitBtn5, [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
 
@@ -76,9 +79,7 @@ void MainMenu::showCompany(const QString& code, const QString& name) {
 
 void MainMenu::showLegislationPage(int page) {
     m_program.windows().showMaximizedIfMinimized(windows::kLegislation);
-    FormModel& legislation = m_program.legislation();
-    if (legislation.has(QStringLiteral("PageControl1")))
-        legislation.setItemIndex(QStringLiteral("PageControl1"), page);
+    m_program.legislation().open(page);
 }
 
 void MainMenu::EkIslemBarItems0Click() {

@@ -8,10 +8,18 @@
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
 #include "engine/WorkspaceStateControls.h"
+#include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
+#include "storage/ReferenceUpdate.h"
+#include "update/HttpsDownloader.h"
+#include "update/PackageSignature.h"
+#include "update/ProgramUpdate.h"
 #include "workspace/Workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace velkor {
 
@@ -25,6 +33,7 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_entry = std::make_unique<EntryWindow>(*this);
     m_context.registerForm(&m_entry->form());
     runGuarded(prompt(), [this] { m_context.OpenSharedConnections(); });
+    runGuarded(prompt(), [this] { updateShippedReferenceData(m_context.rates(), prompt()); });
 
     m_mainMenu = std::make_unique<MainMenu>(*this);
     m_context.registerForm(&m_mainMenu->form());
@@ -33,14 +42,14 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_context.registerForm(&m_companies->form());
     runGuarded(prompt(), [this] { m_companies->FormCreate(); });
 
-    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows);
+    m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows, prompt());
     m_context.registerForm(&m_referenceData->form());
     m_referenceData->FormCreate();
 
     m_workspace = std::make_unique<Workspace>(m_context);
-    m_legislation.reset(
-        addShell(windows::kLegislation,
-                 QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Mevzuat ve Kullanım Kılavuzu")));
+    m_legislation = std::make_unique<LegislationForm>(m_context.home(), prompt());
+    m_context.registerForm(m_legislation.get());
+    runGuarded(prompt(), [this] { m_legislation->FormCreate(); });
 
     m_registry = std::make_unique<CompanyRegistry>(m_context);
     FormModel& registration = m_registry->form();
@@ -54,7 +63,10 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_progress = std::make_unique<ProgressWindow>(m_windows);
     m_context.registerForm(&m_progress->form());
     m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
-    m_updateProgress.reset(addShell(windows::kUpdateProgress, QStringLiteral("Velkor Güncelleme Durumu")));
+    m_downloader = std::make_unique<update::HttpsDownloader>();
+    m_programUpdate = std::make_unique<update::ProgramUpdate>(
+        m_context.home(), QString(), prompt(), m_windows, *m_downloader, update::publisherPublicKey());
+    m_context.registerForm(&m_programUpdate->progress());
     m_passwords = std::make_unique<PasswordWindow>(*this);
     m_context.registerForm(&m_passwords->form());
 
@@ -82,6 +94,8 @@ void Program::wireHandOvers() {
     FormModel& workspace = m_workspace->state();
     if (workspace.has(ctl::workspace::JvXPButton19))
         workspace.onClick(ctl::workspace::JvXPButton19, [this] { m_windows.hide(windows::kWorkspace); });
+    m_windows.onHide(windows::kLegislation,
+                     [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
 }
@@ -100,11 +114,22 @@ void Program::showCompany(const QString& code, const QString& name) {
     m_workspace->state().setCompanyName(name);
 }
 
+FormModel& Program::updateProgress() {
+    return m_programUpdate->progress();
+}
+
 void Program::clearWorkspace() {
     m_workspace->Bosalt();
 }
 
 void Program::openDocument(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        prompt().showMessage(
+            QStringLiteral("Belge bulunamadı: %1\n\rBelgeyi program klasörüne koyup tekrar deneyiniz.")
+                .arg(QDir::toNativeSeparators(path)),
+            {}, PromptIcon::Warning);
+        return;
+    }
     if (m_documentOpener)
         m_documentOpener(path);
 }

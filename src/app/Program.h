@@ -18,6 +18,11 @@ class PasswordWindow;
 class ProgressWindow;
 class ReferenceDataForm;
 class Workspace;
+class LegislationForm;
+namespace update {
+class Downloader;
+class ProgramUpdate;
+} // namespace update
 
 /// The running program: creates the form models of the twelve windows once, in the order
 /// of start-up, registers them in the context, and wires how the windows hand over to
@@ -46,12 +51,14 @@ public:
     FormModel& workspace();
     /// The adjustment workspace with its sheets and datasets.
     Workspace& adjustmentWorkspace() { return *m_workspace; }
-    FormModel& legislation() { return *m_legislation; }
+    LegislationForm& legislation() { return *m_legislation; }
     CompanyRegistry& registry() { return *m_registry; }
     FormModel& excelImport() { return *m_excelImport; }
     ProgressWindow& progress() { return *m_progress; }
     FormModel& update() { return *m_update; }
-    FormModel& updateProgress() { return *m_updateProgress; }
+    /// "PROGRAMI GÜNCELLE" with its progress window `TForm6`.
+    update::ProgramUpdate& programUpdate() { return *m_programUpdate; }
+    FormModel& updateProgress();
     PasswordWindow& passwords() { return *m_passwords; }
 
     /// The automatic backups of the close sequence (none until one is set).
@@ -88,12 +95,13 @@ private:
     std::unique_ptr<CompaniesWindow> m_companies;
     std::unique_ptr<ReferenceDataForm> m_referenceData;
     std::unique_ptr<Workspace> m_workspace;
-    std::unique_ptr<FormModel> m_legislation;
+    std::unique_ptr<LegislationForm> m_legislation;
     std::unique_ptr<CompanyRegistry> m_registry;
     std::unique_ptr<FormModel> m_excelImport;
     std::unique_ptr<ProgressWindow> m_progress;
     std::unique_ptr<FormModel> m_update;
-    std::unique_ptr<FormModel> m_updateProgress;
+    std::unique_ptr<update::Downloader> m_downloader;
+    std::unique_ptr<update::ProgramUpdate> m_programUpdate;
     std::unique_ptr<PasswordWindow> m_passwords;
     AutoBackup m_noBackup;
     AutoBackup* m_autoBackup = nullptr;

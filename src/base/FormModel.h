@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AmountKeyRules.h"
+
 #include <QDate>
 #include <QObject>
 #include <QStringList>
@@ -85,6 +87,10 @@ public:
     void setVisible(const QString& name, bool visible);
     bool isReadOnly(const QString& name) const;
     void setReadOnly(const QString& name, bool readOnly);
+    /// The rule the keys typed into an edit follow; Free unless set, and for a name the
+    /// form does not have.
+    KeyRule keyRule(const QString& name) const;
+    void setKeyRule(const QString& name, KeyRule rule);
 
     /// The user sets a control (typing, choosing, ticking): the text is set, then the
     /// control's change handler runs once.
@@ -115,6 +121,7 @@ private:
         bool enabled = true;
         bool visible = true;
         bool readOnly = false;
+        KeyRule keyRule = KeyRule::Free;
         Handler change;
         Handler clickHandler;
         Handler leaveHandler;

@@ -2,7 +2,6 @@
 #include "cli/CliCommand.h"
 #include "engine/IndexLookup.h"
 #include "engine/MonthKey.h"
-#include "storage/ReferenceData.h"
 
 namespace velkor::cli {
 namespace {
@@ -31,15 +30,7 @@ int index(CliRun& run) {
     return 0;
 }
 
-int rates(CliRun& run) {
-    if (run.args != QStringList{QStringLiteral("rebuild")})
-        throw UsageError(QStringLiteral("rates rebuild"));
-    DuzeltmeVeritabanAktar(run.context.rates().database());
-    return 0;
-}
-
 const CommandRegistration indexRegistration("index", "index ANAHTAR | index gg.aa.yyyy", index);
-const CommandRegistration ratesRegistration("rates", "rates rebuild", rates);
 
 } // namespace
 } // namespace velkor::cli

@@ -4,7 +4,6 @@
 #include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/FixedAssetSheetControls.h"
-#include "engine/ItemKeyRules.h"
 #include "engine/StockSheet.h"
 #include "engine/StockSheetControls.h"
 #include "engine/WorkspaceStateControls.h"
@@ -58,7 +57,7 @@ bool canSet(CliRun& run, FormModel& form, const FormStep& step) {
 }
 
 void typeKeys(FormModel& form, const FormStep& step) {
-    const KeyRule rule = keyRuleOf(step.name);
+    const KeyRule rule = form.keyRule(step.name);
     for (QChar key : keysOf(step.value)) {
         const QString text = form.text(step.name);
         const KeyOutcome outcome = applyKey(rule, text, static_cast<int>(text.size()), key);

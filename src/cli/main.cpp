@@ -1,6 +1,7 @@
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "storage/Installation.h"
+#include "storage/ReferenceUpdate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -85,6 +86,13 @@ int main(int argc, char* argv[]) {
         if (word != QLatin1String("init")) {
             ensureInstallation(context.home());
             context.OpenSharedConnections();
+            // The tables stay as they were when the update fails; the command can still run on them.
+            try {
+                updateShippedReferenceData(context.rates(), prompt);
+            } catch (const std::exception& e) {
+                prompt.showMessage(QStringLiteral("Başvuru verileri güncellenemedi: ") +
+                                   QString::fromUtf8(e.what()));
+            }
         }
         CliRun run{context, prompt, rest, out};
         const int code = it->second.function(run);

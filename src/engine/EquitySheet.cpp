@@ -5,6 +5,7 @@
 #include "engine/EquityAdjustment.h"
 #include "engine/EquitySheetControls.h"
 #include "engine/EquityStore.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockExplanation.h"
 #include "engine/WorkspaceState.h"
@@ -60,6 +61,7 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
     onChange(kFields.account, [this] { DuzeltmeAnaHesapComboOChange(); });
     onLeave(kFields.entryDate, [this] { GirisTarihiDateOExit(); });
     reformatAmountsOnLeave(*this, {kFields.bookValue});
+    applyItemKeyRules(*this);
 }
 
 QStringList EquitySheet::accountItems() {

@@ -10,6 +10,7 @@
 #include "engine/FixedAssetSheetControls.h"
 #include "engine/FixedAssetStore.h"
 #include "engine/IndexFields.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/MonthKey.h"
 #include "engine/WorkspaceState.h"
@@ -97,6 +98,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     });
     reformatAmountsOnLeave(*this, {ctl::fixedasset::KayitliTutariEdit, ctl::fixedasset::ROFMAnaparaEdit,
                                    ctl::fixedasset::ROFMFaizEdit});
+    applyItemKeyRules(*this);
 }
 
 QStringList FixedAssetSheet::accountItems() {
@@ -149,19 +151,25 @@ QStringList FixedAssetSheet::clearedEdits() {
 void FixedAssetSheet::DuzeltButClick() {
     if (text(ctl::fixedasset::DuzeltmeAnaHesapCombo) != QLatin1String("258"))
         m_state.resetAdjustmentDate();
-    runFinancingStep();
+    // A financing step that stopped leaves no figure to adjust: going on would take the
+    // financing cost out without adding the real interest back.
+    if (!runFinancingStep()) {
+        clearResults();
+        return;
+    }
     YeniKatsayiBul();
 }
 
-void FixedAssetSheet::runFinancingStep() {
+bool FixedAssetSheet::runFinancingStep() {
     setText(ctl::fixedasset::ROFMDuzeltilmisEdit, text(ctl::fixedasset::KayitliTutariEdit));
     const double principal = ParseAmount(text(ctl::fixedasset::ROFMAnaparaEdit));
     const double interest = ParseAmount(text(ctl::fixedasset::ROFMFaizEdit));
     const int method = itemIndex(ctl::fixedasset::ROFMRadio);
     if (method == 0 && principal > 0 && interest > 0)
-        BorcTutarROFM();
-    else if (method == 1 && interest > 0)
-        ToplamFinansmanROFM();
+        return BorcTutarROFM();
+    if (method == 1 && interest > 0)
+        return ToplamFinansmanROFM();
+    return true;
 }
 
 void FixedAssetSheet::clearResults() {
@@ -226,7 +234,10 @@ bool FixedAssetSheet::YeniKatsayiBul() {
 }
 
 void FixedAssetSheet::KaydetButtonClick() {
-    runFinancingStep();
+    if (!runFinancingStep()) {
+        clearResults();
+        return;
+    }
     // Results of a computation that could not find its index values are empty; storing
     // them would put an item with no adjustment into the journal.
     if (!YeniKatsayiBul())

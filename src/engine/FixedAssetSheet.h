@@ -57,7 +57,9 @@ public:
     void setRevaluationSentence(const QString& sentence) { m_revaluationSentence = sentence; }
 
 private:
-    void runFinancingStep();
+    /// The financing step of "Düzelt" and "Kaydet" where its inputs are present; false
+    /// when it stopped with a message.
+    bool runFinancingStep();
     /// Runs a financing computation from the revaluation date when there is one, then the
     /// unamortised part; false when it stopped with a message.
     bool runFinancing(bool (*compute)(FormModel&, const FinancingFields&, FinancingContext&));

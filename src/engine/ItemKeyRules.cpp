@@ -24,4 +24,9 @@ KeyRule keyRuleOf(const QString& control) {
     return KeyRule::Free;
 }
 
+void applyItemKeyRules(FormModel& sheet) {
+    for (const QString& name : sheet.fieldNames())
+        sheet.setKeyRule(name, keyRuleOf(name));
+}
+
 } // namespace velkor

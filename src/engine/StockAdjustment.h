@@ -16,6 +16,8 @@ inline const QString kNoOpeningOrClosingStock =
     QStringLiteral("Dönem başı ve dönem sonu toplamı 0 (SIFIR) olamaz!");
 inline const QString kNoCostOfSales = QStringLiteral("Satılan malin maliyeti 0 (SIFIR) olamaz!");
 inline const QString kTurnoverNotPositive = QStringLiteral("Devir hızı negatif sayı çıkamaz!");
+inline const QString kNotAdjusted = QStringLiteral(
+    "Düzeltme tamamlanamadığı için kayıt yapılmadı. Eksik veriyi tamamlayıp yeniden Düzelt'e basın.");
 } // namespace stock
 
 /// The base date of "Basit Ortalama": the last day of the month three months before the

@@ -3,6 +3,8 @@
 #include "base/AmountKeyRules.h"
 #include "base/TextHelpers.h"
 #include "engine/FinancingCost.h"
+#include "engine/ItemAdjustment.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockAdjustment.h"
 #include "engine/StockExplanation.h"
@@ -89,6 +91,7 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     reformatAmountsOnLeave(*this, {kFields.bookValue, kFinancing.principal, kFinancing.interest,
                                    ctl::stock::DBasiStokEdit, ctl::stock::DSonuStokEdit,
                                    ctl::stock::DonemiciSMMEdit});
+    applyItemKeyRules(*this);
 }
 
 QStringList StockSheet::accountItems() {
@@ -194,26 +197,32 @@ void StockSheet::emptyFields(const QStringList& names) {
 void StockSheet::DuzeltButSClick() {
     m_state.resetAdjustmentDate();
     setText(kFinancing.netValue, text(kFields.bookValue));
-    runFinancingStep();
-    StokKatsayiBul();
+    // A stopped step leaves no result, and "Kaydet" must not store the empty fields.
+    m_stopped = true;
+    if (!runFinancingStep()) {
+        emptyAdjustmentResults(*this, kFields, ctl::stock::DigerRich);
+        return;
+    }
+    m_stopped = !StokKatsayiBul();
 }
 
-void StockSheet::runFinancingStep() {
+bool StockSheet::runFinancingStep() {
     if (method() != StockMethod::Real || !accountAllowsFinancing()) {
         // The real-interest fields go too: an adjusted real interest left from an
         // earlier item would otherwise be added to this one.
         emptyFields({kFinancing.principal, kFinancing.interest, kFinancing.amount, kFinancing.increase,
                      kFinancing.rate, kFinancing.realInterest, kFinancing.realCoefficient,
                      kFinancing.adjustedReal});
-        return;
+        return true;
     }
     const double principal = ParseAmount(text(kFinancing.principal));
     const double interest = ParseAmount(text(kFinancing.interest));
     const int financingMethod = itemIndex(kFinancing.method);
     if (financingMethod == 0 && principal > 0 && interest > 0)
-        BorcTutarROFMStok();
-    else if (financingMethod == 1 && interest > 0)
-        ToplamFinansmanROFMStok();
+        return BorcTutarROFMStok();
+    if (financingMethod == 1 && interest > 0)
+        return ToplamFinansmanROFMStok();
+    return true;
 }
 
 bool StockSheet::StokKatsayiBul() {
@@ -262,12 +271,17 @@ void StockSheet::ROFMHesaplaSClick() {
 }
 
 void StockSheet::KaydetButtonSClick() {
+    if (m_stopped) {
+        m_context.prompt().showMessage(stock::kNotAdjusted);
+        return;
+    }
     const qint64 id = saveStockSheet(*this, m_state.adjustmentDate(), m_table);
     setText(ctl::stock::Kayit_No_EditS, QString::number(id));
     m_state.refreshItemList();
 }
 
 void StockSheet::DuzeltStok(const Dataset& row) {
+    m_stopped = false;
     const double account = mainAccountValue(row.text(QStringLiteral("anahesapkodu")));
     if (account > 249 && account < 269)
         return;

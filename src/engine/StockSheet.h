@@ -54,7 +54,8 @@ public:
     bool ToplamFinansmanROFMStok();
     /// "ROFM Hesapla": the selected financing method (none for "Birden Fazla Faiz").
     void ROFMHesaplaSClick();
-    /// "Kaydet": stores the fields as they are (edit the row of `Kayit_No_EditS`, else append).
+    /// "Kaydet": stores the fields as they are (edit the row of `Kayit_No_EditS`, else append);
+    /// nothing after a "Düzelt" that stopped with a message.
     void KaydetButtonSClick();
     /// Loads the current row of the dataset (main accounts outside 250 to 268) without recomputing.
     void DuzeltStok(const Dataset& row);
@@ -68,8 +69,12 @@ public:
     void DuzeltmeAnaHesapComboSChange();
 
 private:
-    void runFinancingStep();
+    /// The financing step of "Düzelt" where it applies; false when it stopped with a message.
+    bool runFinancingStep();
     void emptyFields(const QStringList& names);
+
+    /// The last "Düzelt" stopped with a message: "Kaydet" stores nothing until one succeeds.
+    bool m_stopped = false;
 };
 
 } // namespace velkor

@@ -25,14 +25,15 @@ const QStringList kMonthLabels{"Ocak",   "Şubat",   "Mart",  "Nisan", "Mayıs",
 
 } // namespace
 
-ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows)
+ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows, Prompt& prompt)
     : m_rates(rates), m_windows(windows), m_form(windows::kReferenceData), m_yiUfe(rates), m_tefe(rates),
-      m_faiz(rates), m_amortisman(rates), m_yiUfeYeni(rates) {
+      m_faiz(rates), m_amortisman(rates), m_yiUfeYeni(rates), m_figures(rates, prompt) {
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Veriler"));
     m_form.addButton(ctl::referencedata::KapatBut, QStringLiteral("KAPAT"));
     m_form.addRadioGroup(ctl::referencedata::PageControl1,
                          {QStringLiteral("Yİ-ÜFE"), QStringLiteral("TEFE"), QStringLiteral("Ortalama Faiz"),
-                          QStringLiteral("Amortisman Oranları"), QStringLiteral("Yİ-ÜFE Yeni")},
+                          QStringLiteral("Amortisman Oranları"), QStringLiteral("Yİ-ÜFE Yeni"),
+                          QStringLiteral("Veri Ekle"), QStringLiteral("Değişiklikler")},
                          0);
     m_form.addButton(ctl::referencedata::DuzeltmeVeritabanAktarBut, QStringLiteral("Veritabanı Aktar"));
     m_form.setVisible(ctl::referencedata::DuzeltmeVeritabanAktarBut, false);
@@ -59,6 +60,12 @@ ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows)
     m_form.onClick(ctl::referencedata::AramaYap, [this] { AramaYapClick(); });
     m_form.onClick(ctl::referencedata::DuzeltmeVeritabanAktarBut,
                    [this] { DuzeltmeVeritabanAktarButClick(); });
+    // The engine's lookups read the tables through their own datasets: reopening the
+    // connection closes them all, and each reads the new rows on its next use.
+    m_figures.setChanged([this] {
+        m_rates.close();
+        openDatasets();
+    });
     QObject::connect(&m_amortisman, &Dataset::currentChanged, &m_form, [this] { showCurrentRate(); });
     QObject::connect(&m_amortisman, &Dataset::rowsReset, &m_form, [this] { showCurrentRate(); });
 }
@@ -135,6 +142,7 @@ void ReferenceDataForm::openDatasets() {
 
 void ReferenceDataForm::open() {
     openDatasets();
+    m_figures.refresh();
     m_windows.showMaximizedIfMinimized(windows::kReferenceData);
 }
 

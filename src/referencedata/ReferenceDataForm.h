@@ -2,6 +2,7 @@
 
 #include "base/FormModel.h"
 #include "base/GridColumn.h"
+#include "referencedata/PublishedFiguresForm.h"
 #include "storage/Query.h"
 
 #include <vector>
@@ -12,15 +13,18 @@ class WindowManager;
 
 /// The reference data window "TVerilerF": the five reference tables in tabs
 /// (`PageControl1`), the search in the depreciation rates with the panel that follows its
-/// current row, and the hidden rebuild of the monthly index table.
+/// current row, the hidden rebuild of the monthly index table, and the page on which
+/// users add published figures.
 class ReferenceDataForm {
 public:
     /// The tabs of `PageControl1`, in order.
-    enum Tab { YiUfeTab, TefeTab, FaizTab, AmortismanTab, YiUfeYeniTab };
+    enum Tab { YiUfeTab, TefeTab, FaizTab, AmortismanTab, YiUfeYeniTab, FiguresTab, HistoryTab };
 
-    ReferenceDataForm(Connection& rates, WindowManager& windows);
+    ReferenceDataForm(Connection& rates, WindowManager& windows, Prompt& prompt);
 
     FormModel& form() { return m_form; }
+    /// The page that adds published figures and states each table's coverage.
+    PublishedFiguresForm& figures() { return m_figures; }
 
     Query& yiUfeQuery() { return m_yiUfe; }
     Query& tefeQuery() { return m_tefe; }
@@ -59,6 +63,7 @@ private:
     Query m_faiz;
     Query m_amortisman;
     Query m_yiUfeYeni;
+    PublishedFiguresForm m_figures;
 };
 
 } // namespace velkor

@@ -6,7 +6,7 @@ namespace velkor {
 
 /// Fills the tables of a new reference-rate database from the shipped data: YI_UFE
 /// (a row a year), YI_UFE_Yeni (a row a month keyed by MonthKey), TEFE, Ortalama_Faiz
-/// with its yearly average, Amortisman_Oranlari in the list's order.
+/// with its yearly average, Amortisman_Oranlari in the list's order; records the data version.
 void fillReferenceData(Database& rates);
 
 /// Rebuilds YI_UFE_Yeni from YI_UFE: every month of every year is updated in place or

@@ -1,6 +1,8 @@
 #include "workspace/Workspace.h"
 
 #include "reports/AccountTotals.h"
+#include "reports/JournalSheet.h"
+#include "reports/ReportSheet.h"
 
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
@@ -59,6 +61,10 @@ Workspace::Workspace(AppContext& context)
     m_fixed = std::make_unique<FixedAssetSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_stock = std::make_unique<StockSheet>(context, m_state, m_index, m_interest, m_sbkTable);
     m_equity = std::make_unique<EquitySheet>(context, m_state, m_index, m_interest, m_sbkTable);
+    m_reports = std::make_unique<ReportSheet>(m_state, context.company(), &m_toplamQuery);
+    m_reports->setEditTable(&m_sbkTable);
+    m_journal = std::make_unique<JournalSheet>(m_state, context.company(),
+                                               [this] { return m_state.text(ctl::workspace::Label4); });
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {

@@ -14,6 +14,8 @@ namespace velkor {
 class FixedAssetSheet;
 class StockSheet;
 class EquitySheet;
+class JournalSheet;
+class ReportSheet;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -59,6 +61,10 @@ public:
     Table& SBKTable() { return m_sbkTable; }
     Query& SBKQuery() { return m_sbkQuery; }
     Query& ToplamQuery() { return m_toplamQuery; }
+    /// The report and main-account sheets ("Düzelt. Rapor", "Ana Hesap Rap.") on the state.
+    ReportSheet& reports() { return *m_reports; }
+    /// The journal sheet ("Yevmiye") on the state.
+    JournalSheet& journal() { return *m_journal; }
 
     /// Opening the window: `Bosalt`, the company connection and the datasets opened when
     /// closed (the list with the SQL it last had), the first tab selected.
@@ -89,6 +95,8 @@ private:
     std::unique_ptr<FixedAssetSheet> m_fixed;
     std::unique_ptr<StockSheet> m_stock;
     std::unique_ptr<EquitySheet> m_equity;
+    std::unique_ptr<ReportSheet> m_reports;
+    std::unique_ptr<JournalSheet> m_journal;
 };
 
 } // namespace velkor

@@ -70,6 +70,20 @@ TEST_F(ProgramTest, ANewCompanyIsShownInTheMenuAndWorkspaceCaptions) {
               QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - Deneme A.Ş."));
 }
 
+TEST_F(ProgramTest, AMissingHelpDocumentIsSaidAndNothingIsOpened) {
+    QStringList opened;
+    program.setDocumentOpener([&](const QString& path) { opened << path; });
+    program.mainMenu().form().click(ctl::mainmenu::YardimBarItems3);
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_FALSE(home.prompt().texts().isEmpty());
+    EXPECT_TRUE(home.prompt().texts().last().startsWith(QStringLiteral("Belge bulunamadı: ")));
+    QFile pdf(home.home() + "vukteblig555.pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    program.mainMenu().form().click(ctl::mainmenu::YardimBarItems3);
+    EXPECT_EQ(opened, QStringList{home.home() + "vukteblig555.pdf"});
+}
+
 TEST_F(ProgramTest, NoBackupRunsWhenBothAreOff) {
     closeConfirmed();
     EXPECT_TRUE(backup.calls.isEmpty());

@@ -77,14 +77,34 @@ TEST_F(FinancingCostTest, DebtMethodAdjustsTheRealInterestInTheExplanation) {
     EXPECT_EQ(text(), expected);
 }
 
-TEST_F(FinancingCostTest, DebtAboveTheBookValueStopsButTheAdjustmentRuns) {
+TEST_F(FinancingCostTest, DebtAboveTheBookValueStopsTheAdjustment) {
     financing(QStringLiteral("600.000,00"), QStringLiteral("60.000,00"));
     sheet().click(ctl::fixedasset::DuzeltBut);
     EXPECT_EQ(shown(),
               QStringList{QStringLiteral("Kredi veya faiz tutarı 'Kayıtlı Değer''den yüksek olamaz!")});
     EXPECT_EQ(field(ctl::fixedasset::ROFMEdit), QString());
     EXPECT_EQ(field(ctl::fixedasset::ROFMDuzeltilmisEdit), QStringLiteral("500.000,00"));
-    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("1.320.000,00"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QString());
+}
+
+TEST_F(FinancingCostTest, AStoppedTotalFinancingLeavesNoResultAndNothingToSave) {
+    sheet().setItemIndex(ctl::fixedasset::ROFMRadio, 1);
+    financing(QString(), QStringLiteral("40.000,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(shown(), QStringList{financing::kNoAverageRate});
+    for (const QString& name :
+         {ctl::fixedasset::DuzeltilmisTutarEdit, ctl::fixedasset::EnflasyonFarkEdit,
+          ctl::fixedasset::DuzeltKatsayiEdit, ctl::fixedasset::DuzeltilmisAmortismanEdit})
+        EXPECT_EQ(field(name), QString()) << qPrintable(name);
+    EXPECT_TRUE(text().isEmpty());
+
+    sheet().click(ctl::fixedasset::KaydetButton);
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(shown(), QStringList(2, financing::kNoAverageRate));
+
+    addInterestYear(2020, 40.0, 60.0);
+    sheet().click(ctl::fixedasset::KaydetButton);
+    EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(FinancingCostTest, TotalFinancingCapsAndSharesTheInflation) {

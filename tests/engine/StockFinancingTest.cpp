@@ -1,6 +1,7 @@
 #include "StockEquityFixture.h"
 
 #include "engine/FinancingCost.h"
+#include "engine/StockAdjustment.h"
 #include "engine/StockSheetControls.h"
 
 namespace velkor::test {
@@ -84,14 +85,26 @@ TEST_F(StockFinancingTest, TotalFinancingUsesTheYearlyIncreaseAndTheAverageRate)
     EXPECT_EQ(stock.text(ctl::stock::ROFMFaizOranEditS), QStringLiteral("50,00")) << "June rate";
 }
 
-TEST_F(StockFinancingTest, TotalFinancingWithoutRatesStops) {
+TEST_F(StockFinancingTest, TotalFinancingWithoutRatesStopsTheAdjustmentAndLeavesNothingToSave) {
     stock.setItemIndex(ctl::stock::ROFMRadioS, 1);
     financing(QString(), QStringLiteral("40.000,00"));
     stock.click(ctl::stock::DuzeltButS);
     EXPECT_EQ(shown(), QStringList{financing::kNoAverageRate});
     EXPECT_TRUE(stock.text(ctl::stock::ROFMEditS).isEmpty());
-    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QStringLiteral("1.380.000,00"))
-        << "the adjustment still runs, the interest taken out";
+    // Going on would take the interest out without adding any real interest back.
+    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QString());
+    EXPECT_EQ(stock.text(ctl::stock::EnflasyonFarkEditS), QString());
+    EXPECT_TRUE(stock.lines(ctl::stock::DigerRich).isEmpty());
+
+    stock.click(ctl::stock::KaydetButtonS);
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(shown().last(), stock::kNotAdjusted);
+
+    addInterestYear(2020, 40.0, 60.0);
+    stock.click(ctl::stock::DuzeltButS);
+    EXPECT_FALSE(stock.text(ctl::stock::DuzeltilmisTutarEditS).isEmpty());
+    stock.click(ctl::stock::KaydetButtonS);
+    EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(StockFinancingTest, FinancingOnlyForRealMethodAndTheFirstSixteenAccounts) {

@@ -146,6 +146,9 @@ void CompaniesTest::backupSettingsAreStoredAndLoaded() {
     {
         GuiProgram gui;
         gui.click(kEntry, ctl::entry::FirmaSecBut);
+        // A fresh installation backs up every day until told otherwise.
+        QCOMPARE(gui.widget<QLineEdit>(kCompanies, ctl::companies::yedekgunEdit)->text(),
+                 QStringLiteral("1"));
         gui.widget<QCheckBox>(kCompanies, ctl::companies::OtoYedekCheck)->click();
         gui.type(kCompanies, ctl::companies::OtoYedekEdit, gui.home() + "Yedek/");
         gui.type(kCompanies, ctl::companies::yedekgunEdit, "7");

@@ -6,8 +6,13 @@
 #include "referencedata/ui/TVerilerF.h"
 #include "storage/ui/DatasetGrid.h"
 
+#include "referencedata/PublishedFiguresFormControls.h"
+
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTextEdit>
 
 using namespace velkor;
 using velkor::test::GuiProgram;
@@ -50,7 +55,34 @@ private Q_SLOTS:
     void searchIgnoresTurkishLetterCaseAndCycles();
     void panelFollowsTheSelectedRow();
     void rebuildingTheMonthlyIndexTwiceKeepsOneRowPerMonth();
+    void publishedRatesTypedInTheWindowReachTheGridsAndTheHistory();
 };
+
+void ReferenceDataTest::publishedRatesTypedInTheWindowReachTheGridsAndTheHistory() {
+    GuiProgram gui;
+    TVerilerF* window = openReferenceData(gui);
+    QTabWidget* tabs = window->tabs();
+    tabs->setCurrentIndex(ReferenceDataForm::FiguresTab);
+    auto* kinds = gui.widget<QTabWidget>(kData, ctl::figures::VeriTuruRadio);
+    kinds->setCurrentIndex(1);
+    auto* memo = gui.widget<QTextEdit>(kData, ctl::figures::SatirlarMemo);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("year,month,rate\n"));
+    memo->setPlainText(QStringLiteral("year,month,rate\n2010,1,13.10\n2010,2,12.90\n"));
+    gui.type(kData, ctl::figures::KaynakEdit, QStringLiteral("GİB 165 sirküler eki"));
+    auto* faizGrid = tabs->widget(ReferenceDataForm::FaizTab)->findChild<DatasetGrid*>();
+    const int years = faizGrid->model()->rowCount();
+    gui.prompt().addAnswer(PromptButton::Yes);
+    gui.widget<QPushButton>(kData, ctl::figures::EkleBut)->click();
+    QCOMPARE(faizGrid->model()->rowCount(), years + 1);
+    auto* history = qobject_cast<DatasetGrid*>(tabs->widget(ReferenceDataForm::HistoryTab));
+    QCOMPARE(history->model()->rowCount(), 2);
+    QCOMPARE(history->model()->index(0, 1).data().toString(), QStringLiteral("Ortalama Faiz"));
+    QCOMPARE(history->model()->index(0, 5).data().toString(), QStringLiteral("GİB 165 sirküler eki"));
+    QVERIFY(gui.widget<QLabel>(kData, "FaizKapsamText")
+                ->text()
+                .contains(QStringLiteral("Kullanıcı eklemeleri: 2")));
+    window->grab().save(QStringLiteral("/tmp/issue15_figures.png"));
+}
 
 void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     GuiProgram gui;
@@ -64,7 +96,13 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QVERIFY(!gui.widget<QLabel>(kData, ctl::referencedata::TumKoduText)->text().isEmpty());
     const QModelIndex rate = window->rateGrid()->model()->index(2, 7);
     QCOMPARE(rate.data().toString(), QStringLiteral("2,00 %"));
-    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->count(), 7);
+    QCOMPARE(tabs->tabText(ReferenceDataForm::FiguresTab), QStringLiteral("Veri Ekle"));
+    QCOMPARE(tabs->tabText(ReferenceDataForm::HistoryTab), QStringLiteral("Değişiklikler"));
+    QVERIFY(gui.widget<QLabel>(kData, "YiUfeKapsamText")
+                ->text()
+                .startsWith(QStringLiteral("Son ay: Şubat 2026")));
+    QVERIFY(gui.widget<QLabel>(kData, "AmortismanKapsamText")->text().startsWith(QStringLiteral("89 satır")));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(3), QStringLiteral("Amortisman Oranları"));
     QVERIFY(!tabs->isTabVisible(4));
@@ -80,9 +118,17 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QCOMPARE(indexGrid->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 192));
     QCOMPARE(indexGrid->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
 
-    auto* tefeGrid = qobject_cast<DatasetGrid*>(tabs->widget(1));
+    auto* tefeGrid = tabs->widget(1)->findChild<DatasetGrid*>();
     const QString coefficient = tefeGrid->model()->index(0, 1).data().toString();
     QVERIFY2(coefficient.contains(QRegularExpression(",[0-9]{5}$")), qPrintable(coefficient));
+    // Every value fits its column, the largest index values included.
+    for (int column = 0; column < tefeGrid->model()->columnCount(); ++column) {
+        int widest = 0;
+        for (int row = 0; row < tefeGrid->model()->rowCount(); ++row)
+            widest = std::max(widest, tefeGrid->fontMetrics().horizontalAdvance(
+                                          tefeGrid->model()->index(row, column).data().toString()));
+        QVERIFY2(tefeGrid->columnWidth(column) > widest, qPrintable(QString::number(column)));
+    }
 
     QCOMPARE(ReferenceDataForm::oran2Text(0.2), QStringLiteral("20,00 %"));
     QCOMPARE(ReferenceDataForm::oran2Text(0.0303), QStringLiteral("3,03 %"));

@@ -5,6 +5,7 @@
 #include "referencedata/ReferenceDataForm.h"
 
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void questionBoxesHaveTurkishButtons();
     void engineErrorsAreShownAndTheProgramGoesOn();
     void dialogFiltersAreConverted();
+    void boxesOpenCentredOnTheirWindow();
 };
 
 void WindowsTest::everyWindowFitsTheSmallScreen() {
@@ -101,6 +103,31 @@ void WindowsTest::dialogFiltersAreConverted() {
     QCOMPARE(DialogPrompt::dialogFilter("Yedek (*.zip)|*.zip"), QStringLiteral("Yedek (*.zip)"));
     QCOMPARE(DialogPrompt::dialogFilter("Excel|*.xls;*.xlsx"), QStringLiteral("Excel (*.xls *.xlsx)"));
     QCOMPARE(DialogPrompt::dialogFilter(""), QString());
+}
+
+void WindowsTest::boxesOpenCentredOnTheirWindow() {
+    DialogPrompt prompt;
+    QWidget window;
+    window.setGeometry(40, 60, 700, 500);
+    auto* edit = new QLineEdit(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    edit->setFocus();
+    QApplication::processEvents();
+    QCOMPARE(DialogPrompt::parentWindow(), &window);
+    QPoint boxCentre;
+    QWidget* boxParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        boxParent = box->parentWidget();
+        boxCentre = box->frameGeometry().center();
+        box->buttons().front()->click();
+    });
+    prompt.showMessage(QStringLiteral("Kayıt tamamlandı."), {}, PromptIcon::Information);
+    QCOMPARE(boxParent, &window);
+    QVERIFY2((boxCentre - window.frameGeometry().center()).manhattanLength() < 40,
+             qPrintable(QStringLiteral("%1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
 }
 
 QTEST_MAIN(WindowsTest)

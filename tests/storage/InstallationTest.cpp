@@ -66,10 +66,12 @@ TEST(ReferenceDataTest, ShippedTablesAreFilled) {
     EXPECT_DOUBLE_EQ(
         rates.scalar(QStringLiteral("SELECT Agustos FROM YI_UFE WHERE Yil=2023")).toDouble(),
         rates.scalar(QStringLiteral("SELECT Yi_UFE FROM YI_UFE_Yeni WHERE YilAy=20238")).toDouble());
-    // Rows in month order: the first is January 2003, keys grow with Kimlik.
+    // Rows in month order: the first is January 2004 (no 2003 value could be confirmed).
     EXPECT_EQ(rates.scalar(QStringLiteral("SELECT YilAy FROM YI_UFE_Yeni ORDER BY Kimlik LIMIT 1")).toInt(),
-              20031);
-    EXPECT_EQ(rates.scalar(QStringLiteral("SELECT count(*) FROM Amortisman_Oranlari")).toInt(), 86);
+              20041);
+    EXPECT_DOUBLE_EQ(
+        rates.scalar(QStringLiteral("SELECT Yi_UFE FROM YI_UFE_Yeni WHERE YilAy=200412")).toDouble(), 118.00);
+    EXPECT_EQ(rates.scalar(QStringLiteral("SELECT count(*) FROM Amortisman_Oranlari")).toInt(), 89);
     EXPECT_EQ(rates.scalar(QStringLiteral("SELECT tum_kodu FROM Amortisman_Oranlari ORDER BY Kimlik LIMIT 1"))
                   .toString(),
               QStringLiteral("1."));

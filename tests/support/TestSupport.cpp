@@ -2,11 +2,15 @@
 
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
+#include "storage/CsvReader.h"
 #include "storage/Installation.h"
+#include "storage/ReferenceTables.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace velkor::test {
@@ -47,6 +51,36 @@ void TempHome::setIndexValues(const std::vector<std::pair<int, double>>& rows) {
         insert.bindAll({key, value});
         insert.run();
     }
+    transaction.commit();
+}
+
+void makeEarlierReferenceData(Database& rates) {
+    // The compiler may name this file relative to the build folder of the tests, where
+    // the test executables also are.
+    QFileInfo source(QStringLiteral(__FILE__));
+    if (source.isRelative())
+        source = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + QLatin1Char('/') +
+                           QStringLiteral(__FILE__));
+    const QString folder = source.absolutePath() + QStringLiteral("/olddata/");
+    auto rows = [&](const QString& name) {
+        QFile file(folder + name);
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("earlier reference data missing");
+        std::vector<QStringList> all = readCsv(QString::fromUtf8(file.readAll()));
+        all.erase(all.begin());
+        return all;
+    };
+    ReferenceTables tables = shippedReferenceTables();
+    tables.index.clear();
+    for (const QStringList& row : rows(QStringLiteral("yi_ufe.csv")))
+        tables.index[row[0].toInt()][row[1].toInt()] = row[2].toDouble();
+    tables.depreciation.clear();
+    for (const QStringList& row : rows(QStringLiteral("amortisman_oranlari.csv")))
+        tables.depreciation.push_back(depreciationRowOf(row));
+    Transaction transaction(rates);
+    writeReferenceTables(rates, tables);
+    rates.exec(QStringLiteral("DROP TABLE IF EXISTS Veri_Surumu"));
+    rates.exec(QStringLiteral("DROP TABLE IF EXISTS Veri_Degisiklikleri"));
     transaction.commit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/ScriptedPrompt.h"
 #include "storage/AppContext.h"
+#include "storage/Database.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -30,6 +31,11 @@ private:
     ScriptedPrompt m_prompt;
     std::unique_ptr<AppContext> m_context;
 };
+
+/// Turns a reference database into one made by an earlier release: the earlier edition of
+/// the index (2003 included, December 2004 115,87) and of the depreciation list (86 rows),
+/// and no version or history tables.
+void makeEarlierReferenceData(Database& rates);
 
 /// Runs velkor-cli with the arguments; returns the exit code and fills standard output and error.
 int runCli(const QStringList& args, QString* out = nullptr, QString* err = nullptr);

@@ -3,17 +3,19 @@
 #include "app/Program.h"
 #include "app/ui/TAnaMenuF.h"
 #include "app/ui/TExcelVeriAktarF.h"
-#include "app/ui/TForm6.h"
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
 #include "app/ui/TGuncelleF.h"
-#include "app/ui/TMevzuatF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "legislation/LegislationForm.h"
+#include "legislation/ui/TMevzuatF.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
+#include "update/ProgramUpdate.h"
+#include "update/ui/TForm6.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
 #include <QDesktopServices>
@@ -28,12 +30,13 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
     m_windows.emplace_back(
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
-    m_windows.emplace_back(new TMevzuatF(program));
+    m_windows.emplace_back(new TMevzuatF(program.legislation(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TExcelVeriAktarF(program));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));
-    m_windows.emplace_back(new TForm6(program));
+    m_windows.emplace_back(
+        new TForm6(program.programUpdate().progress(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TsifreF(program));
     program.setDocumentOpener(
         [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });

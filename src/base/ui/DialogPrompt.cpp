@@ -1,8 +1,10 @@
 #include "base/ui/DialogPrompt.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace velkor {
@@ -34,11 +36,36 @@ QString boxText(const QString& text) {
     return result;
 }
 
+QPointer<QWidget> lastFocused;
+
 } // namespace
 
+DialogPrompt::DialogPrompt() {
+    static const bool tracking = [] {
+        if (!qApp)
+            return false;
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+            if (now && now->window() && !qobject_cast<QDialog*>(now->window()))
+                lastFocused = now->window();
+        });
+        return true;
+    }();
+    Q_UNUSED(tracking);
+}
+
 QWidget* DialogPrompt::parentWindow() {
-    if (QWidget* active = QApplication::activeWindow())
+    // A box is centred on its parent; without one it would open in the middle of the
+    // screen. The window the user works in is the active one, or, while none is active
+    // (the platform has not activated it yet), the visible window that last had focus,
+    // else any visible program window.
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
         return active;
+    if (lastFocused && lastFocused->isVisible())
+        return lastFocused;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->isWindow() && !qobject_cast<QDialog*>(top) && !top->isMinimized())
+            return top;
+    }
     return nullptr;
 }
 

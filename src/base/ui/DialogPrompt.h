@@ -7,9 +7,11 @@ class QWidget;
 namespace velkor {
 
 /// The prompt of the desktop program: message boxes with Turkish button captions
-/// ("Tamam", "Evet", "Hayır", "İptal") over the active window, and the file dialogs.
+/// ("Tamam", "Evet", "Hayır", "İptal") centred on the window the user works in, and the file dialogs.
 class DialogPrompt : public Prompt {
 public:
+    /// Starts following which program window has the focus (the parent of later boxes).
+    DialogPrompt();
     void showMessage(const QString& text, const QString& title, PromptIcon icon) override;
     PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
@@ -20,7 +22,8 @@ public:
     /// A filter in the "Yedek (*.zip)|*.zip" form as a Qt file dialog filter.
     static QString dialogFilter(const QString& filter);
 
-private:
+    /// The window a box opens over: the active window, else the visible window that last
+    /// had the focus, else any visible window; nullptr when none is shown.
     static QWidget* parentWindow();
 };
 

@@ -1,11 +1,17 @@
 #include "base/ui/FormBinder.h"
 
+#include "base/AmountKeyRules.h"
 #include "base/ErrorReport.h"
+#include "base/ui/RadioGroupBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,12 +19,51 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace velkor {
 
 namespace {
+
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
+
+// The key as the input rules see it; a null character for keys the rules leave alone
+// (moving, deleting forward, shortcuts).
+QChar ruleKey(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+        return kBackspaceKey;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnterKey;
+    default:
+        break;
+    }
+    const QString text = key.text();
+    return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
+}
+
+} // namespace
+
+void FormBinder::showInColumns(QTextEdit& text) {
+    text.setFont(fixedPitchFont());
+    text.setLineWrapMode(QTextEdit::NoWrap);
+    text.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QFont FormBinder::fixedPitchFont() {
+    // The explanation and journal texts are laid out in columns of characters.
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
 }
 
 FormBinder::FormBinder(FormModel& model, QWidget& root, Prompt& prompt)
@@ -68,8 +113,12 @@ void FormBinder::bind(const QString& name, QWidget* w) {
                     [=, this](const QString& text) { act([=] { model->userSet(name, text); }); });
         }
         combo->installEventFilter(this);
+    } else if (auto* group = qobject_cast<RadioGroupBox*>(w)) {
+        connect(group, &RadioGroupBox::chosen, this,
+                [=, this](int index) { act([=] { model->userSet(name, QString::number(index)); }); });
     } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
         date->setDisplayFormat(kDateFormat);
+        date->setCalendarPopup(true);
         connect(date, &QDateEdit::dateChanged, this,
                 [=, this](const QDate& d) { act([=] { model->userSet(name, d.toString(kDateFormat)); }); });
         date->installEventFilter(this);
@@ -88,7 +137,56 @@ void FormBinder::bind(const QString& name, QWidget* w) {
     refresh(name);
 }
 
+bool FormBinder::keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key) {
+    const KeyRule rule = m_model.keyRule(name);
+    const QChar c = ruleKey(key);
+    if (rule == KeyRule::Free || c.isNull() || edit.isReadOnly())
+        return false;
+    QString text = edit.text();
+    int caret = edit.cursorPosition();
+    const bool overSelection = edit.hasSelectedText();
+    if (overSelection) {
+        // Typing over a selection first removes it, as in any edit.
+        caret = edit.selectionStart();
+        text.remove(caret, edit.selectedText().size());
+        if (c == kBackspaceKey) {
+            edit.setText(text);
+            edit.setCursorPosition(caret);
+            act([this, name, text] { m_model.userSet(name, text); });
+            return true;
+        }
+    }
+    const KeyOutcome outcome = applyKey(rule, text, caret, c);
+    if (!outcome.accepted)
+        return true;
+    if (c == kEnterKey)
+        return false;
+    // Typing over a selection is an edit even when it gives the same text.
+    if (outcome.text != edit.text() || overSelection) {
+        edit.setText(outcome.text);
+        act([this, name, t = outcome.text] { m_model.userSet(name, t); });
+    }
+    edit.setCursorPosition(std::min(outcome.caret, static_cast<int>(edit.text().size())));
+    return true;
+}
+
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && m_model.has(edit->objectName()) &&
+            keyPress(*edit, edit->objectName(), *static_cast<QKeyEvent*>(event)))
+            return true;
+    } else if (event->type() == QEvent::FocusIn) {
+        // Entering an amount field shows its value for editing, without grouping.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        const QString name = edit ? edit->objectName() : QString();
+        if (edit && !edit->isReadOnly() && m_model.has(name) && m_model.keyRule(name) == KeyRule::Amount &&
+            reformatsOnEnter(name)) {
+            const QString editing = amountTextOnEnter(m_model.text(name));
+            if (editing != m_model.text(name))
+                act([this, name, editing] { m_model.setText(name, editing); });
+        }
+    }
     if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonDblClick) {
         const QString name = watched->objectName();
         if (m_model.has(name)) {
@@ -99,6 +197,11 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool FormBinder::reformatsOnEnter(const QString& name) {
+    // The accumulated depreciation keeps its text on leaving, so it keeps it on entering.
+    return !name.startsWith(QLatin1String("BirikmisAmortEdit"));
 }
 
 void FormBinder::refresh(const QString& name) {
@@ -114,6 +217,11 @@ void FormBinder::refresh(const QString& name) {
         edit->setReadOnly(m_model.isReadOnly(name));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(text);
+    } else if (auto* group = qobject_cast<RadioGroupBox*>(w)) {
+        group->setItems(m_model.items(name));
+        group->setCurrentIndex(m_model.itemIndex(name));
+    } else if (qobject_cast<QGroupBox*>(w)) {
+        // A group shows the state of its control (shown, enabled); its title is its own.
     } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
         auto* button = static_cast<QAbstractButton*>(w);
         button->setChecked(m_model.isChecked(name));
@@ -147,8 +255,11 @@ void FormBinder::refresh(const QString& name) {
         if (index >= 0 && index < tabs->count())
             tabs->setCurrentIndex(index);
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
-        if (rich->toPlainText() != text)
+        if (rich->toPlainText() != text) {
             rich->setPlainText(text);
+            if (rich->isReadOnly())
+                rich->moveCursor(QTextCursor::Start);
+        }
         if (m_model.isReadOnly(name))
             rich->setReadOnly(true);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {

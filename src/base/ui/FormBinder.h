@@ -3,10 +3,15 @@
 #include "base/FormModel.h"
 #include "base/Prompt.h"
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+
+class QKeyEvent;
+class QLineEdit;
+class QTextEdit;
 
 namespace velkor {
 
@@ -16,8 +21,11 @@ namespace velkor {
 /// typing and choosing as userSet(), pressing as click(), losing focus as leave(),
 /// double clicks on edits as click(). Errors of those acts are shown by the general
 /// error display. Supported widgets: QLineEdit, QLabel, QAbstractButton (push, check,
-/// radio), QComboBox, QDateEdit, QTextEdit, QPlainTextEdit, QTabWidget (radio groups)
-/// and QProgressBar (0 to 100).
+/// radio), QComboBox, QDateEdit (with a calendar pop-up; its range is the widget's own),
+/// QTextEdit, QPlainTextEdit, QTabWidget
+/// and RadioGroupBox (radio groups), QGroupBox (shown and enabled as its control) and
+/// QProgressBar (0 to 100). Key presses in edits pass through the control's input rules
+/// (`FormModel::keyRule`): a refused key is dropped, an accepted one sets the text the rule gives.
 class FormBinder : public QObject {
     Q_OBJECT
 
@@ -27,11 +35,21 @@ public:
     /// The widget bound to a control, or nullptr.
     QWidget* widget(const QString& name) const;
 
+    /// The font of the explanation and journal texts: Liberation Mono, else the system's
+    /// fixed-pitch font.
+    static QFont fixedPitchFont();
+    /// A text laid out in columns of characters (explanations, journal): the fixed-pitch
+    /// font, no wrapping, both scroll bars.
+    static void showInColumns(QTextEdit& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void bind(const QString& name, QWidget* widget);
+    /// Applies the input rule of the control to a key; true when the key was handled.
+    bool keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key);
+    static bool reformatsOnEnter(const QString& name);
     void refresh(const QString& name);
     void act(const std::function<void()>& action);
 

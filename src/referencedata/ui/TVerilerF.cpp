@@ -1,15 +1,19 @@
 #include "referencedata/ui/TVerilerF.h"
 
+#include "base/ui/FormBinder.h"
+#include "referencedata/PublishedFiguresFormControls.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ReferenceDataFormControls.h"
 #include "storage/ui/DatasetGrid.h"
 
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -18,11 +22,28 @@ namespace velkor {
 
 namespace {
 
+QLabel* coverageLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A tab page with the table's coverage above its grid.
+QWidget* coveredPage(const QString& coverage, QWidget* grid, QTabWidget* tabs) {
+    auto* page = new QWidget(tabs);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(coverageLabel(coverage, page));
+    grid->setParent(page);
+    layout->addWidget(grid, 1);
+    return page;
+}
+
 DatasetGrid* monthGrid(Query& query, const std::vector<GridColumn>& columns, QWidget* parent) {
+    // Index values of the older tables run to seven digits and more: the columns follow
+    // their values rather than a fixed width that cuts them.
     auto* grid = new DatasetGrid(query, columns, parent);
-    grid->setColumnWidth(0, 60);
-    for (int column = 1; column < static_cast<int>(columns.size()); ++column)
-        grid->setColumnWidth(column, 82);
+    grid->fitColumnsToContents(60);
     return grid;
 }
 
@@ -38,12 +59,15 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     QPushButton* rebuild = makeButton(ctl::referencedata::DuzeltmeVeritabanAktarBut);
     rebuild->setParent(indexPage);
     indexLayout->addWidget(rebuild, 0, Qt::AlignLeft);
+    indexLayout->addWidget(coverageLabel(ctl::figures::YiUfeKapsamText, indexPage));
     indexLayout->addWidget(monthGrid(data.yiUfeQuery(), ReferenceDataForm::yiUfeColumns(), indexPage));
     m_tabs->addTab(indexPage, tabCaptions.value(0));
 
-    m_tabs->addTab(monthGrid(data.tefeQuery(), ReferenceDataForm::tefeColumns(), m_tabs),
+    m_tabs->addTab(coveredPage(ctl::figures::TefeKapsamText,
+                               monthGrid(data.tefeQuery(), ReferenceDataForm::tefeColumns(), m_tabs), m_tabs),
                    tabCaptions.value(1));
-    m_tabs->addTab(monthGrid(data.faizQuery(), ReferenceDataForm::faizColumns(), m_tabs),
+    m_tabs->addTab(coveredPage(ctl::figures::FaizKapsamText,
+                               monthGrid(data.faizQuery(), ReferenceDataForm::faizColumns(), m_tabs), m_tabs),
                    tabCaptions.value(2));
 
     auto* ratePage = new QWidget(m_tabs);
@@ -57,6 +81,7 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     connect(searchText, &QLineEdit::returnPressed, find, &QPushButton::click);
     search->addWidget(searchText, 1);
     search->addWidget(find);
+    rateLayout->addWidget(coverageLabel(ctl::figures::AmortismanKapsamText, ratePage));
     rateLayout->addLayout(search);
 
     auto* panel = new QGridLayout;
@@ -95,6 +120,10 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     m_tabs->addTab(new DatasetGrid(data.yiUfeYeniQuery(), ReferenceDataForm::yiUfeYeniColumns(), m_tabs),
                    tabCaptions.value(4));
     m_tabs->setTabVisible(ReferenceDataForm::YiUfeYeniTab, false);
+    m_tabs->addTab(figuresPage(data.figures().form()), tabCaptions.value(ReferenceDataForm::FiguresTab));
+    m_tabs->addTab(
+        new DatasetGrid(data.figures().historyQuery(), PublishedFiguresForm::historyColumns(), m_tabs),
+        tabCaptions.value(ReferenceDataForm::HistoryTab));
 
     auto* top = new QHBoxLayout;
     top->addStretch();
@@ -104,6 +133,54 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     layout->addWidget(m_tabs, 1);
     resize(1200, 680);
     bindForm();
+    // Bound on the tabs, not the window: a binder gives its root the model's caption.
+    new FormBinder(data.figures().form(), *m_tabs, prompt);
+}
+
+QWidget* TVerilerF::figuresPage(FormModel& figures) {
+    using namespace ctl::figures;
+    auto* page = new QWidget(m_tabs);
+    auto* layout = new QVBoxLayout(page);
+    auto* help =
+        new QLabel(QStringLiteral("Yayımlanan verileri tablonun sütunlarıyla, her satıra bir kayıt olarak "
+                                  "yazın ya da yapıştırın; \"Dosyadan Oku\" aynı sütunlardaki bir CSV "
+                                  "dosyasını okur. \"Kontrol Et ve Ekle\" satırları denetler, "
+                                  "eklenecek ve düzeltilecek satırları gösterip onayınızı ister."),
+                   page);
+    help->setWordWrap(true);
+    layout->addWidget(help);
+
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(makeCaption(figures.label(VeriTuruRadio), page));
+    const QStringList captions = figures.items(VeriTuruRadio);
+    auto* kindTabs = new QTabWidget(page);
+    kindTabs->setObjectName(VeriTuruRadio);
+    kindTabs->setDocumentMode(true);
+    for (const QString& caption : captions)
+        kindTabs->addTab(new QWidget(kindTabs), caption);
+    kindTabs->setMaximumHeight(kindTabs->tabBar()->sizeHint().height() + 4);
+    kinds->addWidget(kindTabs, 1);
+    layout->addLayout(kinds);
+
+    auto* memo = new QTextEdit(page);
+    memo->setObjectName(SatirlarMemo);
+    memo->setAcceptRichText(false);
+    memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(memo, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(makeCaption(figures.label(KaynakEdit), page));
+    auto* source = new QLineEdit(page);
+    source->setObjectName(KaynakEdit);
+    source->setPlaceholderText(QStringLiteral("Örneğin: GİB 165 sıra no.lu sirküler eki"));
+    bottom->addWidget(source, 1);
+    for (const QString& name : {DosyadanOkuBut, EkleBut}) {
+        auto* button = new QPushButton(figures.label(name), page);
+        button->setObjectName(name);
+        bottom->addWidget(button);
+    }
+    layout->addLayout(bottom);
+    return page;
 }
 
 } // namespace velkor

@@ -9,8 +9,9 @@ namespace velkor {
 class DatasetGrid;
 class ReferenceDataForm;
 
-/// The reference data window: five tabs of read-only grids, the search and panel of the
-/// depreciation rates, and "KAPAT".
+/// The reference data window: five tabs of read-only grids with what each table covers,
+/// the search and panel of the depreciation rates, the page adding published figures,
+/// the list of recorded changes, and "KAPAT".
 class TVerilerF : public FormWindow {
     Q_OBJECT
 
@@ -22,6 +23,9 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
 
 private:
+    /// The page on which published figures are typed or read from a file and added.
+    QWidget* figuresPage(FormModel& figures);
+
     QTabWidget* m_tabs;
     DatasetGrid* m_rateGrid = nullptr;
 };

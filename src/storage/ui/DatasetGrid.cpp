@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace velkor {
 
 DatasetGrid::DatasetGrid(Dataset& dataset, std::vector<GridColumn> columns, QWidget* parent)
@@ -30,6 +32,16 @@ DatasetGrid::DatasetGrid(Dataset& dataset, std::vector<GridColumn> columns, QWid
             Q_EMIT rowActivated();
     });
     followCursor();
+}
+
+void DatasetGrid::fitColumnsToContents(int minimumWidth) {
+    auto fit = [this, minimumWidth] {
+        resizeColumnsToContents();
+        for (int column = 0; column < m_model->columnCount(); ++column)
+            setColumnWidth(column, std::max(columnWidth(column), minimumWidth));
+    };
+    connect(m_model, &QAbstractItemModel::modelReset, this, fit);
+    fit();
 }
 
 void DatasetGrid::followCursor() {

@@ -16,6 +16,10 @@ public:
 
     DatasetTableModel& tableModel() { return *m_model; }
 
+    /// Sizes every column to its title and values, now and whenever the rows are read
+    /// again, never narrower than `minimumWidth`.
+    void fitColumnsToContents(int minimumWidth = 0);
+
 Q_SIGNALS:
     /// A row was double-clicked (the cursor stands on it).
     void rowActivated();

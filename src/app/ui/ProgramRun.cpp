@@ -1,0 +1,62 @@
+#include "app/ui/ProgramRun.h"
+
+#include "app/Program.h"
+#include "app/ui/ApplicationWindows.h"
+#include "base/ui/DialogPrompt.h"
+#include "storage/Installation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+
+namespace velkor {
+
+void installTurkishTranslations(QApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& name : {QStringLiteral("qtbase_tr"), QStringLiteral("qt_tr")}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(name, folder) && !translator->isEmpty()) {
+            QApplication::installTranslator(translator);
+            return;
+        }
+        delete translator;
+    }
+}
+
+int runProgram(QApplication& app, const std::function<void(Program&, ApplicationWindows&)>& started) {
+    QApplication::setApplicationName(QStringLiteral("velkor"));
+    // No application display name: the platform would append it to every caption, and
+    // the captions already carry the program's name.
+    // The windows are only hidden, never closed; the close sequence ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTurkishTranslations(app);
+
+    const QString home = GetPathPath();
+    try {
+        ensureInstallation(home);
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, kApplicationTitle,
+                              QStringLiteral("Program klasörü hazırlanamadı:\n") +
+                                  QString::fromStdString(e.what()));
+        return 1;
+    }
+    QDir::setCurrent(home);
+
+    DialogPrompt prompt;
+    AppContext context(home, prompt);
+    Program program(context);
+    // exit() rather than quit(): quit() first asks every window to close, and the windows
+    // refuse closing (they only hide), which would cancel the end of the program.
+    QObject::connect(
+        &program, &Program::ended, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    ApplicationWindows windows(program);
+    program.start();
+    if (started)
+        started(program, windows);
+    return QApplication::exec();
+}
+
+} // namespace velkor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace velkor {
+
+/// One library of documents: a password-protected ZIP archive whose entries are the
+/// documents, rich text (HTML) or plain text. Every change is written by libzip to a
+/// temporary archive beside the library and renamed into place, so a failure never
+/// leaves a damaged library. Throws ZipError.
+class DocumentLibrary {
+public:
+    DocumentLibrary(QString path, QByteArray password);
+
+    const QString& path() const { return m_path; }
+    /// The entry names, sorted alphabetically.
+    QStringList names() const;
+    /// The document stored under `name`, as UTF-8 text.
+    QString read(const QString& name) const;
+    /// Stores `text` under `name`, replacing an entry of that name or adding a new one;
+    /// creates the archive when it does not exist.
+    void save(const QString& name, const QString& text) const;
+    /// Deletes the entry `name`; throws when there is none.
+    void remove(const QString& name) const;
+
+private:
+    QString m_path;
+    QByteArray m_password;
+};
+
+} // namespace velkor

@@ -1,0 +1,291 @@
+#include "spreadsheet/XlsxWorkbook.h"
+
+#include "base/NumberFormat.h"
+#include "spreadsheet/TypedText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <xlsxwriter.h>
+
+namespace velkor {
+
+namespace {
+
+constexpr int kMaxRows = 1048576;
+constexpr int kMaxColumns = 16384;
+const QString kDateFormat = QStringLiteral("dd.mm.yyyy");
+
+void checkCell(int row, int column) {
+    if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) {
+        throw std::out_of_range("cell outside the sheet");
+    }
+}
+
+/// Function names upper-cased (outside quoted strings), as workbook files store them.
+QString storedFormula(const QString& formula) {
+    QString result;
+    bool quoted = false;
+    for (const QChar c : formula) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        }
+        result += quoted ? c : c.toUpper();
+    }
+    return result;
+}
+
+/// The pattern of FormatFloat closest to an invariant number format, for width fitting.
+QString patternOf(const QString& numberFormat) {
+    const qsizetype point = numberFormat.indexOf(QLatin1Char('.'));
+    const int decimals = point < 0 ? 0 : static_cast<int>(numberFormat.size() - point - 1);
+    QString pattern = numberFormat.contains(QLatin1Char(',')) ? QStringLiteral("#,##0") : QStringLiteral("0");
+    if (decimals > 0) {
+        pattern += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+    }
+    return pattern;
+}
+
+struct WorkbookHandle {
+    lxw_workbook* book = nullptr;
+    ~WorkbookHandle() {
+        if (book != nullptr) {
+            workbook_close(book);
+        }
+    }
+};
+
+} // namespace
+
+XlsxWorkbook::Cell& XlsxWorkbook::cell(int row, int column) {
+    checkCell(row, column);
+    return m_cells[{row, column}];
+}
+
+void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
+    const TypedValue value = resolveTypedText(text);
+    switch (value.kind) {
+    case TypedValue::Kind::Empty:
+        checkCell(row, column);
+        m_cells.erase({row, column});
+        break;
+    case TypedValue::Kind::Text:
+        setText(row, column, value.text);
+        break;
+    case TypedValue::Kind::Number:
+        setNumber(row, column, value.number);
+        break;
+    case TypedValue::Kind::Date:
+        setDate(row, column, value.date);
+        break;
+    }
+}
+
+void XlsxWorkbook::setText(int row, int column, const QString& text) {
+    Cell& target = cell(row, column);
+    target.kind = CellKind::Text;
+    target.text = text;
+}
+
+void XlsxWorkbook::setNumber(int row, int column, double value) {
+    Cell& target = cell(row, column);
+    target.kind = CellKind::Number;
+    target.number = value;
+}
+
+void XlsxWorkbook::setDate(int row, int column, const QDate& date) {
+    Cell& target = cell(row, column);
+    target.kind = CellKind::Date;
+    // Serial day number of the workbook's 1900 date system (day 1 is 1 January 1900,
+    // with the phantom 29 February 1900 counted).
+    target.number = static_cast<double>(QDate(1899, 12, 30).daysTo(date));
+}
+
+void XlsxWorkbook::setFormula(int row, int column, const QString& formula, double result) {
+    Cell& target = cell(row, column);
+    target.kind = CellKind::Formula;
+    target.text = storedFormula(formula);
+    target.number = result;
+}
+
+void XlsxWorkbook::setNumberFormat(const QString& range, const QString& localFormat) {
+    m_rules.push_back({CellRange::parse(range), invariantNumberFormat(localFormat), {}, {}});
+}
+
+void XlsxWorkbook::setBold(const QString& range, bool bold) {
+    m_rules.push_back({CellRange::parse(range), {}, bold, {}});
+}
+
+void XlsxWorkbook::setFontSize(const QString& range, double points) {
+    m_rules.push_back({CellRange::parse(range), {}, {}, points});
+}
+
+void XlsxWorkbook::setColumnWidth(int column, double width) {
+    checkCell(1, column);
+    m_widths[column] = width;
+}
+
+void XlsxWorkbook::autoFitColumns(const QString& range) {
+    m_autoFit.push_back(CellRange::parse(range));
+}
+
+XlsxWorkbook::Style XlsxWorkbook::styleOf(int row, int column, CellKind kind) const {
+    Style style;
+    for (const StyleRule& rule : m_rules) {
+        if (!rule.range.contains(row, column)) {
+            continue;
+        }
+        if (rule.numberFormat) {
+            style.numberFormat = *rule.numberFormat;
+        }
+        if (rule.bold) {
+            style.bold = *rule.bold;
+        }
+        if (rule.fontSize) {
+            style.fontSize = *rule.fontSize;
+        }
+    }
+    if (kind == CellKind::Date) {
+        style.numberFormat = kDateFormat;
+    }
+    return style;
+}
+
+QString XlsxWorkbook::shownText(const Cell& cell, const Style& style) const {
+    switch (cell.kind) {
+    case CellKind::Text:
+        return cell.text;
+    case CellKind::Date:
+        return kDateFormat;
+    case CellKind::Number:
+    case CellKind::Formula:
+        return style.numberFormat.isEmpty() ? FormatGeneral(cell.number)
+                                            : FormatFloat(patternOf(style.numberFormat), cell.number);
+    }
+    return {};
+}
+
+void XlsxWorkbook::writeTo(const QString& file) const {
+    lxw_workbook_options options{};
+    WorkbookHandle handle;
+    const QByteArray fileName = QFile::encodeName(file);
+    handle.book = workbook_new_opt(fileName.constData(), &options);
+    if (handle.book == nullptr) {
+        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+    }
+    lxw_worksheet* sheet = workbook_add_worksheet(handle.book, nullptr);
+
+    std::map<Style, lxw_format*> formats;
+    auto formatFor = [&](const Style& style) -> lxw_format* {
+        if (style == Style{}) {
+            return nullptr;
+        }
+        auto found = formats.find(style);
+        if (found != formats.end()) {
+            return found->second;
+        }
+        lxw_format* format = workbook_add_format(handle.book);
+        if (!style.numberFormat.isEmpty()) {
+            format_set_num_format(format, style.numberFormat.toUtf8().constData());
+        }
+        if (style.bold) {
+            format_set_bold(format);
+        }
+        if (style.fontSize > 0) {
+            format_set_font_size(format, style.fontSize);
+        }
+        formats.emplace(style, format);
+        return format;
+    };
+
+    std::map<int, double> fitted;
+    for (const auto& [position, value] : m_cells) {
+        const auto [row, column] = position;
+        const Style style = styleOf(row, column, value.kind);
+        lxw_format* format = formatFor(style);
+        const auto r = static_cast<lxw_row_t>(row - 1);
+        const auto c = static_cast<lxw_col_t>(column - 1);
+        lxw_error error = LXW_NO_ERROR;
+        switch (value.kind) {
+        case CellKind::Text:
+            error = worksheet_write_string(sheet, r, c, value.text.toUtf8().constData(), format);
+            break;
+        case CellKind::Number:
+        case CellKind::Date:
+            error = worksheet_write_number(sheet, r, c, value.number, format);
+            break;
+        case CellKind::Formula:
+            error = worksheet_write_formula_num(sheet, r, c, value.text.toUtf8().constData(), format,
+                                                value.number);
+            break;
+        }
+        if (error != LXW_NO_ERROR) {
+            throw WorkbookError(QString::fromUtf8(lxw_strerror(error)));
+        }
+        for (const CellRange& range : m_autoFit) {
+            if (range.contains(row, column)) {
+                const double size = style.fontSize > 0 ? style.fontSize : 11.0;
+                double width = (shownText(value, style).size() + 2) * size / 11.0;
+                if (style.bold) {
+                    width *= 1.1;
+                }
+                double& best = fitted[column];
+                best = std::max(best, width);
+                break;
+            }
+        }
+    }
+    for (auto [column, width] : fitted) {
+        if (m_widths.count(column) == 0) {
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1),
+                                 static_cast<lxw_col_t>(column - 1), std::min(width, 255.0), nullptr);
+        }
+    }
+    for (auto [column, width] : m_widths) {
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
+                             width, nullptr);
+    }
+
+    lxw_workbook* book = handle.book;
+    handle.book = nullptr;
+    errno = 0;
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) {
+        const QString system = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+        throw WorkbookError(system.isEmpty()
+                                ? QString::fromUtf8(lxw_strerror(error))
+                                : QString::fromUtf8(lxw_strerror(error)) + QStringLiteral(": ") + system);
+    }
+}
+
+void XlsxWorkbook::save(const QString& path) {
+    const QFileInfo target(path);
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName() +
+                             QStringLiteral("-XXXXXX.xlsx"));
+    if (!temporary.open()) {
+        throw WorkbookError(temporary.errorString());
+    }
+    const QString temporaryName = temporary.fileName();
+    temporary.close();
+    try {
+        writeTo(temporaryName);
+    } catch (...) {
+        QFile::remove(temporaryName);
+        throw;
+    }
+    QFile::setPermissions(temporaryName,
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (std::rename(QFile::encodeName(temporaryName).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        const QString system = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporaryName);
+        throw WorkbookError(system);
+    }
+    temporary.setAutoRemove(false);
+}
+
+} // namespace velkor

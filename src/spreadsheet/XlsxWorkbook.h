@@ -1,0 +1,74 @@
+#pragma once
+
+#include "spreadsheet/CellRange.h"
+#include "spreadsheet/WorkbookWriter.h"
+
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace velkor {
+
+/// The workbook writer on libxlsxwriter. Cells and styles are kept in memory until
+/// save(), because the writer library takes a cell's format at the moment the cell is
+/// written while callers set formats on whole ranges before or after the values.
+class XlsxWorkbook : public WorkbookWriter {
+public:
+    XlsxWorkbook() = default;
+    XlsxWorkbook(const XlsxWorkbook&) = delete;
+    XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
+
+    void setTyped(int row, int column, const QString& text) override;
+    void setText(int row, int column, const QString& text) override;
+    void setNumber(int row, int column, double value) override;
+    void setDate(int row, int column, const QDate& date) override;
+    void setFormula(int row, int column, const QString& formula, double result) override;
+
+    void setNumberFormat(const QString& range, const QString& localFormat) override;
+    void setBold(const QString& range, bool bold = true) override;
+    void setFontSize(const QString& range, double points) override;
+    void setColumnWidth(int column, double width) override;
+    void autoFitColumns(const QString& range) override;
+
+    void save(const QString& path) override;
+
+    /// Number of cells holding a value.
+    std::size_t cellCount() const { return m_cells.size(); }
+
+private:
+    enum class CellKind { Text, Number, Date, Formula };
+    struct Cell {
+        CellKind kind = CellKind::Text;
+        QString text;
+        double number = 0;
+    };
+    struct StyleRule {
+        CellRange range;
+        std::optional<QString> numberFormat;
+        std::optional<bool> bold;
+        std::optional<double> fontSize;
+    };
+    struct Style {
+        QString numberFormat;
+        bool bold = false;
+        double fontSize = 0;
+        bool operator==(const Style&) const = default;
+        bool operator<(const Style& other) const {
+            return std::tie(numberFormat, bold, fontSize) <
+                   std::tie(other.numberFormat, other.bold, other.fontSize);
+        }
+    };
+
+    Cell& cell(int row, int column);
+    Style styleOf(int row, int column, CellKind kind) const;
+    QString shownText(const Cell& cell, const Style& style) const;
+    void writeTo(const QString& file) const;
+
+    std::map<std::pair<int, int>, Cell> m_cells;
+    std::vector<StyleRule> m_rules;
+    std::map<int, double> m_widths;
+    std::vector<CellRange> m_autoFit;
+};
+
+} // namespace velkor

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+struct zip;
+
+namespace velkor {
+
+/// An archive that could not be opened, read or written; the text says which and why.
+/// `code()` keeps libzip's error code (ZIP_ER_*), or -1 when the program found the fault.
+class ZipError : public std::runtime_error {
+public:
+    ZipError(const QString& message, int code = -1)
+        : std::runtime_error(message.toStdString()), m_code(code) {}
+    /// The message as text for display.
+    QString message() const { return QString::fromUtf8(what()); }
+    /// libzip's error code, or -1.
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+/// A ZIP archive opened with libzip. Entries may be protected with the traditional PKWARE
+/// encryption: the password given at opening is used to read them and to encrypt what is
+/// added. Changes are written when `commit()` is called; an archive destroyed without a
+/// commit is left as it was. Non-copyable.
+class ZipArchive {
+public:
+    enum class Mode { Read, Update, Create };
+
+    /// Opens the archive at `path`; Create makes a new one (an existing file is replaced on
+    /// commit). Throws ZipError when it cannot be opened.
+    ZipArchive(const QString& path, Mode mode, const QByteArray& password = {});
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    /// The number of entries.
+    int entryCount() const;
+    /// The stored name of entry `index`, as the archive writes it.
+    QString entryName(int index) const;
+    /// True when entry `index` is stored as a symbolic link (Unix attributes).
+    bool isLink(int index) const;
+    /// True when entry `index` is a folder (its name ends with "/").
+    bool isFolder(int index) const;
+    /// The index of the entry named `name`, or -1.
+    int find(const QString& name) const;
+    /// The whole content of entry `index`, decrypted with the password. Reads at most
+    /// `limit` bytes and throws when the entry is larger.
+    QByteArray read(int index, qint64 limit = qint64(1) << 31) const;
+
+    /// Adds or replaces the entry `name` with `data`, encrypted with the password when one
+    /// was given.
+    void write(const QString& name, const QByteArray& data);
+    /// Deletes entry `index`.
+    void remove(int index);
+    /// Writes the changes to the file; the archive is closed afterwards.
+    void commit();
+
+    /// True when `name` is a bare file name that stays in the folder it is extracted to:
+    /// no folder part, no "..", not absolute, no drive letter, no control character.
+    static bool isBareFileName(const QString& name);
+
+private:
+    zip* m_zip = nullptr;
+    QString m_path;
+    QByteArray m_password;
+};
+
+} // namespace velkor

@@ -1,0 +1,116 @@
+#include "update/ProgramUpdate.h"
+
+#include "base/Prompt.h"
+#include "base/WindowManager.h"
+#include "base/WindowNames.h"
+#include "storage/IniFile.h"
+#include "update/Downloader.h"
+#include "update/PackageFormat.h"
+#include "update/PackageInstaller.h"
+#include "update/PackageSignature.h"
+#include "update/ProgramUpdateControls.h"
+#include "update/UpdateError.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+namespace velkor::update {
+
+namespace {
+
+constexpr qint64 kMaxSignatureSize = 1024;
+const QString kFailed = QStringLiteral("Güncelleme yapılamadı!");
+
+} // namespace
+
+ProgramUpdate::ProgramUpdate(QString home, QString programPath, Prompt& prompt, WindowManager& windows,
+                             Downloader& downloader, QByteArray publicKey)
+    : m_home(std::move(home)), m_programPath(std::move(programPath)), m_prompt(prompt), m_windows(windows),
+      m_downloader(downloader), m_publicKey(std::move(publicKey)), m_progress(windows::kUpdateProgress) {
+    m_progress.setCaption(QStringLiteral("Velkor Güncelleme Durumu"));
+    m_progress.addEdit(ctl::updateprogress::Gauge1, QStringLiteral("0"));
+    m_progress.setReadOnly(ctl::updateprogress::Gauge1, true);
+}
+
+QString ProgramUpdate::address() const {
+    QString address = m_address;
+    if (address.isEmpty())
+        address = IniFile(m_home + kSettingsFile).value(kSettingsSection, kAddressKey).trimmed();
+    if (!address.isEmpty() && !address.endsWith(QLatin1Char('/')))
+        address += QLatin1Char('/');
+    return address;
+}
+
+void ProgramUpdate::setGauge(int position) {
+    m_progress.setText(ctl::updateprogress::Gauge1, QString::number(position));
+}
+
+bool ProgramUpdate::BitBtn5Click() {
+    if (m_prompt.ask(QStringLiteral("Bu işlem programınızı güncelleyecektir!\n\rDevam etmek istiyormusunuz?"),
+                     kApplicationTitle, PromptIcon::Question, Yes | No) != Yes)
+        return false;
+    const QString where = address();
+    if (where.isEmpty()) {
+        m_prompt.showMessage(QStringLiteral("Güncelleme adresi tanımlı değil; güncelleme yapılmadı.\n\r"
+                                            "Adres, program klasöründeki Ayarlar.ini dosyasının [Guncelleme] "
+                                            "bölümünde Adres anahtarına yazılır."),
+                             {}, PromptIcon::Warning);
+        return false;
+    }
+    const QUrl url(where);
+    if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
+        m_prompt.showMessage(
+            QStringLiteral("Güncelleme adresi https:// ile başlamalıdır; şifresiz bağlantıdan "
+                           "güncelleme yapılmaz: %1")
+                .arg(where),
+            {}, PromptIcon::Warning);
+        return false;
+    }
+    return run(where);
+}
+
+bool ProgramUpdate::run(const QString& address) {
+    // The small signature file is fetched first; not reaching the server is the connection test.
+    QByteArray signature;
+    try {
+        signature = m_downloader.get(QUrl(address + kPackageName + kSignatureSuffix), kMaxSignatureSize);
+    } catch (const UpdateError& e) {
+        if (e.kind() == UpdateError::Kind::NoConnection)
+            m_prompt.showMessage(
+                QStringLiteral("Internet bağlantınız yok! Bağlantı Yaptıktan sonra tekrar deneyiniz."));
+        else
+            m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
+        return false;
+    }
+
+    setGauge(1);
+    m_windows.show(windows::kUpdateProgress);
+    setGauge(2);
+    bool done = false;
+    try {
+        const QByteArray package = m_downloader.get(QUrl(address + kPackageName), kMaxPackageSize);
+        if (!verifyEd25519(package, signature, m_publicKey))
+            throw UpdateError(QStringLiteral("Güncelleme paketinin imzası doğrulanamadı; paket yayıncıdan "
+                                             "gelmiyor ya da bozuk. Hiçbir şey değiştirilmedi."));
+        const PackageInstaller installer(
+            m_home, m_programPath.isEmpty() ? QCoreApplication::applicationFilePath() : m_programPath);
+        const QString folder = installer.unpack(package);
+        setGauge(3);
+        const QString program = installer.checkedProgram(folder);
+        if (m_replaced)
+            throw UpdateError(QStringLiteral("Bu çalışmada güncelleme zaten yapıldı; önce programı yeniden "
+                                             "başlatın."));
+        installer.replaceProgram(program);
+        m_replaced = true;
+        done = true;
+        m_prompt.showMessage(QStringLiteral("Güncelleme yapıldı! Güncellemenin geçerli olabilmesi \n\riçin "
+                                            "programı tekrar başlatmanız gerekmektedir!"));
+    } catch (const UpdateError& e) {
+        m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
+    }
+    setGauge(4);
+    m_windows.hide(windows::kUpdateProgress);
+    return done;
+}
+
+} // namespace velkor::update

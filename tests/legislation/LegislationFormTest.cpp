@@ -1,0 +1,94 @@
+#include "legislation/LegislationForm.h"
+#include "base/ScriptedPrompt.h"
+#include "legislation/LegislationFormControls.h"
+#include "storage/ZipArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkor;
+namespace c = velkor::ctl::legislation;
+
+namespace {
+
+class LegislationFormTest : public ::testing::Test {
+protected:
+    LegislationFormTest() : home(dir.path() + QLatin1Char('/')), form(home, prompt) { form.FormCreate(); }
+
+    QTemporaryDir dir;
+    QString home;
+    ScriptedPrompt prompt;
+    LegislationForm form;
+};
+
+TEST_F(LegislationFormTest, OpeningShowsThePageAndTheFirstDocumentOfEveryLibrary) {
+    form.open(1);
+    EXPECT_EQ(form.itemIndex(c::PageControl1), 1);
+    EXPECT_EQ(form.text(c::KullanimEdit), QStringLiteral("01 Başlarken"));
+    EXPECT_TRUE(form.text(c::KullanimRich).contains(QStringLiteral("Firmaya giriş")));
+    EXPECT_EQ(form.text(c::MevzuatEdit), QStringLiteral("Mevzuat kitaplığı hakkında"));
+    EXPECT_EQ(form.text(c::GenelBilgiEdit), QStringLiteral("Notlar"));
+    EXPECT_TRUE(prompt.shown().empty());
+    // The shipped archives are encrypted: without the password nothing can be read.
+    ZipArchive archive(home + QStringLiteral("kullanim.enf"), ZipArchive::Mode::Read, "yanlis");
+    EXPECT_THROW(archive.read(0), ZipError);
+}
+
+TEST_F(LegislationFormTest, SavingUnderANewNameAddsAnEntryTheGuideListsOnlyAfterReloading) {
+    form.open(1);
+    form.setText(c::KullanimEdit, QStringLiteral("99 Yeni"));
+    form.setText(c::KullanimRich, QStringLiteral("<p>yeni</p>"));
+    form.click(c::JvNavPanelHeader3);
+    EXPECT_EQ(form.caption(), QStringLiteral("99 Yeni - Velkor Enflasyon Düzeltmesi Programı"));
+    EXPECT_FALSE(form.items(c::KullanimList).contains(QStringLiteral("99 Yeni")));
+    form.click(c::JvNavPanelHeader2);
+    EXPECT_TRUE(form.items(c::KullanimList).contains(QStringLiteral("99 Yeni")));
+
+    // An edited general note replaces its entry and keeps one line for it; it survives a restart.
+    form.userSet(c::GenelBilgiList, QStringLiteral("Notlar"));
+    form.setText(c::GenelBilgiRich, QStringLiteral("düz metin notu"));
+    form.click(c::JvNavPanelHeader6);
+    EXPECT_EQ(form.items(c::GenelBilgiList), QStringList{QStringLiteral("Notlar")});
+    LegislationForm restarted(home, prompt);
+    restarted.FormCreate();
+    restarted.open(2);
+    EXPECT_EQ(restarted.text(c::GenelBilgiRich), QStringLiteral("düz metin notu"));
+    EXPECT_EQ(restarted.text(c::KullanimEdit), QStringLiteral("01 Başlarken"));
+    EXPECT_TRUE(prompt.shown().empty());
+}
+
+TEST_F(LegislationFormTest, DeletingAndFailuresSayWhatHappened) {
+    form.open(1);
+    const QString shown = form.text(c::KullanimRich);
+    form.userSet(c::KullanimList, QStringLiteral("02 Ana Menü"));
+    form.click(c::MenuItem1);
+    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Dosya silindi!"));
+    EXPECT_FALSE(form.items(c::KullanimList).contains(QStringLiteral("02 Ana Menü")));
+    EXPECT_NE(form.text(c::KullanimRich), shown);
+
+    form.click(c::MenuItem1);
+    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Silinecek belgeyi listeden seçiniz."));
+
+    form.setText(c::KullanimEdit, QStringLiteral("../dışarı"));
+    form.click(c::JvNavPanelHeader3);
+    EXPECT_TRUE(prompt.texts().last().startsWith(QStringLiteral("Belge adı boş olamaz")));
+    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/../dışarı")));
+
+    // A damaged library gives its message and is left as it was.
+    QFile damaged(home + QStringLiteral("GenelBilgi.enf"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("bozuk");
+    damaged.close();
+    form.click(c::JvNavPanelHeader4);
+    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Dosya açılamadı \"GenelBilgi.enf\"!"));
+    EXPECT_TRUE(form.items(c::GenelBilgiList).isEmpty());
+    form.setText(c::GenelBilgiEdit, QStringLiteral("Notlar"));
+    form.click(c::JvNavPanelHeader6);
+    QFile check(home + QStringLiteral("GenelBilgi.enf"));
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), QByteArray("bozuk"));
+}
+
+} // namespace

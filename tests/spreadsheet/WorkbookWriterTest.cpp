@@ -1,0 +1,170 @@
+#include "base/ScriptedPrompt.h"
+#include "spreadsheet/CellRange.h"
+#include "spreadsheet/TypedText.h"
+#include "spreadsheet/WorkbookHandOver.h"
+#include "spreadsheet/XlsxWorkbook.h"
+#include "support/XlsxReadBack.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkor;
+using velkor::test::XlsxReadBack;
+
+TEST(TypedText, ResolvesAsATurkishSpreadsheetDoes) {
+    EXPECT_EQ(resolveTypedText({}).kind, TypedValue::Kind::Empty);
+
+    const TypedValue quoted = resolveTypedText(QStringLiteral("'697"));
+    EXPECT_EQ(quoted.kind, TypedValue::Kind::Text);
+    EXPECT_EQ(quoted.text, QStringLiteral("697"));
+    EXPECT_EQ(resolveTypedText(QStringLiteral("'31.12.2023")).text, QStringLiteral("31.12.2023"));
+
+    const TypedValue date = resolveTypedText(QStringLiteral("31.12.2023"));
+    EXPECT_EQ(date.kind, TypedValue::Kind::Date);
+    EXPECT_EQ(date.date, QDate(2023, 12, 31));
+    EXPECT_EQ(resolveTypedText(QStringLiteral("31.02.2023")).kind, TypedValue::Kind::Text);
+
+    EXPECT_EQ(resolveTypedText(QStringLiteral("2023")).number, 2023);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("-1.234,5")).number, -1234.5);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("0,25")).number, 0.25);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("253.01")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("ED1")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("12.34.56")).kind, TypedValue::Kind::Text);
+}
+
+TEST(TypedText, LocalNumberFormatsBecomeInvariant) {
+    EXPECT_EQ(invariantNumberFormat(QStringLiteral("#.##0,00")), QStringLiteral("#,##0.00"));
+    EXPECT_EQ(invariantNumberFormat(QStringLiteral("#.##0,00000")), QStringLiteral("#,##0.00000"));
+    EXPECT_EQ(invariantNumberFormat(QStringLiteral("#.##0,00\" TL.\"")), QStringLiteral("#,##0.00\" TL.\""));
+}
+
+TEST(CellRangeTest, ParsesAddresses) {
+    const CellRange block = CellRange::parse(QStringLiteral("C4:D15000"));
+    EXPECT_EQ(block.firstColumn, 3);
+    EXPECT_EQ(block.lastColumn, 4);
+    EXPECT_EQ(block.firstRow, 4);
+    EXPECT_EQ(block.lastRow, 15000);
+    EXPECT_EQ(CellRange::parse(QStringLiteral("A1:IV2")).lastColumn, 256);
+    EXPECT_TRUE(CellRange::parse(QStringLiteral("h13")).contains(13, 8));
+    EXPECT_EQ(cellAddress(13, 8), QStringLiteral("H13"));
+    EXPECT_EQ(columnLetters(27), QStringLiteral("AA"));
+    EXPECT_THROW(CellRange::parse(QStringLiteral("4C")), std::invalid_argument);
+}
+
+class XlsxWorkbookTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
+    XlsxWorkbook book;
+    book.setNumberFormat(QStringLiteral("C4:D15000"), QStringLiteral("#.##0,00"));
+    book.setText(1, 1, QStringLiteral("HESAP KODU"));
+    book.setTyped(2, 1, QStringLiteral("'697"));
+    book.setTyped(2, 2, QStringLiteral("31.12.2023"));
+    book.setTyped(2, 3, QStringLiteral("2023"));
+    book.setNumber(2, 4, 1234.5);
+    book.setNumber(4, 3, 1000);
+    book.setTyped(4, 4, QStringLiteral("Açıklama İğüşöç"));
+    book.setFormula(6, 3, QStringLiteral("=Sum(C4:C5)"), 1000);
+    book.setBold(QStringLiteral("A1:IV1"));
+    book.setFontSize(QStringLiteral("A1:IV1"), 14);
+    book.setBold(QStringLiteral("C6"));
+    book.setColumnWidth(2, 30);
+    book.autoFitColumns(QStringLiteral("A1:IV15000"));
+    book.save(path(QStringLiteral("kitap.xlsx")));
+
+    const XlsxReadBack back(path(QStringLiteral("kitap.xlsx")));
+    const auto a1 = back.cell(QStringLiteral("A1"));
+    EXPECT_EQ(a1.type, QStringLiteral("s"));
+    EXPECT_EQ(a1.value, QStringLiteral("HESAP KODU"));
+    EXPECT_TRUE(a1.bold);
+    EXPECT_EQ(a1.fontSize, 14);
+
+    EXPECT_EQ(back.cell(QStringLiteral("A2")).type, QStringLiteral("s"));
+    EXPECT_EQ(back.cell(QStringLiteral("A2")).value, QStringLiteral("697"));
+    const auto date = back.cell(QStringLiteral("B2"));
+    EXPECT_EQ(date.type, QStringLiteral("n"));
+    EXPECT_EQ(date.value, QStringLiteral("45291"));
+    EXPECT_EQ(date.numberFormat, QStringLiteral("dd.mm.yyyy"));
+    EXPECT_EQ(back.cell(QStringLiteral("C2")).value, QStringLiteral("2023"));
+    EXPECT_TRUE(back.cell(QStringLiteral("C2")).numberFormat.isEmpty());
+    EXPECT_EQ(back.cell(QStringLiteral("D2")).value.toDouble(), 1234.5);
+    EXPECT_TRUE(back.cell(QStringLiteral("D2")).numberFormat.isEmpty());
+
+    EXPECT_EQ(back.cell(QStringLiteral("C4")).numberFormat, QStringLiteral("#,##0.00"));
+    EXPECT_EQ(back.cell(QStringLiteral("D4")).value, QStringLiteral("Açıklama İğüşöç"));
+    EXPECT_FALSE(back.cell(QStringLiteral("C4")).bold);
+
+    const auto sum = back.cell(QStringLiteral("C6"));
+    EXPECT_EQ(sum.formula, QStringLiteral("SUM(C4:C5)"));
+    EXPECT_EQ(sum.value.toDouble(), 1000);
+    EXPECT_TRUE(sum.bold);
+    EXPECT_EQ(sum.numberFormat, QStringLiteral("#,##0.00"));
+    EXPECT_EQ(back.lastRow(), 6);
+
+    EXPECT_NEAR(back.widths().at(2), 30, 1);
+    EXPECT_GT(back.widths().at(4), back.widths().at(3));
+}
+
+TEST_F(XlsxWorkbookTest, EmptyTypedTextLeavesNoCell) {
+    XlsxWorkbook book;
+    book.setTyped(1, 1, QStringLiteral("x"));
+    book.setTyped(1, 1, {});
+    book.setTyped(1, 2, QStringLiteral("y"));
+    book.save(path(QStringLiteral("bos.xlsx")));
+    const XlsxReadBack back(path(QStringLiteral("bos.xlsx")));
+    EXPECT_EQ(back.cells().count(QStringLiteral("A1")), 0U);
+    EXPECT_EQ(back.cell(QStringLiteral("B1")).value, QStringLiteral("y"));
+}
+
+TEST_F(XlsxWorkbookTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
+    const QString target = path(QStringLiteral("eski.xlsx"));
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    XlsxWorkbook book;
+    book.setText(1, 1, QStringLiteral("x"));
+    // A file where the folder should be fails even for the superuser.
+    EXPECT_THROW(book.save(path(QStringLiteral("eski.xlsx/yeni.xlsx"))), WorkbookError);
+    EXPECT_EQ(QFile(target).size(), 3);
+
+    book.save(target);
+    EXPECT_EQ(XlsxReadBack(target).cell(QStringLiteral("A1")).value, QStringLiteral("x"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(XlsxWorkbookTest, HandOverAsksSavesAndOpens) {
+    ScriptedPrompt prompt;
+    XlsxWorkbook book;
+    book.setText(1, 1, QStringLiteral("x"));
+    QStringList opened;
+    prompt.addFile(path(QStringLiteral("Rapor")));
+    const QString saved = handOverWorkbook(
+        book, prompt, {QStringLiteral("Kaydet"), path(QStringLiteral("F1"))}, [&](const QString& file) {
+            opened << file;
+            return true;
+        });
+    EXPECT_EQ(saved, path(QStringLiteral("Rapor.xlsx")));
+    EXPECT_EQ(opened, QStringList{saved});
+    EXPECT_TRUE(prompt.shown().empty());
+
+    prompt.addFile(path(QStringLiteral("Rapor2.xlsx")));
+    EXPECT_FALSE(handOverWorkbook(book, prompt, {}, {}).isEmpty());
+    ASSERT_EQ(prompt.texts().size(), 1);
+    EXPECT_TRUE(prompt.texts().front().contains(QStringLiteral("Rapor2.xlsx")));
+
+    prompt.clearShown();
+    EXPECT_TRUE(handOverWorkbook(book, prompt, {}, {}).isEmpty());
+    EXPECT_TRUE(prompt.shown().empty());
+
+    prompt.addFile(path(QStringLiteral("yok/klasor/Rapor.xlsx")));
+    EXPECT_TRUE(handOverWorkbook(book, prompt, {}, {}).isEmpty());
+    ASSERT_EQ(prompt.texts().size(), 1);
+    EXPECT_TRUE(prompt.texts().front().startsWith(QStringLiteral("Excel açılamadı. Sistem Mesajı: ")));
+}
