@@ -1,14 +1,20 @@
 #include "reports/AccountTotals.h"
+#include "reports/DuzeltmeReport.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalSheet.h"
 #include "reports/JournalSheetControls.h"
+#include "reports/PdfPrintService.h"
 #include "reports/ReportSheet.h"
+#include "reports/SpreadsheetReports.h"
+#include "spreadsheet/XlsxWorkbook.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Installation.h"
 #include "storage/Schema.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -177,5 +183,54 @@ void BM_Reports_AccountTotals(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Reports_AccountTotals)->Unit(benchmark::kMillisecond);
+
+// Drawing text needs a GUI application; the offscreen platform needs no display.
+void ensureGuiApplication() {
+    if (QGuiApplication::instance())
+        return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velkor-bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+void BM_Reports_ListToPdf(benchmark::State& state) {
+    ensureGuiApplication();
+    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    ReportSheet sheet(form, company().connection());
+    sheet.RaporListeYenile();
+    sheet.openGrandTotals(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rapor.pdf"));
+    int pages = 0;
+    for (auto _ : state) {
+        DuzeltmeReport report({QStringLiteral("BENCH"), QStringLiteral("BENCH A.Ş."), {}, {}, {}},
+                              sheet.SBKRaporQuery(), sheet.SBKRaporToplamQuery(),
+                              QDateTime::currentDateTime());
+        PdfPrintService pdf(path);
+        pdf.present(report);
+        pages = pdf.pages();
+    }
+    state.counters["pages"] = pages;
+    state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+BENCHMARK(BM_Reports_ListToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_Reports_ListToXlsx(benchmark::State& state) {
+    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    ReportSheet sheet(form, company().connection());
+    sheet.RaporListeYenile();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rapor.xlsx"));
+    for (auto _ : state) {
+        XlsxWorkbook book;
+        DuzeltmeRaporExcel(book, QStringLiteral("BENCH A.Ş."), QStringLiteral("Hepsi"),
+                           sheet.SBKRaporQuery());
+        book.save(path);
+    }
+    state.counters["MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+BENCHMARK(BM_Reports_ListToXlsx)->Unit(benchmark::kMillisecond);
 
 } // namespace

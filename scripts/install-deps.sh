@@ -9,8 +9,9 @@ packages=(
   libsqlcipher-dev sqlcipher
   libzip-dev libssl-dev
   libxlsxwriter-dev
+  liborcus-dev libixion-dev liborcus-parser-0.17-0 libboost-dev libfreexl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-liberation python3 qt6-translations-l10n
+  xvfb xauth fonts-liberation python3 qt6-translations-l10n poppler-utils
 )
 
 missing=()

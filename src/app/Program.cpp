@@ -8,6 +8,7 @@
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
 #include "engine/WorkspaceStateControls.h"
+#include "import/ExcelImportForm.h"
 #include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
@@ -58,9 +59,11 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_registry->setCompanyEntered(
         [this](const QString& code, const QString& name) { showCompany(code, name); });
 
-    m_excelImport.reset(addShell(
-        windows::kExcelImport, QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Excel Veri Aktarma")));
     m_progress = std::make_unique<ProgressWindow>(m_windows);
+    m_excelImport =
+        std::make_unique<ExcelImportForm>(m_context, m_workspace->state(), m_workspace->indexLookup(),
+                                          m_workspace->SBKTable(), *m_progress, m_windows);
+    m_context.registerForm(m_excelImport.get());
     m_context.registerForm(&m_progress->form());
     m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
     m_downloader = std::make_unique<update::HttpsDownloader>();

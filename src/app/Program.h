@@ -13,6 +13,7 @@ namespace velkor {
 class CompaniesWindow;
 class CompanyRegistry;
 class EntryWindow;
+class ExcelImportForm;
 class MainMenu;
 class PasswordWindow;
 class ProgressWindow;
@@ -53,7 +54,7 @@ public:
     Workspace& adjustmentWorkspace() { return *m_workspace; }
     LegislationForm& legislation() { return *m_legislation; }
     CompanyRegistry& registry() { return *m_registry; }
-    FormModel& excelImport() { return *m_excelImport; }
+    ExcelImportForm& excelImport() { return *m_excelImport; }
     ProgressWindow& progress() { return *m_progress; }
     FormModel& update() { return *m_update; }
     /// "PROGRAMI GÜNCELLE" with its progress window `TForm6`.
@@ -97,7 +98,7 @@ private:
     std::unique_ptr<Workspace> m_workspace;
     std::unique_ptr<LegislationForm> m_legislation;
     std::unique_ptr<CompanyRegistry> m_registry;
-    std::unique_ptr<FormModel> m_excelImport;
+    std::unique_ptr<ExcelImportForm> m_excelImport;
     std::unique_ptr<ProgressWindow> m_progress;
     std::unique_ptr<FormModel> m_update;
     std::unique_ptr<update::Downloader> m_downloader;

@@ -3,9 +3,11 @@
 #include "storage/Installation.h"
 #include "storage/ReferenceUpdate.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <iostream>
+#include <memory>
+#include <string>
 
 using namespace velkor;
 using namespace velkor::cli;
@@ -32,10 +34,31 @@ PromptButton parseAnswer(const QString& text) {
     throw UsageError(QStringLiteral("--answer Evet, Hayir ya da Iptal olmalı: ") + text);
 }
 
+/// The command word: the first argument that is neither a global option nor its value.
+std::string commandWord(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--home" || arg == "--answer" || arg == "--file")
+            ++i;
+        else
+            return arg;
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The printed reports measure and draw their text with the installed fonts, which
+    // needs a GUI application (without a display); the other commands do without.
+    std::unique_ptr<QCoreApplication> app;
+    if (commandWord(argc, argv) == "print") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("velkor"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,11 +1,13 @@
 #include "reports/JournalSheet.h"
 
+#include "base/ShownError.h"
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalBuilder.h"
 #include "reports/JournalLayout.h"
 #include "reports/JournalSheetControls.h"
+#include "reports/RichReport.h"
 
 namespace velkor {
 
@@ -14,6 +16,7 @@ JournalSheet::JournalSheet(FormModel& form, Connection& company, std::function<Q
     addControls(form);
     form.onClick(ctl::journal::YevmiyeBut, [this] { YevmiyeButClick(); });
     form.onChange(ctl::journal::YevmiyeCombo, [this] { YevmiyeButClick(); });
+    form.onClick(ctl::journal::YevmiyeYazBut, [this] { YevmiyeYazButClick(); });
 }
 
 void JournalSheet::addControls(FormModel& form) {
@@ -46,6 +49,18 @@ void JournalSheet::YevmiyeButClick() {
 
     lines << journalBody(m_query);
     m_form.setLines(ctl::journal::YevmiyeRich, lines);
+}
+
+void JournalSheet::setPrinting(PrintService* service, std::function<CompanyHeading()> company) {
+    m_printService = service;
+    m_company = std::move(company);
+}
+
+void JournalSheet::YevmiyeYazButClick() {
+    if (!m_printService)
+        throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+    printTextBox(*m_printService, m_company ? m_company() : CompanyHeading{},
+                 m_form.lines(ctl::journal::YevmiyeRich));
 }
 
 } // namespace velkor

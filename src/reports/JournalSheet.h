@@ -1,11 +1,14 @@
 #pragma once
 
 #include "base/FormModel.h"
+#include "reports/CompanyHeading.h"
 #include "storage/Query.h"
 
 #include <functional>
 
 namespace velkor {
+
+class PrintService;
 
 /// The journal sheet ("Yevmiye") of the workspace: the filter `YevmiyeCombo`, the text
 /// `YevmiyeRich` and the buttons `YevmiyeBut` and `YevmiyeYazBut` on the workspace's form
@@ -25,6 +28,11 @@ public:
     /// error the text holds the five header lines and the error goes on to the caller.
     void YevmiyeButClick();
 
+    /// Where "Yevmiye Yazdır" sends the journal and the company that heads it.
+    void setPrinting(PrintService* service, std::function<CompanyHeading()> company);
+    /// "Yevmiye Yazdır": `RichReport` with the lines of `YevmiyeRich` in its font.
+    void YevmiyeYazButClick();
+
     /// The journal's selection (open after a build).
     Query& journalQuery() { return m_query; }
 
@@ -32,6 +40,8 @@ private:
     FormModel& m_form;
     std::function<QString()> m_companyName;
     Query m_query;
+    PrintService* m_printService = nullptr;
+    std::function<CompanyHeading()> m_company;
 };
 
 } // namespace velkor

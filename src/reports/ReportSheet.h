@@ -2,10 +2,16 @@
 
 #include "base/FormModel.h"
 #include "engine/AccountGroups.h"
+#include "reports/CompanyHeading.h"
 #include "reports/ReportListQuery.h"
+#include "spreadsheet/WorkbookHandOver.h"
+
+#include <functional>
 
 namespace velkor {
 
+class PrintService;
+class Prompt;
 class Table;
 
 /// The report sheet ("Düzelt. Rapor") and the main-account sheet ("Ana Hesap Rap.") of
@@ -40,12 +46,44 @@ public:
     /// Opens the grand totals with the report list's filter, or over all rows.
     void openGrandTotals(bool withReportFilter);
 
+    /// Where "Genel Yazdır" (both sheets) and "Amortismanlı Yazdır" send their reports,
+    /// and the company that heads them.
+    void setPrinting(PrintService* service, std::function<CompanyHeading()> company);
+
+    /// "Genel Yazdır" of the report sheet: `DuzeltmeReport` over the report list as last
+    /// prepared (a list never prepared is opened over all stored rows) and the grand
+    /// totals with the filter of `RaporListeCombo`. A filter that selects no row stops
+    /// with a message instead of an empty document.
+    void DuzRapYazButClick();
+    /// "Amortismanlı Yazdır": the same with `DuzeltmeAmortReport`.
+    void GenelAmortluButClick();
+    /// "Genel Yazdır" of the main-account sheet: `AnaHesapReport` over the
+    /// per-main-account totals and the grand totals of all rows.
+    void AnaHesapYazButClick();
+
+    /// Where "Excel'e Gönder" (both sheets) asks for the file to save the workbook in, and
+    /// what opens the saved workbook (none: the prompt says where it was saved).
+    void setWorkbookOutput(Prompt* prompt, FileOpener opener);
+
+    /// "Excel'e Gönder" of the report sheet: `DuzeltmeRaporExcel` over the report list
+    /// as last prepared, saved where the user chooses and opened.
+    void ExcelDuzRapButClick();
+    /// "Excel'e Gönder" of the main-account sheet: `AnaHesapExcel` over the totals.
+    void AnaHesapExcelButClick();
+
     ReportListQuery& SBKRaporQuery() { return m_reportList; }
     Query& ToplamQuery() { return *m_accountTotals; }
     Query& SBKRaporToplamQuery() { return m_grandTotals; }
 
 private:
     QDate adjustmentDate() const;
+    void printReportList(bool withDepreciation);
+    /// Opens the report list when it is closed, with its last statement (all stored rows
+    /// before the first preparation); a filter that selects no row stops with a message.
+    void requireReportRows();
+    CompanyHeading printedCompany() const;
+    void handOver(WorkbookWriter& book, const QString& reportName);
+    PrintService& printService() const;
 
     FormModel& m_form;
     Connection& m_company;
@@ -54,6 +92,10 @@ private:
     Query m_ownTotals;
     Query* m_accountTotals;
     Query m_grandTotals;
+    PrintService* m_printService = nullptr;
+    std::function<CompanyHeading()> m_printedCompany;
+    Prompt* m_prompt = nullptr;
+    FileOpener m_opener;
 };
 
 } // namespace velkor

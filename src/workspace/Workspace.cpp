@@ -3,7 +3,10 @@
 #include "reports/AccountTotals.h"
 #include "reports/JournalSheet.h"
 #include "reports/ReportSheet.h"
+#include "reports/RichReport.h"
+#include "spreadsheet/WorkbookHandOver.h"
 
+#include "base/ShownError.h"
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
 #include "engine/EquitySheet.h"
@@ -65,6 +68,8 @@ Workspace::Workspace(AppContext& context)
     m_reports->setEditTable(&m_sbkTable);
     m_journal = std::make_unique<JournalSheet>(m_state, context.company(),
                                                [this] { return m_state.text(ctl::workspace::Label4); });
+    m_reports->setWorkbookOutput(&context.prompt(), openWithDesktop);
+    setPrintService(nullptr);
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {
@@ -80,6 +85,18 @@ Workspace::Workspace(AppContext& context)
     m_fixed->onClick(ctl::fixedasset::YeniBut, [this] { Bosalt(); });
     m_stock->onClick(ctl::stock::YeniButS, [this] { Bosalt(); });
     m_equity->onClick(ctl::equity::YeniButO, [this] { Bosalt(); });
+    const std::vector<std::tuple<FormModel*, QString, QString>> printButtons{
+        {m_fixed.get(), ctl::fixedasset::YazSBKBut, ctl::fixedasset::SBKRich},
+        {m_stock.get(), ctl::stock::DigerYazBut, ctl::stock::DigerRich},
+        {m_equity.get(), ctl::equity::OzkaynakYazBut, ctl::equity::OzkaynakRich},
+    };
+    for (const auto& [sheet, button, text] : printButtons) {
+        sheet->onClick(button, [this, sheet = sheet, text = text] {
+            if (!m_printService)
+                throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
+            printTextBox(*m_printService, companyHeading(), sheet->lines(text));
+        });
+    }
     context.registerForm(&m_state);
 }
 
@@ -174,6 +191,17 @@ bool Workspace::openItem(qint64 id) {
     }
     Dzelt1Click();
     return true;
+}
+
+CompanyHeading Workspace::companyHeading() {
+    return registeredCompanyHeading(m_context.general(), m_context.companyCode());
+}
+
+void Workspace::setPrintService(PrintService* service) {
+    m_printService = service;
+    const auto heading = [this] { return companyHeading(); };
+    m_reports->setPrinting(service, heading);
+    m_journal->setPrinting(service, heading);
 }
 
 } // namespace velkor

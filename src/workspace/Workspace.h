@@ -3,6 +3,7 @@
 #include "engine/IndexLookup.h"
 #include "engine/InterestLookup.h"
 #include "engine/WorkspaceState.h"
+#include "reports/CompanyHeading.h"
 #include "storage/AppContext.h"
 #include "storage/Query.h"
 #include "storage/Table.h"
@@ -16,6 +17,7 @@ class StockSheet;
 class EquitySheet;
 class JournalSheet;
 class ReportSheet;
+class PrintService;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -82,6 +84,14 @@ public:
     /// filter hides it) and opens it as `Dzelt1Click`; false when there is no such row.
     bool openItem(qint64 id);
 
+    /// Where the "Yazdır" buttons of the three sheets (`YazSBKBut`, `DigerYazBut`,
+    /// `OzkaynakYazBut`) send their explanation texts; the GUI's preview or a PDF writer.
+    /// The report and journal sheets print there too.
+    void setPrintService(PrintService* service);
+    PrintService* printService() const { return m_printService; }
+    /// The registry's heading of the company the company connection points at.
+    CompanyHeading companyHeading();
+
 private:
     void clearFields(FormModel& sheet, const QStringList& edits, const QString& rich);
 
@@ -97,6 +107,7 @@ private:
     std::unique_ptr<EquitySheet> m_equity;
     std::unique_ptr<ReportSheet> m_reports;
     std::unique_ptr<JournalSheet> m_journal;
+    PrintService* m_printService = nullptr;
 };
 
 } // namespace velkor

@@ -86,3 +86,37 @@ TEST_F(CliTest, CompanyLifeCycle) {
 }
 
 } // namespace
+
+TEST_F(CliTest, ImportCreatesAdjustedItemsFromAWorkbook) {
+    QString out, err;
+    ASSERT_EQ(run({QStringLiteral("init")}), 0);
+    ASSERT_EQ(run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("K1"),
+                   QStringLiteral("Kitap")}),
+              0);
+    const QString book = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.ods");
+    const QStringList mapping{QStringLiteral("--set"), QStringLiteral("AnaHesapE=1"),
+                              QStringLiteral("--set"), QStringLiteral("AlHesapKodE=1"),
+                              QStringLiteral("--set"), QStringLiteral("HesapAdiEdit=2"),
+                              QStringLiteral("--set"), QStringLiteral("GirisTarihiE=3"),
+                              QStringLiteral("--set"), QStringLiteral("KayitliTutarE=4"),
+                              QStringLiteral("--set"), QStringLiteral("PasifTutarE=5"),
+                              QStringLiteral("--set"), QStringLiteral("ilkUcHarfCheck=1")};
+    EXPECT_EQ(run(QStringList{QStringLiteral("import"), QStringLiteral("--company"), QStringLiteral("K1"),
+                              QStringLiteral("--file"), book} +
+                      mapping,
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("2 kayıt aktarıldı.\n"));
+    // The mapping was kept: a second run without --set imports the same rows again.
+    EXPECT_EQ(run({QStringLiteral("import"), QStringLiteral("--company"), QStringLiteral("K1"),
+                   QStringLiteral("--file"), book},
+                  &out),
+              0);
+    EXPECT_EQ(out, QStringLiteral("2 kayıt aktarıldı.\n"));
+    EXPECT_EQ(run({QStringLiteral("import"), QStringLiteral("--company"), QStringLiteral("K1"),
+                   QStringLiteral("--file"), dir.filePath(QStringLiteral("yok.xlsx"))},
+                  &out, &err),
+              1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: Dosya açılamadı"))) << err.toStdString();
+}

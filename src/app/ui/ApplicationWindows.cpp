@@ -2,18 +2,21 @@
 
 #include "app/Program.h"
 #include "app/ui/TAnaMenuF.h"
-#include "app/ui/TExcelVeriAktarF.h"
 #include "app/ui/TGirisF.h"
 #include "app/ui/TGirisRF.h"
 #include "app/ui/TGuncelleF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "import/ExcelImportForm.h"
+#include "import/ui/TExcelVeriAktarF.h"
 #include "legislation/LegislationForm.h"
 #include "legislation/ui/TMevzuatF.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
+#include "reports/ui/PreviewPrintService.h"
+#include "workspace/Workspace.h"
 #include "update/ProgramUpdate.h"
 #include "update/ui/TForm6.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
@@ -30,9 +33,11 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TVerilerF(program.referenceData(), program.windows(), program.prompt()));
     m_windows.emplace_back(
         new TSabitKiymetDuzeltmeF(program.adjustmentWorkspace(), program.windows(), program.prompt()));
+    m_printService = std::make_unique<PreviewPrintService>(m_windows.back().get(), program.prompt());
+    program.adjustmentWorkspace().setPrintService(m_printService.get());
     m_windows.emplace_back(new TMevzuatF(program.legislation(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TFirmaKayitF(program.registry().form(), program.windows(), program.prompt()));
-    m_windows.emplace_back(new TExcelVeriAktarF(program));
+    m_windows.emplace_back(new TExcelVeriAktarF(program.excelImport(), program.windows(), program.prompt()));
     m_windows.emplace_back(new TbekleyinF(program));
     m_windows.emplace_back(new TGuncelleF(program));
     m_windows.emplace_back(

@@ -9,6 +9,7 @@
 namespace velkor {
 
 class Program;
+class PreviewPrintService;
 
 /// The twelve windows of the program, created once in the order of start-up over the
 /// program's form models; they live until the program ends.
@@ -24,6 +25,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<FormWindow>> m_windows;
+    /// The preview that the workspace's print buttons show their reports in.
+    std::unique_ptr<PreviewPrintService> m_printService;
 };
 
 } // namespace velkor

@@ -93,9 +93,7 @@ QHBoxLayout* explanationRow(SheetWidgets& w, const QString& rich, const QStringL
         b->setMinimumWidth(110);
         column->addWidget(b);
     }
-    QPushButton* print = w.button(printButton);
-    w.markPending(print);
-    column->addWidget(print);
+    column->addWidget(w.button(printButton));
     column->addStretch();
     row->addLayout(column);
     return row;

@@ -111,13 +111,9 @@ QWidget* buildReportPage(Workspace& workspace, QWidget* parent) {
     bar->addWidget(filterCombo(ctl::report::RaporListeCombo, page));
     bar->addWidget(button(form, ctl::report::RaporListeButton, page));
     bar->addStretch();
-    SheetWidgets w(form, page);
     for (const QString& name :
-         {ctl::report::ExcelDuzRapBut, ctl::report::DuzRapYazBut, ctl::report::GenelAmortluBut}) {
-        QPushButton* b = button(form, name, page);
-        w.markPending(b);
-        bar->addWidget(b);
-    }
+         {ctl::report::ExcelDuzRapBut, ctl::report::DuzRapYazBut, ctl::report::GenelAmortluBut})
+        bar->addWidget(button(form, name, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(
@@ -132,12 +128,8 @@ QWidget* buildTotalsPage(Workspace& workspace, QWidget* parent) {
     auto* bar = new QHBoxLayout;
     bar->addWidget(button(form, ctl::report::AnaHesapRaporButton, page));
     bar->addStretch();
-    SheetWidgets w(form, page);
-    for (const QString& name : {ctl::report::AnaHesapExcelBut, ctl::report::AnaHesapYazBut}) {
-        QPushButton* b = button(form, name, page);
-        w.markPending(b);
-        bar->addWidget(b);
-    }
+    for (const QString& name : {ctl::report::AnaHesapExcelBut, ctl::report::AnaHesapYazBut})
+        bar->addWidget(button(form, name, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(
@@ -154,9 +146,7 @@ QWidget* buildJournalPage(Workspace& workspace, QWidget* parent) {
     bar->addWidget(filterCombo(ctl::journal::YevmiyeCombo, page));
     bar->addWidget(button(form, ctl::journal::YevmiyeBut, page));
     bar->addStretch();
-    QPushButton* print = button(form, ctl::journal::YevmiyeYazBut, page);
-    w.markPending(print);
-    bar->addWidget(print);
+    bar->addWidget(button(form, ctl::journal::YevmiyeYazBut, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(w.rich(ctl::journal::YevmiyeRich, QColor(240, 250, 255)), 1);

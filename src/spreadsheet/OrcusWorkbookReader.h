@@ -1,0 +1,21 @@
+#pragma once
+
+#include "spreadsheet/WorkbookReader.h"
+
+namespace velkor {
+
+/// Reads .xlsx and .ods workbooks with liborcus: values as stored, formula cells
+/// recalculated, dates recognised by the cells' number formats.
+class OrcusWorkbookReader : public WorkbookReader {
+public:
+    enum class Format { Xlsx, Ods };
+
+    explicit OrcusWorkbookReader(Format format) : m_format(format) {}
+
+    WorkbookGrid readFirstSheet(const QString& path) const override;
+
+private:
+    Format m_format;
+};
+
+} // namespace velkor
