@@ -2,6 +2,7 @@
 #include "reports/DuzeltmeReport.h"
 #include "reports/ItemSelection.h"
 #include "reports/JournalSheet.h"
+#include "reports/JournalSheetControls.h"
 #include "reports/PdfPrintService.h"
 #include "reports/ReportSheet.h"
 #include "reports/SpreadsheetReports.h"
@@ -167,7 +168,7 @@ void BM_Reports_Journal(benchmark::State& state) {
     JournalSheet sheet(form, company().connection(), [] { return QStringLiteral("BENCH A.Ş."); });
     for (auto _ : state) {
         sheet.YevmiyeButClick();
-        benchmark::DoNotOptimize(form.lines(QStringLiteral("YevmiyeRich")).size());
+        benchmark::DoNotOptimize(form.lines(ctl::journal::YevmiyeRich).size());
     }
 }
 BENCHMARK(BM_Reports_Journal)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "base/ScriptedPrompt.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/AppContext.h"
 #include "storage/Installation.h"
 #include "storage/Query.h"
@@ -61,8 +62,8 @@ void BM_CreateCompany(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         registry.yeniFirma();
-        registry.form().setText(QStringLiteral("KoduEdit"), QStringLiteral("F%1").arg(++n));
-        registry.form().setText(QStringLiteral("FirmaAdiEdit"), QStringLiteral("Firma"));
+        registry.form().setText(ctl::registration::KoduEdit, QStringLiteral("F%1").arg(++n));
+        registry.form().setText(ctl::registration::FirmaAdiEdit, QStringLiteral("Firma"));
         registry.dosyaac();
     }
 }

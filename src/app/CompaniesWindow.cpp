@@ -1,7 +1,9 @@
 #include "app/CompaniesWindow.h"
 
 #include "app/BackupPanel.h"
+#include "app/CompaniesWindowControls.h"
 #include "app/EntryWindow.h"
+#include "app/EntryWindowControls.h"
 #include "app/Program.h"
 #include "base/TextHelpers.h"
 #include "base/WindowNames.h"
@@ -27,44 +29,43 @@ int datePart(const QString& text) {
 
 CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(windows::kCompanies) {
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Firmalar"));
-    m_form.addButton(QStringLiteral("FirmaSecBut"), QStringLiteral("Firmayı Seç"));
-    m_form.addButton(QStringLiteral("FirmaSilBut"), QStringLiteral("Seçili Firmayı Sil"));
-    m_form.addButton(QStringLiteral("KapatBut"), QStringLiteral("KAPAT"));
-    m_form.addButton(QStringLiteral("FirmayiSec1"), QStringLiteral("Firmayı Seç"));
-    m_form.addButton(QStringLiteral("FirmayiSil1"), QStringLiteral("Firmayı Sil"));
+    m_form.addButton(ctl::companies::FirmaSecBut, QStringLiteral("Firmayı Seç"));
+    m_form.addButton(ctl::companies::FirmaSilBut, QStringLiteral("Seçili Firmayı Sil"));
+    m_form.addButton(ctl::companies::KapatBut, QStringLiteral("KAPAT"));
+    m_form.addButton(ctl::companies::FirmayiSec1, QStringLiteral("Firmayı Seç"));
+    m_form.addButton(ctl::companies::FirmayiSil1, QStringLiteral("Firmayı Sil"));
 
-    m_form.addLabel(QStringLiteral("Label5"), QStringLiteral("OTOMATİK YEDEK ALMA AYARLARI"));
-    m_form.addCheck(QStringLiteral("OtoYedekCheck"), false, QStringLiteral("Otomatik Olarak Yedek Al"));
-    m_form.addEdit(QStringLiteral("OtoYedekEdit"), QStringLiteral("C:\\"),
+    m_form.addLabel(ctl::companies::Label5, QStringLiteral("OTOMATİK YEDEK ALMA AYARLARI"));
+    m_form.addCheck(ctl::companies::OtoYedekCheck, false, QStringLiteral("Otomatik Olarak Yedek Al"));
+    m_form.addEdit(ctl::companies::OtoYedekEdit, QStringLiteral("C:\\"),
                    QStringLiteral("Otomatik Yedeklenecek Yer"));
-    m_form.addEdit(QStringLiteral("yedekgunEdit"), QStringLiteral("1"), QStringLiteral("Yedek"));
-    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Günde Bir Alınsın"));
-    m_form.addDate(QStringLiteral("DateTimePicker1"), QDate(2012, 1, 1),
+    m_form.addEdit(ctl::companies::yedekgunEdit, QStringLiteral("1"), QStringLiteral("Yedek"));
+    m_form.addLabel(ctl::companies::Label3, QStringLiteral("Günde Bir Alınsın"));
+    m_form.addDate(ctl::companies::DateTimePicker1, QDate(2012, 1, 1),
                    QStringLiteral("Son Yedek Alınma Tarihi"));
-    m_form.setReadOnly(QStringLiteral("DateTimePicker1"), true);
-    m_form.addCheck(QStringLiteral("OtomatikGunlukCheck"), false,
-                    QStringLiteral("Otomatik Günlük Yedek  Al"));
-    m_form.addButton(QStringLiteral("OtoYedekAdresBulBut"), QStringLiteral("Otomatik Yedek Adresini Bul"));
-    m_form.addButton(QStringLiteral("OtoYedekAdresSaklaBut"), QStringLiteral("Oto.Yed.Ayarlarını Sakla"));
-    m_form.addButton(QStringLiteral("TumFirmaYedekAlBut"), QStringLiteral("Tüm Firmaların Yedeğini Al"));
-    m_form.addButton(QStringLiteral("TumFirmaGeriYukleBut"), QStringLiteral("Tüm Firmaları Geri Yükle"));
-    m_form.addButton(QStringLiteral("TekFirmaGeriYukleBut"), QStringLiteral("Tek Firma Geri Yükle"));
-    m_form.addButton(QStringLiteral("OtomatikYedekGeriYukleBut"),
+    m_form.setReadOnly(ctl::companies::DateTimePicker1, true);
+    m_form.addCheck(ctl::companies::OtomatikGunlukCheck, false, QStringLiteral("Otomatik Günlük Yedek  Al"));
+    m_form.addButton(ctl::companies::OtoYedekAdresBulBut, QStringLiteral("Otomatik Yedek Adresini Bul"));
+    m_form.addButton(ctl::companies::OtoYedekAdresSaklaBut, QStringLiteral("Oto.Yed.Ayarlarını Sakla"));
+    m_form.addButton(ctl::companies::TumFirmaYedekAlBut, QStringLiteral("Tüm Firmaların Yedeğini Al"));
+    m_form.addButton(ctl::companies::TumFirmaGeriYukleBut, QStringLiteral("Tüm Firmaları Geri Yükle"));
+    m_form.addButton(ctl::companies::TekFirmaGeriYukleBut, QStringLiteral("Tek Firma Geri Yükle"));
+    m_form.addButton(ctl::companies::OtomatikYedekGeriYukleBut,
                      QStringLiteral("Otomatik Yedeklemeden Geri Yükle"));
 
-    m_form.onClick(QStringLiteral("FirmaSecBut"), [this] { FirmaSecButClick(); });
-    m_form.onClick(QStringLiteral("FirmayiSec1"), [this] { FirmaSecButClick(); });
-    m_form.onClick(QStringLiteral("FirmaSilBut"), [this] { FirmaSilButClick(); });
-    m_form.onClick(QStringLiteral("FirmayiSil1"), [this] { FirmaSilButClick(); });
-    m_form.onClick(QStringLiteral("KapatBut"), [this] { KapatButClick(); });
-    m_form.onClick(QStringLiteral("OtoYedekAdresSaklaBut"), [this] { OtoYedekAdresSaklaButClick(); });
-    m_form.onClick(QStringLiteral("OtoYedekAdresBulBut"), [this] { OtoYedekAdresBulButClick(); });
+    m_form.onClick(ctl::companies::FirmaSecBut, [this] { FirmaSecButClick(); });
+    m_form.onClick(ctl::companies::FirmayiSec1, [this] { FirmaSecButClick(); });
+    m_form.onClick(ctl::companies::FirmaSilBut, [this] { FirmaSilButClick(); });
+    m_form.onClick(ctl::companies::FirmayiSil1, [this] { FirmaSilButClick(); });
+    m_form.onClick(ctl::companies::KapatBut, [this] { KapatButClick(); });
+    m_form.onClick(ctl::companies::OtoYedekAdresSaklaBut, [this] { OtoYedekAdresSaklaButClick(); });
+    m_form.onClick(ctl::companies::OtoYedekAdresBulBut, [this] { OtoYedekAdresBulButClick(); });
     m_backups = std::make_unique<BackupPanel>(program);
     program.setAutoBackup(m_backups.get());
-    m_form.onClick(QStringLiteral("TumFirmaYedekAlBut"), [this] { m_backups->TumunuYedekle(); });
-    m_form.onClick(QStringLiteral("TumFirmaGeriYukleBut"), [this] { m_backups->TumFirmalarGeriYukle(); });
-    m_form.onClick(QStringLiteral("TekFirmaGeriYukleBut"), [this] { m_backups->TekFirmaGeriYukle(); });
-    m_form.onClick(QStringLiteral("OtomatikYedekGeriYukleBut"), [this] { m_backups->OtoYedekGeriYukle(); });
+    m_form.onClick(ctl::companies::TumFirmaYedekAlBut, [this] { m_backups->TumunuYedekle(); });
+    m_form.onClick(ctl::companies::TumFirmaGeriYukleBut, [this] { m_backups->TumFirmalarGeriYukle(); });
+    m_form.onClick(ctl::companies::TekFirmaGeriYukleBut, [this] { m_backups->TekFirmaGeriYukle(); });
+    m_form.onClick(ctl::companies::OtomatikYedekGeriYukleBut, [this] { m_backups->OtoYedekGeriYukle(); });
     // Hiding the companies window in any way brings the entry window back.
     program.windows().onHide(windows::kCompanies,
                              [this] { m_program.windows().showRestored(windows::kEntry); });
@@ -80,20 +81,20 @@ void CompaniesWindow::FormCreate() {
     const IniFile ini(settingsPath());
     if (const QString problem = ini.readProblem(); !problem.isEmpty())
         m_program.prompt().showMessage(problem);
-    m_form.setText(QStringLiteral("OtoYedekEdit"), ini.value(kSection, QStringLiteral("SonOtoYedek")));
+    m_form.setText(ctl::companies::OtoYedekEdit, ini.value(kSection, QStringLiteral("SonOtoYedek")));
     // A fresh installation has no interval stored yet: a backup every day.
     const QString interval = ini.value(kSection, QStringLiteral("YedekGun"));
-    m_form.setText(QStringLiteral("yedekgunEdit"), interval.isEmpty() ? QStringLiteral("1") : interval);
-    m_form.setChecked(QStringLiteral("OtoYedekCheck"),
+    m_form.setText(ctl::companies::yedekgunEdit, interval.isEmpty() ? QStringLiteral("1") : interval);
+    m_form.setChecked(ctl::companies::OtoYedekCheck,
                       ini.value(kSection, QStringLiteral("YedekAl")) == QLatin1String("1"));
-    m_form.setChecked(QStringLiteral("OtomatikGunlukCheck"),
+    m_form.setChecked(ctl::companies::OtomatikGunlukCheck,
                       ini.value(kSection, QStringLiteral("OtoGunluk")) == QLatin1String("1"));
     const int day = datePart(ini.value(kSection, QStringLiteral("TarihOtoGun")));
     const int month = datePart(ini.value(kSection, QStringLiteral("TarihOtoAy")));
     const int year = datePart(ini.value(kSection, QStringLiteral("TarihOtoYil")));
     const QDate date(year, month, day);
     if (day > 0 && day < 32 && month > 0 && month < 13 && year > 1970 && year < 2050 && date.isValid())
-        m_form.setDate(QStringLiteral("DateTimePicker1"), date);
+        m_form.setDate(ctl::companies::DateTimePicker1, date);
 }
 
 void CompaniesWindow::FirmaSecButClick() {
@@ -104,8 +105,8 @@ void CompaniesWindow::FirmaSecButClick() {
     if (!list.isOpen() || list.isEmpty())
         return;
     FormModel& entry = m_program.entry().form();
-    entry.setText(QStringLiteral("firmaedit"), list.text(QStringLiteral("kodu")));
-    entry.setText(QStringLiteral("Label1"), list.text(QStringLiteral("firmaadi")));
+    entry.setText(ctl::entry::firmaedit, list.text(QStringLiteral("kodu")));
+    entry.setText(ctl::entry::Label1, list.text(QStringLiteral("firmaadi")));
     entryTable.locate(QStringLiteral("fid"), list.value(QStringLiteral("fid")));
     m_program.windows().showRestored(windows::kEntry);
     m_program.windows().hide(windows::kCompanies);
@@ -125,14 +126,13 @@ void CompaniesWindow::KapatButClick() {
 
 void CompaniesWindow::OtoYedekAdresSaklaButClick() {
     IniFile ini(settingsPath());
-    ini.setValue(kSection, QStringLiteral("SonOtoYedek"), m_form.text(QStringLiteral("OtoYedekEdit")));
-    ini.setValue(kSection, QStringLiteral("YedekGun"), m_form.text(QStringLiteral("yedekgunEdit")));
+    ini.setValue(kSection, QStringLiteral("SonOtoYedek"), m_form.text(ctl::companies::OtoYedekEdit));
+    ini.setValue(kSection, QStringLiteral("YedekGun"), m_form.text(ctl::companies::yedekgunEdit));
     ini.setValue(kSection, QStringLiteral("YedekAl"),
-                 m_form.isChecked(QStringLiteral("OtoYedekCheck")) ? QStringLiteral("1")
-                                                                   : QStringLiteral("2"));
+                 m_form.isChecked(ctl::companies::OtoYedekCheck) ? QStringLiteral("1") : QStringLiteral("2"));
     ini.setValue(kSection, QStringLiteral("OtoGunluk"),
-                 m_form.isChecked(QStringLiteral("OtomatikGunlukCheck")) ? QStringLiteral("1")
-                                                                         : QStringLiteral("2"));
+                 m_form.isChecked(ctl::companies::OtomatikGunlukCheck) ? QStringLiteral("1")
+                                                                       : QStringLiteral("2"));
 }
 
 void CompaniesWindow::OtoYedekAdresBulButClick() {
@@ -146,7 +146,7 @@ void CompaniesWindow::OtoYedekAdresBulButClick() {
         QString folder = QDir::toNativeSeparators(chosen);
         if (!folder.endsWith(QDir::separator()))
             folder += QDir::separator();
-        m_form.setText(QStringLiteral("OtoYedekEdit"), folder);
+        m_form.setText(ctl::companies::OtoYedekEdit, folder);
     }
     OtoYedekAdresSaklaButClick();
     QDir::setCurrent(current);

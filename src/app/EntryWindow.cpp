@@ -1,6 +1,8 @@
 #include "app/EntryWindow.h"
 
 #include "app/CompaniesWindow.h"
+#include "app/CompaniesWindowControls.h"
+#include "app/EntryWindowControls.h"
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
@@ -22,25 +24,25 @@ const QString kCloseTitle = QStringLiteral("Velkor Enflasyon Düzeltme Programı
 
 EntryWindow::EntryWindow(Program& program) : m_program(program), m_form(windows::kEntry) {
     m_form.setCaption(kApplicationTitle);
-    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Firma Kodu"));
-    m_form.addEdit(QStringLiteral("firmaedit"), {}, QStringLiteral("Firma Kodu"));
-    m_form.addLabel(QStringLiteral("Label1"));
-    m_form.addLabel(QStringLiteral("Label2"), QStringLiteral("Şifre"));
-    m_form.addEdit(QStringLiteral("sifreEdit"), {}, QStringLiteral("Şifre"));
-    m_form.addButton(QStringLiteral("FirmaSecBut"), QStringLiteral("FİRMA SEÇ"));
-    m_form.addButton(QStringLiteral("YeniFirmaBut"), QStringLiteral("YENİ FİRMA EKLE"));
-    m_form.addButton(QStringLiteral("DuzeltmeBut"), QStringLiteral("DÜZELTME İŞLEMLERİNE GİR"));
-    m_form.addButton(QStringLiteral("JvXPButton3"), QStringLiteral("ŞİFRE GİRİŞ"));
-    for (const QString& name : {QStringLiteral("firmaedit"), QStringLiteral("FirmaSecBut"),
-                                QStringLiteral("YeniFirmaBut"), QStringLiteral("DuzeltmeBut")})
+    m_form.addLabel(ctl::entry::Label3, QStringLiteral("Firma Kodu"));
+    m_form.addEdit(ctl::entry::firmaedit, {}, QStringLiteral("Firma Kodu"));
+    m_form.addLabel(ctl::entry::Label1);
+    m_form.addLabel(ctl::entry::Label2, QStringLiteral("Şifre"));
+    m_form.addEdit(ctl::entry::sifreEdit, {}, QStringLiteral("Şifre"));
+    m_form.addButton(ctl::entry::FirmaSecBut, QStringLiteral("FİRMA SEÇ"));
+    m_form.addButton(ctl::entry::YeniFirmaBut, QStringLiteral("YENİ FİRMA EKLE"));
+    m_form.addButton(ctl::entry::DuzeltmeBut, QStringLiteral("DÜZELTME İŞLEMLERİNE GİR"));
+    m_form.addButton(ctl::entry::JvXPButton3, QStringLiteral("ŞİFRE GİRİŞ"));
+    for (const QString& name :
+         {ctl::entry::firmaedit, ctl::entry::FirmaSecBut, ctl::entry::YeniFirmaBut, ctl::entry::DuzeltmeBut})
         m_form.setEnabled(name, false);
 
-    m_form.onClick(QStringLiteral("FirmaSecBut"), [this] { FirmaSecButClick(); });
-    m_form.onClick(QStringLiteral("YeniFirmaBut"), [this] { YeniFirmaButClick(); });
-    m_form.onClick(QStringLiteral("DuzeltmeBut"), [this] { DuzeltmeButClick(); });
-    m_form.onClick(QStringLiteral("JvXPButton3"), [this] { JvXPButton3Click(); });
+    m_form.onClick(ctl::entry::FirmaSecBut, [this] { FirmaSecButClick(); });
+    m_form.onClick(ctl::entry::YeniFirmaBut, [this] { YeniFirmaButClick(); });
+    m_form.onClick(ctl::entry::DuzeltmeBut, [this] { DuzeltmeButClick(); });
+    m_form.onClick(ctl::entry::JvXPButton3, [this] { JvXPButton3Click(); });
     // A double click on the code opens the companies window like "FİRMA SEÇ".
-    m_form.onClick(QStringLiteral("firmaedit"), [this] { FirmaSecButClick(); });
+    m_form.onClick(ctl::entry::firmaedit, [this] { FirmaSecButClick(); });
 }
 
 QString EntryWindow::settingsPath() const {
@@ -49,8 +51,8 @@ QString EntryWindow::settingsPath() const {
 
 void EntryWindow::FormCreate() {
     hafizadanoku();
-    for (const QString& name : {QStringLiteral("firmaedit"), QStringLiteral("FirmaSecBut"),
-                                QStringLiteral("YeniFirmaBut"), QStringLiteral("DuzeltmeBut")})
+    for (const QString& name :
+         {ctl::entry::firmaedit, ctl::entry::FirmaSecBut, ctl::entry::YeniFirmaBut, ctl::entry::DuzeltmeBut})
         m_form.setEnabled(name, true);
 }
 
@@ -58,16 +60,16 @@ void EntryWindow::hafizadanoku() {
     const IniFile ini(settingsPath());
     if (const QString problem = ini.readProblem(); !problem.isEmpty())
         m_program.prompt().showMessage(problem);
-    m_form.setText(QStringLiteral("firmaedit"), ini.value(kSection, QStringLiteral("Kodu")));
-    m_form.setText(QStringLiteral("Label1"), ini.value(kSection, QStringLiteral("Adi")));
+    m_form.setText(ctl::entry::firmaedit, ini.value(kSection, QStringLiteral("Kodu")));
+    m_form.setText(ctl::entry::Label1, ini.value(kSection, QStringLiteral("Adi")));
 }
 
 void EntryWindow::hafizayayaz() {
     IniFile ini(settingsPath());
     // Entering the company goes on even when the last company cannot be remembered.
     try {
-        ini.setValue(kSection, QStringLiteral("Kodu"), m_form.text(QStringLiteral("firmaedit")));
-        ini.setValue(kSection, QStringLiteral("Adi"), m_form.text(QStringLiteral("Label1")));
+        ini.setValue(kSection, QStringLiteral("Kodu"), m_form.text(ctl::entry::firmaedit));
+        ini.setValue(kSection, QStringLiteral("Adi"), m_form.text(ctl::entry::Label1));
     } catch (const ShownError& e) {
         m_program.prompt().showMessage(e.message());
     }
@@ -104,17 +106,17 @@ void EntryWindow::DuzeltmeButClick() {
     list.open();
     registry.registrationTable().ensureOpen();
 
-    const QString code = m_form.text(QStringLiteral("firmaedit"));
+    const QString code = m_form.text(ctl::entry::firmaedit);
     if (!list.locate(QStringLiteral("kodu"), code))
         return;
     registry.registrationTable().locate(QStringLiteral("kodu"), code);
     const QString name = list.text(QStringLiteral("firmaadi"));
-    m_form.setText(QStringLiteral("Label1"), name);
+    m_form.setText(ctl::entry::Label1, name);
 
     context.PointCompanyConnection(code);
 
-    if (!m_program.passwords().entryPasswordAccepts(m_form.text(QStringLiteral("sifreEdit")))) {
-        m_form.setText(QStringLiteral("sifreEdit"), {});
+    if (!m_program.passwords().entryPasswordAccepts(m_form.text(ctl::entry::sifreEdit))) {
+        m_form.setText(ctl::entry::sifreEdit, {});
         countWrongEntry();
         m_program.prompt().showMessage(
             QStringLiteral("Şifreyi yalnış girdiniz!\n\rŞifre belirlemediyseniz boş geçin!"), {},
@@ -134,11 +136,11 @@ void EntryWindow::DuzeltmeButClick() {
 void EntryWindow::JvXPButton3Click() {
     m_program.context().general().ensureOpen();
     PasswordWindow& passwords = m_program.passwords();
-    if (passwords.masterPasswordAccepts(m_form.text(QStringLiteral("sifreEdit")))) {
+    if (passwords.masterPasswordAccepts(m_form.text(ctl::entry::sifreEdit))) {
         passwords.open();
         return;
     }
-    m_form.setText(QStringLiteral("sifreEdit"), {});
+    m_form.setText(ctl::entry::sifreEdit, {});
     countWrongEntry();
     m_program.prompt().ask(QStringLiteral("Master şifreyi yalnış girdiniz!\n\rMaster şifre belirlemediyseniz "
                                           "şifreniz \"mirtan\" tur!"),
@@ -158,9 +160,8 @@ bool EntryWindow::FormCloseQuery() {
 
 bool EntryWindow::automaticBackupDue() const {
     const FormModel& panel = m_program.companies().form();
-    return velkor::automaticBackupDue(panel.date(QStringLiteral("DateTimePicker1")),
-                                      panel.text(QStringLiteral("yedekgunEdit")),
-                                      QDateTime::currentDateTime());
+    return velkor::automaticBackupDue(panel.date(ctl::companies::DateTimePicker1),
+                                      panel.text(ctl::companies::yedekgunEdit), QDateTime::currentDateTime());
 }
 
 void EntryWindow::FormClose() {
@@ -175,13 +176,13 @@ void EntryWindow::FormClose() {
     // The user asked to end the program: a failing backup is reported, and the
     // program still ends.
     const FormModel& panel = m_program.companies().form();
-    if (panel.isChecked(QStringLiteral("OtoYedekCheck"))) {
+    if (panel.isChecked(ctl::companies::OtoYedekCheck)) {
         runGuarded(m_program.prompt(), [this] {
             if (automaticBackupDue())
                 m_program.autoBackup().TumunuYedekleOto();
         });
     }
-    if (panel.isChecked(QStringLiteral("OtomatikGunlukCheck")))
+    if (panel.isChecked(ctl::companies::OtomatikGunlukCheck))
         runGuarded(m_program.prompt(), [this] { m_program.autoBackup().OtoYedekle(); });
     m_program.end();
 }

@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/EntryWindow.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "backup/Backups.h"
 #include "base/ErrorReport.h"
@@ -8,78 +9,76 @@
 #include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
-#include "workspace/RecordDeletion.h"
 #include "update/ProgramUpdate.h"
+#include "workspace/RecordDeletion.h"
 #include "workspace/Workspace.h"
 
 namespace velkor {
 
 MainMenu::MainMenu(Program& program) : m_program(program), m_form(windows::kMainMenu) {
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü"));
-    m_form.addLabel(QStringLiteral("Label1"), QStringLiteral("Firma Kodu"));
-    m_form.addLabel(QStringLiteral("Label2"));
-    m_form.addLabel(QStringLiteral("Label3"), QStringLiteral("Firma Adı"));
-    m_form.addLabel(QStringLiteral("Label4"));
-    m_form.addButton(QStringLiteral("JvXPButton19"), QStringLiteral("KAPAT"));
-    m_form.addButton(QStringLiteral("BitBtn2"), QStringLiteral("KULLANIM KILAVUZU"));
-    m_form.addButton(QStringLiteral("BitBtn5"), QStringLiteral("PROGRAMI GÜNCELLE"));
+    m_form.addLabel(ctl::mainmenu::Label1, QStringLiteral("Firma Kodu"));
+    m_form.addLabel(ctl::mainmenu::Label2);
+    m_form.addLabel(ctl::mainmenu::Label3, QStringLiteral("Firma Adı"));
+    m_form.addLabel(ctl::mainmenu::Label4);
+    m_form.addButton(ctl::mainmenu::JvXPButton19, QStringLiteral("KAPAT"));
+    m_form.addButton(ctl::mainmenu::BitBtn2, QStringLiteral("KULLANIM KILAVUZU"));
+    m_form.addButton(ctl::mainmenu::BitBtn5, QStringLiteral("PROGRAMI GÜNCELLE"));
 
-    m_form.addButton(QStringLiteral("YardimBarItems0"), QStringLiteral("Enflasyon Düzeltmesi Mevzuatı"));
-    m_form.addButton(QStringLiteral("YardimBarItems1"), QStringLiteral("Kullanım Kılavuzu"));
-    m_form.addButton(QStringLiteral("YardimBarItems2"), QStringLiteral("Genel Bilgi ve Notlar"));
-    m_form.addButton(QStringLiteral("YardimBarItems3"), QStringLiteral("VUK 555 Sayılı Tebliğ"));
-    m_form.addButton(QStringLiteral("YardimBarItems4"), QStringLiteral("VUK 165 Sirküler"));
-    m_form.setVisible(QStringLiteral("YardimBarItems3"), false);
-    m_form.setVisible(QStringLiteral("YardimBarItems4"), false);
-    m_form.addButton(QStringLiteral("EkIslemBarItems0"), QStringLiteral("Katsayılar / Oranlar / Veriler"));
-    m_form.addButton(QStringLiteral("EkIslemBarItems1"), QStringLiteral("Firma Bilgileri Guncelle"));
-    m_form.addButton(QStringLiteral("EkIslemBarItems2"), QStringLiteral("Firma Değiştir"));
-    m_form.addButton(QStringLiteral("VeriAktarimBarItems0"), QStringLiteral("Excelden Veri Aktarımı"));
-    m_form.addButton(QStringLiteral("GeneIslemBarItems0"), QStringLiteral("Enflasyon Düzeltmesi"));
-    m_form.addButton(QStringLiteral("AyarlarBarItems0"), QStringLiteral("Enflasyon Düzeltme Sil"));
-    m_form.addButton(QStringLiteral("AyarlarBarItems1"), QStringLiteral("Veritabanına Bakım Yap"));
+    m_form.addButton(ctl::mainmenu::YardimBarItems0, QStringLiteral("Enflasyon Düzeltmesi Mevzuatı"));
+    m_form.addButton(ctl::mainmenu::YardimBarItems1, QStringLiteral("Kullanım Kılavuzu"));
+    m_form.addButton(ctl::mainmenu::YardimBarItems2, QStringLiteral("Genel Bilgi ve Notlar"));
+    m_form.addButton(ctl::mainmenu::YardimBarItems3, QStringLiteral("VUK 555 Sayılı Tebliğ"));
+    m_form.addButton(ctl::mainmenu::YardimBarItems4, QStringLiteral("VUK 165 Sirküler"));
+    m_form.setVisible(ctl::mainmenu::YardimBarItems3, false);
+    m_form.setVisible(ctl::mainmenu::YardimBarItems4, false);
+    m_form.addButton(ctl::mainmenu::EkIslemBarItems0, QStringLiteral("Katsayılar / Oranlar / Veriler"));
+    m_form.addButton(ctl::mainmenu::EkIslemBarItems1, QStringLiteral("Firma Bilgileri Guncelle"));
+    m_form.addButton(ctl::mainmenu::EkIslemBarItems2, QStringLiteral("Firma Değiştir"));
+    m_form.addButton(ctl::mainmenu::VeriAktarimBarItems0, QStringLiteral("Excelden Veri Aktarımı"));
+    m_form.addButton(ctl::mainmenu::GeneIslemBarItems0, QStringLiteral("Enflasyon Düzeltmesi"));
+    m_form.addButton(ctl::mainmenu::AyarlarBarItems0, QStringLiteral("Enflasyon Düzeltme Sil"));
+    m_form.addButton(ctl::mainmenu::AyarlarBarItems1, QStringLiteral("Veritabanına Bakım Yap"));
 
-    m_form.onClick(QStringLiteral("YardimBarItems0"), [this] { showLegislationPage(0); });
-    m_form.onClick(QStringLiteral("YardimBarItems1"), [this] { showLegislationPage(1); });
-    m_form.onClick(QStringLiteral("BitBtn2"), [this] { showLegislationPage(1); });
-    m_form.onClick(QStringLiteral("YardimBarItems2"), [this] { showLegislationPage(2); });
-    m_form.onClick(QStringLiteral("YardimBarItems3"), [this] {
+    m_form.onClick(ctl::mainmenu::YardimBarItems0, [this] { showLegislationPage(0); });
+    m_form.onClick(ctl::mainmenu::YardimBarItems1, [this] { showLegislationPage(1); });
+    m_form.onClick(ctl::mainmenu::BitBtn2, [this] { showLegislationPage(1); });
+    m_form.onClick(ctl::mainmenu::YardimBarItems2, [this] { showLegislationPage(2); });
+    m_form.onClick(ctl::mainmenu::YardimBarItems3, [this] {
         m_program.openDocument(m_program.context().home() + QStringLiteral("vukteblig555.pdf"));
     });
-    m_form.onClick(QStringLiteral("YardimBarItems4"), [this] {
+    m_form.onClick(ctl::mainmenu::YardimBarItems4, [this] {
         m_program.openDocument(m_program.context().home() + QStringLiteral("vuk165sirkuler.pdf"));
     });
-    m_form.onClick(QStringLiteral("EkIslemBarItems0"), [this] { EkIslemBarItems0Click(); });
-    m_form.onClick(QStringLiteral("EkIslemBarItems1"), [this] { EkIslemBarItems1Click(); });
-    m_form.onClick(QStringLiteral("EkIslemBarItems2"), [this] { EkIslemBarItems2Click(); });
-    m_form.onClick(QStringLiteral("VeriAktarimBarItems0"), [this] { VeriAktarimBarItems0Click(); });
-    m_form.onClick(QStringLiteral("GeneIslemBarItems0"), [this] { GeneIslemBarItems0Click(); });
-    m_form.onClick(QStringLiteral("JvXPButton19"), [this] { JvXPButton19Click(); });
-    m_form.onClick(QStringLiteral("AyarlarBarItems0"), [this] { AyarlarBarItems0Click(); });
-    m_form.onClick(QStringLiteral("AyarlarBarItems1"), [this] { AyarlarBarItems1Click(); });
-    m_form.onClick(QStringLiteral("BitBtn5"), [this] { m_program.programUpdate().BitBtn5Click(); });
+    m_form.onClick(ctl::mainmenu::EkIslemBarItems0, [this] { EkIslemBarItems0Click(); });
+    m_form.onClick(ctl::mainmenu::EkIslemBarItems1, [this] { EkIslemBarItems1Click(); });
+    m_form.onClick(ctl::mainmenu::EkIslemBarItems2, [this] { EkIslemBarItems2Click(); });
+    m_form.onClick(ctl::mainmenu::VeriAktarimBarItems0, [this] { VeriAktarimBarItems0Click(); });
+    m_form.onClick(ctl::mainmenu::GeneIslemBarItems0, [this] { GeneIslemBarItems0Click(); });
+    m_form.onClick(ctl::mainmenu::JvXPButton19, [this] { JvXPButton19Click(); });
+    m_form.onClick(ctl::mainmenu::AyarlarBarItems0, [this] { AyarlarBarItems0Click(); });
+    m_form.onClick(ctl::mainmenu::AyarlarBarItems1, [this] { AyarlarBarItems1Click(); });
+    m_form.onClick(ctl::mainmenu::BitBtn5, [this] { m_program.programUpdate().BitBtn5Click(); });
     program.windows().onHide(windows::kMainMenu, [this] { FormHide(); });
 }
 
 const std::vector<MainMenu::Group>& MainMenu::groups() {
     static const std::vector<Group> kGroups{
         {QStringLiteral("Yardım"),
-         {QStringLiteral("YardimBarItems0"), QStringLiteral("YardimBarItems1"),
-          QStringLiteral("YardimBarItems2"), QStringLiteral("YardimBarItems3"),
-          QStringLiteral("YardimBarItems4")}},
+         {ctl::mainmenu::YardimBarItems0, ctl::mainmenu::YardimBarItems1, ctl::mainmenu::YardimBarItems2,
+          ctl::mainmenu::YardimBarItems3, ctl::mainmenu::YardimBarItems4}},
         {QStringLiteral("Ek İşlemler"),
-         {QStringLiteral("EkIslemBarItems0"), QStringLiteral("EkIslemBarItems1"),
-          QStringLiteral("EkIslemBarItems2")}},
-        {QStringLiteral("Veri Aktarım İşlemleri"), {QStringLiteral("VeriAktarimBarItems0")}},
-        {QStringLiteral("Genel İşlemler"), {QStringLiteral("GeneIslemBarItems0")}},
-        {QStringLiteral("Ayarlar"), {QStringLiteral("AyarlarBarItems0"), QStringLiteral("AyarlarBarItems1")}},
+         {ctl::mainmenu::EkIslemBarItems0, ctl::mainmenu::EkIslemBarItems1, ctl::mainmenu::EkIslemBarItems2}},
+        {QStringLiteral("Veri Aktarım İşlemleri"), {ctl::mainmenu::VeriAktarimBarItems0}},
+        {QStringLiteral("Genel İşlemler"), {ctl::mainmenu::GeneIslemBarItems0}},
+        {QStringLiteral("Ayarlar"), {ctl::mainmenu::AyarlarBarItems0, ctl::mainmenu::AyarlarBarItems1}},
     };
     return kGroups;
 }
 
 void MainMenu::showCompany(const QString& code, const QString& name) {
-    m_form.setText(QStringLiteral("Label2"), code);
-    m_form.setText(QStringLiteral("Label4"), name);
+    m_form.setText(ctl::mainmenu::Label2, code);
+    m_form.setText(ctl::mainmenu::Label4, name);
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ") + name);
 }
 

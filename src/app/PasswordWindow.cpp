@@ -1,5 +1,6 @@
 #include "app/PasswordWindow.h"
 
+#include "app/PasswordWindowControls.h"
 #include "app/Program.h"
 #include "base/WindowNames.h"
 
@@ -15,18 +16,18 @@ PasswordWindow::PasswordWindow(Program& program)
       m_sifreli(program.context().general(), QStringLiteral("sifreli")),
       m_mast(program.context().general(), QStringLiteral("mast")) {
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı Şifre Girişi"));
-    m_form.addEdit(QStringLiteral("Sifre"), {}, QStringLiteral("Program Giriş Şifresi"));
-    m_form.addEdit(QStringLiteral("Master"), {}, QStringLiteral("Program Master Şifresi"));
-    m_form.addButton(QStringLiteral("JvXPButton7"), QStringLiteral("SAKLA"));
-    m_form.addLabel(QStringLiteral("Label1"),
+    m_form.addEdit(ctl::passwords::Sifre, {}, QStringLiteral("Program Giriş Şifresi"));
+    m_form.addEdit(ctl::passwords::Master, {}, QStringLiteral("Program Master Şifresi"));
+    m_form.addButton(ctl::passwords::JvXPButton7, QStringLiteral("SAKLA"));
+    m_form.addLabel(ctl::passwords::Label1,
                     QStringLiteral("Master şifreyi değiştirdiyseniz unutmayınız! Aksi "
                                    "Halde bilgileriniz bloke olacaktır."));
 
-    m_form.onChange(QStringLiteral("Sifre"),
-                    [this] { startEditing(m_sifreli, kSifre, m_form.text(QStringLiteral("Sifre"))); });
-    m_form.onChange(QStringLiteral("Master"),
-                    [this] { startEditing(m_mast, kMids, m_form.text(QStringLiteral("Master"))); });
-    m_form.onClick(QStringLiteral("JvXPButton7"), [this] { JvXPButton7Click(); });
+    m_form.onChange(ctl::passwords::Sifre,
+                    [this] { startEditing(m_sifreli, kSifre, m_form.text(ctl::passwords::Sifre)); });
+    m_form.onChange(ctl::passwords::Master,
+                    [this] { startEditing(m_mast, kMids, m_form.text(ctl::passwords::Master)); });
+    m_form.onClick(ctl::passwords::JvXPButton7, [this] { JvXPButton7Click(); });
     program.windows().onHide(windows::kPasswords, [this] { discardEdits(); });
     program.windows().onDeactivate(windows::kPasswords, [this] { discardEdits(); });
 }
@@ -100,9 +101,9 @@ void PasswordWindow::discardEdits() {
 }
 
 void PasswordWindow::showStoredValues() {
-    m_form.setText(QStringLiteral("Sifre"),
+    m_form.setText(ctl::passwords::Sifre,
                    m_sifreli.isOpen() && !m_sifreli.isEmpty() ? m_sifreli.text(kSifre) : QString());
-    m_form.setText(QStringLiteral("Master"),
+    m_form.setText(ctl::passwords::Master,
                    m_mast.isOpen() && !m_mast.isEmpty() ? m_mast.text(kMids) : QString());
 }
 

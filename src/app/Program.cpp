@@ -7,10 +7,12 @@
 #include "base/ErrorReport.h"
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
+#include "engine/WorkspaceStateControls.h"
 #include "import/ExcelImportForm.h"
 #include "legislation/LegislationForm.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/ReferenceUpdate.h"
 #include "update/HttpsDownloader.h"
 #include "update/PackageSignature.h"
@@ -58,8 +60,9 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
         [this](const QString& code, const QString& name) { showCompany(code, name); });
 
     m_progress = std::make_unique<ProgressWindow>(m_windows);
-    m_excelImport = std::make_unique<ExcelImportForm>(m_context, m_workspace->state(), m_workspace->indexLookup(),
-                                                      m_workspace->SBKTable(), *m_progress, m_windows);
+    m_excelImport =
+        std::make_unique<ExcelImportForm>(m_context, m_workspace->state(), m_workspace->indexLookup(),
+                                          m_workspace->SBKTable(), *m_progress, m_windows);
     m_context.registerForm(m_excelImport.get());
     m_context.registerForm(&m_progress->form());
     m_update.reset(addShell(windows::kUpdate, QStringLiteral("Velkor Güncelleme Programı")));
@@ -87,13 +90,13 @@ FormModel* Program::addShell(const QString& name, const QString& caption) {
 
 void Program::wireHandOvers() {
     FormModel& registration = m_registry->form();
-    registration.onClick(QStringLiteral("kaydetBut"), [this] { m_registry->kaydetButClick(); });
-    registration.onClick(QStringLiteral("yeniButton"), [this] { m_registry->yeniFirma(); });
-    registration.onClick(QStringLiteral("kapatBut"), [this] { m_windows.hide(windows::kRegistration); });
+    registration.onClick(ctl::registration::kaydetBut, [this] { m_registry->kaydetButClick(); });
+    registration.onClick(ctl::registration::yeniButton, [this] { m_registry->yeniFirma(); });
+    registration.onClick(ctl::registration::kapatBut, [this] { m_windows.hide(windows::kRegistration); });
 
     FormModel& workspace = m_workspace->state();
-    if (workspace.has(QStringLiteral("JvXPButton19")))
-        workspace.onClick(QStringLiteral("JvXPButton19"), [this] { m_windows.hide(windows::kWorkspace); });
+    if (workspace.has(ctl::workspace::JvXPButton19))
+        workspace.onClick(ctl::workspace::JvXPButton19, [this] { m_windows.hide(windows::kWorkspace); });
     m_windows.onHide(windows::kLegislation,
                      [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.

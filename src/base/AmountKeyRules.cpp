@@ -61,24 +61,6 @@ QString regrouped(const QString& text, int digitsAfter) {
 
 } // namespace
 
-KeyRule keyRuleOf(const QString& control) {
-    static const QStringList amounts{
-        QStringLiteral("KayitliTutariEdit"),  QStringLiteral("BirikmisAmortEdit"),
-        QStringLiteral("ROFMAnaparaEdit"),    QStringLiteral("ROFMFaizEdit"),
-        QStringLiteral("KayitliTutariEditS"), QStringLiteral("ROFMAnaparaEditS"),
-        QStringLiteral("ROFMFaizEditS"),      QStringLiteral("DBasiStokEdit"),
-        QStringLiteral("DSonuStokEdit"),      QStringLiteral("DonemiciSMMEdit"),
-        QStringLiteral("KayitliTutariEditO")};
-    static const QStringList digits{QStringLiteral("Kayit_No_Edit"), QStringLiteral("Kayit_No_EditS"),
-                                    QStringLiteral("Kayit_No_EditO"), QStringLiteral("AmortSureEdit"),
-                                    QStringLiteral("EvrakilkSayiEdit")};
-    if (amounts.contains(control))
-        return KeyRule::Amount;
-    if (digits.contains(control))
-        return KeyRule::Digits;
-    return KeyRule::Free;
-}
-
 KeyOutcome applyKey(KeyRule rule, const QString& text, int caret, QChar key) {
     switch (rule) {
     case KeyRule::Amount:

@@ -25,8 +25,6 @@ struct KeyOutcome {
     int caret = 0;         ///< the caret after the key
 };
 
-/// The rule of a control of the three item sheets (and the transfer tab's start number) by its name.
-KeyRule keyRuleOf(const QString& control);
 /// Applies a key at the caret under a rule (the key inserted, Backspace deleting the
 /// character before the caret, Enter leaving the text as it is).
 KeyOutcome applyKey(KeyRule rule, const QString& text, int caret, QChar key);

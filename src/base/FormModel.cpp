@@ -226,6 +226,14 @@ bool FormModel::isReadOnly(const QString& name) const {
     return field(name).readOnly;
 }
 
+KeyRule FormModel::keyRule(const QString& name) const {
+    return has(name) ? field(name).keyRule : KeyRule::Free;
+}
+
+void FormModel::setKeyRule(const QString& name, KeyRule rule) {
+    field(name).keyRule = rule;
+}
+
 void FormModel::setReadOnly(const QString& name, bool readOnly) {
     Field& f = field(name);
     if (f.readOnly == readOnly)

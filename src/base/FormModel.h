@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AmountKeyRules.h"
+
 #include <QDate>
 #include <QObject>
 #include <QStringList>
@@ -87,6 +89,10 @@ public:
     void setVisible(const QString& name, bool visible);
     bool isReadOnly(const QString& name) const;
     void setReadOnly(const QString& name, bool readOnly);
+    /// The rule the keys typed into an edit follow; Free unless set, and for a name the
+    /// form does not have.
+    KeyRule keyRule(const QString& name) const;
+    void setKeyRule(const QString& name, KeyRule rule);
 
     /// Why the user could not give the control this text in the window, or empty when
     /// they could: the control is disabled, hidden or read-only, or a label or a button;
@@ -127,6 +133,7 @@ private:
         bool enabled = true;
         bool visible = true;
         bool readOnly = false;
+        KeyRule keyRule = KeyRule::Free;
         Handler change;
         Handler clickHandler;
         Handler leaveHandler;

@@ -95,4 +95,9 @@ QString PadRight(int width, const QString& text) {
     return text.size() < width ? text + QString(width - text.size(), QLatin1Char(' ')) : text;
 }
 
+QString dateSeparator(int dashes) {
+    const QString run(dashes, QLatin1Char('-'));
+    return run + QStringLiteral("31/12/2023") + run;
+}
+
 } // namespace velkor

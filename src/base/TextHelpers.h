@@ -31,5 +31,8 @@ QString TurkishLower(const QString& text);
 QString PadLeft(int width, const QString& text);
 /// Left-aligns a text in a field of the width with spaces; never cuts.
 QString PadRight(int width, const QString& text);
+/// The separator line of the printed texts: the adjustment date "31/12/2023" between two
+/// runs of the number of "-".
+QString dateSeparator(int dashes);
 
 } // namespace velkor

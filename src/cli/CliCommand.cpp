@@ -51,9 +51,13 @@ std::vector<FormStep> takeFormSteps(QStringList& args) {
 }
 
 QString takeOption(QStringList& args, const QString& option) {
+    return takeOptionIfGiven(args, option).value_or(QString());
+}
+
+std::optional<QString> takeOptionIfGiven(QStringList& args, const QString& option) {
     const int i = args.indexOf(option);
     if (i < 0)
-        return {};
+        return std::nullopt;
     if (i + 1 >= args.size())
         throw UsageError(option + QStringLiteral(" bir değer ister"));
     const QString value = args.at(i + 1);

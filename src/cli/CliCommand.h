@@ -54,6 +54,9 @@ struct FormStep {
 std::vector<FormStep> takeFormSteps(QStringList& args);
 /// Takes "--option VALUE" out of the arguments; empty when absent.
 QString takeOption(QStringList& args, const QString& option);
+/// The same, giving nothing when the option is absent, so that an empty value stays apart
+/// from no option.
+std::optional<QString> takeOptionIfGiven(QStringList& args, const QString& option);
 /// Points the company connection at a registered company; the name when the code is in
 /// the registry, else shows "Firma bulunamadı: " + code and gives nothing. Only codes the
 /// registry knows reach the connection, never whatever name the command line carries.

@@ -1,5 +1,6 @@
 #include "base/NumberFormat.h"
 #include "cli/CliCommand.h"
+#include "engine/WorkspaceStateControls.h"
 #include "storage/Schema.h"
 #include "workspace/Workspace.h"
 
@@ -51,9 +52,9 @@ int items(CliRun& run) {
     Workspace workspace(run.context);
     WorkspaceState& state = workspace.state();
     if (!filter.isEmpty()) {
-        if (!state.items(QStringLiteral("SBK_Ana_Combo")).contains(filter))
+        if (!state.items(ctl::workspace::SBK_Ana_Combo).contains(filter))
             throw UsageError(QStringLiteral("Geçersiz grup: ") + filter);
-        state.setText(QStringLiteral("SBK_Ana_Combo"), filter);
+        state.setText(ctl::workspace::SBK_Ana_Combo, filter);
     }
     workspace.ListeYenile();
     const QStringList columns = itemColumnNames();

@@ -1,5 +1,7 @@
+#include "base/WindowNames.h"
 #include "cli/CliCommand.h"
 #include "reports/JournalSheet.h"
+#include "reports/JournalSheetControls.h"
 
 namespace velkor::cli {
 namespace {
@@ -8,21 +10,20 @@ const char* const kUsage = "journal --company KOD [--filter METİN]";
 
 int journal(CliRun& run) {
     const QString code = takeOption(run.args, QStringLiteral("--company"));
-    const bool filtered = run.args.contains(QStringLiteral("--filter"));
-    const QString filter = takeOption(run.args, QStringLiteral("--filter"));
+    const std::optional<QString> filter = takeOptionIfGiven(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     const std::optional<QString> name = openCompany(run, code);
     if (!name)
         return 1;
 
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(windows::kWorkspace);
     JournalSheet sheet(form, run.context.company(), [&] { return *name; });
-    if (filtered)
-        form.userSet(QStringLiteral("YevmiyeCombo"), filter);
+    if (filter)
+        form.userSet(ctl::journal::YevmiyeCombo, *filter);
     else
-        form.click(QStringLiteral("YevmiyeBut"));
-    for (const QString& line : form.lines(QStringLiteral("YevmiyeRich")))
+        form.click(ctl::journal::YevmiyeBut);
+    for (const QString& line : form.lines(ctl::journal::YevmiyeRich))
         run.out << line << "\n";
     return 0;
 }

@@ -1,6 +1,8 @@
+#include "base/WindowNames.h"
 #include "cli/CliCommand.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 
 namespace velkor::cli {
 namespace {
@@ -9,19 +11,18 @@ const char* const kUsage = "report --company KOD [--filter METİN]";
 
 int report(CliRun& run) {
     const QString code = takeOption(run.args, QStringLiteral("--company"));
-    const bool filtered = run.args.contains(QStringLiteral("--filter"));
-    const QString filter = takeOption(run.args, QStringLiteral("--filter"));
+    const std::optional<QString> filter = takeOptionIfGiven(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
         throw UsageError(QString::fromUtf8(kUsage));
     if (!openCompany(run, code))
         return 1;
 
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(windows::kWorkspace);
     ReportSheet sheet(form, run.context.company());
-    if (filtered)
-        form.userSet(QStringLiteral("RaporListeCombo"), filter);
+    if (filter)
+        form.userSet(ctl::report::RaporListeCombo, *filter);
     else
-        form.click(QStringLiteral("RaporListeButton"));
+        form.click(ctl::report::RaporListeButton);
     for (const QString& line : gridLines(sheet.SBKRaporQuery(), reportGridColumns()))
         run.out << line << "\n";
     return 0;

@@ -1,10 +1,13 @@
-#include "base/AmountKeyRules.h"
 #include "base/NumberFormat.h"
 #include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 #include "workspace/Workspace.h"
 
 namespace velkor::cli {
@@ -47,10 +50,10 @@ void checkDateRange(CliRun& run, FormModel& form, const FormStep& step) {
     }
 }
 
-QString controlNote(const QString& name) {
+QString controlNote(const FormModel& form, const QString& name) {
     if (const auto range = dateRangeOf(name))
         return QStringLiteral("%1 - %2").arg(FormatDate(range->first), FormatDate(range->second));
-    switch (keyRuleOf(name)) {
+    switch (form.keyRule(name)) {
     case KeyRule::Amount:
         return QStringLiteral("tutar (mutlak değerce en fazla %1)").arg(kAmountLimitText);
     case KeyRule::Digits:
@@ -63,7 +66,7 @@ QString controlNote(const QString& name) {
 
 void typeKeys(CliRun& run, FormModel& form, const FormStep& step) {
     stopIfRefused(run, form.userSetRefusal(step.name, form.text(step.name)));
-    const KeyRule rule = keyRuleOf(step.name);
+    const KeyRule rule = form.keyRule(step.name);
     for (QChar key : keysOf(step.value)) {
         const QString text = form.text(step.name);
         const KeyOutcome outcome = applyKey(rule, text, static_cast<int>(text.size()), key);
@@ -92,17 +95,19 @@ int sheet(CliRun& run) {
 
     Workspace workspace(run.context);
     FormModel* sheetForm = &workspace.fixedAssets();
-    QString rich = QStringLiteral("SBKRich");
+    QString rich = ctl::fixedasset::SBKRich;
     if (kind == QLatin1String("stock")) {
         sheetForm = &workspace.stocks();
-        rich = QStringLiteral("DigerRich");
+        rich = ctl::stock::DigerRich;
     } else if (kind == QLatin1String("equity")) {
         sheetForm = &workspace.equity();
-        rich = QStringLiteral("OzkaynakRich");
+        rich = ctl::equity::OzkaynakRich;
     }
     if (controls) {
-        printControls(run, *sheetForm, controlNote);
-        printControls(run, workspace.state(), controlNote, sheetForm->fieldNames());
+        printControls(run, *sheetForm, [&](const QString& name) { return controlNote(*sheetForm, name); });
+        printControls(
+            run, workspace.state(), [&](const QString& name) { return controlNote(workspace.state(), name); },
+            sheetForm->fieldNames());
         return 0;
     }
     if (!openCompany(run, code))
@@ -138,7 +143,8 @@ int sheet(CliRun& run) {
         if (sheetForm->kind(name) != FieldKind::Rich)
             run.out << name << '=' << sheetForm->text(name) << '\n';
     }
-    run.out << "HesapTarihiDate=" << workspace.state().text(QStringLiteral("HesapTarihiDate")) << '\n';
+    run.out << ctl::workspace::HesapTarihiDate << '='
+            << workspace.state().text(ctl::workspace::HesapTarihiDate) << '\n';
     run.out << QString(10, QLatin1Char('=')) << '\n';
     for (const QString& line : sheetForm->lines(rich))
         run.out << line << '\n';

@@ -2,6 +2,7 @@
 
 #include "base/TextHelpers.h"
 #include "engine/EquityExplanation.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/ExplanationText.h"
 #include "engine/IndexFields.h"
 #include "engine/ItemAdjustment.h"
@@ -12,8 +13,7 @@ namespace velkor {
 
 namespace {
 
-const ItemFields kFields(QStringLiteral("O"));
-const QString kText = QStringLiteral("OzkaynakRich");
+const ItemFields& kFields = kEquityFields;
 
 } // namespace
 
@@ -24,13 +24,13 @@ bool computeEquityAdjustment(EquitySheet& sheet, const QDate& adjustmentDate, In
     const bool fromRevaluationFunds = sheet.capitalKind() == CapitalKind::From522;
     const bool capitalIncreaseFromFunds = fromRevaluationFunds && mainAccount == QLatin1String("500");
 
-    const std::optional<QDate> base = itemBaseDate(sheet, kFields, kText, prompt);
+    const std::optional<QDate> base = itemBaseDate(sheet, kFields, ctl::equity::OzkaynakRich, prompt);
     if (!base)
         return false;
     const int accountKey = MonthKey(adjustmentDate);
     // An increase from the revaluation funds is not restated: it is carried at coefficient 1.
     const int baseKey = capitalIncreaseFromFunds ? accountKey : MonthKey(*base);
-    if (!fillItemIndexes(sheet, kFields, kText, index, baseKey, accountKey, prompt))
+    if (!fillItemIndexes(sheet, kFields, ctl::equity::OzkaynakRich, index, baseKey, accountKey, prompt))
         return false;
 
     const double coefficient = Coefficient(ParseAmount(sheet.text(kFields.baseIndex)),
@@ -45,7 +45,7 @@ bool computeEquityAdjustment(EquitySheet& sheet, const QDate& adjustmentDate, In
     text.netValueSentence = netValueSentence(amountText(amount), sheet.text(kFields.coefficient));
     if (sheet.isCapitalAccount())
         text.capitalSentence = capitalKindSentence(sheet.capitalKind());
-    sheet.setLines(kText, equityExplanation(text));
+    sheet.setLines(ctl::equity::OzkaynakRich, equityExplanation(text));
     return true;
 }
 

@@ -3,7 +3,9 @@
 #include "base/AmountKeyRules.h"
 #include "base/TextHelpers.h"
 #include "engine/EquityAdjustment.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/EquityStore.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockExplanation.h"
 #include "engine/WorkspaceState.h"
@@ -13,11 +15,7 @@ namespace velkor {
 
 namespace {
 
-const ItemFields kFields(QStringLiteral("O"));
-const QString kCapitalGroup = QStringLiteral("SermayeGroup");
-const QString kGuidanceGroup = QStringLiteral("SermayeAciklaGroup");
-const QString kRich = QStringLiteral("OzkaynakRich");
-const QString kKindGroup = QStringLiteral("SermayeOdemeSekli");
+const ItemFields& kFields = kEquityFields;
 
 QString guidanceText() {
     return QStringList{
@@ -37,7 +35,7 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
     : ItemSheetForm(QStringLiteral("Ozkaynaklar"), context, state, index, interest, sbkTable, parent) {
     addRegisterControls(*this, kFields, accountItems(), QStringLiteral("500"));
     addResultControls(*this, kFields);
-    addLabel(kCapitalGroup, QStringLiteral("Sermaye Ödenme Şekli"));
+    addLabel(ctl::equity::SermayeGroup, QStringLiteral("Sermaye Ödenme Şekli"));
     const QStringList captions{QStringLiteral("Nakti Olarak Konan Sermaye"),
                                QStringLiteral("Ayni Olarak Konan Sermaye"),
                                QStringLiteral("525 Hesaptan Artırım"),
@@ -47,21 +45,23 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
                                QStringLiteral("522/523/524 Hesaplardan Artırım")};
     const QStringList radios = capitalKindRadios();
     for (int i = 0; i < radios.size(); ++i)
-        addRadio(radios.at(i), kKindGroup, i == 0, captions.at(i));
-    addLabel(kGuidanceGroup, guidanceText());
-    addItemButtons(*this, QStringLiteral("O"), QStringLiteral("OzkaynakYazBut"), kRich);
+        addRadio(radios.at(i), ctl::equity::SermayeOdemeSekli, i == 0, captions.at(i));
+    addLabel(ctl::equity::SermayeAciklaGroup, guidanceText());
+    addItemButtons(*this, {ctl::equity::DuzeltButO, ctl::equity::KaydetButtonO, ctl::equity::YeniButO,
+                           ctl::equity::OzkaynakYazBut, ctl::equity::OzkaynakRich});
 
     for (const QString& name :
-         {QStringLiteral("Kayit_No_EditO"), QStringLiteral("GirisYi_UfeEditO"),
-          QStringLiteral("HesapYi_UfeEditO"), QStringLiteral("DuzeltKatsayiEditO"),
-          QStringLiteral("DuzeltilmisTutarEditO"), QStringLiteral("EnflasyonFarkEditO"), kRich})
+         {ctl::equity::Kayit_No_EditO, ctl::equity::GirisYi_UfeEditO, ctl::equity::HesapYi_UfeEditO,
+          ctl::equity::DuzeltKatsayiEditO, ctl::equity::DuzeltilmisTutarEditO,
+          ctl::equity::EnflasyonFarkEditO, ctl::equity::OzkaynakRich})
         setReadOnly(name, true);
 
-    onClick(QStringLiteral("DuzeltButO"), [this] { DuzeltButOClick(); });
-    onClick(QStringLiteral("KaydetButtonO"), [this] { KaydetButtonOClick(); });
+    onClick(ctl::equity::DuzeltButO, [this] { DuzeltButOClick(); });
+    onClick(ctl::equity::KaydetButtonO, [this] { KaydetButtonOClick(); });
     onChange(kFields.account, [this] { DuzeltmeAnaHesapComboOChange(); });
     onLeave(kFields.entryDate, [this] { GirisTarihiDateOExit(); });
     reformatAmountsOnLeave(*this, {kFields.bookValue});
+    applyItemKeyRules(*this);
 }
 
 QStringList EquitySheet::accountItems() {
@@ -72,11 +72,11 @@ QStringList EquitySheet::accountItems() {
 }
 
 QStringList EquitySheet::clearedEdits() {
-    return {QStringLiteral("Kayit_No_EditO"),     QStringLiteral("KoduEditO"),
-            QStringLiteral("AdiEditO"),           kFields.bookValue,
-            QStringLiteral("GirisYi_UfeEditO"),   QStringLiteral("HesapYi_UfeEditO"),
-            QStringLiteral("DuzeltKatsayiEditO"), QStringLiteral("DuzeltilmisTutarEditO"),
-            QStringLiteral("EnflasyonFarkEditO")};
+    return {ctl::equity::Kayit_No_EditO,     ctl::equity::KoduEditO,
+            ctl::equity::AdiEditO,           kFields.bookValue,
+            ctl::equity::GirisYi_UfeEditO,   ctl::equity::HesapYi_UfeEditO,
+            ctl::equity::DuzeltKatsayiEditO, ctl::equity::DuzeltilmisTutarEditO,
+            ctl::equity::EnflasyonFarkEditO};
 }
 
 QStringList EquitySheet::accountsCarriedAtAdjustmentDate() {
@@ -85,10 +85,10 @@ QStringList EquitySheet::accountsCarriedAtAdjustmentDate() {
 }
 
 QStringList EquitySheet::capitalKindRadios() {
-    return {QStringLiteral("NaktiRadio"),   QStringLiteral("AyniRadio"),
-            QStringLiteral("Radio525"),     QStringLiteral("NormalBirlesmeRadio"),
-            QStringLiteral("BolunmeRadio"), QStringLiteral("Radio549"),
-            QStringLiteral("Radio522")};
+    return {ctl::equity::NaktiRadio,   ctl::equity::AyniRadio,
+            ctl::equity::Radio525,     ctl::equity::NormalBirlesmeRadio,
+            ctl::equity::BolunmeRadio, ctl::equity::Radio549,
+            ctl::equity::Radio522};
 }
 
 CapitalKind EquitySheet::capitalKind() const {
@@ -121,13 +121,13 @@ bool EquitySheet::OzkaynakKatsayiBul() {
 
 void EquitySheet::DuzeltmeAnaHesapComboOChange() {
     const bool capital = isCapitalAccount();
-    setVisible(kCapitalGroup, capital);
-    setVisible(kGuidanceGroup, capital);
+    setVisible(ctl::equity::SermayeGroup, capital);
+    setVisible(ctl::equity::SermayeAciklaGroup, capital);
 }
 
 void EquitySheet::KaydetButtonOClick() {
     const qint64 id = saveEquitySheet(*this, m_state.adjustmentDate(), m_table);
-    setText(QStringLiteral("Kayit_No_EditO"), QString::number(id));
+    setText(ctl::equity::Kayit_No_EditO, QString::number(id));
     m_state.refreshItemList();
 }
 

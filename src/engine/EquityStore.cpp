@@ -4,6 +4,7 @@
 #include "base/TextHelpers.h"
 #include "engine/EquityExplanation.h"
 #include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/ExplanationText.h"
 #include "engine/ItemRowFields.h"
 #include "engine/StockExplanation.h"
@@ -14,7 +15,7 @@ namespace velkor {
 
 namespace {
 
-const ItemFields kFields(QStringLiteral("O"));
+const ItemFields& kFields = kEquityFields;
 
 } // namespace
 
@@ -30,8 +31,8 @@ qint64 saveEquitySheet(const EquitySheet& sheet, const QDate& adjustmentDate, Ta
 void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& row) {
     const QString mainAccount = row.text(QStringLiteral("anahesapkodu"));
     const bool capital = mainAccountValue(mainAccount) == 500;
-    sheet.setVisible(QStringLiteral("SermayeGroup"), capital);
-    sheet.setVisible(QStringLiteral("SermayeAciklaGroup"), capital);
+    sheet.setVisible(ctl::equity::SermayeGroup, capital);
+    sheet.setVisible(ctl::equity::SermayeAciklaGroup, capital);
 
     loadRegisterFields(sheet, kFields, state, row);
 
@@ -47,7 +48,7 @@ void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& r
     text.fromRevaluationFunds = kind == CapitalKind::From522;
     if (kind)
         text.capitalSentence = capitalKindSentence(*kind);
-    sheet.setLines(QStringLiteral("OzkaynakRich"), equityExplanation(text));
+    sheet.setLines(ctl::equity::OzkaynakRich, equityExplanation(text));
 }
 
 } // namespace velkor

@@ -6,8 +6,7 @@
 namespace velkor {
 
 QString separatorLine() {
-    const QString dashes(41, QLatin1Char('-'));
-    return dashes + QStringLiteral("31/12/2023") + dashes;
+    return dateSeparator(41);
 }
 
 QString debitLine(const QString& label, const QString& description, const QString& amount) {

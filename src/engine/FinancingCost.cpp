@@ -13,17 +13,6 @@ QStringList financingMethodCaptions() {
             QStringLiteral("Birden Fazla Faiz")};
 }
 
-FinancingFields::FinancingFields(const QString& suffix)
-    : method(QStringLiteral("ROFMRadio") + suffix), start(QStringLiteral("ROFMBasDate") + suffix),
-      end(QStringLiteral("ROFMBitDate") + suffix), principal(QStringLiteral("ROFMAnaparaEdit") + suffix),
-      interest(QStringLiteral("ROFMFaizEdit") + suffix), january(QStringLiteral("FaizOcakAlCheck") + suffix),
-      amount(QStringLiteral("ROFMEdit") + suffix), netValue(QStringLiteral("ROFMDuzeltilmisEdit") + suffix),
-      increase(QStringLiteral("ROFMArtisEdit") + suffix), rate(QStringLiteral("ROFMFaizOranEdit") + suffix),
-      realInterest(QStringLiteral("ReelFaizEdit") + suffix),
-      realCoefficient(QStringLiteral("ReelFaizKatsayiEdit") + suffix),
-      adjustedReal(QStringLiteral("Duz_Reel_FaizEdit") + suffix),
-      bookValue(QStringLiteral("KayitliTutariEdit") + suffix) {}
-
 QStringList FinancingFields::resultAndInputFields() const {
     return {principal, interest,     amount,          netValue,    increase,
             rate,      realInterest, realCoefficient, adjustedReal};

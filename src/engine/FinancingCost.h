@@ -2,19 +2,19 @@
 
 #include "base/FormModel.h"
 #include "base/Prompt.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/IndexLookup.h"
 #include "engine/InterestLookup.h"
+#include "engine/StockSheetControls.h"
 
 #include <QDate>
 #include <optional>
 
 namespace velkor {
 
-/// The names of a sheet's financing controls: the fixed-asset names followed by the
-/// sheet's suffix ("" for fixed assets, "S" for stocks).
+/// The names of a sheet's financing controls: the fixed-asset names, suffixed "S" on the
+/// stock sheet.
 struct FinancingFields {
-    explicit FinancingFields(const QString& suffix = {});
-
     QString method;          ///< `ROFMRadio`: 0 debt amount, 1 total financing, 2 several rates
     QString start;           ///< `ROFMBasDate`
     QString end;             ///< `ROFMBitDate`
@@ -33,6 +33,23 @@ struct FinancingFields {
     /// The nine fields a load empties for a row without financing.
     QStringList resultAndInputFields() const;
 };
+
+/// The fixed-asset sheet's financing controls.
+inline const FinancingFields kFixedAssetFinancing{
+    ctl::fixedasset::ROFMRadio,         ctl::fixedasset::ROFMBasDate,
+    ctl::fixedasset::ROFMBitDate,       ctl::fixedasset::ROFMAnaparaEdit,
+    ctl::fixedasset::ROFMFaizEdit,      ctl::fixedasset::FaizOcakAlCheck,
+    ctl::fixedasset::ROFMEdit,          ctl::fixedasset::ROFMDuzeltilmisEdit,
+    ctl::fixedasset::ROFMArtisEdit,     ctl::fixedasset::ROFMFaizOranEdit,
+    ctl::fixedasset::ReelFaizEdit,      ctl::fixedasset::ReelFaizKatsayiEdit,
+    ctl::fixedasset::Duz_Reel_FaizEdit, ctl::fixedasset::KayitliTutariEdit};
+/// The stock sheet's financing controls.
+inline const FinancingFields kStockFinancing{
+    ctl::stock::ROFMRadioS,         ctl::stock::ROFMBasDateS,         ctl::stock::ROFMBitDateS,
+    ctl::stock::ROFMAnaparaEditS,   ctl::stock::ROFMFaizEditS,        ctl::stock::FaizOcakAlCheckS,
+    ctl::stock::ROFMEditS,          ctl::stock::ROFMDuzeltilmisEditS, ctl::stock::ROFMArtisEditS,
+    ctl::stock::ROFMFaizOranEditS,  ctl::stock::ReelFaizEditS,        ctl::stock::ReelFaizKatsayiEditS,
+    ctl::stock::Duz_Reel_FaizEditS, ctl::stock::KayitliTutariEditS};
 
 /// The captions of the financing methods of `ROFMRadio`, by index.
 QStringList financingMethodCaptions();

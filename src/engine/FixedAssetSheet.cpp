@@ -7,8 +7,10 @@
 #include "engine/FinancingCost.h"
 #include "engine/FixedAssetAdjustment.h"
 #include "engine/FixedAssetBaseMonth.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/FixedAssetStore.h"
 #include "engine/IndexFields.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/MonthKey.h"
 #include "engine/WorkspaceState.h"
@@ -18,93 +20,85 @@
 
 namespace velkor {
 
-namespace {
-
-const QString kAccount = QStringLiteral("DuzeltmeAnaHesapCombo");
-const QString kBookValue = QStringLiteral("KayitliTutariEdit");
-const QString kLife = QStringLiteral("AmortSureEdit");
-const QString kMethod = QStringLiteral("AmortYontemCombo");
-const QString kAccumulated = QStringLiteral("BirikmisAmortEdit");
-const QString kEntryDate = QStringLiteral("GirisTarihiDate");
-const QString kUnamortised = QStringLiteral("ROFM_Ayrilmamis_AmortEdit");
-const QString kRich = QStringLiteral("SBKRich");
-
-} // namespace
-
 FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, IndexLookup& index,
                                  InterestLookup& interest, Table& sbkTable, QObject* parent)
     : ItemSheetForm(QStringLiteral("SabitKiymetler"), context, state, index, interest, sbkTable, parent) {
     const QDate entry(2005, 1, 1);
-    addEdit(QStringLiteral("Kayit_No_Edit"), {}, QStringLiteral("Kayıt No"));
-    setReadOnly(QStringLiteral("Kayit_No_Edit"), true);
-    addCombo(kAccount, accountItems(), QStringLiteral("250"), QStringLiteral("ANA HESAP"));
-    addEdit(QStringLiteral("KoduEdit"), {}, QStringLiteral("Alt Hesap"));
-    addEdit(QStringLiteral("AdiEdit"), {}, QStringLiteral("Adı"));
-    addDate(kEntryDate, entry, QStringLiteral("Kayıt Tarihi"));
-    addDate(QStringLiteral("itfaTarihiDate"), entry, QStringLiteral("İtfa Tarihi"));
-    setEnabled(QStringLiteral("itfaTarihiDate"), false);
-    addEdit(kBookValue, {}, QStringLiteral("Kayıtlı Değeri"));
-    addEdit(kLife, QStringLiteral("5"), QStringLiteral("Süre"));
-    addEdit(QStringLiteral("AmortOranEdit"), FormatFloat(patterns::kPlainAmount, 20.0), QStringLiteral("%"));
-    addCombo(kMethod, depreciationMethods(), depreciation::kNormal, QStringLiteral("Amort.Yöntemi"));
-    addButton(QStringLiteral("AmortHesaplaBut"), QStringLiteral("Amortisman Hesapla"));
-    addEdit(kAccumulated, {}, QStringLiteral("Bir.Amort."));
-    addEdit(QStringLiteral("AmortHesapEdit"), {}, QStringLiteral("Amrt. He."));
-    addRadio(QStringLiteral("MDVDYokRadio"), QStringLiteral("MDVD"), true, QStringLiteral("MDVD Yok"));
-    addRadio(QStringLiteral("MDVDVarRadio"), QStringLiteral("MDVD"), false, QStringLiteral("MDVD Var"));
-    addCombo(QStringLiteral("MDVDCombo"), revaluationDates(), revaluationDates().first(),
+    addEdit(ctl::fixedasset::Kayit_No_Edit, {}, QStringLiteral("Kayıt No"));
+    setReadOnly(ctl::fixedasset::Kayit_No_Edit, true);
+    addCombo(ctl::fixedasset::DuzeltmeAnaHesapCombo, accountItems(), QStringLiteral("250"),
+             QStringLiteral("ANA HESAP"));
+    addEdit(ctl::fixedasset::KoduEdit, {}, QStringLiteral("Alt Hesap"));
+    addEdit(ctl::fixedasset::AdiEdit, {}, QStringLiteral("Adı"));
+    addDate(ctl::fixedasset::GirisTarihiDate, entry, QStringLiteral("Kayıt Tarihi"));
+    addDate(ctl::fixedasset::itfaTarihiDate, entry, QStringLiteral("İtfa Tarihi"));
+    setEnabled(ctl::fixedasset::itfaTarihiDate, false);
+    addEdit(ctl::fixedasset::KayitliTutariEdit, {}, QStringLiteral("Kayıtlı Değeri"));
+    addEdit(ctl::fixedasset::AmortSureEdit, QStringLiteral("5"), QStringLiteral("Süre"));
+    addEdit(ctl::fixedasset::AmortOranEdit, FormatFloat(patterns::kPlainAmount, 20.0), QStringLiteral("%"));
+    addCombo(ctl::fixedasset::AmortYontemCombo, depreciationMethods(), depreciation::kNormal,
+             QStringLiteral("Amort.Yöntemi"));
+    addButton(ctl::fixedasset::AmortHesaplaBut, QStringLiteral("Amortisman Hesapla"));
+    addEdit(ctl::fixedasset::BirikmisAmortEdit, {}, QStringLiteral("Bir.Amort."));
+    addEdit(ctl::fixedasset::AmortHesapEdit, {}, QStringLiteral("Amrt. He."));
+    addRadio(ctl::fixedasset::MDVDYokRadio, ctl::fixedasset::MDVD, true, QStringLiteral("MDVD Yok"));
+    addRadio(ctl::fixedasset::MDVDVarRadio, ctl::fixedasset::MDVD, false, QStringLiteral("MDVD Var"));
+    addCombo(ctl::fixedasset::MDVDCombo, revaluationDates(), revaluationDates().first(),
              QStringLiteral("Son MDVD Tarihi"));
-    addDate(QStringLiteral("YiUfeGirisDate"), QDate(2004, 12, 31), QStringLiteral("Yİ-ÜFE Tarihi"));
-    setEnabled(QStringLiteral("YiUfeGirisDate"), false);
-    addEdit(QStringLiteral("GirisYi_UfeEdit"), {}, QStringLiteral("Giriş Yİ-ÜFE"));
-    addEdit(QStringLiteral("HesapYi_UfeEdit"), {}, QStringLiteral("Hesap Yİ-ÜFE"));
-    addEdit(QStringLiteral("DuzeltKatsayiEdit"), {}, QStringLiteral("Düzeltme Katsayısı"));
-    addRadioGroup(QStringLiteral("ROFMRadio"), financingMethods(), 0,
+    addDate(ctl::fixedasset::YiUfeGirisDate, QDate(2004, 12, 31), QStringLiteral("Yİ-ÜFE Tarihi"));
+    setEnabled(ctl::fixedasset::YiUfeGirisDate, false);
+    addEdit(ctl::fixedasset::GirisYi_UfeEdit, {}, QStringLiteral("Giriş Yİ-ÜFE"));
+    addEdit(ctl::fixedasset::HesapYi_UfeEdit, {}, QStringLiteral("Hesap Yİ-ÜFE"));
+    addEdit(ctl::fixedasset::DuzeltKatsayiEdit, {}, QStringLiteral("Düzeltme Katsayısı"));
+    addRadioGroup(ctl::fixedasset::ROFMRadio, financingMethods(), 0,
                   QStringLiteral("Reel Olmayan Finansal Maliyet Düzeltmesi"));
-    addDate(QStringLiteral("ROFMBasDate"), entry, QStringLiteral("ROFM Başl. Tar."));
-    addDate(QStringLiteral("ROFMBitDate"), kAdjustmentDate, QStringLiteral("Bitiş Tar."));
-    addEdit(QStringLiteral("ROFMAnaparaEdit"), {}, QStringLiteral("Anapara Tut."));
-    addEdit(QStringLiteral("ROFMFaizEdit"), {}, QStringLiteral("Faiz Tutarı"));
-    addCheck(QStringLiteral("FaizOcakAlCheck"), true, QStringLiteral("Ocak Ort. Faizi Al"));
-    addButton(QStringLiteral("ROFMHesapla"), QStringLiteral("ROFM Hesapla"));
-    addEdit(QStringLiteral("ROFMEdit"), {}, QStringLiteral("ROFM"));
-    addEdit(QStringLiteral("ROFMDuzeltilmisEdit"), {}, QStringLiteral("F.D. Değer"));
-    addEdit(QStringLiteral("ROFMArtisEdit"), {}, QStringLiteral("ROFM Yİ-ÜFE Artış"));
-    addEdit(QStringLiteral("ROFMFaizOranEdit"), {}, QStringLiteral("Faiz"));
-    addEdit(QStringLiteral("ReelFaizEdit"), {}, QStringLiteral("Reel Faiz"));
-    addEdit(QStringLiteral("ReelFaizKatsayiEdit"), {}, QStringLiteral("Reel Faiz.Kats."));
-    addEdit(QStringLiteral("Duz_Reel_FaizEdit"), {}, QStringLiteral("Duz.Reel Faiz"));
-    addEdit(kUnamortised, {}, QStringLiteral("ROFM'dan Ayrılmamış Amortisman"));
-    addResultControls(*this, ItemFields());
-    addEdit(QStringLiteral("DuzeltilmisAmortismanEdit"), {}, QStringLiteral("Düzeltilmiş Amort."));
-    addEdit(QStringLiteral("AmortismanFarkEdit"), {}, QStringLiteral("Amortisman Farkı"));
-    addItemButtons(*this, QString(), QStringLiteral("YazSBKBut"), kRich);
+    addDate(ctl::fixedasset::ROFMBasDate, entry, QStringLiteral("ROFM Başl. Tar."));
+    addDate(ctl::fixedasset::ROFMBitDate, kAdjustmentDate, QStringLiteral("Bitiş Tar."));
+    addEdit(ctl::fixedasset::ROFMAnaparaEdit, {}, QStringLiteral("Anapara Tut."));
+    addEdit(ctl::fixedasset::ROFMFaizEdit, {}, QStringLiteral("Faiz Tutarı"));
+    addCheck(ctl::fixedasset::FaizOcakAlCheck, true, QStringLiteral("Ocak Ort. Faizi Al"));
+    addButton(ctl::fixedasset::ROFMHesapla, QStringLiteral("ROFM Hesapla"));
+    addEdit(ctl::fixedasset::ROFMEdit, {}, QStringLiteral("ROFM"));
+    addEdit(ctl::fixedasset::ROFMDuzeltilmisEdit, {}, QStringLiteral("F.D. Değer"));
+    addEdit(ctl::fixedasset::ROFMArtisEdit, {}, QStringLiteral("ROFM Yİ-ÜFE Artış"));
+    addEdit(ctl::fixedasset::ROFMFaizOranEdit, {}, QStringLiteral("Faiz"));
+    addEdit(ctl::fixedasset::ReelFaizEdit, {}, QStringLiteral("Reel Faiz"));
+    addEdit(ctl::fixedasset::ReelFaizKatsayiEdit, {}, QStringLiteral("Reel Faiz.Kats."));
+    addEdit(ctl::fixedasset::Duz_Reel_FaizEdit, {}, QStringLiteral("Duz.Reel Faiz"));
+    addEdit(ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit, {}, QStringLiteral("ROFM'dan Ayrılmamış Amortisman"));
+    addResultControls(*this, kFixedAssetFields);
+    addEdit(ctl::fixedasset::DuzeltilmisAmortismanEdit, {}, QStringLiteral("Düzeltilmiş Amort."));
+    addEdit(ctl::fixedasset::AmortismanFarkEdit, {}, QStringLiteral("Amortisman Farkı"));
+    addItemButtons(*this, {ctl::fixedasset::DuzeltBut, ctl::fixedasset::KaydetButton,
+                           ctl::fixedasset::YeniBut, ctl::fixedasset::YazSBKBut, ctl::fixedasset::SBKRich});
 
     for (const QString& name :
-         {QStringLiteral("AmortOranEdit"), QStringLiteral("GirisYi_UfeEdit"),
-          QStringLiteral("HesapYi_UfeEdit"), QStringLiteral("DuzeltKatsayiEdit"), QStringLiteral("ROFMEdit"),
-          QStringLiteral("ROFMDuzeltilmisEdit"), QStringLiteral("ROFMArtisEdit"),
-          QStringLiteral("ROFMFaizOranEdit"), QStringLiteral("ReelFaizEdit"),
-          QStringLiteral("ReelFaizKatsayiEdit"), QStringLiteral("Duz_Reel_FaizEdit"), kUnamortised,
-          QStringLiteral("DuzeltilmisTutarEdit"), QStringLiteral("EnflasyonFarkEdit"),
-          QStringLiteral("DuzeltilmisAmortismanEdit"), QStringLiteral("AmortismanFarkEdit"), kRich})
+         {ctl::fixedasset::AmortOranEdit, ctl::fixedasset::GirisYi_UfeEdit, ctl::fixedasset::HesapYi_UfeEdit,
+          ctl::fixedasset::DuzeltKatsayiEdit, ctl::fixedasset::ROFMEdit, ctl::fixedasset::ROFMDuzeltilmisEdit,
+          ctl::fixedasset::ROFMArtisEdit, ctl::fixedasset::ROFMFaizOranEdit, ctl::fixedasset::ReelFaizEdit,
+          ctl::fixedasset::ReelFaizKatsayiEdit, ctl::fixedasset::Duz_Reel_FaizEdit,
+          ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit, ctl::fixedasset::DuzeltilmisTutarEdit,
+          ctl::fixedasset::EnflasyonFarkEdit, ctl::fixedasset::DuzeltilmisAmortismanEdit,
+          ctl::fixedasset::AmortismanFarkEdit, ctl::fixedasset::SBKRich})
         setReadOnly(name, true);
 
-    onClick(QStringLiteral("DuzeltBut"), [this] { DuzeltButClick(); });
-    onClick(QStringLiteral("KaydetButton"), [this] { KaydetButtonClick(); });
-    onClick(QStringLiteral("AmortHesaplaBut"), [this] { AmortHesaplaButClick(); });
-    onClick(QStringLiteral("ROFMHesapla"), [this] { ROFMHesaplaClick(); });
-    onChange(kLife, [this] { AmortSureEditChange(); });
-    onChange(kMethod, [this] { AmortYontemComboChange(); });
-    onLeave(kEntryDate, [this] { GirisTarihiDateExit(); });
+    onClick(ctl::fixedasset::DuzeltBut, [this] { DuzeltButClick(); });
+    onClick(ctl::fixedasset::KaydetButton, [this] { KaydetButtonClick(); });
+    onClick(ctl::fixedasset::AmortHesaplaBut, [this] { AmortHesaplaButClick(); });
+    onClick(ctl::fixedasset::ROFMHesapla, [this] { ROFMHesaplaClick(); });
+    onChange(ctl::fixedasset::AmortSureEdit, [this] { AmortSureEditChange(); });
+    onChange(ctl::fixedasset::AmortYontemCombo, [this] { AmortYontemComboChange(); });
+    onLeave(ctl::fixedasset::GirisTarihiDate, [this] { GirisTarihiDateExit(); });
     // The write-off date counts from the entry date, so a new entry date moves it too.
-    onChange(kEntryDate, [this] {
-        const double life = ParseAmount(text(kLife));
+    onChange(ctl::fixedasset::GirisTarihiDate, [this] {
+        const double life = ParseAmount(text(ctl::fixedasset::AmortSureEdit));
         if (life > 0 && life <= kLifeLimit)
-            setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
+            setDate(ctl::fixedasset::itfaTarihiDate,
+                    writeOffDate(date(ctl::fixedasset::GirisTarihiDate), static_cast<int>(life)));
     });
-    reformatAmountsOnLeave(*this,
-                           {kBookValue, QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("ROFMFaizEdit")});
+    reformatAmountsOnLeave(*this, {ctl::fixedasset::KayitliTutariEdit, ctl::fixedasset::ROFMAnaparaEdit,
+                                   ctl::fixedasset::ROFMFaizEdit});
+    applyItemKeyRules(*this);
 }
 
 QStringList FixedAssetSheet::accountItems() {
@@ -128,34 +122,34 @@ QStringList FixedAssetSheet::financingMethods() {
 }
 
 QStringList FixedAssetSheet::clearedEdits() {
-    return {QStringLiteral("Kayit_No_Edit"),
-            QStringLiteral("KoduEdit"),
-            QStringLiteral("AdiEdit"),
-            kBookValue,
-            kLife,
-            QStringLiteral("AmortOranEdit"),
-            kAccumulated,
-            QStringLiteral("GirisYi_UfeEdit"),
-            QStringLiteral("HesapYi_UfeEdit"),
-            QStringLiteral("DuzeltKatsayiEdit"),
-            QStringLiteral("ROFMAnaparaEdit"),
-            QStringLiteral("ROFMFaizEdit"),
-            QStringLiteral("ROFMEdit"),
-            QStringLiteral("ROFMDuzeltilmisEdit"),
-            QStringLiteral("DuzeltilmisTutarEdit"),
-            QStringLiteral("DuzeltilmisAmortismanEdit"),
-            QStringLiteral("EnflasyonFarkEdit"),
-            QStringLiteral("AmortismanFarkEdit"),
-            QStringLiteral("ROFMArtisEdit"),
-            QStringLiteral("ROFMFaizOranEdit"),
-            QStringLiteral("ReelFaizEdit"),
-            QStringLiteral("ReelFaizKatsayiEdit"),
-            QStringLiteral("Duz_Reel_FaizEdit"),
-            kUnamortised};
+    return {ctl::fixedasset::Kayit_No_Edit,
+            ctl::fixedasset::KoduEdit,
+            ctl::fixedasset::AdiEdit,
+            ctl::fixedasset::KayitliTutariEdit,
+            ctl::fixedasset::AmortSureEdit,
+            ctl::fixedasset::AmortOranEdit,
+            ctl::fixedasset::BirikmisAmortEdit,
+            ctl::fixedasset::GirisYi_UfeEdit,
+            ctl::fixedasset::HesapYi_UfeEdit,
+            ctl::fixedasset::DuzeltKatsayiEdit,
+            ctl::fixedasset::ROFMAnaparaEdit,
+            ctl::fixedasset::ROFMFaizEdit,
+            ctl::fixedasset::ROFMEdit,
+            ctl::fixedasset::ROFMDuzeltilmisEdit,
+            ctl::fixedasset::DuzeltilmisTutarEdit,
+            ctl::fixedasset::DuzeltilmisAmortismanEdit,
+            ctl::fixedasset::EnflasyonFarkEdit,
+            ctl::fixedasset::AmortismanFarkEdit,
+            ctl::fixedasset::ROFMArtisEdit,
+            ctl::fixedasset::ROFMFaizOranEdit,
+            ctl::fixedasset::ReelFaizEdit,
+            ctl::fixedasset::ReelFaizKatsayiEdit,
+            ctl::fixedasset::Duz_Reel_FaizEdit,
+            ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit};
 }
 
 void FixedAssetSheet::DuzeltButClick() {
-    if (text(kAccount) != QLatin1String("258"))
+    if (text(ctl::fixedasset::DuzeltmeAnaHesapCombo) != QLatin1String("258"))
         m_state.resetAdjustmentDate();
     // A financing step that stopped leaves no figure to adjust: going on would take the
     // financing cost out without adding the real interest back.
@@ -167,10 +161,10 @@ void FixedAssetSheet::DuzeltButClick() {
 }
 
 bool FixedAssetSheet::runFinancingStep() {
-    setText(QStringLiteral("ROFMDuzeltilmisEdit"), text(kBookValue));
-    const double principal = ParseAmount(text(QStringLiteral("ROFMAnaparaEdit")));
-    const double interest = ParseAmount(text(QStringLiteral("ROFMFaizEdit")));
-    const int method = itemIndex(QStringLiteral("ROFMRadio"));
+    setText(ctl::fixedasset::ROFMDuzeltilmisEdit, text(ctl::fixedasset::KayitliTutariEdit));
+    const double principal = ParseAmount(text(ctl::fixedasset::ROFMAnaparaEdit));
+    const double interest = ParseAmount(text(ctl::fixedasset::ROFMFaizEdit));
+    const int method = itemIndex(ctl::fixedasset::ROFMRadio);
     if (method == 0 && principal > 0 && interest > 0)
         return BorcTutarROFM();
     if (method == 1 && interest > 0)
@@ -180,61 +174,62 @@ bool FixedAssetSheet::runFinancingStep() {
 
 void FixedAssetSheet::clearResults() {
     for (const QString& name :
-         {QStringLiteral("GirisYi_UfeEdit"), QStringLiteral("HesapYi_UfeEdit"),
-          QStringLiteral("DuzeltKatsayiEdit"), QStringLiteral("DuzeltilmisTutarEdit"),
-          QStringLiteral("EnflasyonFarkEdit"), QStringLiteral("DuzeltilmisAmortismanEdit"),
-          QStringLiteral("AmortismanFarkEdit")})
+         {ctl::fixedasset::GirisYi_UfeEdit, ctl::fixedasset::HesapYi_UfeEdit,
+          ctl::fixedasset::DuzeltKatsayiEdit, ctl::fixedasset::DuzeltilmisTutarEdit,
+          ctl::fixedasset::EnflasyonFarkEdit, ctl::fixedasset::DuzeltilmisAmortismanEdit,
+          ctl::fixedasset::AmortismanFarkEdit})
         setText(name, QString());
-    setLines(kRich, {});
+    setLines(ctl::fixedasset::SBKRich, {});
 }
 
 bool FixedAssetSheet::YeniKatsayiBul() {
-    const double k = ParseAmount(text(kBookValue));
-    const double f = ParseAmount(text(QStringLiteral("ROFMFaizEdit")));
-    const double a = ParseAmount(text(kAccumulated));
+    const double k = ParseAmount(text(ctl::fixedasset::KayitliTutariEdit));
+    const double f = ParseAmount(text(ctl::fixedasset::ROFMFaizEdit));
+    const double a = ParseAmount(text(ctl::fixedasset::BirikmisAmortEdit));
     const double n = k - f;
 
-    const FixedAssetBaseMonth base = baseMonthOf(date(kEntryDate), isChecked(QStringLiteral("MDVDVarRadio")),
-                                                 text(QStringLiteral("MDVDCombo")));
-    setDate(QStringLiteral("YiUfeGirisDate"), base.shownDate);
+    const FixedAssetBaseMonth base =
+        baseMonthOf(date(ctl::fixedasset::GirisTarihiDate), isChecked(ctl::fixedasset::MDVDVarRadio),
+                    text(ctl::fixedasset::MDVDCombo));
+    setDate(ctl::fixedasset::YiUfeGirisDate, base.shownDate);
     m_revaluationSentence = base.revaluationSentence;
     Prompt& prompt = m_context.prompt();
-    if (!fillIndexField(*this, QStringLiteral("GirisYi_UfeEdit"), m_index, base.key, prompt) ||
-        !fillIndexField(*this, QStringLiteral("HesapYi_UfeEdit"), m_index, MonthKey(m_state.adjustmentDate()),
+    if (!fillIndexField(*this, ctl::fixedasset::GirisYi_UfeEdit, m_index, base.key, prompt) ||
+        !fillIndexField(*this, ctl::fixedasset::HesapYi_UfeEdit, m_index, MonthKey(m_state.adjustmentDate()),
                         prompt)) {
         clearResults();
         return false;
     }
-    const double c = Coefficient(ParseAmount(text(QStringLiteral("GirisYi_UfeEdit"))),
-                                 ParseAmount(text(QStringLiteral("HesapYi_UfeEdit"))));
-    const double d = ParseAmount(text(QStringLiteral("Duz_Reel_FaizEdit")));
+    const double c = Coefficient(ParseAmount(text(ctl::fixedasset::GirisYi_UfeEdit)),
+                                 ParseAmount(text(ctl::fixedasset::HesapYi_UfeEdit)));
+    const double d = ParseAmount(text(ctl::fixedasset::Duz_Reel_FaizEdit));
     const FixedAssetResult r = adjustFixedAsset(k, n, c, d, a);
 
-    setText(QStringLiteral("DuzeltKatsayiEdit"), FormatFloat(patterns::kCoefficient, c));
-    setText(QStringLiteral("DuzeltilmisTutarEdit"), FormatFloat(patterns::kAmount, r.adjusted));
-    setText(QStringLiteral("EnflasyonFarkEdit"), FormatFloat(patterns::kAmount, r.difference));
-    setText(QStringLiteral("DuzeltilmisAmortismanEdit"),
+    setText(ctl::fixedasset::DuzeltKatsayiEdit, FormatFloat(patterns::kCoefficient, c));
+    setText(ctl::fixedasset::DuzeltilmisTutarEdit, FormatFloat(patterns::kAmount, r.adjusted));
+    setText(ctl::fixedasset::EnflasyonFarkEdit, FormatFloat(patterns::kAmount, r.difference));
+    setText(ctl::fixedasset::DuzeltilmisAmortismanEdit,
             FormatFloat(patterns::kAmount, r.adjustedDepreciation));
-    setText(QStringLiteral("AmortismanFarkEdit"), FormatFloat(patterns::kAmount, r.depreciationDifference));
+    setText(ctl::fixedasset::AmortismanFarkEdit, FormatFloat(patterns::kAmount, r.depreciationDifference));
 
     FixedAssetExplanation e;
-    e.mainAccount = text(kAccount);
-    e.subAccount = text(QStringLiteral("KoduEdit"));
-    e.name = text(QStringLiteral("AdiEdit"));
-    e.difference = text(QStringLiteral("EnflasyonFarkEdit"));
+    e.mainAccount = text(ctl::fixedasset::DuzeltmeAnaHesapCombo);
+    e.subAccount = text(ctl::fixedasset::KoduEdit);
+    e.name = text(ctl::fixedasset::AdiEdit);
+    e.difference = text(ctl::fixedasset::EnflasyonFarkEdit);
     e.netValue = n;
-    e.coefficient = text(QStringLiteral("DuzeltKatsayiEdit"));
-    e.financingLines = ParseAmount(text(QStringLiteral("ROFMEdit"))) > 0;
-    e.method = static_cast<FinancingMethod>(std::clamp(itemIndex(QStringLiteral("ROFMRadio")), 0, 2));
-    e.realInterest = text(QStringLiteral("ReelFaizEdit"));
-    e.realCoefficient = text(QStringLiteral("ReelFaizKatsayiEdit"));
-    e.financingAmount = text(QStringLiteral("ROFMEdit"));
+    e.coefficient = text(ctl::fixedasset::DuzeltKatsayiEdit);
+    e.financingLines = ParseAmount(text(ctl::fixedasset::ROFMEdit)) > 0;
+    e.method = static_cast<FinancingMethod>(std::clamp(itemIndex(ctl::fixedasset::ROFMRadio), 0, 2));
+    e.realInterest = text(ctl::fixedasset::ReelFaizEdit);
+    e.realCoefficient = text(ctl::fixedasset::ReelFaizKatsayiEdit);
+    e.financingAmount = text(ctl::fixedasset::ROFMEdit);
     e.revaluationSentence = m_revaluationSentence;
-    e.unamortised = text(kUnamortised);
-    e.depreciationDifference = text(QStringLiteral("AmortismanFarkEdit"));
-    e.accumulated = text(kAccumulated);
+    e.unamortised = text(ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit);
+    e.depreciationDifference = text(ctl::fixedasset::AmortismanFarkEdit);
+    e.accumulated = text(ctl::fixedasset::BirikmisAmortEdit);
     e.increaseRate = r.increaseRate;
-    setLines(kRich, fixedAssetExplanation(e));
+    setLines(ctl::fixedasset::SBKRich, fixedAssetExplanation(e));
     return true;
 }
 
@@ -256,41 +251,45 @@ void FixedAssetSheet::Duzelt(const Dataset& row) {
 }
 
 QString FixedAssetSheet::lifeLimitMessage() {
-    return QStringLiteral("\"Süre\" (%1) alanına en fazla %2 yıl yazılabilir.").arg(kLife).arg(kLifeLimit);
+    return QStringLiteral("\"Süre\" (%1) alanına en fazla %2 yıl yazılabilir.")
+        .arg(ctl::fixedasset::AmortSureEdit)
+        .arg(kLifeLimit);
 }
 
 void FixedAssetSheet::AmortSureEditChange() {
-    const double life = ParseAmount(text(kLife));
+    const double life = ParseAmount(text(ctl::fixedasset::AmortSureEdit));
     if (life <= 0) {
-        userSet(kLife, QStringLiteral("5"));
+        userSet(ctl::fixedasset::AmortSureEdit, QStringLiteral("5"));
         return;
     }
     if (life > kLifeLimit) {
         m_context.prompt().showMessage(lifeLimitMessage());
-        userSet(kLife, QStringLiteral("5"));
+        userSet(ctl::fixedasset::AmortSureEdit, QStringLiteral("5"));
         return;
     }
-    setText(QStringLiteral("AmortOranEdit"), FormatFloat(patterns::kPlainAmount, straightLineRate(life)));
-    setDate(QStringLiteral("itfaTarihiDate"), writeOffDate(date(kEntryDate), static_cast<int>(life)));
+    setText(ctl::fixedasset::AmortOranEdit, FormatFloat(patterns::kPlainAmount, straightLineRate(life)));
+    setDate(ctl::fixedasset::itfaTarihiDate,
+            writeOffDate(date(ctl::fixedasset::GirisTarihiDate), static_cast<int>(life)));
 }
 
 void FixedAssetSheet::AmortYontemComboChange() {
-    if (text(kMethod).size() < 2)
-        setText(kMethod, depreciation::kNormal);
+    if (text(ctl::fixedasset::AmortYontemCombo).size() < 2)
+        setText(ctl::fixedasset::AmortYontemCombo, depreciation::kNormal);
 }
 
 void FixedAssetSheet::AmortHesaplaButClick() {
-    const double k = ParseAmount(text(kBookValue));
-    const int life = static_cast<int>(std::nearbyint(ParseAmount(text(kLife))));
+    const double k = ParseAmount(text(ctl::fixedasset::KayitliTutariEdit));
+    const int life = static_cast<int>(std::nearbyint(ParseAmount(text(ctl::fixedasset::AmortSureEdit))));
     if (k <= 0 || life <= 0) {
         m_context.prompt().showMessage(depreciation::kMissingInputs);
         return;
     }
-    const QDate entry = date(kEntryDate);
-    const std::optional<double> a = accumulatedDepreciation(
-        text(kMethod), k, life, yearsOfUse(entry, m_state.adjustmentDate()), entry.month());
+    const QDate entry = date(ctl::fixedasset::GirisTarihiDate);
+    const std::optional<double> a =
+        accumulatedDepreciation(text(ctl::fixedasset::AmortYontemCombo), k, life,
+                                yearsOfUse(entry, m_state.adjustmentDate()), entry.month());
     if (a)
-        setText(kAccumulated, FormatFloat(QStringLiteral("#,###0.00"), *a));
+        setText(ctl::fixedasset::BirikmisAmortEdit, FormatFloat(QStringLiteral("#,###0.00"), *a));
 }
 
 bool FixedAssetSheet::BorcTutarROFM() {
@@ -303,24 +302,24 @@ bool FixedAssetSheet::ToplamFinansmanROFM() {
 
 bool FixedAssetSheet::runFinancing(bool (*compute)(FormModel&, const FinancingFields&, FinancingContext&)) {
     FinancingContext context = financingContext();
-    if (isChecked(QStringLiteral("MDVDVarRadio")))
-        context.revaluationDate = revaluationDateOf(text(QStringLiteral("MDVDCombo")));
-    if (!compute(*this, FinancingFields(), context))
+    if (isChecked(ctl::fixedasset::MDVDVarRadio))
+        context.revaluationDate = revaluationDateOf(text(ctl::fixedasset::MDVDCombo));
+    if (!compute(*this, kFixedAssetFinancing, context))
         return false;
     unamortisedFinancing();
     return true;
 }
 
 void FixedAssetSheet::unamortisedFinancing() {
-    const double r = ParseAmount(text(QStringLiteral("ROFMEdit")));
-    const double a = ParseAmount(text(kAccumulated));
-    const double k = ParseAmount(text(kBookValue));
+    const double r = ParseAmount(text(ctl::fixedasset::ROFMEdit));
+    const double a = ParseAmount(text(ctl::fixedasset::BirikmisAmortEdit));
+    const double k = ParseAmount(text(ctl::fixedasset::KayitliTutariEdit));
     if (r > 0 && a > 0 && k > 0)
-        setText(kUnamortised, FormatFloat(patterns::kAmount, r - r * (a / k)));
+        setText(ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit, FormatFloat(patterns::kAmount, r - r * (a / k)));
 }
 
 void FixedAssetSheet::ROFMHesaplaClick() {
-    const int method = itemIndex(QStringLiteral("ROFMRadio"));
+    const int method = itemIndex(ctl::fixedasset::ROFMRadio);
     if (method == 0)
         BorcTutarROFM();
     else if (method == 1)
@@ -328,7 +327,7 @@ void FixedAssetSheet::ROFMHesaplaClick() {
 }
 
 void FixedAssetSheet::GirisTarihiDateExit() {
-    if (ParseAmount(text(kBookValue)) > 0)
+    if (ParseAmount(text(ctl::fixedasset::KayitliTutariEdit)) > 0)
         YeniKatsayiBul();
 }
 

@@ -3,6 +3,7 @@
 #include "base/NumberFormat.h"
 #include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
+#include "engine/WorkspaceStateControls.h"
 #include "storage/Dataset.h"
 #include "storage/Table.h"
 
@@ -16,18 +17,6 @@ QVariant dateValue(const QDate& date) {
 }
 
 } // namespace
-
-ItemFields::ItemFields(const QString& suffix)
-    : record(QStringLiteral("Kayit_No_Edit") + suffix),
-      account(QStringLiteral("DuzeltmeAnaHesapCombo") + suffix), code(QStringLiteral("KoduEdit") + suffix),
-      name(QStringLiteral("AdiEdit") + suffix), entryDate(QStringLiteral("GirisTarihiDate") + suffix),
-      baseDate(QStringLiteral("YiUfeGirisDate") + suffix),
-      bookValue(QStringLiteral("KayitliTutariEdit") + suffix),
-      baseIndex(QStringLiteral("GirisYi_UfeEdit") + suffix),
-      accountIndex(QStringLiteral("HesapYi_UfeEdit") + suffix),
-      coefficient(QStringLiteral("DuzeltKatsayiEdit") + suffix),
-      adjusted(QStringLiteral("DuzeltilmisTutarEdit") + suffix),
-      difference(QStringLiteral("EnflasyonFarkEdit") + suffix) {}
 
 QVariant amountOf(const FormModel& sheet, const QString& field) {
     return ParseAmount(sheet.text(field));
@@ -106,7 +95,7 @@ void loadIndexFields(FormModel& sheet, const ItemFields& fields, const Dataset& 
 void loadRegisterFields(FormModel& sheet, const ItemFields& fields, FormModel& state, const Dataset& row) {
     loadItemIdentity(sheet, fields, row);
     loadDate(sheet, fields.entryDate, row, QStringLiteral("fatura_tarihi"));
-    loadDate(state, QStringLiteral("HesapTarihiDate"), row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
+    loadDate(state, ctl::workspace::HesapTarihiDate, row, QStringLiteral("Hesap_Yi_UFE_Tarihi"));
     loadDate(sheet, fields.baseDate, row, QStringLiteral("Giris_Yi_UFE_Tarihi"));
     sheet.setText(fields.bookValue, amountColumn(row, QStringLiteral("VUK_Son_Degeri")));
     loadIndexFields(sheet, fields, row);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "base/FormModel.h"
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
 
 #include <QDate>
 #include <QVariant>
@@ -13,11 +16,9 @@ struct ItemPosting;
 class Dataset;
 class Table;
 
-/// The register and adjustment controls every item sheet has, named with the sheet's
-/// suffix: none for fixed assets, "S" for stocks, "O" for equity.
+/// The register and adjustment controls every item sheet has, under the names of one sheet
+/// (suffixed "S" on the stock sheet and "O" on the equity sheet).
 struct ItemFields {
-    explicit ItemFields(const QString& suffix = {});
-
     QString record;       ///< `Kayit_No_Edit`
     QString account;      ///< `DuzeltmeAnaHesapCombo`
     QString code;         ///< `KoduEdit`
@@ -31,6 +32,32 @@ struct ItemFields {
     QString adjusted;     ///< `DuzeltilmisTutarEdit`
     QString difference;   ///< `EnflasyonFarkEdit`
 };
+
+/// The fixed-asset sheet's register controls.
+inline const ItemFields kFixedAssetFields{ctl::fixedasset::Kayit_No_Edit,
+                                          ctl::fixedasset::DuzeltmeAnaHesapCombo,
+                                          ctl::fixedasset::KoduEdit,
+                                          ctl::fixedasset::AdiEdit,
+                                          ctl::fixedasset::GirisTarihiDate,
+                                          ctl::fixedasset::YiUfeGirisDate,
+                                          ctl::fixedasset::KayitliTutariEdit,
+                                          ctl::fixedasset::GirisYi_UfeEdit,
+                                          ctl::fixedasset::HesapYi_UfeEdit,
+                                          ctl::fixedasset::DuzeltKatsayiEdit,
+                                          ctl::fixedasset::DuzeltilmisTutarEdit,
+                                          ctl::fixedasset::EnflasyonFarkEdit};
+/// The stock sheet's register controls.
+inline const ItemFields kStockFields{
+    ctl::stock::Kayit_No_EditS,     ctl::stock::DuzeltmeAnaHesapComboS, ctl::stock::KoduEditS,
+    ctl::stock::AdiEditS,           ctl::stock::GirisTarihiDateS,       ctl::stock::YiUfeGirisDateS,
+    ctl::stock::KayitliTutariEditS, ctl::stock::GirisYi_UfeEditS,       ctl::stock::HesapYi_UfeEditS,
+    ctl::stock::DuzeltKatsayiEditS, ctl::stock::DuzeltilmisTutarEditS,  ctl::stock::EnflasyonFarkEditS};
+/// The equity sheet's register controls.
+inline const ItemFields kEquityFields{
+    ctl::equity::Kayit_No_EditO,     ctl::equity::DuzeltmeAnaHesapComboO, ctl::equity::KoduEditO,
+    ctl::equity::AdiEditO,           ctl::equity::GirisTarihiDateO,       ctl::equity::YiUfeGirisDateO,
+    ctl::equity::KayitliTutariEditO, ctl::equity::GirisYi_UfeEditO,       ctl::equity::HesapYi_UfeEditO,
+    ctl::equity::DuzeltKatsayiEditO, ctl::equity::DuzeltilmisTutarEditO,  ctl::equity::EnflasyonFarkEditO};
 
 /// A field's text read as an amount, for a DOUBLE column.
 QVariant amountOf(const FormModel& sheet, const QString& field);

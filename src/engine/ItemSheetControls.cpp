@@ -1,12 +1,12 @@
 #include "engine/ItemSheetControls.h"
 
 #include "base/AmountKeyRules.h"
+#include "base/TextHelpers.h"
 
 namespace velkor {
 
 QStringList blankExplanation() {
-    const QString line =
-        QString(35, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(35, QLatin1Char('-'));
+    const QString line = dateSeparator(35);
     return {line, QString(), QString(), QString(), QString(), QString(), line};
 }
 
@@ -30,14 +30,13 @@ void addResultControls(FormModel& sheet, const ItemFields& fields) {
     sheet.addEdit(fields.difference, {}, QStringLiteral("Enflasyon Farkı"));
 }
 
-void addItemButtons(FormModel& sheet, const QString& suffix, const QString& printButton,
-                    const QString& textField) {
-    sheet.addButton(QStringLiteral("DuzeltBut") + suffix, QStringLiteral("Düzelt"));
-    sheet.addButton(QStringLiteral("KaydetButton") + suffix, QStringLiteral("Kaydet"));
-    sheet.addButton(QStringLiteral("YeniBut") + suffix, QStringLiteral("Yeni"));
-    sheet.addButton(printButton, QStringLiteral("Yazdır"));
-    sheet.addRich(textField);
-    sheet.setLines(textField, blankExplanation());
+void addItemButtons(FormModel& sheet, const ItemButtons& names) {
+    sheet.addButton(names.adjust, QStringLiteral("Düzelt"));
+    sheet.addButton(names.save, QStringLiteral("Kaydet"));
+    sheet.addButton(names.fresh, QStringLiteral("Yeni"));
+    sheet.addButton(names.print, QStringLiteral("Yazdır"));
+    sheet.addRich(names.text);
+    sheet.setLines(names.text, blankExplanation());
 }
 
 void reformatAmountsOnLeave(FormModel& sheet, const QStringList& edits) {

@@ -16,10 +16,17 @@ void addRegisterControls(FormModel& sheet, const ItemFields& fields, const QStri
                          const QString& firstAccount);
 /// Declares the adjusted amount and the inflation difference.
 void addResultControls(FormModel& sheet, const ItemFields& fields);
-/// Declares "Düzelt", "Kaydet", "Yeni" (named with the suffix), the print button and
-/// the explanation text, which starts as `blankExplanation()`.
-void addItemButtons(FormModel& sheet, const QString& suffix, const QString& printButton,
-                    const QString& textField);
+/// The names of an item sheet's buttons and explanation text.
+struct ItemButtons {
+    QString adjust; ///< "Düzelt"
+    QString save;   ///< "Kaydet"
+    QString fresh;  ///< "Yeni"
+    QString print;  ///< "Yazdır"
+    QString text;   ///< the explanation text
+};
+/// Declares "Düzelt", "Kaydet", "Yeni", the print button and the explanation text, which
+/// starts as `blankExplanation()`.
+void addItemButtons(FormModel& sheet, const ItemButtons& names);
 /// Leaving any of the edits shows its text as an amount.
 void reformatAmountsOnLeave(FormModel& sheet, const QStringList& edits);
 

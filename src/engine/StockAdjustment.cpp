@@ -9,16 +9,16 @@
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
 #include "engine/StockExplanation.h"
+#include "engine/StockSheetControls.h"
 
 namespace velkor {
 
 namespace {
 
-const ItemFields kFields(QStringLiteral("S"));
-const QString kText = QStringLiteral("DigerRich");
+const ItemFields& kFields = kStockFields;
 
 QStringList explanationSentences(const StockSheet& sheet, double netValue) {
-    const FinancingFields f(QStringLiteral("S"));
+    const FinancingFields& f = kStockFinancing;
     const bool withFinancing = ParseAmount(sheet.text(f.amount)) > 0;
     const int financingMethod = sheet.itemIndex(f.method);
     QStringList sentences{netValueSentence(amountText(netValue), sheet.text(kFields.coefficient))};
@@ -39,9 +39,9 @@ QDate simpleAverageBaseDate(const QDate& adjustmentDate) {
 }
 
 bool computeTurnover(StockSheet& sheet, const QDate& adjustmentDate, Prompt& prompt) {
-    const double opening = ParseAmount(sheet.text(QStringLiteral("DBasiStokEdit")));
-    const double closing = ParseAmount(sheet.text(QStringLiteral("DSonuStokEdit")));
-    const double costOfSales = ParseAmount(sheet.text(QStringLiteral("DonemiciSMMEdit")));
+    const double opening = ParseAmount(sheet.text(ctl::stock::DBasiStokEdit));
+    const double closing = ParseAmount(sheet.text(ctl::stock::DSonuStokEdit));
+    const double costOfSales = ParseAmount(sheet.text(ctl::stock::DonemiciSMMEdit));
     if (opening + closing < 0.01) {
         prompt.showMessage(stock::kNoOpeningOrClosingStock);
         return false;
@@ -51,13 +51,13 @@ bool computeTurnover(StockSheet& sheet, const QDate& adjustmentDate, Prompt& pro
         return false;
     }
     const double turnover = RoundDecimals(costOfSales / ((opening + closing) / 2), 2);
-    sheet.setText(QStringLiteral("DevirHiziEdit"), FormatFloat(patterns::kAmount, turnover));
+    sheet.setText(ctl::stock::DevirHiziEdit, FormatFloat(patterns::kAmount, turnover));
     if (!(turnover > 0)) {
         prompt.showMessage(stock::kTurnoverNotPositive);
         return false;
     }
     const qint64 days = static_cast<qint64>(RoundDecimals(365.0 / turnover, 0));
-    sheet.setText(QStringLiteral("StoktaKalmaSureEdit"), QString::number(days));
+    sheet.setText(ctl::stock::StoktaKalmaSureEdit, QString::number(days));
     const QDate base = adjustmentDate.addDays(-days);
     sheet.setDate(kFields.entryDate, base);
     sheet.setDate(kFields.baseDate, base);
@@ -80,26 +80,26 @@ bool computeStockAdjustment(StockSheet& sheet, const QDate& adjustmentDate, Inde
     }
 
     const double bookValue = ParseAmount(sheet.text(kFields.bookValue));
-    const double interest = ParseAmount(sheet.text(QStringLiteral("ROFMFaizEditS")));
+    const double interest = ParseAmount(sheet.text(ctl::stock::ROFMFaizEditS));
     const double netValue = bookValue - interest;
 
-    const std::optional<QDate> base = itemBaseDate(sheet, kFields, kText, prompt);
-    if (!base ||
-        !fillItemIndexes(sheet, kFields, kText, index, MonthKey(*base), MonthKey(adjustmentDate), prompt))
+    const std::optional<QDate> base = itemBaseDate(sheet, kFields, ctl::stock::DigerRich, prompt);
+    if (!base || !fillItemIndexes(sheet, kFields, ctl::stock::DigerRich, index, MonthKey(*base),
+                                  MonthKey(adjustmentDate), prompt))
         return false;
     const double baseValue = ParseAmount(sheet.text(kFields.baseIndex));
     const double accountValue = ParseAmount(sheet.text(kFields.accountIndex));
     const double divisor = method == StockMethod::SimpleAverage ? (baseValue + accountValue) / 2 : baseValue;
     const double coefficient = Coefficient(divisor, accountValue);
 
-    const double adjustedReal = ParseAmount(sheet.text(QStringLiteral("Duz_Reel_FaizEditS")));
+    const double adjustedReal = ParseAmount(sheet.text(ctl::stock::Duz_Reel_FaizEditS));
     const double adjusted = RoundDecimals(coefficient * netValue, 2) + adjustedReal;
     showItemResults(sheet, kFields, coefficient, adjusted, adjusted - bookValue);
 
     StockText text;
     readSheetPosting(text, sheet, kFields);
     text.sentences = explanationSentences(sheet, netValue);
-    sheet.setLines(kText, stockExplanation(text));
+    sheet.setLines(ctl::stock::DigerRich, stockExplanation(text));
     return true;
 }
 

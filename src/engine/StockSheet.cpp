@@ -4,9 +4,11 @@
 #include "base/TextHelpers.h"
 #include "engine/FinancingCost.h"
 #include "engine/ItemAdjustment.h"
+#include "engine/ItemKeyRules.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockAdjustment.h"
 #include "engine/StockExplanation.h"
+#include "engine/StockSheetControls.h"
 #include "engine/StockStore.h"
 #include "engine/WorkspaceState.h"
 #include "storage/Dataset.h"
@@ -17,13 +19,8 @@ namespace velkor {
 
 namespace {
 
-const ItemFields kFields(QStringLiteral("S"));
-const QString kReal = QStringLiteral("GercekRadio");
-const QString kSimple = QStringLiteral("BasitRadio");
-const QString kTurnover = QStringLiteral("DevirHiziRadio");
-const QString kTurnoverGroup = QStringLiteral("DevirHiziGroup");
-const QString kRich = QStringLiteral("DigerRich");
-const FinancingFields kFinancing(QStringLiteral("S"));
+const ItemFields& kFields = kStockFields;
+const FinancingFields& kFinancing = kStockFinancing;
 
 // The averaging methods are for stocks proper (the first eight accounts), the financing
 // cost for the first sixteen; an account typed outside the list allows neither.
@@ -37,17 +34,17 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     : ItemSheetForm(QStringLiteral("StokVeDiger"), context, state, index, interest, sbkTable, parent) {
     const QDate entry(2005, 1, 1);
     addRegisterControls(*this, kFields, accountItems(), QStringLiteral("150"));
-    addRadio(kReal, QStringLiteral("HesaplamaYontemi"), true, QStringLiteral("Gerçek Yöntem"));
-    addRadio(kSimple, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Basit Ortalama"));
-    addRadio(kTurnover, QStringLiteral("HesaplamaYontemi"), false, QStringLiteral("Devir Hızı"));
-    addLabel(kTurnoverGroup);
-    setVisible(kTurnoverGroup, false);
-    addEdit(QStringLiteral("DBasiStokEdit"), {}, QStringLiteral("D.Başı Tutarı"));
-    addEdit(QStringLiteral("DSonuStokEdit"), {}, QStringLiteral("D.Sonu Tutarı"));
-    addEdit(QStringLiteral("DonemiciSMMEdit"), {}, QStringLiteral("Dönemiçi SMM"));
-    addButton(QStringLiteral("JvXPButton1"), QStringLiteral("Devir Hızı Hesapla"));
-    addEdit(QStringLiteral("DevirHiziEdit"), {}, QStringLiteral("Devir Hızı"));
-    addEdit(QStringLiteral("StoktaKalmaSureEdit"), {}, QStringLiteral("Stokta Kalma Süresi"));
+    addRadio(ctl::stock::GercekRadio, ctl::stock::HesaplamaYontemi, true, QStringLiteral("Gerçek Yöntem"));
+    addRadio(ctl::stock::BasitRadio, ctl::stock::HesaplamaYontemi, false, QStringLiteral("Basit Ortalama"));
+    addRadio(ctl::stock::DevirHiziRadio, ctl::stock::HesaplamaYontemi, false, QStringLiteral("Devir Hızı"));
+    addLabel(ctl::stock::DevirHiziGroup);
+    setVisible(ctl::stock::DevirHiziGroup, false);
+    addEdit(ctl::stock::DBasiStokEdit, {}, QStringLiteral("D.Başı Tutarı"));
+    addEdit(ctl::stock::DSonuStokEdit, {}, QStringLiteral("D.Sonu Tutarı"));
+    addEdit(ctl::stock::DonemiciSMMEdit, {}, QStringLiteral("Dönemiçi SMM"));
+    addButton(ctl::stock::JvXPButton1, QStringLiteral("Devir Hızı Hesapla"));
+    addEdit(ctl::stock::DevirHiziEdit, {}, QStringLiteral("Devir Hızı"));
+    addEdit(ctl::stock::StoktaKalmaSureEdit, {}, QStringLiteral("Stokta Kalma Süresi"));
     addRadioGroup(kFinancing.method, financingMethods(), 0,
                   QStringLiteral("Reel Olmayan Finansal Maliyet Düzeltmesi"));
     addDate(kFinancing.start, entry, QStringLiteral("ROFM Başl. Tar."));
@@ -55,7 +52,7 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     addEdit(kFinancing.principal, {}, QStringLiteral("Anapara Tut."));
     addEdit(kFinancing.interest, {}, QStringLiteral("Faiz Tutarı"));
     addCheck(kFinancing.january, true, QStringLiteral("Ocak Ort. Faizi Al"));
-    addButton(QStringLiteral("ROFMHesaplaS"), QStringLiteral("ROFM Hesapla"));
+    addButton(ctl::stock::ROFMHesaplaS, QStringLiteral("ROFM Hesapla"));
     addEdit(kFinancing.amount, {}, QStringLiteral("ROFM"));
     addEdit(kFinancing.netValue, {}, QStringLiteral("F.D. Değer"));
     addEdit(kFinancing.increase, {}, QStringLiteral("ROFM Yİ-ÜFE Artış"));
@@ -64,25 +61,25 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     addEdit(kFinancing.realCoefficient, {}, QStringLiteral("Reel Faiz.Kats."));
     addEdit(kFinancing.adjustedReal, {}, QStringLiteral("Duz.Reel Faiz"));
     addResultControls(*this, kFields);
-    addItemButtons(*this, QStringLiteral("S"), QStringLiteral("DigerYazBut"), kRich);
+    addItemButtons(*this, {ctl::stock::DuzeltButS, ctl::stock::KaydetButtonS, ctl::stock::YeniButS,
+                           ctl::stock::DigerYazBut, ctl::stock::DigerRich});
 
     for (const QString& name :
-         {QStringLiteral("Kayit_No_EditS"), QStringLiteral("GirisYi_UfeEditS"),
-          QStringLiteral("HesapYi_UfeEditS"), QStringLiteral("DuzeltKatsayiEditS"),
-          QStringLiteral("DevirHiziEdit"), QStringLiteral("StoktaKalmaSureEdit"), kFinancing.amount,
-          kFinancing.netValue, kFinancing.increase, kFinancing.rate, kFinancing.realInterest,
-          kFinancing.realCoefficient, kFinancing.adjustedReal, QStringLiteral("DuzeltilmisTutarEditS"),
-          QStringLiteral("EnflasyonFarkEditS"), kRich})
+         {ctl::stock::Kayit_No_EditS, ctl::stock::GirisYi_UfeEditS, ctl::stock::HesapYi_UfeEditS,
+          ctl::stock::DuzeltKatsayiEditS, ctl::stock::DevirHiziEdit, ctl::stock::StoktaKalmaSureEdit,
+          kFinancing.amount, kFinancing.netValue, kFinancing.increase, kFinancing.rate,
+          kFinancing.realInterest, kFinancing.realCoefficient, kFinancing.adjustedReal,
+          ctl::stock::DuzeltilmisTutarEditS, ctl::stock::EnflasyonFarkEditS, ctl::stock::DigerRich})
         setReadOnly(name, true);
 
-    onClick(QStringLiteral("DuzeltButS"), [this] { DuzeltButSClick(); });
-    onClick(QStringLiteral("KaydetButtonS"), [this] { KaydetButtonSClick(); });
-    onClick(QStringLiteral("JvXPButton1"), [this] { JvXPButton1Click(); });
-    onClick(QStringLiteral("ROFMHesaplaS"), [this] { ROFMHesaplaSClick(); });
+    onClick(ctl::stock::DuzeltButS, [this] { DuzeltButSClick(); });
+    onClick(ctl::stock::KaydetButtonS, [this] { KaydetButtonSClick(); });
+    onClick(ctl::stock::JvXPButton1, [this] { JvXPButton1Click(); });
+    onClick(ctl::stock::ROFMHesaplaS, [this] { ROFMHesaplaSClick(); });
     // A radio button that is switched off by its neighbour chooses nothing.
-    const std::pair<QString, StockMethod> methodRadios[]{{kReal, StockMethod::Real},
-                                                         {kSimple, StockMethod::SimpleAverage},
-                                                         {kTurnover, StockMethod::Turnover}};
+    const std::pair<QString, StockMethod> methodRadios[]{{ctl::stock::GercekRadio, StockMethod::Real},
+                                                         {ctl::stock::BasitRadio, StockMethod::SimpleAverage},
+                                                         {ctl::stock::DevirHiziRadio, StockMethod::Turnover}};
     for (const auto& entry : methodRadios) {
         onChange(entry.first, [this, radio = entry.first, chosen = entry.second] {
             if (isChecked(radio))
@@ -92,8 +89,9 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
     onChange(kFields.account, [this] { DuzeltmeAnaHesapComboSChange(); });
     onLeave(kFields.entryDate, [this] { GirisTarihiDateSExit(); });
     reformatAmountsOnLeave(*this, {kFields.bookValue, kFinancing.principal, kFinancing.interest,
-                                   QStringLiteral("DBasiStokEdit"), QStringLiteral("DSonuStokEdit"),
-                                   QStringLiteral("DonemiciSMMEdit")});
+                                   ctl::stock::DBasiStokEdit, ctl::stock::DSonuStokEdit,
+                                   ctl::stock::DonemiciSMMEdit});
+    applyItemKeyRules(*this);
 }
 
 QStringList StockSheet::accountItems() {
@@ -114,29 +112,29 @@ QStringList StockSheet::financingMethods() {
 }
 
 QStringList StockSheet::clearedEdits() {
-    return {QStringLiteral("Kayit_No_EditS"),
-            QStringLiteral("KoduEditS"),
-            QStringLiteral("AdiEditS"),
+    return {ctl::stock::Kayit_No_EditS,
+            ctl::stock::KoduEditS,
+            ctl::stock::AdiEditS,
             kFields.bookValue,
-            QStringLiteral("GirisYi_UfeEditS"),
-            QStringLiteral("HesapYi_UfeEditS"),
-            QStringLiteral("DuzeltKatsayiEditS"),
+            ctl::stock::GirisYi_UfeEditS,
+            ctl::stock::HesapYi_UfeEditS,
+            ctl::stock::DuzeltKatsayiEditS,
             kFinancing.principal,
             kFinancing.interest,
             kFinancing.amount,
             kFinancing.netValue,
-            QStringLiteral("DuzeltilmisTutarEditS"),
-            QStringLiteral("EnflasyonFarkEditS"),
+            ctl::stock::DuzeltilmisTutarEditS,
+            ctl::stock::EnflasyonFarkEditS,
             kFinancing.increase,
             kFinancing.rate,
             kFinancing.realInterest,
             kFinancing.realCoefficient,
             kFinancing.adjustedReal,
-            QStringLiteral("DBasiStokEdit"),
-            QStringLiteral("DSonuStokEdit"),
-            QStringLiteral("DonemiciSMMEdit"),
-            QStringLiteral("DevirHiziEdit"),
-            QStringLiteral("StoktaKalmaSureEdit")};
+            ctl::stock::DBasiStokEdit,
+            ctl::stock::DSonuStokEdit,
+            ctl::stock::DonemiciSMMEdit,
+            ctl::stock::DevirHiziEdit,
+            ctl::stock::StoktaKalmaSureEdit};
 }
 
 QStringList StockSheet::financingFields() {
@@ -146,9 +144,9 @@ QStringList StockSheet::financingFields() {
 }
 
 StockMethod StockSheet::method() const {
-    if (isChecked(kSimple))
+    if (isChecked(ctl::stock::BasitRadio))
         return StockMethod::SimpleAverage;
-    if (isChecked(kTurnover))
+    if (isChecked(ctl::stock::DevirHiziRadio))
         return StockMethod::Turnover;
     return StockMethod::Real;
 }
@@ -156,16 +154,16 @@ StockMethod StockSheet::method() const {
 void StockSheet::selectMethod(StockMethod chosen) {
     switch (chosen) {
     case StockMethod::Real:
-        setChecked(kReal, true);
+        setChecked(ctl::stock::GercekRadio, true);
         break;
     case StockMethod::SimpleAverage:
-        setChecked(kSimple, true);
+        setChecked(ctl::stock::BasitRadio, true);
         break;
     case StockMethod::Turnover:
-        setChecked(kTurnover, true);
+        setChecked(ctl::stock::DevirHiziRadio, true);
         break;
     }
-    setVisible(kTurnoverGroup, chosen == StockMethod::Turnover);
+    setVisible(ctl::stock::DevirHiziGroup, chosen == StockMethod::Turnover);
 }
 
 bool StockSheet::accountAllowsAveraging() const {
@@ -202,7 +200,7 @@ void StockSheet::DuzeltButSClick() {
     // A stopped step leaves no result, and "Kaydet" must not store the empty fields.
     m_stopped = true;
     if (!runFinancingStep()) {
-        emptyAdjustmentResults(*this, kFields, kRich);
+        emptyAdjustmentResults(*this, kFields, ctl::stock::DigerRich);
         return;
     }
     m_stopped = !StokKatsayiBul();
@@ -278,7 +276,7 @@ void StockSheet::KaydetButtonSClick() {
         return;
     }
     const qint64 id = saveStockSheet(*this, m_state.adjustmentDate(), m_table);
-    setText(QStringLiteral("Kayit_No_EditS"), QString::number(id));
+    setText(ctl::stock::Kayit_No_EditS, QString::number(id));
     m_state.refreshItemList();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/Rounding.h"
 #include "engine/StockExplanation.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
 #include "engine/WorkspaceState.h"
 #include "storage/Table.h"
 
@@ -15,19 +16,19 @@ namespace velkor {
 
 namespace {
 
-const FinancingFields kFinancing(QStringLiteral("S"));
-const ItemFields kFields(QStringLiteral("S"));
+const FinancingFields& kFinancing = kStockFinancing;
+const ItemFields& kFields = kStockFields;
 
 void writeTurnover(const StockSheet& sheet, Table& table) {
     const bool turnover = sheet.method() == StockMethod::Turnover;
     auto put = [&](const QString& column, const QString& field) {
         table.setValue(column, turnover ? amountOf(sheet, field) : QVariant());
     };
-    put(QStringLiteral("Devir_Hizi_DB"), QStringLiteral("DBasiStokEdit"));
-    put(QStringLiteral("Devir_Hizi_DS"), QStringLiteral("DSonuStokEdit"));
-    put(QStringLiteral("Devir_Hizi_SMM"), QStringLiteral("DonemiciSMMEdit"));
-    put(QStringLiteral("Devir_Hizi_Ne"), QStringLiteral("DevirHiziEdit"));
-    const double days = ParseAmount(sheet.text(QStringLiteral("StoktaKalmaSureEdit")));
+    put(QStringLiteral("Devir_Hizi_DB"), ctl::stock::DBasiStokEdit);
+    put(QStringLiteral("Devir_Hizi_DS"), ctl::stock::DSonuStokEdit);
+    put(QStringLiteral("Devir_Hizi_SMM"), ctl::stock::DonemiciSMMEdit);
+    put(QStringLiteral("Devir_Hizi_Ne"), ctl::stock::DevirHiziEdit);
+    const double days = ParseAmount(sheet.text(ctl::stock::StoktaKalmaSureEdit));
     table.setValue(QStringLiteral("Devir_Hizi_Sure"),
                    turnover && days > 0 ? QVariant(static_cast<int>(RoundDecimals(days, 0))) : QVariant());
 }
@@ -41,8 +42,7 @@ QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
     double netValue = row.number(QStringLiteral("VUK_Son_Degeri"));
     if (withFinancing)
         netValue -= row.number(QStringLiteral("ROFM_Faiz"));
-    QStringList sentences{
-        netValueSentence(amountText(netValue), sheet.text(QStringLiteral("DuzeltKatsayiEditS")))};
+    QStringList sentences{netValueSentence(amountText(netValue), sheet.text(ctl::stock::DuzeltKatsayiEditS))};
     if (withFinancing) {
         const int method = financingMethodIndex(row.text(QStringLiteral("ROFM_Yontem")));
         if (method >= 0)
@@ -76,21 +76,21 @@ void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row
         sheet.selectMethod(*method);
 
     loadResultFields(sheet, kFields, row);
-    sheet.setText(QStringLiteral("DBasiStokEdit"),
+    sheet.setText(ctl::stock::DBasiStokEdit,
                   formatted(row, QStringLiteral("Devir_Hizi_DB"), patterns::kAmount));
-    sheet.setText(QStringLiteral("DSonuStokEdit"),
+    sheet.setText(ctl::stock::DSonuStokEdit,
                   formatted(row, QStringLiteral("Devir_Hizi_DS"), patterns::kAmount));
-    sheet.setText(QStringLiteral("DonemiciSMMEdit"),
+    sheet.setText(ctl::stock::DonemiciSMMEdit,
                   formatted(row, QStringLiteral("Devir_Hizi_SMM"), patterns::kAmount));
-    sheet.setText(QStringLiteral("DevirHiziEdit"),
+    sheet.setText(ctl::stock::DevirHiziEdit,
                   formatted(row, QStringLiteral("Devir_Hizi_Ne"), patterns::kAmount));
-    sheet.setText(QStringLiteral("StoktaKalmaSureEdit"),
+    sheet.setText(ctl::stock::StoktaKalmaSureEdit,
                   formatted(row, QStringLiteral("Devir_Hizi_Sure"), patterns::kAmount));
 
     StockText text;
     readStoredPosting(text, row);
     text.sentences = storedSentences(sheet, row);
-    sheet.setLines(QStringLiteral("DigerRich"), stockExplanation(text));
+    sheet.setLines(ctl::stock::DigerRich, stockExplanation(text));
 }
 
 } // namespace velkor

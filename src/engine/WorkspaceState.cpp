@@ -1,45 +1,49 @@
 #include "engine/WorkspaceState.h"
 
+#include "base/WindowNames.h"
 #include "engine/AccountGroups.h"
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 
 namespace velkor {
 
 namespace {
-const QString kDate = QStringLiteral("HesapTarihiDate");
 const QDate kEarliestEntry{1900, 1, 1};
 const QDate kFinancingStart{2004, 12, 31};
 } // namespace
 
-WorkspaceState::WorkspaceState(QObject* parent) : FormModel(QStringLiteral("TSabitKiymetDuzeltmeF"), parent) {
+WorkspaceState::WorkspaceState(QObject* parent) : FormModel(windows::kWorkspace, parent) {
     setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Düzeltme Bölümü"));
-    addLabel(QStringLiteral("Label4"));
-    addDate(kDate, kAdjustmentDate, QStringLiteral("Hesap Tarihi"));
-    setEnabled(kDate, false);
-    addButton(QStringLiteral("HesapTarihAcBut"), QStringLiteral("AÇ"));
-    addButton(QStringLiteral("JvXPButton19"), QStringLiteral("KAPAT"));
-    addCombo(QStringLiteral("SBK_Ana_Combo"), itemListFilterItems(), QStringLiteral("Hepsi"));
-    addEdit(QStringLiteral("AraEdit"));
-    addButton(QStringLiteral("AramaYap"), QStringLiteral("Ara"));
-    addRadioGroup(QStringLiteral("DuzeltmePage"),
+    addLabel(ctl::workspace::Label4);
+    addDate(ctl::workspace::HesapTarihiDate, kAdjustmentDate, QStringLiteral("Hesap Tarihi"));
+    setEnabled(ctl::workspace::HesapTarihiDate, false);
+    addButton(ctl::workspace::HesapTarihAcBut, QStringLiteral("AÇ"));
+    addButton(ctl::workspace::JvXPButton19, QStringLiteral("KAPAT"));
+    addCombo(ctl::workspace::SBK_Ana_Combo, itemListFilterItems(), QStringLiteral("Hepsi"));
+    addEdit(ctl::workspace::AraEdit);
+    addButton(ctl::workspace::AramaYap, QStringLiteral("Ara"));
+    addRadioGroup(ctl::workspace::DuzeltmePage,
                   {QStringLiteral("Sabit Kıymetler"), QStringLiteral("Stok ve Diğer"),
                    QStringLiteral("Özkaynaklar"), QStringLiteral("Düzelt. Rapor"),
                    QStringLiteral("Ana Hesap Rap."), QStringLiteral("Yevmiye"),
                    QStringLiteral("Muh.Fiş Aktarımı"), QStringLiteral("Kayıt Sil")},
                   FixedAssetPage);
-    onClick(QStringLiteral("HesapTarihAcBut"), [this] { HesapTarihAcButClick(); });
+    onClick(ctl::workspace::HesapTarihAcBut, [this] { HesapTarihAcButClick(); });
 }
 
 void WorkspaceState::HesapTarihAcButClick() {
-    setEnabled(kDate, true);
+    setEnabled(ctl::workspace::HesapTarihiDate, true);
 }
 
 void WorkspaceState::resetAdjustmentDate() {
-    setDate(kDate, kAdjustmentDate);
-    setEnabled(kDate, false);
+    setDate(ctl::workspace::HesapTarihiDate, kAdjustmentDate);
+    setEnabled(ctl::workspace::HesapTarihiDate, false);
 }
 
 void WorkspaceState::setCompanyName(const QString& name) {
-    setText(QStringLiteral("Label4"), name);
+    setText(ctl::workspace::Label4, name);
     setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - ") + name);
 }
 
@@ -49,11 +53,15 @@ void WorkspaceState::refreshItemList() const {
 }
 
 std::optional<std::pair<QDate, QDate>> dateRangeOf(const QString& control) {
-    if (control == kDate)
+    if (control == ctl::workspace::HesapTarihiDate)
         return std::make_pair(QDate(2003, 1, 1), kAdjustmentDate);
-    if (control.startsWith(QLatin1String("GirisTarihiDate")))
+    static const QStringList entryDates{ctl::fixedasset::GirisTarihiDate, ctl::stock::GirisTarihiDateS,
+                                        ctl::equity::GirisTarihiDateO};
+    static const QStringList financingDates{ctl::fixedasset::ROFMBasDate, ctl::fixedasset::ROFMBitDate,
+                                            ctl::stock::ROFMBasDateS, ctl::stock::ROFMBitDateS};
+    if (entryDates.contains(control))
         return std::make_pair(kEarliestEntry, kAdjustmentDate);
-    if (control.startsWith(QLatin1String("ROFMBasDate")) || control.startsWith(QLatin1String("ROFMBitDate")))
+    if (financingDates.contains(control))
         return std::make_pair(kFinancingStart, kAdjustmentDate);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FormModel.h"
+#include "engine/WorkspaceStateControls.h"
 
 #include <QDate>
 #include <optional>
@@ -32,7 +33,7 @@ public:
     /// The reset that starts every "Düzelt": the date becomes 31.12.2023 and is disabled.
     void resetAdjustmentDate();
     /// The date `HesapTarihiDate` shows.
-    QDate adjustmentDate() const { return date(QStringLiteral("HesapTarihiDate")); }
+    QDate adjustmentDate() const { return date(ctl::workspace::HesapTarihiDate); }
 
     /// Shows the company name in `Label4` and the workspace caption with it.
     void setCompanyName(const QString& name);

@@ -4,14 +4,13 @@
 #include "base/TextHelpers.h"
 #include "base/WindowManager.h"
 #include "base/WindowNames.h"
+#include "referencedata/ReferenceDataFormControls.h"
 #include "storage/DatasetSearch.h"
 #include "storage/ReferenceData.h"
 
 namespace velkor {
 
 namespace {
-
-const QString kAraEdit = QStringLiteral("AraEdit");
 
 std::vector<GridColumn> yearAndMonths(const QStringList& columns, const QStringList& labels,
                                       const QString& format) {
@@ -30,21 +29,21 @@ ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows, 
     : m_rates(rates), m_windows(windows), m_form(windows::kReferenceData), m_yiUfe(rates), m_tefe(rates),
       m_faiz(rates), m_amortisman(rates), m_yiUfeYeni(rates), m_figures(rates, prompt) {
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Veriler"));
-    m_form.addButton(QStringLiteral("KapatBut"), QStringLiteral("KAPAT"));
-    m_form.addRadioGroup(QStringLiteral("PageControl1"),
+    m_form.addButton(ctl::referencedata::KapatBut, QStringLiteral("KAPAT"));
+    m_form.addRadioGroup(ctl::referencedata::PageControl1,
                          {QStringLiteral("Yİ-ÜFE"), QStringLiteral("TEFE"), QStringLiteral("Ortalama Faiz"),
                           QStringLiteral("Amortisman Oranları"), QStringLiteral("Yİ-ÜFE Yeni"),
                           QStringLiteral("Veri Ekle"), QStringLiteral("Değişiklikler")},
                          0);
-    m_form.addButton(QStringLiteral("DuzeltmeVeritabanAktarBut"), QStringLiteral("Veritabanı Aktar"));
-    m_form.setVisible(QStringLiteral("DuzeltmeVeritabanAktarBut"), false);
-    m_form.addEdit(kAraEdit);
-    m_form.addButton(QStringLiteral("AramaYap"), QStringLiteral("Ara"));
-    m_form.addLabel(QStringLiteral("TumKoduText"));
-    m_form.addLabel(QStringLiteral("TebligText"));
-    m_form.addLabel(QStringLiteral("OmurYilText"));
-    m_form.addLabel(QStringLiteral("Oran2Text"));
-    m_form.addRich(QStringLiteral("AciklamaMemo"));
+    m_form.addButton(ctl::referencedata::DuzeltmeVeritabanAktarBut, QStringLiteral("Veritabanı Aktar"));
+    m_form.setVisible(ctl::referencedata::DuzeltmeVeritabanAktarBut, false);
+    m_form.addEdit(ctl::referencedata::AraEdit);
+    m_form.addButton(ctl::referencedata::AramaYap, QStringLiteral("Ara"));
+    m_form.addLabel(ctl::referencedata::TumKoduText);
+    m_form.addLabel(ctl::referencedata::TebligText);
+    m_form.addLabel(ctl::referencedata::OmurYilText);
+    m_form.addLabel(ctl::referencedata::Oran2Text);
+    m_form.addRich(ctl::referencedata::AciklamaMemo);
 
     m_yiUfe.setSql(
         {QStringLiteral("Select *"), QStringLiteral("From YI_UFE"), QStringLiteral("Order By Yil ASC;")});
@@ -57,9 +56,10 @@ ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows, 
     m_yiUfeYeni.setSql({QStringLiteral("Select *"), QStringLiteral("From YI_UFE_Yeni"),
                         QStringLiteral("Order By Kimlik ASC;")});
 
-    m_form.onClick(QStringLiteral("KapatBut"), [this] { m_windows.hide(windows::kReferenceData); });
-    m_form.onClick(QStringLiteral("AramaYap"), [this] { AramaYapClick(); });
-    m_form.onClick(QStringLiteral("DuzeltmeVeritabanAktarBut"), [this] { DuzeltmeVeritabanAktarButClick(); });
+    m_form.onClick(ctl::referencedata::KapatBut, [this] { m_windows.hide(windows::kReferenceData); });
+    m_form.onClick(ctl::referencedata::AramaYap, [this] { AramaYapClick(); });
+    m_form.onClick(ctl::referencedata::DuzeltmeVeritabanAktarBut,
+                   [this] { DuzeltmeVeritabanAktarButClick(); });
     // The engine's lookups read the tables through their own datasets: reopening the
     // connection closes them all, and each reads the new rows on its next use.
     m_figures.setChanged([this] {
@@ -131,7 +131,7 @@ const std::vector<GridColumn>& ReferenceDataForm::yiUfeYeniColumns() {
 }
 
 void ReferenceDataForm::FormCreate() {
-    m_form.setItemIndex(QStringLiteral("PageControl1"), YiUfeTab);
+    m_form.setItemIndex(ctl::referencedata::PageControl1, YiUfeTab);
 }
 
 void ReferenceDataForm::openDatasets() {
@@ -147,9 +147,9 @@ void ReferenceDataForm::open() {
 }
 
 void ReferenceDataForm::AramaYapClick() {
-    if (TurkishLower(m_form.text(kAraEdit)) == QLatin1String("yazar kasa"))
-        m_form.setText(kAraEdit, QStringLiteral("Ödeme kaydedici cihazlar"));
-    const QString text = m_form.text(kAraEdit);
+    if (TurkishLower(m_form.text(ctl::referencedata::AraEdit)) == QLatin1String("yazar kasa"))
+        m_form.setText(ctl::referencedata::AraEdit, QStringLiteral("Ödeme kaydedici cihazlar"));
+    const QString text = m_form.text(ctl::referencedata::AraEdit);
     if (text.isEmpty())
         return;
     m_rates.ensureOpen();
@@ -170,12 +170,12 @@ void ReferenceDataForm::showCurrentRate() {
     auto column = [&](const char* name) {
         return hasRow ? m_amortisman.text(QLatin1String(name)) : QString();
     };
-    m_form.setText(QStringLiteral("TumKoduText"), column("tum_kodu"));
-    m_form.setText(QStringLiteral("TebligText"), column("teblig"));
-    m_form.setText(QStringLiteral("OmurYilText"), column("omur_yil"));
-    m_form.setText(QStringLiteral("Oran2Text"),
+    m_form.setText(ctl::referencedata::TumKoduText, column("tum_kodu"));
+    m_form.setText(ctl::referencedata::TebligText, column("teblig"));
+    m_form.setText(ctl::referencedata::OmurYilText, column("omur_yil"));
+    m_form.setText(ctl::referencedata::Oran2Text,
                    hasRow ? oran2Text(m_amortisman.value(QStringLiteral("oran"))) : QString());
-    m_form.setText(QStringLiteral("AciklamaMemo"), column("aciklama"));
+    m_form.setText(ctl::referencedata::AciklamaMemo, column("aciklama"));
 }
 
 } // namespace velkor

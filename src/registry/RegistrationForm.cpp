@@ -1,44 +1,47 @@
 #include "registry/RegistrationForm.h"
 
+#include "base/WindowNames.h"
+#include "registry/RegistrationFormControls.h"
+
 namespace velkor {
 
-RegistrationForm::RegistrationForm(QObject* parent) : FormModel(QStringLiteral("TFirmaKayitF"), parent) {
+RegistrationForm::RegistrationForm(QObject* parent) : FormModel(windows::kRegistration, parent) {
     setCaption(QStringLiteral("Firma Bilgileri Giriş Değişiklik"));
-    addEdit(QStringLiteral("Sira_No_Edit"), {}, QStringLiteral("Sıra No"));
-    setEnabled(QStringLiteral("Sira_No_Edit"), false);
-    setReadOnly(QStringLiteral("Sira_No_Edit"), true);
-    addEdit(QStringLiteral("KoduEdit"), {}, QStringLiteral("Firma Kodu"));
-    addEdit(QStringLiteral("FirmaAdiEdit"), {}, QStringLiteral("Firma Adı"));
-    addEdit(QStringLiteral("AdresiEdit"), {}, QStringLiteral("Adresi"));
-    addEdit(QStringLiteral("SehirEdit"), {}, QStringLiteral("Şehir"));
-    addEdit(QStringLiteral("ilceEdit"), {}, QStringLiteral("İlçe"));
-    addEdit(QStringLiteral("TelefonEdit"), {}, QStringLiteral("Telefon"));
-    addEdit(QStringLiteral("Telefon2Edit"), {}, QStringLiteral("Telefon"));
-    addEdit(QStringLiteral("FaksEdit"), {}, QStringLiteral("Faks"));
-    addEdit(QStringLiteral("Vergi_DaireEdit"), {}, QStringLiteral("Vergi D."));
-    addEdit(QStringLiteral("Vergi_NoEdit"), {}, QStringLiteral("Ver. No:"));
-    addEdit(QStringLiteral("YetkiliAdiEdit"), {}, QStringLiteral("Yetkili Adı"));
-    addEdit(QStringLiteral("YetkiliUnvanEdit"), {}, QStringLiteral("Ünvanı"));
-    addButton(QStringLiteral("kaydetBut"), QStringLiteral("SAKLA"));
-    addButton(QStringLiteral("yeniButton"), QStringLiteral("YENİ FİRMA"));
-    addButton(QStringLiteral("kapatBut"), QStringLiteral("KAPAT"));
-    addButton(QStringLiteral("vazgecBut"), QStringLiteral("VAZGEÇ"));
+    addEdit(ctl::registration::Sira_No_Edit, {}, QStringLiteral("Sıra No"));
+    setEnabled(ctl::registration::Sira_No_Edit, false);
+    setReadOnly(ctl::registration::Sira_No_Edit, true);
+    addEdit(ctl::registration::KoduEdit, {}, QStringLiteral("Firma Kodu"));
+    addEdit(ctl::registration::FirmaAdiEdit, {}, QStringLiteral("Firma Adı"));
+    addEdit(ctl::registration::AdresiEdit, {}, QStringLiteral("Adresi"));
+    addEdit(ctl::registration::SehirEdit, {}, QStringLiteral("Şehir"));
+    addEdit(ctl::registration::ilceEdit, {}, QStringLiteral("İlçe"));
+    addEdit(ctl::registration::TelefonEdit, {}, QStringLiteral("Telefon"));
+    addEdit(ctl::registration::Telefon2Edit, {}, QStringLiteral("Telefon"));
+    addEdit(ctl::registration::FaksEdit, {}, QStringLiteral("Faks"));
+    addEdit(ctl::registration::Vergi_DaireEdit, {}, QStringLiteral("Vergi D."));
+    addEdit(ctl::registration::Vergi_NoEdit, {}, QStringLiteral("Ver. No:"));
+    addEdit(ctl::registration::YetkiliAdiEdit, {}, QStringLiteral("Yetkili Adı"));
+    addEdit(ctl::registration::YetkiliUnvanEdit, {}, QStringLiteral("Ünvanı"));
+    addButton(ctl::registration::kaydetBut, QStringLiteral("SAKLA"));
+    addButton(ctl::registration::yeniButton, QStringLiteral("YENİ FİRMA"));
+    addButton(ctl::registration::kapatBut, QStringLiteral("KAPAT"));
+    addButton(ctl::registration::vazgecBut, QStringLiteral("VAZGEÇ"));
 }
 
 const std::vector<std::pair<QString, QString>>& RegistrationForm::editColumns() {
     static const std::vector<std::pair<QString, QString>> columns = {
-        {QStringLiteral("KoduEdit"), QStringLiteral("kodu")},
-        {QStringLiteral("FirmaAdiEdit"), QStringLiteral("firmaadi")},
-        {QStringLiteral("AdresiEdit"), QStringLiteral("adres")},
-        {QStringLiteral("ilceEdit"), QStringLiteral("ilce")},
-        {QStringLiteral("SehirEdit"), QStringLiteral("il")},
-        {QStringLiteral("TelefonEdit"), QStringLiteral("tel1")},
-        {QStringLiteral("Telefon2Edit"), QStringLiteral("tel2")},
-        {QStringLiteral("FaksEdit"), QStringLiteral("fax")},
-        {QStringLiteral("Vergi_DaireEdit"), QStringLiteral("vergidaire")},
-        {QStringLiteral("Vergi_NoEdit"), QStringLiteral("vergino")},
-        {QStringLiteral("YetkiliAdiEdit"), QStringLiteral("sorumlu1")},
-        {QStringLiteral("YetkiliUnvanEdit"), QStringLiteral("sorumlu1_unvan")},
+        {ctl::registration::KoduEdit, QStringLiteral("kodu")},
+        {ctl::registration::FirmaAdiEdit, QStringLiteral("firmaadi")},
+        {ctl::registration::AdresiEdit, QStringLiteral("adres")},
+        {ctl::registration::ilceEdit, QStringLiteral("ilce")},
+        {ctl::registration::SehirEdit, QStringLiteral("il")},
+        {ctl::registration::TelefonEdit, QStringLiteral("tel1")},
+        {ctl::registration::Telefon2Edit, QStringLiteral("tel2")},
+        {ctl::registration::FaksEdit, QStringLiteral("fax")},
+        {ctl::registration::Vergi_DaireEdit, QStringLiteral("vergidaire")},
+        {ctl::registration::Vergi_NoEdit, QStringLiteral("vergino")},
+        {ctl::registration::YetkiliAdiEdit, QStringLiteral("sorumlu1")},
+        {ctl::registration::YetkiliUnvanEdit, QStringLiteral("sorumlu1_unvan")},
     };
     return columns;
 }

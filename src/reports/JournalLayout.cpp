@@ -6,8 +6,7 @@
 namespace velkor {
 
 QString journalSeparator() {
-    static const QString line =
-        QString(42, QLatin1Char('-')) + QStringLiteral("31/12/2023") + QString(42, QLatin1Char('-'));
+    static const QString line = dateSeparator(42);
     return line;
 }
 

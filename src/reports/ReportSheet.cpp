@@ -1,6 +1,8 @@
 #include "reports/ReportSheet.h"
 
 #include "base/ShownError.h"
+#include "engine/WorkspaceState.h"
+#include "engine/WorkspaceStateControls.h"
 #include "reports/AccountTotals.h"
 #include "reports/AnaHesapReport.h"
 #include "reports/ClosingStep.h"
@@ -16,45 +18,35 @@
 
 namespace velkor {
 
-namespace {
-
-const QString kCombo = QStringLiteral("RaporListeCombo");
-const QString kAdjustmentDate = QStringLiteral("HesapTarihiDate");
-const QString& kReportPrint = ctl::report::DuzRapYazBut;
-const QString& kDepreciationPrint = ctl::report::GenelAmortluBut;
-const QString& kAccountPrint = ctl::report::AnaHesapYazBut;
-
-} // namespace
-
 ReportSheet::ReportSheet(FormModel& form, Connection& company, Query* accountTotals)
     : m_form(form), m_company(company), m_reportList(company), m_ownTotals(company),
       m_accountTotals(accountTotals ? accountTotals : &m_ownTotals), m_grandTotals(company) {
     addControls(form);
     if (!m_accountTotals->isOpen())
         prepareAccountTotals(*m_accountTotals);
-    form.onClick(QStringLiteral("RaporListeButton"), [this] { RaporListeYenile(); });
-    form.onClick(QStringLiteral("AnaHesapRaporButton"), [this] { RaporListeYenile(); });
-    form.onChange(kCombo, [this] { RaporListeYenile(); });
-    form.onClick(kReportPrint, [this] { DuzRapYazButClick(); });
-    form.onClick(kDepreciationPrint, [this] { GenelAmortluButClick(); });
-    form.onClick(kAccountPrint, [this] { AnaHesapYazButClick(); });
+    form.onClick(ctl::report::RaporListeButton, [this] { RaporListeYenile(); });
+    form.onClick(ctl::report::AnaHesapRaporButton, [this] { RaporListeYenile(); });
+    form.onChange(ctl::report::RaporListeCombo, [this] { RaporListeYenile(); });
+    form.onClick(ctl::report::DuzRapYazBut, [this] { DuzRapYazButClick(); });
+    form.onClick(ctl::report::GenelAmortluBut, [this] { GenelAmortluButClick(); });
+    form.onClick(ctl::report::AnaHesapYazBut, [this] { AnaHesapYazButClick(); });
     form.onClick(ctl::report::ExcelDuzRapBut, [this] { ExcelDuzRapButClick(); });
     form.onClick(ctl::report::AnaHesapExcelBut, [this] { AnaHesapExcelButClick(); });
 }
 
 void ReportSheet::addControls(FormModel& form) {
-    if (!form.has(kCombo)) {
+    if (!form.has(ctl::report::RaporListeCombo)) {
         const QStringList items = reportFilterItems();
-        form.addCombo(kCombo, items, items.first());
+        form.addCombo(ctl::report::RaporListeCombo, items, items.first());
     }
     const std::vector<std::pair<QString, QString>> buttons{
-        {QStringLiteral("RaporListeButton"), QStringLiteral("Raporu Hazırla")},
-        {QStringLiteral("ExcelDuzRapBut"), QStringLiteral("Excel'e Gönder")},
-        {kReportPrint, QStringLiteral("Genel Yazdır")},
-        {kDepreciationPrint, QStringLiteral("Amortismanlı Yazdır")},
-        {QStringLiteral("AnaHesapRaporButton"), QStringLiteral("Raporu Hazırla")},
-        {QStringLiteral("AnaHesapExcelBut"), QStringLiteral("Excel'e Gönder")},
-        {kAccountPrint, QStringLiteral("Genel Yazdır")},
+        {ctl::report::RaporListeButton, QStringLiteral("Raporu Hazırla")},
+        {ctl::report::ExcelDuzRapBut, QStringLiteral("Excel'e Gönder")},
+        {ctl::report::DuzRapYazBut, QStringLiteral("Genel Yazdır")},
+        {ctl::report::GenelAmortluBut, QStringLiteral("Amortismanlı Yazdır")},
+        {ctl::report::AnaHesapRaporButton, QStringLiteral("Raporu Hazırla")},
+        {ctl::report::AnaHesapExcelBut, QStringLiteral("Excel'e Gönder")},
+        {ctl::report::AnaHesapYazBut, QStringLiteral("Genel Yazdır")},
     };
     for (const auto& [name, caption] : buttons) {
         if (!form.has(name))
@@ -63,16 +55,17 @@ void ReportSheet::addControls(FormModel& form) {
 }
 
 QDate ReportSheet::adjustmentDate() const {
-    if (m_form.has(kAdjustmentDate)) {
-        const QDate date = m_form.date(kAdjustmentDate);
+    if (m_form.has(ctl::workspace::HesapTarihiDate)) {
+        const QDate date = m_form.date(ctl::workspace::HesapTarihiDate);
         if (date.isValid())
             return date;
     }
-    return QDate(2023, 12, 31);
+    return kAdjustmentDate;
 }
 
 AccountFilter ReportSheet::reportFilter() const {
-    return accountFilter(m_form.text(kCombo), m_form.items(kCombo));
+    return accountFilter(m_form.text(ctl::report::RaporListeCombo),
+                         m_form.items(ctl::report::RaporListeCombo));
 }
 
 void ReportSheet::RaporListeYenile() {
@@ -117,8 +110,8 @@ void ReportSheet::requireReportRows() {
         m_reportList.open();
     }
     if (m_reportList.isEmpty() && !reportFilter().isEmpty())
-        throw ShownError(
-            QStringLiteral("Seçilen hesaplarda (%1) rapora alınacak kayıt yok.").arg(m_form.text(kCombo)));
+        throw ShownError(QStringLiteral("Seçilen hesaplarda (%1) rapora alınacak kayıt yok.")
+                             .arg(m_form.text(ctl::report::RaporListeCombo)));
 }
 
 void ReportSheet::printReportList(bool withDepreciation) {
@@ -170,7 +163,7 @@ void ReportSheet::ExcelDuzRapButClick() {
         throw ShownError(QStringLiteral("Çalışma kitabı hizmeti bulunamadı."));
     requireReportRows();
     XlsxWorkbook book;
-    DuzeltmeRaporExcel(book, printedCompany().name, m_form.text(kCombo), m_reportList);
+    DuzeltmeRaporExcel(book, printedCompany().name, m_form.text(ctl::report::RaporListeCombo), m_reportList);
     handOver(book, QStringLiteral("DuzeltmeRaporu"));
 }
 

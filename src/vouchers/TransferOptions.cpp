@@ -14,6 +14,7 @@ void addTransferControls(FormModel& form) {
     form.addCombo(c::FisTransferCombo, filters, filters.first(), QStringLiteral("Hesap No"));
     form.addEdit(c::EvrakNoOnEdit, QStringLiteral("ED"), QStringLiteral("Evrak No Ön Eki"));
     form.addEdit(c::EvrakilkSayiEdit, QStringLiteral("1"), QStringLiteral("E.N. Artan İlk Sayı"));
+    form.setKeyRule(c::EvrakilkSayiEdit, KeyRule::Digits);
     form.addRadioGroup(c::FisSecenekleriRadio,
                        {QStringLiteral("Herbir Kayıt İçin Ayrı Fiş"),
                         QStringLiteral("Herbir Ana Hesap İçin Ayrı Fiş"), QStringLiteral("Hepsi Tek Fiş")},

@@ -15,6 +15,7 @@
 #include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
 #include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 #include "storage/DatasetSearch.h"
 #include "vouchers/TransferSheet.h"
 #include "workspace/RecordDeletion.h"
@@ -68,7 +69,7 @@ Workspace::Workspace(AppContext& context)
     m_reports = std::make_unique<ReportSheet>(m_state, context.company(), &m_toplamQuery);
     m_reports->setEditTable(&m_sbkTable);
     m_journal = std::make_unique<JournalSheet>(m_state, context.company(),
-                                               [this] { return m_state.text(QStringLiteral("Label4")); });
+                                               [this] { return m_state.text(ctl::workspace::Label4); });
     m_reports->setWorkbookOutput(&context.prompt(), openWithDesktop);
     setPrintService(nullptr);
     m_transfer = std::make_unique<TransferSheet>(context);
@@ -83,11 +84,11 @@ Workspace::Workspace(AppContext& context)
         m_toplamQuery.close();
         m_toplamQuery.open();
     });
-    m_state.onChange(QStringLiteral("SBK_Ana_Combo"), [this] { ListeYenile(); });
-    m_state.onClick(QStringLiteral("AramaYap"), [this] { AramaYapClick(); });
-    m_fixed->onClick(QStringLiteral("YeniBut"), [this] { Bosalt(); });
-    m_stock->onClick(QStringLiteral("YeniButS"), [this] { Bosalt(); });
-    m_equity->onClick(QStringLiteral("YeniButO"), [this] { Bosalt(); });
+    m_state.onChange(ctl::workspace::SBK_Ana_Combo, [this] { ListeYenile(); });
+    m_state.onClick(ctl::workspace::AramaYap, [this] { AramaYapClick(); });
+    m_fixed->onClick(ctl::fixedasset::YeniBut, [this] { Bosalt(); });
+    m_stock->onClick(ctl::stock::YeniButS, [this] { Bosalt(); });
+    m_equity->onClick(ctl::equity::YeniButO, [this] { Bosalt(); });
     const std::vector<std::tuple<FormModel*, QString, QString>> printButtons{
         {m_fixed.get(), ctl::fixedasset::YazSBKBut, ctl::fixedasset::SBKRich},
         {m_stock.get(), ctl::stock::DigerYazBut, ctl::stock::DigerRich},
@@ -114,14 +115,14 @@ void Workspace::open() {
         m_sbkQuery.ensureOpen();
     m_sbkTable.ensureOpen();
     m_toplamQuery.ensureOpen();
-    m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::FixedAssetPage);
+    m_state.setItemIndex(ctl::workspace::DuzeltmePage, WorkspaceState::FixedAssetPage);
 }
 
 void Workspace::ListeYenile() {
     m_sbkQuery.close();
     m_sbkQuery.clearSql();
     m_sbkQuery.addLine(QStringLiteral("SELECT * FROM sabit_kiymet"));
-    const AccountFilter filter = accountFilter(m_state.text(QStringLiteral("SBK_Ana_Combo")));
+    const AccountFilter filter = accountFilter(m_state.text(ctl::workspace::SBK_Ana_Combo));
     if (!filter.whereLine.isEmpty())
         m_sbkQuery.addLine(filter.whereLine);
     m_sbkQuery.setParams(filter.params);
@@ -133,7 +134,7 @@ void Workspace::ListeYenile() {
 }
 
 bool Workspace::AramaYapClick() {
-    const QString text = m_state.text(QStringLiteral("AraEdit"));
+    const QString text = m_state.text(ctl::workspace::AraEdit);
     if (text.isEmpty())
         return false;
     m_sbkQuery.ensureOpen();
@@ -152,9 +153,9 @@ void Workspace::clearFields(FormModel& sheet, const QStringList& edits, const QS
 }
 
 void Workspace::Bosalt() {
-    clearFields(*m_fixed, FixedAssetSheet::clearedEdits(), QStringLiteral("SBKRich"));
-    clearFields(*m_stock, StockSheet::clearedEdits(), QStringLiteral("DigerRich"));
-    clearFields(*m_equity, EquitySheet::clearedEdits(), QStringLiteral("OzkaynakRich"));
+    clearFields(*m_fixed, FixedAssetSheet::clearedEdits(), ctl::fixedasset::SBKRich);
+    clearFields(*m_stock, StockSheet::clearedEdits(), ctl::stock::DigerRich);
+    clearFields(*m_equity, EquitySheet::clearedEdits(), ctl::equity::OzkaynakRich);
 }
 
 void Workspace::Dzelt1Click() {
@@ -166,15 +167,15 @@ void Workspace::Dzelt1Click() {
     switch (route.sheet) {
     case ItemSheet::FixedAsset:
         m_fixed->Duzelt(m_sbkQuery);
-        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::FixedAssetPage);
+        m_state.setItemIndex(ctl::workspace::DuzeltmePage, WorkspaceState::FixedAssetPage);
         break;
     case ItemSheet::Stock:
         m_stock->DuzeltStok(m_sbkQuery);
-        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::StockPage);
+        m_state.setItemIndex(ctl::workspace::DuzeltmePage, WorkspaceState::StockPage);
         break;
     case ItemSheet::Equity:
         m_equity->DuzeltOzkaynaklar(m_sbkQuery);
-        m_state.setItemIndex(QStringLiteral("DuzeltmePage"), WorkspaceState::EquityPage);
+        m_state.setItemIndex(ctl::workspace::DuzeltmePage, WorkspaceState::EquityPage);
         break;
     case ItemSheet::None:
         break;
@@ -187,7 +188,7 @@ bool Workspace::openItem(qint64 id) {
         ListeYenile();
     m_sbkQuery.ensureOpen();
     if (!m_sbkQuery.locate(QStringLiteral("id"), id)) {
-        m_state.setText(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Hepsi"));
+        m_state.setText(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Hepsi"));
         ListeYenile();
         if (!m_sbkQuery.locate(QStringLiteral("id"), id))
             return false;

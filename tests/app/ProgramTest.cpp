@@ -1,11 +1,16 @@
 #include "support/TestSupport.h"
 
 #include "app/CompaniesWindow.h"
+#include "app/CompaniesWindowControls.h"
 #include "app/EntryWindow.h"
+#include "app/EntryWindowControls.h"
 #include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "base/WindowNames.h"
+#include "engine/WorkspaceStateControls.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/IniFile.h"
 
 #include <gtest/gtest.h>
@@ -51,16 +56,16 @@ TEST_F(ProgramTest, FormModelsAreRegisteredUnderTheirWindowNames) {
 
 TEST_F(ProgramTest, ANewCompanyIsShownInTheMenuAndWorkspaceCaptions) {
     FormModel& registration = program.registry().form();
-    registration.click("yeniButton");
-    registration.userSet("KoduEdit", "ABC");
-    registration.userSet("FirmaAdiEdit", "Deneme A.Ş.");
-    registration.click("kaydetBut");
+    registration.click(ctl::registration::yeniButton);
+    registration.userSet(ctl::registration::KoduEdit, "ABC");
+    registration.userSet(ctl::registration::FirmaAdiEdit, "Deneme A.Ş.");
+    registration.click(ctl::registration::kaydetBut);
     FormModel& menu = program.mainMenu().form();
-    EXPECT_EQ(menu.text("Label2"), QStringLiteral("ABC"));
-    EXPECT_EQ(menu.text("Label4"), QStringLiteral("Deneme A.Ş."));
+    EXPECT_EQ(menu.text(ctl::mainmenu::Label2), QStringLiteral("ABC"));
+    EXPECT_EQ(menu.text(ctl::mainmenu::Label4), QStringLiteral("Deneme A.Ş."));
     EXPECT_EQ(menu.caption(),
               QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - Deneme A.Ş."));
-    EXPECT_EQ(program.workspace().text("Label4"), QStringLiteral("Deneme A.Ş."));
+    EXPECT_EQ(program.workspace().text(ctl::workspace::Label4), QStringLiteral("Deneme A.Ş."));
     EXPECT_EQ(program.workspace().caption(),
               QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - Deneme A.Ş."));
 }
@@ -68,14 +73,14 @@ TEST_F(ProgramTest, ANewCompanyIsShownInTheMenuAndWorkspaceCaptions) {
 TEST_F(ProgramTest, AMissingHelpDocumentIsSaidAndNothingIsOpened) {
     QStringList opened;
     program.setDocumentOpener([&](const QString& path) { opened << path; });
-    program.mainMenu().form().click("YardimBarItems3");
+    program.mainMenu().form().click(ctl::mainmenu::YardimBarItems3);
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_FALSE(home.prompt().texts().isEmpty());
     EXPECT_TRUE(home.prompt().texts().last().startsWith(QStringLiteral("Belge bulunamadı: ")));
     QFile pdf(home.home() + "vukteblig555.pdf");
     ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
     pdf.close();
-    program.mainMenu().form().click("YardimBarItems3");
+    program.mainMenu().form().click(ctl::mainmenu::YardimBarItems3);
     EXPECT_EQ(opened, QStringList{home.home() + "vukteblig555.pdf"});
 }
 
@@ -86,32 +91,32 @@ TEST_F(ProgramTest, NoBackupRunsWhenBothAreOff) {
 }
 
 TEST_F(ProgramTest, IntervalBackupRunsFirstWhenDueThenTheDailyOne) {
-    panel().setChecked("OtoYedekCheck", true);
-    panel().setChecked("OtomatikGunlukCheck", true);
-    panel().setText("yedekgunEdit", "3");
-    panel().setDate("DateTimePicker1", QDate::currentDate().addDays(-3));
+    panel().setChecked(ctl::companies::OtoYedekCheck, true);
+    panel().setChecked(ctl::companies::OtomatikGunlukCheck, true);
+    panel().setText(ctl::companies::yedekgunEdit, "3");
+    panel().setDate(ctl::companies::DateTimePicker1, QDate::currentDate().addDays(-3));
     closeConfirmed();
     EXPECT_EQ(backup.calls, (QStringList{"TumunuYedekleOto", "OtoYedekle"}));
 }
 
 TEST_F(ProgramTest, IntervalBackupWaitsUntilItsDay) {
-    panel().setChecked("OtoYedekCheck", true);
-    panel().setText("yedekgunEdit", "3");
-    panel().setDate("DateTimePicker1", QDate::currentDate().addDays(-2));
+    panel().setChecked(ctl::companies::OtoYedekCheck, true);
+    panel().setText(ctl::companies::yedekgunEdit, "3");
+    panel().setDate(ctl::companies::DateTimePicker1, QDate::currentDate().addDays(-2));
     closeConfirmed();
     EXPECT_TRUE(backup.calls.isEmpty());
 }
 
 TEST_F(ProgramTest, ZeroOrUnreadableIntervalRunsAtEveryEnd) {
-    panel().setChecked("OtoYedekCheck", true);
-    panel().setText("yedekgunEdit", "");
-    panel().setDate("DateTimePicker1", QDate::currentDate());
+    panel().setChecked(ctl::companies::OtoYedekCheck, true);
+    panel().setText(ctl::companies::yedekgunEdit, "");
+    panel().setDate(ctl::companies::DateTimePicker1, QDate::currentDate());
     closeConfirmed();
     EXPECT_EQ(backup.calls, QStringList{"TumunuYedekleOto"});
 }
 
 TEST_F(ProgramTest, DecliningTheCloseRunsNoBackup) {
-    panel().setChecked("OtomatikGunlukCheck", true);
+    panel().setChecked(ctl::companies::OtomatikGunlukCheck, true);
     home.prompt().addAnswer(No);
     EXPECT_FALSE(program.entry().close());
     EXPECT_TRUE(backup.calls.isEmpty());
@@ -124,7 +129,7 @@ TEST_F(ProgramTest, AFailingBackupIsReportedAndTheProgramStillEnds) {
         void OtoYedekle() override { throw DatabaseError(QStringLiteral("Yedek yazılamadı")); }
     } failing;
     program.setAutoBackup(&failing);
-    panel().setChecked("OtomatikGunlukCheck", true);
+    panel().setChecked(ctl::companies::OtomatikGunlukCheck, true);
     closeConfirmed();
     EXPECT_TRUE(program.hasEnded());
     EXPECT_EQ(home.prompt().texts().last(), QStringLiteral("Yedek yazılamadı"));
@@ -133,28 +138,28 @@ TEST_F(ProgramTest, AFailingBackupIsReportedAndTheProgramStillEnds) {
 TEST_F(ProgramTest, LastEnteredCompanyIsShownAtTheNextStart) {
     home.addCompany("K7", "Yedinci");
     FormModel& entry = program.entry().form();
-    entry.setText("firmaedit", "K7");
-    entry.click("DuzeltmeBut");
+    entry.setText(ctl::entry::firmaedit, "K7");
+    entry.click(ctl::entry::DuzeltmeBut);
     ASSERT_TRUE(program.windows().isVisible(windows::kMainMenu));
 
     ScriptedPrompt prompt;
     AppContext context(home.home(), prompt);
     Program next(context);
     next.start();
-    EXPECT_EQ(next.entry().form().text("firmaedit"), QStringLiteral("K7"));
-    EXPECT_EQ(next.entry().form().text("Label1"), QStringLiteral("Yedinci"));
+    EXPECT_EQ(next.entry().form().text(ctl::entry::firmaedit), QStringLiteral("K7"));
+    EXPECT_EQ(next.entry().form().text(ctl::entry::Label1), QStringLiteral("Yedinci"));
 }
 
 TEST_F(ProgramTest, EnteringTwiceReopensTheCompanyConnection) {
     home.addCompany("K1", "Bir");
     FormModel& entry = program.entry().form();
-    entry.setText("firmaedit", "K1");
-    entry.click("DuzeltmeBut");
-    program.mainMenu().form().click("EkIslemBarItems2");
+    entry.setText(ctl::entry::firmaedit, "K1");
+    entry.click(ctl::entry::DuzeltmeBut);
+    program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems2);
     ASSERT_TRUE(program.windows().isVisible(windows::kCompanies));
-    program.companies().form().click("KapatBut");
+    program.companies().form().click(ctl::companies::KapatBut);
     home.context().company().close();
-    entry.click("DuzeltmeBut");
+    entry.click(ctl::entry::DuzeltmeBut);
     EXPECT_TRUE(home.context().company().isOpen());
     EXPECT_EQ(program.entry().MenuHideMode(), 1);
 }
@@ -171,9 +176,9 @@ TEST_F(ProgramTest, HidingTheMenuBeforeAnyEntryShowsTheEntryWindow) {
 
 TEST_F(ProgramTest, WorkspaceHiddenReturnsToTheMainMenu) {
     home.addCompany("K1", "Bir");
-    program.entry().form().setText("firmaedit", "K1");
-    program.entry().form().click("DuzeltmeBut");
-    program.mainMenu().form().click("GeneIslemBarItems0");
+    program.entry().form().setText(ctl::entry::firmaedit, "K1");
+    program.entry().form().click(ctl::entry::DuzeltmeBut);
+    program.mainMenu().form().click(ctl::mainmenu::GeneIslemBarItems0);
     EXPECT_TRUE(program.windows().isVisible(windows::kWorkspace));
     program.windows().hide(windows::kWorkspace);
     EXPECT_TRUE(program.windows().isVisible(windows::kMainMenu));

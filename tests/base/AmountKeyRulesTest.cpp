@@ -44,9 +44,6 @@ TEST(AmountKeyRulesTest, TheCaretKeepsItsDistanceFromTheEnd) {
 TEST(AmountKeyRulesTest, DigitFieldsTakeOnlyDigits) {
     EXPECT_FALSE(digitsKey(QStringLiteral("12"), 2, QChar(u',')).accepted);
     EXPECT_EQ(digitsKey(QStringLiteral("12"), 2, QChar(u'3')).text, QStringLiteral("123"));
-    EXPECT_EQ(keyRuleOf(QStringLiteral("AmortSureEdit")), KeyRule::Digits);
-    EXPECT_EQ(keyRuleOf(QStringLiteral("DonemiciSMMEdit")), KeyRule::Amount);
-    EXPECT_EQ(keyRuleOf(QStringLiteral("AdiEdit")), KeyRule::Free);
 }
 
 TEST(AmountKeyRulesTest, LeavingAndEnteringAField) {

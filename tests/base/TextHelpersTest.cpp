@@ -57,4 +57,9 @@ TEST(TextHelpersTest, TurkishLowerAndPadding) {
     EXPECT_EQ(PadLeft(2, QStringLiteral("abc")), QStringLiteral("abc"));
 }
 
+TEST(TextHelpersTest, DateSeparatorPutsTheDateBetweenTwoRuns) {
+    EXPECT_EQ(dateSeparator(3), QStringLiteral("---31/12/2023---"));
+    EXPECT_EQ(dateSeparator(42).size(), 94);
+}
+
 } // namespace

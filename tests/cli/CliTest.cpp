@@ -1,3 +1,4 @@
+#include "registry/RegistrationFormControls.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
@@ -36,11 +37,11 @@ TEST_F(CliTest, InitIndexAndUsage) {
 TEST_F(CliTest, CompanyLifeCycle) {
     QString out, err;
     ASSERT_EQ(run({QStringLiteral("init")}), 0);
-    ASSERT_EQ(
-        run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("B1"),
-             QStringLiteral("Birinci"), QStringLiteral("--set"), QStringLiteral("AdresiEdit=Cumhuriyet Mh.")},
-            &out),
-        0);
+    ASSERT_EQ(run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("B1"),
+                   QStringLiteral("Birinci"), QStringLiteral("--set"),
+                   velkor::ctl::registration::AdresiEdit + QStringLiteral("=Cumhuriyet Mh.")},
+                  &out),
+              0);
     ASSERT_EQ(run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("A2"),
                    QStringLiteral("İkinci")}),
               0);
@@ -57,7 +58,8 @@ TEST_F(CliTest, CompanyLifeCycle) {
     EXPECT_EQ(err, QStringLiteral("MESAJ: Firma adını boş geçemezsiniz.\n"));
 
     EXPECT_EQ(run({QStringLiteral("company"), QStringLiteral("update"), QStringLiteral("A2"),
-                   QStringLiteral("--set"), QStringLiteral("FirmaAdiEdit=İkinci Ltd.")}),
+                   QStringLiteral("--set"),
+                   velkor::ctl::registration::FirmaAdiEdit + QStringLiteral("=İkinci Ltd.")}),
               0);
     EXPECT_EQ(run({QStringLiteral("company"), QStringLiteral("list")}, &out), 0);
     EXPECT_EQ(out, QStringLiteral("1\tB1\tBirinci\n2\tA2\tİkinci Ltd.\n"));

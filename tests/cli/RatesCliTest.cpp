@@ -1,3 +1,4 @@
+#include "engine/FixedAssetSheetControls.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
 #include "support/TestSupport.h"
@@ -32,12 +33,17 @@ protected:
         return QStringLiteral("(yok)");
     }
     QStringList fixedAsset(const QString& entry, const QStringList& more = {}) {
-        QStringList args{QStringLiteral("sheet"),     QStringLiteral("fixed"),
-                         QStringLiteral("--company"), QStringLiteral("K1"),
-                         QStringLiteral("--set"),     QStringLiteral("DuzeltmeAnaHesapCombo=253"),
-                         QStringLiteral("--set"),     QStringLiteral("KayitliTutariEdit=500.000,00"),
-                         QStringLiteral("--set"),     QStringLiteral("GirisTarihiDate=") + entry};
-        return args + more + QStringList{QStringLiteral("--click"), QStringLiteral("DuzeltBut")};
+        QStringList args{QStringLiteral("sheet"),
+                         QStringLiteral("fixed"),
+                         QStringLiteral("--company"),
+                         QStringLiteral("K1"),
+                         QStringLiteral("--set"),
+                         velkor::ctl::fixedasset::DuzeltmeAnaHesapCombo + QStringLiteral("=253"),
+                         QStringLiteral("--set"),
+                         velkor::ctl::fixedasset::KayitliTutariEdit + QStringLiteral("=500.000,00"),
+                         QStringLiteral("--set"),
+                         velkor::ctl::fixedasset::GirisTarihiDate + QStringLiteral("=") + entry};
+        return args + more + QStringList{QStringLiteral("--click"), velkor::ctl::fixedasset::DuzeltBut};
     }
 
     QTemporaryDir dir;
@@ -58,8 +64,8 @@ TEST_F(RatesCliTest, AnEarlierInstallationIsUpdatedAndComputesOnTheCorrectedDece
     EXPECT_TRUE(err.contains(QStringLiteral("veri sürümü 1 → 2"))) << err.toStdString();
 
     ASSERT_EQ(run(fixedAsset(QStringLiteral("15.06.2003")), &out, &err), 0) << err.toStdString();
-    EXPECT_EQ(fieldOf(out, QStringLiteral("GirisYi_UfeEdit")), QStringLiteral("118,00"));
-    EXPECT_EQ(fieldOf(out, QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("24,70356"));
+    EXPECT_EQ(fieldOf(out, velkor::ctl::fixedasset::GirisYi_UfeEdit), QStringLiteral("118,00"));
+    EXPECT_EQ(fieldOf(out, velkor::ctl::fixedasset::DuzeltKatsayiEdit), QStringLiteral("24,70356"));
     EXPECT_FALSE(err.contains(QStringLiteral("veri sürümü"))) << "updated once only";
 
     ASSERT_EQ(run({QStringLiteral("rates"), QStringLiteral("show"), QStringLiteral("amortisman")}, &out), 0);
@@ -72,13 +78,14 @@ TEST_F(RatesCliTest, AddedInterestRatesMakeTheTotalFinancingOfA2022LoanCompute) 
     ASSERT_EQ(
         run({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("K1"), QStringLiteral("Bir")}),
         0);
-    const QStringList financing{QStringLiteral("--set"), QStringLiteral("ROFMRadio=1"),
-                                QStringLiteral("--set"), QStringLiteral("ROFMBasDate=01.03.2022"),
-                                QStringLiteral("--set"), QStringLiteral("ROFMFaizEdit=40.000,00")};
+    const QStringList financing{
+        QStringLiteral("--set"), velkor::ctl::fixedasset::ROFMRadio + QStringLiteral("=1"),
+        QStringLiteral("--set"), velkor::ctl::fixedasset::ROFMBasDate + QStringLiteral("=01.03.2022"),
+        QStringLiteral("--set"), velkor::ctl::fixedasset::ROFMFaizEdit + QStringLiteral("=40.000,00")};
     QString out, err;
     EXPECT_EQ(run(fixedAsset(QStringLiteral("01.03.2022"), financing), &out, &err), 1);
     EXPECT_TRUE(err.contains(QStringLiteral("Döneme ait ortalama faiz verisi bulunamamıştır!")));
-    EXPECT_EQ(fieldOf(out, QStringLiteral("DuzeltilmisTutarEdit")), QString());
+    EXPECT_EQ(fieldOf(out, velkor::ctl::fixedasset::DuzeltilmisTutarEdit), QString());
 
     QString rates = QStringLiteral("year,month,rate\n");
     for (int month = 1; month <= 12; ++month)
@@ -106,9 +113,9 @@ TEST_F(RatesCliTest, AddedInterestRatesMakeTheTotalFinancingOfA2022LoanCompute) 
     EXPECT_TRUE(err.contains(QStringLiteral("12 satır eklenecek, 0 satır düzeltilecek")));
 
     ASSERT_EQ(run(fixedAsset(QStringLiteral("01.03.2022"), financing), &out, &err), 0) << err.toStdString();
-    EXPECT_EQ(fieldOf(out, QStringLiteral("ROFMFaizOranEdit")), QStringLiteral("20,50"));
-    EXPECT_NE(fieldOf(out, QStringLiteral("ROFMEdit")), QString());
-    EXPECT_NE(fieldOf(out, QStringLiteral("DuzeltilmisTutarEdit")), QString());
+    EXPECT_EQ(fieldOf(out, velkor::ctl::fixedasset::ROFMFaizOranEdit), QStringLiteral("20,50"));
+    EXPECT_NE(fieldOf(out, velkor::ctl::fixedasset::ROFMEdit), QString());
+    EXPECT_NE(fieldOf(out, velkor::ctl::fixedasset::DuzeltilmisTutarEdit), QString());
 
     ASSERT_EQ(run({QStringLiteral("rates"), QStringLiteral("history")}, &out), 0);
     EXPECT_EQ(out.count(QStringLiteral("\tOrtalama_Faiz\t2022-")), 12);

@@ -1,6 +1,7 @@
 #include "FixedAssetFixture.h"
 
 #include "engine/Depreciation.h"
+#include "engine/FixedAssetSheetControls.h"
 
 namespace velkor::test {
 namespace {
@@ -13,11 +14,11 @@ protected:
     }
 
     QString accumulated(const QString& method, const QString& life) {
-        sheet().userSet(QStringLiteral("AmortYontemCombo"), method);
-        sheet().userSet(QStringLiteral("AmortSureEdit"), life);
-        sheet().setText(QStringLiteral("BirikmisAmortEdit"), QString());
-        sheet().click(QStringLiteral("AmortHesaplaBut"));
-        return field(QStringLiteral("BirikmisAmortEdit"));
+        sheet().userSet(ctl::fixedasset::AmortYontemCombo, method);
+        sheet().userSet(ctl::fixedasset::AmortSureEdit, life);
+        sheet().setText(ctl::fixedasset::BirikmisAmortEdit, QString());
+        sheet().click(ctl::fixedasset::AmortHesaplaBut);
+        return field(ctl::fixedasset::BirikmisAmortEdit);
     }
 };
 
@@ -39,28 +40,28 @@ TEST_F(DepreciationTest, ALifeUsedUpDepreciatesTheWholeValue) {
 
 TEST_F(DepreciationTest, AnUnknownMethodComputesNothingAndAShortOneBecomesNormal) {
     EXPECT_EQ(accumulated(QStringLiteral("Azalan"), QStringLiteral("5")), QString());
-    sheet().userSet(QStringLiteral("AmortYontemCombo"), QStringLiteral("K"));
-    EXPECT_EQ(field(QStringLiteral("AmortYontemCombo")), QStringLiteral("Normal"));
+    sheet().userSet(ctl::fixedasset::AmortYontemCombo, QStringLiteral("K"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortYontemCombo), QStringLiteral("Normal"));
 }
 
 TEST_F(DepreciationTest, BookValueAndLifeAreRequired) {
-    sheet().userSet(QStringLiteral("KayitliTutariEdit"), QString());
-    sheet().click(QStringLiteral("AmortHesaplaBut"));
+    sheet().userSet(ctl::fixedasset::KayitliTutariEdit, QString());
+    sheet().click(ctl::fixedasset::AmortHesaplaBut);
     EXPECT_EQ(shown(),
               QStringList{QStringLiteral("Amortisman hesaplamak için tutar ve süre girilmesi zorunludur!")});
-    EXPECT_EQ(field(QStringLiteral("BirikmisAmortEdit")), QString());
+    EXPECT_EQ(field(ctl::fixedasset::BirikmisAmortEdit), QString());
 }
 
 TEST_F(DepreciationTest, LifeSetsTheRateAndTheWriteOffDate) {
-    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 2, 29));
-    sheet().userSet(QStringLiteral("AmortSureEdit"), QStringLiteral("4"));
-    EXPECT_EQ(field(QStringLiteral("AmortOranEdit")), QStringLiteral("25,00"));
-    EXPECT_EQ(field(QStringLiteral("itfaTarihiDate")), QStringLiteral("28.02.2023"));
-    sheet().userSet(QStringLiteral("GirisTarihiDate"), QStringLiteral("15.05.2021"));
-    EXPECT_EQ(field(QStringLiteral("itfaTarihiDate")), QStringLiteral("15.05.2024"));
-    sheet().userSet(QStringLiteral("AmortSureEdit"), QString());
-    EXPECT_EQ(field(QStringLiteral("AmortSureEdit")), QStringLiteral("5"));
-    EXPECT_EQ(field(QStringLiteral("AmortOranEdit")), QStringLiteral("20,00"));
+    sheet().setDate(ctl::fixedasset::GirisTarihiDate, QDate(2020, 2, 29));
+    sheet().userSet(ctl::fixedasset::AmortSureEdit, QStringLiteral("4"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortOranEdit), QStringLiteral("25,00"));
+    EXPECT_EQ(field(ctl::fixedasset::itfaTarihiDate), QStringLiteral("28.02.2023"));
+    sheet().userSet(ctl::fixedasset::GirisTarihiDate, QStringLiteral("15.05.2021"));
+    EXPECT_EQ(field(ctl::fixedasset::itfaTarihiDate), QStringLiteral("15.05.2024"));
+    sheet().userSet(ctl::fixedasset::AmortSureEdit, QString());
+    EXPECT_EQ(field(ctl::fixedasset::AmortSureEdit), QStringLiteral("5"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortOranEdit), QStringLiteral("20,00"));
 }
 
 TEST(DepreciationRulesTest, NoYearOfUseGivesNoDepreciation) {

@@ -1,15 +1,16 @@
 #include "StockEquityFixture.h"
+#include "engine/EquitySheetControls.h"
 
 namespace velkor::test {
 namespace {
 
 void enterCapital(EquitySheet& sheet, const QString& account, const QString& sub, const QString& name,
                   const QString& amount, const QDate& date) {
-    sheet.userSet(QStringLiteral("DuzeltmeAnaHesapComboO"), account);
-    sheet.userSet(QStringLiteral("KoduEditO"), sub);
-    sheet.userSet(QStringLiteral("AdiEditO"), name);
-    sheet.userSet(QStringLiteral("KayitliTutariEditO"), amount);
-    sheet.setDate(QStringLiteral("GirisTarihiDateO"), date);
+    sheet.userSet(ctl::equity::DuzeltmeAnaHesapComboO, account);
+    sheet.userSet(ctl::equity::KoduEditO, sub);
+    sheet.userSet(ctl::equity::AdiEditO, name);
+    sheet.userSet(ctl::equity::KayitliTutariEditO, amount);
+    sheet.setDate(ctl::equity::GirisTarihiDateO, date);
 }
 
 TEST_F(StockEquityTest, CashCapitalIsCreditedTo502) {
@@ -17,14 +18,14 @@ TEST_F(StockEquityTest, CashCapitalIsCreditedTo502) {
     enterCapital(equity, QStringLiteral("500"), QStringLiteral("001"),
                  QStringLiteral("Ortak Ahmet Yılmaz sermaye payı"), QStringLiteral("1.000.000,00"),
                  QDate(2020, 3, 15));
-    equity.click(QStringLiteral("DuzeltButO"));
-    EXPECT_EQ(equity.text(QStringLiteral("YiUfeGirisDateO")), QStringLiteral("15.03.2020"));
-    EXPECT_EQ(equity.text(QStringLiteral("GirisYi_UfeEditO")), QStringLiteral("462,42"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("6,56457"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltilmisTutarEditO")), QStringLiteral("6.564.570,00"));
-    EXPECT_EQ(equity.text(QStringLiteral("EnflasyonFarkEditO")), QStringLiteral("5.564.570,00"));
+    equity.click(ctl::equity::DuzeltButO);
+    EXPECT_EQ(equity.text(ctl::equity::YiUfeGirisDateO), QStringLiteral("15.03.2020"));
+    EXPECT_EQ(equity.text(ctl::equity::GirisYi_UfeEditO), QStringLiteral("462,42"));
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("6,56457"));
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltilmisTutarEditO), QStringLiteral("6.564.570,00"));
+    EXPECT_EQ(equity.text(ctl::equity::EnflasyonFarkEditO), QStringLiteral("5.564.570,00"));
     EXPECT_EQ(
-        equity.lines(QStringLiteral("OzkaynakRich")),
+        equity.lines(ctl::equity::OzkaynakRich),
         QStringList(
             {separatorText(),
              QStringLiteral("698        ENFLASYON DÜZELTME HESABI                           5.564.570,00"),
@@ -40,13 +41,13 @@ TEST_F(StockEquityTest, CapitalIncreaseFromRevaluationFundsGoesWholeTo503) {
     setIndex({{20203, 462.42}, {202312, 3035.59}});
     enterCapital(equity, QStringLiteral("500"), QStringLiteral("002"), QStringLiteral("Fon artırımı"),
                  QStringLiteral("250.000,00"), QDate(2020, 3, 15));
-    equity.userSet(QStringLiteral("Radio522"), QStringLiteral("1"));
-    equity.click(QStringLiteral("DuzeltButO"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("1,00000"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltilmisTutarEditO")), QStringLiteral("250.000,00"));
-    EXPECT_EQ(equity.text(QStringLiteral("EnflasyonFarkEditO")), QStringLiteral("250.000,00"));
+    equity.userSet(ctl::equity::Radio522, QStringLiteral("1"));
+    equity.click(ctl::equity::DuzeltButO);
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("1,00000"));
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltilmisTutarEditO), QStringLiteral("250.000,00"));
+    EXPECT_EQ(equity.text(ctl::equity::EnflasyonFarkEditO), QStringLiteral("250.000,00"));
     EXPECT_EQ(
-        equity.lines(QStringLiteral("OzkaynakRich")),
+        equity.lines(ctl::equity::OzkaynakRich),
         QStringList(
             {separatorText(),
              QStringLiteral("503.002    Fon artırımı                                          250.000,00"),
@@ -64,13 +65,13 @@ TEST_F(StockEquityTest, CarriedForwardAccountsTakeTheAdjustmentDate) {
     setIndex({{20203, 462.42}, {202312, 3035.59}});
     enterCapital(equity, QStringLiteral("570"), QStringLiteral("01"), QStringLiteral("Geçmiş yıllar kârları"),
                  QStringLiteral("80.000,00"), QDate(2020, 3, 15));
-    EXPECT_FALSE(equity.isVisible(QStringLiteral("SermayeGroup")));
-    equity.click(QStringLiteral("DuzeltButO"));
-    EXPECT_EQ(equity.text(QStringLiteral("GirisTarihiDateO")), QStringLiteral("31.12.2023"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("1,00000"));
-    EXPECT_EQ(equity.text(QStringLiteral("EnflasyonFarkEditO")), QStringLiteral("0,00"));
+    EXPECT_FALSE(equity.isVisible(ctl::equity::SermayeGroup));
+    equity.click(ctl::equity::DuzeltButO);
+    EXPECT_EQ(equity.text(ctl::equity::GirisTarihiDateO), QStringLiteral("31.12.2023"));
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("1,00000"));
+    EXPECT_EQ(equity.text(ctl::equity::EnflasyonFarkEditO), QStringLiteral("0,00"));
     EXPECT_EQ(
-        equity.lines(QStringLiteral("OzkaynakRich")).at(3),
+        equity.lines(ctl::equity::OzkaynakRich).at(3),
         QStringLiteral(
             "                570.01     Geçmiş yıllar kârları                                       0,00"));
 }
@@ -79,10 +80,10 @@ TEST_F(StockEquityTest, OtherEquityAccountsHaveNoCapitalSentence) {
     setIndex({{200412, 1000.0}, {202312, 3035.59}});
     enterCapital(equity, QStringLiteral("540"), QStringLiteral("01"), QStringLiteral("Yasal yedekler"),
                  QStringLiteral("10.000,00"), QDate(2001, 5, 2));
-    equity.click(QStringLiteral("DuzeltButO"));
-    EXPECT_EQ(equity.text(QStringLiteral("YiUfeGirisDateO")), QStringLiteral("31.12.2004"));
-    EXPECT_EQ(equity.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("3,03559"));
-    const QStringList lines = equity.lines(QStringLiteral("OzkaynakRich"));
+    equity.click(ctl::equity::DuzeltButO);
+    EXPECT_EQ(equity.text(ctl::equity::YiUfeGirisDateO), QStringLiteral("31.12.2004"));
+    EXPECT_EQ(equity.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("3,03559"));
+    const QStringList lines = equity.lines(ctl::equity::OzkaynakRich);
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines.at(1).left(3), QStringLiteral("698"));
     EXPECT_EQ(lines.at(5),
@@ -90,22 +91,22 @@ TEST_F(StockEquityTest, OtherEquityAccountsHaveNoCapitalSentence) {
 }
 
 TEST_F(StockEquityTest, CapitalGroupIsShownOnlyFor500) {
-    EXPECT_TRUE(equity.isVisible(QStringLiteral("SermayeGroup")));
-    equity.userSet(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("520"));
-    EXPECT_FALSE(equity.isVisible(QStringLiteral("SermayeGroup")));
-    EXPECT_FALSE(equity.isVisible(QStringLiteral("SermayeAciklaGroup")));
-    equity.userSet(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("500"));
-    EXPECT_TRUE(equity.isVisible(QStringLiteral("SermayeAciklaGroup")));
+    EXPECT_TRUE(equity.isVisible(ctl::equity::SermayeGroup));
+    equity.userSet(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("520"));
+    EXPECT_FALSE(equity.isVisible(ctl::equity::SermayeGroup));
+    EXPECT_FALSE(equity.isVisible(ctl::equity::SermayeAciklaGroup));
+    equity.userSet(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("500"));
+    EXPECT_TRUE(equity.isVisible(ctl::equity::SermayeAciklaGroup));
 }
 
 TEST_F(StockEquityTest, EquityMissingIndexStops) {
     setIndex({{202312, 3035.59}});
     enterCapital(equity, QStringLiteral("500"), QStringLiteral("001"), QStringLiteral("Sermaye"),
                  QStringLiteral("1.000,00"), QDate(2020, 3, 15));
-    equity.leave(QStringLiteral("GirisTarihiDateO"));
+    equity.leave(ctl::equity::GirisTarihiDateO);
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Yİ-ÜFE endeksi bulunamadı: 03.2020")});
-    EXPECT_TRUE(equity.text(QStringLiteral("DuzeltKatsayiEditO")).isEmpty());
-    EXPECT_TRUE(equity.lines(QStringLiteral("OzkaynakRich")).isEmpty());
+    EXPECT_TRUE(equity.text(ctl::equity::DuzeltKatsayiEditO).isEmpty());
+    EXPECT_TRUE(equity.lines(ctl::equity::OzkaynakRich).isEmpty());
 }
 
 } // namespace

@@ -1,22 +1,23 @@
 #include "StockEquityFixture.h"
+#include "engine/EquitySheetControls.h"
 
 namespace velkor::test {
 namespace {
 
 TEST_F(StockEquityTest, EquityItemSavesItsColumnsAndReloadsWithoutNetValueLine) {
     setIndex({{20203, 462.42}, {202312, 3035.59}});
-    equity.userSet(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("540"));
-    equity.userSet(QStringLiteral("KoduEditO"), QStringLiteral("01"));
-    equity.userSet(QStringLiteral("AdiEditO"),
+    equity.userSet(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("540"));
+    equity.userSet(ctl::equity::KoduEditO, QStringLiteral("01"));
+    equity.userSet(ctl::equity::AdiEditO,
                    QStringLiteral("Yasal yedekler 2020 yılı kâr dağıtımından ayrılan"));
-    equity.userSet(QStringLiteral("KayitliTutariEditO"), QStringLiteral("10.000,00"));
-    equity.setDate(QStringLiteral("GirisTarihiDateO"), QDate(2020, 3, 15));
-    equity.userSet(QStringLiteral("AyniRadio"), QStringLiteral("1"));
-    equity.click(QStringLiteral("DuzeltButO"));
-    ASSERT_EQ(equity.lines(QStringLiteral("OzkaynakRich")).size(), 7) << "no capital sentence for 540";
-    equity.click(QStringLiteral("KaydetButtonO"));
+    equity.userSet(ctl::equity::KayitliTutariEditO, QStringLiteral("10.000,00"));
+    equity.setDate(ctl::equity::GirisTarihiDateO, QDate(2020, 3, 15));
+    equity.userSet(ctl::equity::AyniRadio, QStringLiteral("1"));
+    equity.click(ctl::equity::DuzeltButO);
+    ASSERT_EQ(equity.lines(ctl::equity::OzkaynakRich).size(), 7) << "no capital sentence for 540";
+    equity.click(ctl::equity::KaydetButtonO);
 
-    const qint64 id = equity.text(QStringLiteral("Kayit_No_EditO")).toLongLong();
+    const qint64 id = equity.text(ctl::equity::Kayit_No_EditO).toLongLong();
     ASSERT_GT(id, 0);
     EXPECT_EQ(stored(id, QStringLiteral("anahesapkodu")).toString(), QStringLiteral("540"));
     EXPECT_EQ(stored(id, QStringLiteral("fatura_tarihi")).toString(), QStringLiteral("2020-03-15"));
@@ -30,13 +31,13 @@ TEST_F(StockEquityTest, EquityItemSavesItsColumnsAndReloadsWithoutNetValueLine) 
 
     EquitySheet reloaded(home.context(), state, index, interest, table);
     reloaded.DuzeltOzkaynaklar(listAt(id));
-    EXPECT_FALSE(reloaded.isVisible(QStringLiteral("SermayeGroup")));
+    EXPECT_FALSE(reloaded.isVisible(ctl::equity::SermayeGroup));
     EXPECT_EQ(reloaded.capitalKind(), CapitalKind::InKind);
-    EXPECT_EQ(reloaded.text(QStringLiteral("KayitliTutariEditO")), QStringLiteral("10.000,00"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("6,56457"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("EnflasyonFarkEditO")), QStringLiteral("55.645,70"));
+    EXPECT_EQ(reloaded.text(ctl::equity::KayitliTutariEditO), QStringLiteral("10.000,00"));
+    EXPECT_EQ(reloaded.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("6,56457"));
+    EXPECT_EQ(reloaded.text(ctl::equity::EnflasyonFarkEditO), QStringLiteral("55.645,70"));
     EXPECT_EQ(
-        reloaded.lines(QStringLiteral("OzkaynakRich")),
+        reloaded.lines(ctl::equity::OzkaynakRich),
         QStringList(
             {separatorText(),
              QStringLiteral("698        ENFLASYON DÜZELTME HESABI                              55.645,70"),
@@ -48,26 +49,26 @@ TEST_F(StockEquityTest, EquityItemSavesItsColumnsAndReloadsWithoutNetValueLine) 
                             "alınmıştır."),
              separatorText()}));
 
-    reloaded.click(QStringLiteral("KaydetButtonO"));
+    reloaded.click(ctl::equity::KaydetButtonO);
     EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(StockEquityTest, ReloadedCapitalIncreaseKeeps503Label) {
     setIndex({{20203, 462.42}, {202312, 3035.59}});
-    equity.userSet(QStringLiteral("KoduEditO"), QStringLiteral("002"));
-    equity.userSet(QStringLiteral("AdiEditO"), QStringLiteral("Fon artırımı"));
-    equity.userSet(QStringLiteral("KayitliTutariEditO"), QStringLiteral("250.000,00"));
-    equity.userSet(QStringLiteral("Radio522"), QStringLiteral("1"));
-    equity.click(QStringLiteral("DuzeltButO"));
-    equity.click(QStringLiteral("KaydetButtonO"));
-    const qint64 id = equity.text(QStringLiteral("Kayit_No_EditO")).toLongLong();
+    equity.userSet(ctl::equity::KoduEditO, QStringLiteral("002"));
+    equity.userSet(ctl::equity::AdiEditO, QStringLiteral("Fon artırımı"));
+    equity.userSet(ctl::equity::KayitliTutariEditO, QStringLiteral("250.000,00"));
+    equity.userSet(ctl::equity::Radio522, QStringLiteral("1"));
+    equity.click(ctl::equity::DuzeltButO);
+    equity.click(ctl::equity::KaydetButtonO);
+    const qint64 id = equity.text(ctl::equity::Kayit_No_EditO).toLongLong();
 
     EquitySheet reloaded(home.context(), state, index, interest, table);
     reloaded.DuzeltOzkaynaklar(listAt(id));
     EXPECT_EQ(reloaded.capitalKind(), CapitalKind::From522);
-    EXPECT_TRUE(reloaded.isVisible(QStringLiteral("SermayeGroup")));
-    EXPECT_EQ(reloaded.text(QStringLiteral("DuzeltKatsayiEditO")), QStringLiteral("1"));
-    const QStringList lines = reloaded.lines(QStringLiteral("OzkaynakRich"));
+    EXPECT_TRUE(reloaded.isVisible(ctl::equity::SermayeGroup));
+    EXPECT_EQ(reloaded.text(ctl::equity::DuzeltKatsayiEditO), QStringLiteral("1"));
+    const QStringList lines = reloaded.lines(ctl::equity::OzkaynakRich);
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines.at(1),
               QStringLiteral("503.002    Fon artırımı                                          250.000,00"));

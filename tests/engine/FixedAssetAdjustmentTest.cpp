@@ -1,6 +1,8 @@
 #include "FixedAssetFixture.h"
 
 #include "engine/FixedAssetBaseMonth.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 
 namespace velkor::test {
 namespace {
@@ -16,17 +18,17 @@ protected:
 };
 
 TEST_F(FixedAssetAdjustmentTest, AdjustsTheAssetAndItsDepreciationWithTheCoefficient) {
-    sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
-    sheet().click(QStringLiteral("DuzeltBut"));
+    sheet().userSet(ctl::fixedasset::BirikmisAmortEdit, QStringLiteral("40.000,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
 
-    EXPECT_EQ(field(QStringLiteral("GirisYi_UfeEdit")), QStringLiteral("1.234,56"));
-    EXPECT_EQ(field(QStringLiteral("HesapYi_UfeEdit")), QStringLiteral("3.035,59"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("2,45884"));
-    EXPECT_EQ(field(QStringLiteral("YiUfeGirisDate")), QStringLiteral("15.03.2020"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("245.884,00"));
-    EXPECT_EQ(field(QStringLiteral("EnflasyonFarkEdit")), QStringLiteral("145.884,00"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisAmortismanEdit")), QStringLiteral("98.353,60"));
-    EXPECT_EQ(field(QStringLiteral("AmortismanFarkEdit")), QStringLiteral("58.353,60"));
+    EXPECT_EQ(field(ctl::fixedasset::GirisYi_UfeEdit), QStringLiteral("1.234,56"));
+    EXPECT_EQ(field(ctl::fixedasset::HesapYi_UfeEdit), QStringLiteral("3.035,59"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltKatsayiEdit), QStringLiteral("2,45884"));
+    EXPECT_EQ(field(ctl::fixedasset::YiUfeGirisDate), QStringLiteral("15.03.2020"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("245.884,00"));
+    EXPECT_EQ(field(ctl::fixedasset::EnflasyonFarkEdit), QStringLiteral("145.884,00"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisAmortismanEdit), QStringLiteral("98.353,60"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortismanFarkEdit), QStringLiteral("58.353,60"));
 
     const QStringList expected{
         separatorText(),
@@ -51,33 +53,33 @@ TEST_F(FixedAssetAdjustmentTest, AdjustsTheAssetAndItsDepreciationWithTheCoeffic
 }
 
 TEST_F(FixedAssetAdjustmentTest, WithoutDepreciationTheTextHasOnlyTheAssetBlock) {
-    sheet().click(QStringLiteral("DuzeltBut"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisAmortismanEdit")), QStringLiteral("0,00"));
-    EXPECT_EQ(field(QStringLiteral("AmortismanFarkEdit")), QStringLiteral("0,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisAmortismanEdit), QStringLiteral("0,00"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortismanFarkEdit), QStringLiteral("0,00"));
     ASSERT_EQ(text().size(), 7);
     EXPECT_EQ(text().last(), separatorText());
 }
 
 TEST_F(FixedAssetAdjustmentTest, InterestTakenOutAndAdjustedRealInterestAddedBack) {
     setIndex({{20201, 1000.0}, {202312, 2000.0}});
-    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 1, 10));
-    sheet().setItemIndex(QStringLiteral("ROFMRadio"), 2);
-    sheet().userSet(QStringLiteral("ROFMFaizEdit"), QStringLiteral("10.000,00"));
-    sheet().setText(QStringLiteral("Duz_Reel_FaizEdit"), QStringLiteral("3.000,00"));
-    sheet().click(QStringLiteral("DuzeltBut"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("2,00000"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("183.000,00"));
-    EXPECT_EQ(field(QStringLiteral("EnflasyonFarkEdit")), QStringLiteral("83.000,00"));
+    sheet().setDate(ctl::fixedasset::GirisTarihiDate, QDate(2020, 1, 10));
+    sheet().setItemIndex(ctl::fixedasset::ROFMRadio, 2);
+    sheet().userSet(ctl::fixedasset::ROFMFaizEdit, QStringLiteral("10.000,00"));
+    sheet().setText(ctl::fixedasset::Duz_Reel_FaizEdit, QStringLiteral("3.000,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltKatsayiEdit), QStringLiteral("2,00000"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("183.000,00"));
+    EXPECT_EQ(field(ctl::fixedasset::EnflasyonFarkEdit), QStringLiteral("83.000,00"));
     EXPECT_EQ(text().at(5),
               QStringLiteral("Varlık Net Değeri (90.000,00) X (2,00000) Katsayı ile Düzeltilmiştir."));
 }
 
 TEST_F(FixedAssetAdjustmentTest, LongNamesAndCodesAreCutInTheItemPostingOnly) {
     const QString name = QString(50, QLatin1Char('A'));
-    sheet().userSet(QStringLiteral("AdiEdit"), name);
-    sheet().userSet(QStringLiteral("KoduEdit"), QStringLiteral("0001.0002.03"));
-    sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
-    sheet().click(QStringLiteral("DuzeltBut"));
+    sheet().userSet(ctl::fixedasset::AdiEdit, name);
+    sheet().userSet(ctl::fixedasset::KoduEdit, QStringLiteral("0001.0002.03"));
+    sheet().userSet(ctl::fixedasset::BirikmisAmortEdit, QStringLiteral("40.000,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
     EXPECT_EQ(text().at(1),
               posting(QStringLiteral("253.0001.0"), name.left(40), QStringLiteral("145.884,00")));
     EXPECT_EQ(text().at(9),
@@ -86,55 +88,57 @@ TEST_F(FixedAssetAdjustmentTest, LongNamesAndCodesAreCutInTheItemPostingOnly) {
 }
 
 TEST_F(FixedAssetAdjustmentTest, OnlyInvestmentsInProgressKeepAPickedAdjustmentDate) {
-    state().click(QStringLiteral("HesapTarihAcBut"));
-    EXPECT_TRUE(state().isEnabled(QStringLiteral("HesapTarihiDate")));
-    state().setDate(QStringLiteral("HesapTarihiDate"), QDate(2023, 6, 30));
-    sheet().userSet(QStringLiteral("DuzeltmeAnaHesapCombo"), QStringLiteral("258"));
-    sheet().click(QStringLiteral("DuzeltBut"));
-    EXPECT_EQ(field(QStringLiteral("HesapYi_UfeEdit")), QStringLiteral("2.500,00"));
+    state().click(ctl::workspace::HesapTarihAcBut);
+    EXPECT_TRUE(state().isEnabled(ctl::workspace::HesapTarihiDate));
+    state().setDate(ctl::workspace::HesapTarihiDate, QDate(2023, 6, 30));
+    sheet().userSet(ctl::fixedasset::DuzeltmeAnaHesapCombo, QStringLiteral("258"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(field(ctl::fixedasset::HesapYi_UfeEdit), QStringLiteral("2.500,00"));
     EXPECT_EQ(text().first(), separatorText());
 
-    sheet().userSet(QStringLiteral("DuzeltmeAnaHesapCombo"), QStringLiteral("250"));
-    sheet().click(QStringLiteral("DuzeltBut"));
-    EXPECT_EQ(state().text(QStringLiteral("HesapTarihiDate")), QStringLiteral("31.12.2023"));
-    EXPECT_FALSE(state().isEnabled(QStringLiteral("HesapTarihiDate")));
-    EXPECT_EQ(field(QStringLiteral("HesapYi_UfeEdit")), QStringLiteral("3.035,59"));
+    sheet().userSet(ctl::fixedasset::DuzeltmeAnaHesapCombo, QStringLiteral("250"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(state().text(ctl::workspace::HesapTarihiDate), QStringLiteral("31.12.2023"));
+    EXPECT_FALSE(state().isEnabled(ctl::workspace::HesapTarihiDate));
+    EXPECT_EQ(field(ctl::fixedasset::HesapYi_UfeEdit), QStringLiteral("3.035,59"));
 }
 
 TEST_F(FixedAssetAdjustmentTest, AMissingMonthStopsWithItsNameAndLeavesNoStaleFigures) {
-    sheet().click(QStringLiteral("DuzeltBut"));
-    ASSERT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("245.884,00"));
-    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2021, 7, 1));
-    sheet().click(QStringLiteral("DuzeltBut"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    ASSERT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("245.884,00"));
+    sheet().setDate(ctl::fixedasset::GirisTarihiDate, QDate(2021, 7, 1));
+    sheet().click(ctl::fixedasset::DuzeltBut);
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Yİ-ÜFE endeksi bulunamadı: 07.2021")});
-    for (const char* name :
-         {"GirisYi_UfeEdit", "HesapYi_UfeEdit", "DuzeltKatsayiEdit", "DuzeltilmisTutarEdit",
-          "EnflasyonFarkEdit", "DuzeltilmisAmortismanEdit", "AmortismanFarkEdit"})
-        EXPECT_EQ(field(QString::fromLatin1(name)), QString()) << name;
+    for (const QString& name :
+         {ctl::fixedasset::GirisYi_UfeEdit, ctl::fixedasset::HesapYi_UfeEdit,
+          ctl::fixedasset::DuzeltKatsayiEdit, ctl::fixedasset::DuzeltilmisTutarEdit,
+          ctl::fixedasset::EnflasyonFarkEdit, ctl::fixedasset::DuzeltilmisAmortismanEdit,
+          ctl::fixedasset::AmortismanFarkEdit})
+        EXPECT_EQ(field(name), QString()) << qPrintable(name);
     EXPECT_TRUE(text().isEmpty());
 }
 
 TEST_F(FixedAssetAdjustmentTest, AZeroIndexValueCountsAsMissing) {
     setIndex({{20203, 0.0}, {202312, 3035.59}});
-    sheet().click(QStringLiteral("DuzeltBut"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Yİ-ÜFE endeksi bulunamadı: 03.2020")});
 }
 
 TEST_F(FixedAssetAdjustmentTest, ABookValueOfZeroGivesZeroResults) {
-    sheet().userSet(QStringLiteral("KayitliTutariEdit"), QString());
-    sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
-    sheet().click(QStringLiteral("DuzeltBut"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("0,00"));
-    EXPECT_EQ(field(QStringLiteral("AmortismanFarkEdit")), QStringLiteral("0,00"));
+    sheet().userSet(ctl::fixedasset::KayitliTutariEdit, QString());
+    sheet().userSet(ctl::fixedasset::BirikmisAmortEdit, QStringLiteral("40.000,00"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("0,00"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortismanFarkEdit), QStringLiteral("0,00"));
     EXPECT_EQ(text().size(), 7);
 }
 
 TEST_F(FixedAssetAdjustmentTest, LeavingTheEntryDateRecomputesOnlyWithABookValue) {
-    sheet().leave(QStringLiteral("GirisTarihiDate"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("2,45884"));
-    sheet().click(QStringLiteral("YeniBut"));
-    sheet().leave(QStringLiteral("GirisTarihiDate"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QString());
+    sheet().leave(ctl::fixedasset::GirisTarihiDate);
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltKatsayiEdit), QStringLiteral("2,45884"));
+    sheet().click(ctl::fixedasset::YeniBut);
+    sheet().leave(ctl::fixedasset::GirisTarihiDate);
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltKatsayiEdit), QString());
 }
 
 TEST(FixedAssetBaseMonthTest, RuleOfTheBaseMonth) {

@@ -2,6 +2,7 @@
 
 #include "ItemTableFixture.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "workspace/Workspace.h"
 
 namespace velkor::test {
@@ -24,15 +25,15 @@ protected:
     /// Types the item's register fields as the user does.
     void enterItem(const QString& account, const QString& code, const QString& name, const QDate& entry,
                    const QString& bookValue) {
-        sheet().userSet(QStringLiteral("DuzeltmeAnaHesapCombo"), account);
-        sheet().userSet(QStringLiteral("KoduEdit"), code);
-        sheet().userSet(QStringLiteral("AdiEdit"), name);
-        sheet().setDate(QStringLiteral("GirisTarihiDate"), entry);
-        sheet().userSet(QStringLiteral("KayitliTutariEdit"), bookValue);
+        sheet().userSet(ctl::fixedasset::DuzeltmeAnaHesapCombo, account);
+        sheet().userSet(ctl::fixedasset::KoduEdit, code);
+        sheet().userSet(ctl::fixedasset::AdiEdit, name);
+        sheet().setDate(ctl::fixedasset::GirisTarihiDate, entry);
+        sheet().userSet(ctl::fixedasset::KayitliTutariEdit, bookValue);
     }
 
     QString field(const QString& name) { return sheet().text(name); }
-    QStringList text() { return sheet().lines(QStringLiteral("SBKRich")); }
+    QStringList text() { return sheet().lines(ctl::fixedasset::SBKRich); }
 
     std::unique_ptr<Workspace> workspace;
 };

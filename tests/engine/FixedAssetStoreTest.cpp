@@ -1,4 +1,6 @@
 #include "FixedAssetFixture.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 
 namespace velkor::test {
 namespace {
@@ -14,18 +16,18 @@ protected:
                   {202312, 3035.59}});
         enterItem(QStringLiteral("253"), QStringLiteral("01"), QStringLiteral("Torna Tezgahı"),
                   QDate(2020, 3, 15), QStringLiteral("100.000,00"));
-        sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
-        sheet().userSet(QStringLiteral("AmortSureEdit"), QStringLiteral("10"));
-        sheet().userSet(QStringLiteral("AmortHesapEdit"), QStringLiteral("257.01"));
+        sheet().userSet(ctl::fixedasset::BirikmisAmortEdit, QStringLiteral("40.000,00"));
+        sheet().userSet(ctl::fixedasset::AmortSureEdit, QStringLiteral("10"));
+        sheet().userSet(ctl::fixedasset::AmortHesapEdit, QStringLiteral("257.01"));
     }
 
     qint64 save() {
-        sheet().click(QStringLiteral("KaydetButton"));
-        return field(QStringLiteral("Kayit_No_Edit")).toLongLong();
+        sheet().click(ctl::fixedasset::KaydetButton);
+        return field(ctl::fixedasset::Kayit_No_Edit).toLongLong();
     }
 
     void reopen(qint64 id) {
-        sheet().click(QStringLiteral("YeniBut"));
+        sheet().click(ctl::fixedasset::YeniBut);
         ASSERT_TRUE(workspace->openItem(id));
     }
 };
@@ -51,12 +53,12 @@ TEST_F(FixedAssetStoreTest, SaveWritesTheComputedRowAndTheListShowsIt) {
 
 TEST_F(FixedAssetStoreTest, SavingAgainEditsTheSameRow) {
     const qint64 id = save();
-    sheet().userSet(QStringLiteral("AdiEdit"), QStringLiteral("Freze"));
-    sheet().userSet(QStringLiteral("AmortSureEdit"), QString());
+    sheet().userSet(ctl::fixedasset::AdiEdit, QStringLiteral("Freze"));
+    sheet().userSet(ctl::fixedasset::AmortSureEdit, QString());
     EXPECT_EQ(save(), id);
     EXPECT_EQ(rowCount(), 1);
     EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Freze"));
-    sheet().click(QStringLiteral("YeniBut"));
+    sheet().click(ctl::fixedasset::YeniBut);
     enterItem(QStringLiteral("254"), QStringLiteral("02"), QStringLiteral("Kamyon"), QDate(2020, 3, 1),
               QStringLiteral("50.000,00"));
     EXPECT_NE(save(), id);
@@ -64,25 +66,25 @@ TEST_F(FixedAssetStoreTest, SavingAgainEditsTheSameRow) {
 }
 
 TEST_F(FixedAssetStoreTest, RefusedValueLeavesNoHalfWrittenRowForTheNextSave) {
-    sheet().userSet(QStringLiteral("AdiEdit"), QString(201, QLatin1Char('a')));
-    EXPECT_THROW(sheet().click(QStringLiteral("KaydetButton")), DatabaseError);
+    sheet().userSet(ctl::fixedasset::AdiEdit, QString(201, QLatin1Char('a')));
+    EXPECT_THROW(sheet().click(ctl::fixedasset::KaydetButton), DatabaseError);
     EXPECT_EQ(rowCount(), 0);
-    EXPECT_TRUE(field(QStringLiteral("Kayit_No_Edit")).isEmpty());
-    sheet().userSet(QStringLiteral("AdiEdit"), QStringLiteral("Torna"));
+    EXPECT_TRUE(field(ctl::fixedasset::Kayit_No_Edit).isEmpty());
+    sheet().userSet(ctl::fixedasset::AdiEdit, QStringLiteral("Torna"));
     const qint64 id = save();
     EXPECT_EQ(rowCount(), 1);
     EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Torna"));
 }
 
 TEST_F(FixedAssetStoreTest, ShortDepreciationAccountAndLaterMdvdYokStoreNull) {
-    sheet().setChecked(QStringLiteral("MDVDVarRadio"), true);
-    sheet().userSet(QStringLiteral("MDVDCombo"), QStringLiteral("31.12.2021"));
+    sheet().setChecked(ctl::fixedasset::MDVDVarRadio, true);
+    sheet().userSet(ctl::fixedasset::MDVDCombo, QStringLiteral("31.12.2021"));
     const qint64 id = save();
     EXPECT_EQ(stored(id, QStringLiteral("MDVD_Yapildi")).toString(), QStringLiteral("Evet"));
     EXPECT_EQ(stored(id, QStringLiteral("MDVD_Tarih")).toString(), QStringLiteral("2021-12-31"));
     EXPECT_EQ(stored(id, QStringLiteral("Giris_Yi_UFE_Tarihi")).toString(), QStringLiteral("2021-12-31"));
-    sheet().setChecked(QStringLiteral("MDVDYokRadio"), true);
-    sheet().userSet(QStringLiteral("AmortHesapEdit"), QStringLiteral("25"));
+    sheet().setChecked(ctl::fixedasset::MDVDYokRadio, true);
+    sheet().userSet(ctl::fixedasset::AmortHesapEdit, QStringLiteral("25"));
     save();
     EXPECT_TRUE(stored(id, QStringLiteral("MDVD_Yapildi")).isNull());
     EXPECT_TRUE(stored(id, QStringLiteral("MDVD_Tarih")).isNull());
@@ -90,40 +92,40 @@ TEST_F(FixedAssetStoreTest, ShortDepreciationAccountAndLaterMdvdYokStoreNull) {
 }
 
 TEST_F(FixedAssetStoreTest, AStoppedComputationSavesNothing) {
-    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2021, 7, 1));
-    sheet().click(QStringLiteral("KaydetButton"));
+    sheet().setDate(ctl::fixedasset::GirisTarihiDate, QDate(2021, 7, 1));
+    sheet().click(ctl::fixedasset::KaydetButton);
     EXPECT_EQ(rowCount(), 0);
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Yİ-ÜFE endeksi bulunamadı: 07.2021")});
 }
 
 TEST_F(FixedAssetStoreTest, LoadShowsTheStoredFieldsAndRebuildsTheText) {
-    sheet().click(QStringLiteral("DuzeltBut"));
+    sheet().click(ctl::fixedasset::DuzeltBut);
     const QStringList computed = text();
     const qint64 id = save();
     reopen(id);
-    EXPECT_EQ(field(QStringLiteral("Kayit_No_Edit")), QString::number(id));
-    EXPECT_EQ(field(QStringLiteral("KayitliTutariEdit")), QStringLiteral("100.000,00"));
-    EXPECT_EQ(field(QStringLiteral("AmortSureEdit")), QStringLiteral("10"));
-    EXPECT_EQ(field(QStringLiteral("AmortOranEdit")), QStringLiteral("10,00"));
-    EXPECT_EQ(field(QStringLiteral("BirikmisAmortEdit")), QStringLiteral("40.000,00"));
-    EXPECT_EQ(field(QStringLiteral("GirisYi_UfeEdit")), QStringLiteral("1.234,56"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltKatsayiEdit")), QStringLiteral("2,45884"));
-    EXPECT_EQ(field(QStringLiteral("DuzeltilmisTutarEdit")), QStringLiteral("245.884,00"));
-    EXPECT_EQ(field(QStringLiteral("AmortismanFarkEdit")), QStringLiteral("58.353,60"));
-    EXPECT_EQ(field(QStringLiteral("GirisTarihiDate")), QStringLiteral("15.03.2020"));
-    EXPECT_EQ(field(QStringLiteral("ROFMEdit")), QString());
-    EXPECT_EQ(state().itemIndex(QStringLiteral("DuzeltmePage")), WorkspaceState::FixedAssetPage);
+    EXPECT_EQ(field(ctl::fixedasset::Kayit_No_Edit), QString::number(id));
+    EXPECT_EQ(field(ctl::fixedasset::KayitliTutariEdit), QStringLiteral("100.000,00"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortSureEdit), QStringLiteral("10"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortOranEdit), QStringLiteral("10,00"));
+    EXPECT_EQ(field(ctl::fixedasset::BirikmisAmortEdit), QStringLiteral("40.000,00"));
+    EXPECT_EQ(field(ctl::fixedasset::GirisYi_UfeEdit), QStringLiteral("1.234,56"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltKatsayiEdit), QStringLiteral("2,45884"));
+    EXPECT_EQ(field(ctl::fixedasset::DuzeltilmisTutarEdit), QStringLiteral("245.884,00"));
+    EXPECT_EQ(field(ctl::fixedasset::AmortismanFarkEdit), QStringLiteral("58.353,60"));
+    EXPECT_EQ(field(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2020"));
+    EXPECT_EQ(field(ctl::fixedasset::ROFMEdit), QString());
+    EXPECT_EQ(state().itemIndex(ctl::workspace::DuzeltmePage), WorkspaceState::FixedAssetPage);
     EXPECT_EQ(text(), computed);
 }
 
 TEST_F(FixedAssetStoreTest, FinancingRoundTripsWithItsFormats) {
-    sheet().setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 1, 1));
-    sheet().userSet(QStringLiteral("KayitliTutariEdit"), QStringLiteral("500.000,00"));
-    sheet().userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("100.000,00"));
-    sheet().setDate(QStringLiteral("ROFMBasDate"), QDate(2020, 1, 1));
-    sheet().setDate(QStringLiteral("ROFMBitDate"), QDate(2022, 12, 31));
-    sheet().userSet(QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("100.000,00"));
-    sheet().userSet(QStringLiteral("ROFMFaizEdit"), QStringLiteral("60.000,00"));
+    sheet().setDate(ctl::fixedasset::GirisTarihiDate, QDate(2020, 1, 1));
+    sheet().userSet(ctl::fixedasset::KayitliTutariEdit, QStringLiteral("500.000,00"));
+    sheet().userSet(ctl::fixedasset::BirikmisAmortEdit, QStringLiteral("100.000,00"));
+    sheet().setDate(ctl::fixedasset::ROFMBasDate, QDate(2020, 1, 1));
+    sheet().setDate(ctl::fixedasset::ROFMBitDate, QDate(2022, 12, 31));
+    sheet().userSet(ctl::fixedasset::ROFMAnaparaEdit, QStringLiteral("100.000,00"));
+    sheet().userSet(ctl::fixedasset::ROFMFaizEdit, QStringLiteral("60.000,00"));
     const qint64 id = save();
     const QStringList computed = text();
     EXPECT_EQ(stored(id, QStringLiteral("ROFM_Yontem")).toString(), QStringLiteral("Borc"));
@@ -131,12 +133,12 @@ TEST_F(FixedAssetStoreTest, FinancingRoundTripsWithItsFormats) {
     EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("ROFM_Ayrilmamis_Amort")).toDouble(), 40000.0);
 
     reopen(id);
-    EXPECT_EQ(sheet().itemIndex(QStringLiteral("ROFMRadio")), 0);
-    EXPECT_EQ(field(QStringLiteral("ROFMBitDate")), QStringLiteral("31.12.2022"));
-    EXPECT_EQ(field(QStringLiteral("ROFMArtisEdit")), QStringLiteral("0,50000"));
-    EXPECT_EQ(field(QStringLiteral("ReelFaizKatsayiEdit")), QStringLiteral("2,02373"));
-    EXPECT_EQ(field(QStringLiteral("Duz_Reel_FaizEdit")), QStringLiteral("20.237,30"));
-    EXPECT_EQ(field(QStringLiteral("ROFM_Ayrilmamis_AmortEdit")), QStringLiteral("40.000,00"));
+    EXPECT_EQ(sheet().itemIndex(ctl::fixedasset::ROFMRadio), 0);
+    EXPECT_EQ(field(ctl::fixedasset::ROFMBitDate), QStringLiteral("31.12.2022"));
+    EXPECT_EQ(field(ctl::fixedasset::ROFMArtisEdit), QStringLiteral("0,50000"));
+    EXPECT_EQ(field(ctl::fixedasset::ReelFaizKatsayiEdit), QStringLiteral("2,02373"));
+    EXPECT_EQ(field(ctl::fixedasset::Duz_Reel_FaizEdit), QStringLiteral("20.237,30"));
+    EXPECT_EQ(field(ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit), QStringLiteral("40.000,00"));
     EXPECT_EQ(text(), computed);
 }
 

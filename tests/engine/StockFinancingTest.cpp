@@ -2,6 +2,7 @@
 
 #include "engine/FinancingCost.h"
 #include "engine/StockAdjustment.h"
+#include "engine/StockSheetControls.h"
 
 namespace velkor::test {
 namespace {
@@ -17,41 +18,41 @@ protected:
                   {202012, 1200.0},
                   {202212, 1500.0},
                   {202312, 3000.0}});
-        stock.userSet(QStringLiteral("KoduEditS"), QStringLiteral("01"));
-        stock.userSet(QStringLiteral("AdiEditS"), QStringLiteral("Ticari Mallar"));
-        stock.userSet(QStringLiteral("KayitliTutariEditS"), QStringLiteral("500.000,00"));
-        stock.setDate(QStringLiteral("GirisTarihiDateS"), QDate(2020, 1, 1));
-        stock.setDate(QStringLiteral("ROFMBasDateS"), QDate(2020, 1, 1));
-        stock.setDate(QStringLiteral("ROFMBitDateS"), QDate(2022, 12, 31));
+        stock.userSet(ctl::stock::KoduEditS, QStringLiteral("01"));
+        stock.userSet(ctl::stock::AdiEditS, QStringLiteral("Ticari Mallar"));
+        stock.userSet(ctl::stock::KayitliTutariEditS, QStringLiteral("500.000,00"));
+        stock.setDate(ctl::stock::GirisTarihiDateS, QDate(2020, 1, 1));
+        stock.setDate(ctl::stock::ROFMBasDateS, QDate(2020, 1, 1));
+        stock.setDate(ctl::stock::ROFMBitDateS, QDate(2022, 12, 31));
     }
 
     void financing(const QString& principal, const QString& interestAmount) {
-        stock.userSet(QStringLiteral("ROFMAnaparaEditS"), principal);
-        stock.userSet(QStringLiteral("ROFMFaizEditS"), interestAmount);
+        stock.userSet(ctl::stock::ROFMAnaparaEditS, principal);
+        stock.userSet(ctl::stock::ROFMFaizEditS, interestAmount);
     }
 };
 
 TEST_F(StockFinancingTest, DebtMethodCapsTheCostAtTheInterest) {
     financing(QStringLiteral("200.000,00"), QStringLiteral("60.000,00"));
-    stock.click(QStringLiteral("ROFMHesaplaS"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMArtisEditS")), QStringLiteral("0,50000"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMEditS")), QStringLiteral("60.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ReelFaizEditS")), QStringLiteral("0"));
-    EXPECT_EQ(stock.text(QStringLiteral("Duz_Reel_FaizEditS")), QStringLiteral("0"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMDuzeltilmisEditS")), QStringLiteral("440.000,00"));
+    stock.click(ctl::stock::ROFMHesaplaS);
+    EXPECT_EQ(stock.text(ctl::stock::ROFMArtisEditS), QStringLiteral("0,50000"));
+    EXPECT_EQ(stock.text(ctl::stock::ROFMEditS), QStringLiteral("60.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ReelFaizEditS), QStringLiteral("0"));
+    EXPECT_EQ(stock.text(ctl::stock::Duz_Reel_FaizEditS), QStringLiteral("0"));
+    EXPECT_EQ(stock.text(ctl::stock::ROFMDuzeltilmisEditS), QStringLiteral("440.000,00"));
 }
 
 TEST_F(StockFinancingTest, DebtMethodAdjustsTheRealInterestAndExplainsIt) {
     financing(QStringLiteral("100.000,00"), QStringLiteral("60.000,00"));
-    stock.click(QStringLiteral("DuzeltButS"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMEditS")), QStringLiteral("50.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ReelFaizEditS")), QStringLiteral("10.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ReelFaizKatsayiEditS")), QStringLiteral("2,00000"));
-    EXPECT_EQ(stock.text(QStringLiteral("Duz_Reel_FaizEditS")), QStringLiteral("20.000,00"));
+    stock.click(ctl::stock::DuzeltButS);
+    EXPECT_EQ(stock.text(ctl::stock::ROFMEditS), QStringLiteral("50.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ReelFaizEditS), QStringLiteral("10.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ReelFaizKatsayiEditS), QStringLiteral("2,00000"));
+    EXPECT_EQ(stock.text(ctl::stock::Duz_Reel_FaizEditS), QStringLiteral("20.000,00"));
     // (500.000 - 60.000) x 3 + 20.000
-    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QStringLiteral("1.340.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("EnflasyonFarkEditS")), QStringLiteral("840.000,00"));
-    const QStringList lines = stock.lines(QStringLiteral("DigerRich"));
+    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QStringLiteral("1.340.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::EnflasyonFarkEditS), QStringLiteral("840.000,00"));
+    const QStringList lines = stock.lines(ctl::stock::DigerRich);
     EXPECT_EQ(
         lines.mid(5),
         QStringList(
@@ -64,67 +65,67 @@ TEST_F(StockFinancingTest, DebtMethodAdjustsTheRealInterestAndExplainsIt) {
 
 TEST_F(StockFinancingTest, TotalFinancingUsesTheYearlyIncreaseAndTheAverageRate) {
     addInterestYear(2020, 40.0, 50.0);
-    stock.setItemIndex(QStringLiteral("ROFMRadioS"), 1);
+    stock.setItemIndex(ctl::stock::ROFMRadioS, 1);
     financing(QString(), QStringLiteral("40.000,00"));
-    stock.click(QStringLiteral("DuzeltButS"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMArtisEditS")), QStringLiteral("0,20000"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMFaizOranEditS")), QStringLiteral("40,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMEditS")), QStringLiteral("20.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ReelFaizEditS")), QStringLiteral("20.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("ReelFaizKatsayiEditS")), QStringLiteral("2"));
-    EXPECT_EQ(stock.text(QStringLiteral("Duz_Reel_FaizEditS")), QStringLiteral("40.000,00"));
-    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QStringLiteral("1.420.000,00"));
-    EXPECT_EQ(stock.lines(QStringLiteral("DigerRich")).at(6),
+    stock.click(ctl::stock::DuzeltButS);
+    EXPECT_EQ(stock.text(ctl::stock::ROFMArtisEditS), QStringLiteral("0,20000"));
+    EXPECT_EQ(stock.text(ctl::stock::ROFMFaizOranEditS), QStringLiteral("40,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ROFMEditS), QStringLiteral("20.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ReelFaizEditS), QStringLiteral("20.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::ReelFaizKatsayiEditS), QStringLiteral("2"));
+    EXPECT_EQ(stock.text(ctl::stock::Duz_Reel_FaizEditS), QStringLiteral("40.000,00"));
+    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QStringLiteral("1.420.000,00"));
+    EXPECT_EQ(stock.lines(ctl::stock::DigerRich).at(6),
               QStringLiteral("ROFM \"Toplam Finansman\" Yöntemi ile Reel Faiz (20.000,00) X (2) Katsayı ile "
                              "Düzeltilmiştir."));
 
-    stock.setChecked(QStringLiteral("FaizOcakAlCheckS"), false);
-    stock.setDate(QStringLiteral("ROFMBasDateS"), QDate(2020, 6, 1));
-    stock.click(QStringLiteral("ROFMHesaplaS"));
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMFaizOranEditS")), QStringLiteral("50,00")) << "June rate";
+    stock.setChecked(ctl::stock::FaizOcakAlCheckS, false);
+    stock.setDate(ctl::stock::ROFMBasDateS, QDate(2020, 6, 1));
+    stock.click(ctl::stock::ROFMHesaplaS);
+    EXPECT_EQ(stock.text(ctl::stock::ROFMFaizOranEditS), QStringLiteral("50,00")) << "June rate";
 }
 
 TEST_F(StockFinancingTest, TotalFinancingWithoutRatesStopsTheAdjustmentAndLeavesNothingToSave) {
-    stock.setItemIndex(QStringLiteral("ROFMRadioS"), 1);
+    stock.setItemIndex(ctl::stock::ROFMRadioS, 1);
     financing(QString(), QStringLiteral("40.000,00"));
-    stock.click(QStringLiteral("DuzeltButS"));
+    stock.click(ctl::stock::DuzeltButS);
     EXPECT_EQ(shown(), QStringList{financing::kNoAverageRate});
-    EXPECT_TRUE(stock.text(QStringLiteral("ROFMEditS")).isEmpty());
+    EXPECT_TRUE(stock.text(ctl::stock::ROFMEditS).isEmpty());
     // Going on would take the interest out without adding any real interest back.
-    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QString());
-    EXPECT_EQ(stock.text(QStringLiteral("EnflasyonFarkEditS")), QString());
-    EXPECT_TRUE(stock.lines(QStringLiteral("DigerRich")).isEmpty());
+    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QString());
+    EXPECT_EQ(stock.text(ctl::stock::EnflasyonFarkEditS), QString());
+    EXPECT_TRUE(stock.lines(ctl::stock::DigerRich).isEmpty());
 
-    stock.click(QStringLiteral("KaydetButtonS"));
+    stock.click(ctl::stock::KaydetButtonS);
     EXPECT_EQ(rowCount(), 0);
     EXPECT_EQ(shown().last(), stock::kNotAdjusted);
 
     addInterestYear(2020, 40.0, 60.0);
-    stock.click(QStringLiteral("DuzeltButS"));
-    EXPECT_FALSE(stock.text(QStringLiteral("DuzeltilmisTutarEditS")).isEmpty());
-    stock.click(QStringLiteral("KaydetButtonS"));
+    stock.click(ctl::stock::DuzeltButS);
+    EXPECT_FALSE(stock.text(ctl::stock::DuzeltilmisTutarEditS).isEmpty());
+    stock.click(ctl::stock::KaydetButtonS);
     EXPECT_EQ(rowCount(), 1);
 }
 
 TEST_F(StockFinancingTest, FinancingOnlyForRealMethodAndTheFirstSixteenAccounts) {
     financing(QStringLiteral("100.000,00"), QStringLiteral("60.000,00"));
-    stock.userSet(QStringLiteral("BasitRadio"), QStringLiteral("1"));
-    stock.click(QStringLiteral("ROFMHesaplaS"));
-    EXPECT_TRUE(stock.text(QStringLiteral("ROFMAnaparaEditS")).isEmpty());
-    EXPECT_TRUE(stock.text(QStringLiteral("ROFMFaizEditS")).isEmpty());
-    EXPECT_TRUE(stock.text(QStringLiteral("ROFMEditS")).isEmpty());
-    EXPECT_EQ(stock.text(QStringLiteral("ROFMDuzeltilmisEditS")), QStringLiteral("500.000,00"));
+    stock.userSet(ctl::stock::BasitRadio, QStringLiteral("1"));
+    stock.click(ctl::stock::ROFMHesaplaS);
+    EXPECT_TRUE(stock.text(ctl::stock::ROFMAnaparaEditS).isEmpty());
+    EXPECT_TRUE(stock.text(ctl::stock::ROFMFaizEditS).isEmpty());
+    EXPECT_TRUE(stock.text(ctl::stock::ROFMEditS).isEmpty());
+    EXPECT_EQ(stock.text(ctl::stock::ROFMDuzeltilmisEditS), QStringLiteral("500.000,00"));
 
     // An adjusted real interest left from an earlier computation is not added to an
     // account that allows no financing cost.
-    stock.userSet(QStringLiteral("GercekRadio"), QStringLiteral("1"));
+    stock.userSet(ctl::stock::GercekRadio, QStringLiteral("1"));
     financing(QStringLiteral("100.000,00"), QStringLiteral("60.000,00"));
-    stock.click(QStringLiteral("ROFMHesaplaS"));
-    ASSERT_EQ(stock.text(QStringLiteral("Duz_Reel_FaizEditS")), QStringLiteral("20.000,00"));
-    stock.setText(QStringLiteral("DuzeltmeAnaHesapComboS"), QStringLiteral("340"));
-    stock.click(QStringLiteral("DuzeltButS"));
-    EXPECT_TRUE(stock.text(QStringLiteral("Duz_Reel_FaizEditS")).isEmpty());
-    EXPECT_EQ(stock.text(QStringLiteral("DuzeltilmisTutarEditS")), QStringLiteral("1.500.000,00"));
+    stock.click(ctl::stock::ROFMHesaplaS);
+    ASSERT_EQ(stock.text(ctl::stock::Duz_Reel_FaizEditS), QStringLiteral("20.000,00"));
+    stock.setText(ctl::stock::DuzeltmeAnaHesapComboS, QStringLiteral("340"));
+    stock.click(ctl::stock::DuzeltButS);
+    EXPECT_TRUE(stock.text(ctl::stock::Duz_Reel_FaizEditS).isEmpty());
+    EXPECT_EQ(stock.text(ctl::stock::DuzeltilmisTutarEditS), QStringLiteral("1.500.000,00"));
 }
 
 } // namespace

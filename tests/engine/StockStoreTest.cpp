@@ -1,4 +1,5 @@
 #include "StockEquityFixture.h"
+#include "engine/StockSheetControls.h"
 
 namespace velkor::test {
 namespace {
@@ -7,18 +8,18 @@ const QString kLongName = QStringLiteral("Ticari Mallar Deposu Ankara Şubesi Ma
 
 TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
     setIndex({{202310, 2900.0}, {202312, 3035.59}});
-    stock.userSet(QStringLiteral("DuzeltmeAnaHesapComboS"), QStringLiteral("153"));
-    stock.userSet(QStringLiteral("KoduEditS"), QStringLiteral("01"));
-    stock.userSet(QStringLiteral("AdiEditS"), kLongName);
-    stock.userSet(QStringLiteral("KayitliTutariEditS"), QStringLiteral("200.000,00"));
-    stock.userSet(QStringLiteral("DevirHiziRadio"), QStringLiteral("1"));
-    stock.userSet(QStringLiteral("DBasiStokEdit"), QStringLiteral("100.000,00"));
-    stock.userSet(QStringLiteral("DSonuStokEdit"), QStringLiteral("140.000,00"));
-    stock.userSet(QStringLiteral("DonemiciSMMEdit"), QStringLiteral("600.000,00"));
-    stock.click(QStringLiteral("DuzeltButS"));
-    stock.click(QStringLiteral("KaydetButtonS"));
+    stock.userSet(ctl::stock::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
+    stock.userSet(ctl::stock::KoduEditS, QStringLiteral("01"));
+    stock.userSet(ctl::stock::AdiEditS, kLongName);
+    stock.userSet(ctl::stock::KayitliTutariEditS, QStringLiteral("200.000,00"));
+    stock.userSet(ctl::stock::DevirHiziRadio, QStringLiteral("1"));
+    stock.userSet(ctl::stock::DBasiStokEdit, QStringLiteral("100.000,00"));
+    stock.userSet(ctl::stock::DSonuStokEdit, QStringLiteral("140.000,00"));
+    stock.userSet(ctl::stock::DonemiciSMMEdit, QStringLiteral("600.000,00"));
+    stock.click(ctl::stock::DuzeltButS);
+    stock.click(ctl::stock::KaydetButtonS);
 
-    const qint64 id = stock.text(QStringLiteral("Kayit_No_EditS")).toLongLong();
+    const qint64 id = stock.text(ctl::stock::Kayit_No_EditS).toLongLong();
     ASSERT_GT(id, 0);
     EXPECT_EQ(stored(id, QStringLiteral("anahesapkodu")).toString(), QStringLiteral("153"));
     EXPECT_EQ(stored(id, QStringLiteral("fatura_tarihi")).toString(), QStringLiteral("2023-10-19"));
@@ -36,18 +37,18 @@ TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
 
     StockSheet reloaded(home.context(), state, index, interest, table);
     reloaded.DuzeltStok(listAt(id));
-    EXPECT_EQ(reloaded.text(QStringLiteral("Kayit_No_EditS")), QString::number(id));
-    EXPECT_EQ(reloaded.text(QStringLiteral("GirisTarihiDateS")), QStringLiteral("19.10.2023"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("KayitliTutariEditS")), QStringLiteral("200.000,00"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("DuzeltKatsayiEditS")), QStringLiteral("1,04676"));
+    EXPECT_EQ(reloaded.text(ctl::stock::Kayit_No_EditS), QString::number(id));
+    EXPECT_EQ(reloaded.text(ctl::stock::GirisTarihiDateS), QStringLiteral("19.10.2023"));
+    EXPECT_EQ(reloaded.text(ctl::stock::KayitliTutariEditS), QStringLiteral("200.000,00"));
+    EXPECT_EQ(reloaded.text(ctl::stock::DuzeltKatsayiEditS), QStringLiteral("1,04676"));
     EXPECT_EQ(reloaded.method(), StockMethod::Turnover);
-    EXPECT_TRUE(reloaded.isVisible(QStringLiteral("DevirHiziGroup")));
-    EXPECT_EQ(reloaded.text(QStringLiteral("DevirHiziEdit")), QStringLiteral("5,00"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("StoktaKalmaSureEdit")), QStringLiteral("73,00"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("DBasiStokEdit")), QStringLiteral("100.000,00"));
-    EXPECT_TRUE(reloaded.text(QStringLiteral("ROFMFaizEditS")).isEmpty());
+    EXPECT_TRUE(reloaded.isVisible(ctl::stock::DevirHiziGroup));
+    EXPECT_EQ(reloaded.text(ctl::stock::DevirHiziEdit), QStringLiteral("5,00"));
+    EXPECT_EQ(reloaded.text(ctl::stock::StoktaKalmaSureEdit), QStringLiteral("73,00"));
+    EXPECT_EQ(reloaded.text(ctl::stock::DBasiStokEdit), QStringLiteral("100.000,00"));
+    EXPECT_TRUE(reloaded.text(ctl::stock::ROFMFaizEditS).isEmpty());
     EXPECT_EQ(
-        reloaded.lines(QStringLiteral("DigerRich")),
+        reloaded.lines(ctl::stock::DigerRich),
         QStringList(
             {separatorText(),
              QStringLiteral("153.01     Ticari Mallar Deposu Ankara Şubesi                      9.352,00"),
@@ -60,9 +61,9 @@ TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
              separatorText()}));
 
     // Saving the loaded item again edits its row instead of adding one.
-    reloaded.userSet(QStringLiteral("GercekRadio"), QStringLiteral("1"));
-    reloaded.click(QStringLiteral("KaydetButtonS"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("Kayit_No_EditS")), QString::number(id));
+    reloaded.userSet(ctl::stock::GercekRadio, QStringLiteral("1"));
+    reloaded.click(ctl::stock::KaydetButtonS);
+    EXPECT_EQ(reloaded.text(ctl::stock::Kayit_No_EditS), QString::number(id));
     EXPECT_EQ(rowCount(), 1);
     EXPECT_EQ(stored(id, QStringLiteral("Hesaplama_Yontemi")).toString(), QStringLiteral("Gercek"));
     EXPECT_TRUE(stored(id, QStringLiteral("Devir_Hizi_Sure")).isNull());
@@ -71,17 +72,17 @@ TEST_F(StockEquityTest, TurnoverItemSavesItsColumnsAndReloadsAsStored) {
 
 TEST_F(StockEquityTest, FinancedItemReloadsWithItsFinancingLinesBeforeTheMethod) {
     setIndex({{20201, 1000.0}, {202212, 1500.0}, {202312, 3000.0}});
-    stock.userSet(QStringLiteral("KoduEditS"), QStringLiteral("01"));
-    stock.userSet(QStringLiteral("AdiEditS"), QStringLiteral("Ticari Mallar"));
-    stock.userSet(QStringLiteral("KayitliTutariEditS"), QStringLiteral("500.000,00"));
-    stock.setDate(QStringLiteral("GirisTarihiDateS"), QDate(2020, 1, 1));
-    stock.setDate(QStringLiteral("ROFMBasDateS"), QDate(2020, 1, 1));
-    stock.setDate(QStringLiteral("ROFMBitDateS"), QDate(2022, 12, 31));
-    stock.userSet(QStringLiteral("ROFMAnaparaEditS"), QStringLiteral("100.000,00"));
-    stock.userSet(QStringLiteral("ROFMFaizEditS"), QStringLiteral("60.000,00"));
-    stock.click(QStringLiteral("DuzeltButS"));
-    stock.click(QStringLiteral("KaydetButtonS"));
-    const qint64 id = stock.text(QStringLiteral("Kayit_No_EditS")).toLongLong();
+    stock.userSet(ctl::stock::KoduEditS, QStringLiteral("01"));
+    stock.userSet(ctl::stock::AdiEditS, QStringLiteral("Ticari Mallar"));
+    stock.userSet(ctl::stock::KayitliTutariEditS, QStringLiteral("500.000,00"));
+    stock.setDate(ctl::stock::GirisTarihiDateS, QDate(2020, 1, 1));
+    stock.setDate(ctl::stock::ROFMBasDateS, QDate(2020, 1, 1));
+    stock.setDate(ctl::stock::ROFMBitDateS, QDate(2022, 12, 31));
+    stock.userSet(ctl::stock::ROFMAnaparaEditS, QStringLiteral("100.000,00"));
+    stock.userSet(ctl::stock::ROFMFaizEditS, QStringLiteral("60.000,00"));
+    stock.click(ctl::stock::DuzeltButS);
+    stock.click(ctl::stock::KaydetButtonS);
+    const qint64 id = stock.text(ctl::stock::Kayit_No_EditS).toLongLong();
     EXPECT_EQ(stored(id, QStringLiteral("ROFM_Yontem")).toString(), QStringLiteral("Borc"));
     EXPECT_EQ(stored(id, QStringLiteral("ROFM_Baslama_Tarihi")).toString(), QStringLiteral("2020-01-01"));
     EXPECT_DOUBLE_EQ(stored(id, QStringLiteral("ROFM_Tutar")).toDouble(), 50000.0);
@@ -91,11 +92,11 @@ TEST_F(StockEquityTest, FinancedItemReloadsWithItsFinancingLinesBeforeTheMethod)
 
     StockSheet reloaded(home.context(), state, index, interest, table);
     reloaded.DuzeltStok(listAt(id));
-    EXPECT_EQ(reloaded.text(QStringLiteral("ROFMArtisEditS")), QStringLiteral("0,50000"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("ReelFaizKatsayiEditS")), QStringLiteral("2,00000"));
-    EXPECT_EQ(reloaded.text(QStringLiteral("ROFMDuzeltilmisEditS")), QStringLiteral("450.000,00"));
+    EXPECT_EQ(reloaded.text(ctl::stock::ROFMArtisEditS), QStringLiteral("0,50000"));
+    EXPECT_EQ(reloaded.text(ctl::stock::ReelFaizKatsayiEditS), QStringLiteral("2,00000"));
+    EXPECT_EQ(reloaded.text(ctl::stock::ROFMDuzeltilmisEditS), QStringLiteral("450.000,00"));
     EXPECT_EQ(
-        reloaded.lines(QStringLiteral("DigerRich")).mid(5),
+        reloaded.lines(ctl::stock::DigerRich).mid(5),
         QStringList(
             {QStringLiteral("Varlık Net Değeri (440.000,00) X (3) Katsayı ile Düzeltilmiştir."),
              QStringLiteral("ROFM \"Borç Tutarı\" Yöntemi ile Reel Faiz (10.000,00) X (2,00000) Katsayı "
@@ -104,8 +105,8 @@ TEST_F(StockEquityTest, FinancedItemReloadsWithItsFinancingLinesBeforeTheMethod)
              QStringLiteral("Hesaplama yöntemi olarak \"Gerçek Yöntem\" kullanılmıştır."), separatorText()}));
 
     // Without an interest amount the financing columns are emptied on the next save.
-    reloaded.setText(QStringLiteral("ROFMFaizEditS"), QString());
-    reloaded.click(QStringLiteral("KaydetButtonS"));
+    reloaded.setText(ctl::stock::ROFMFaizEditS, QString());
+    reloaded.click(ctl::stock::KaydetButtonS);
     EXPECT_TRUE(stored(id, QStringLiteral("ROFM_Yontem")).isNull());
     EXPECT_TRUE(stored(id, QStringLiteral("ROFM_Tutar")).isNull());
 }
@@ -118,7 +119,7 @@ TEST_F(StockEquityTest, FixedAssetRowsAreNotLoadedIntoTheStockSheet) {
     table.post();
     const qint64 id = table.value(QStringLiteral("id")).toLongLong();
     stock.DuzeltStok(listAt(id));
-    EXPECT_TRUE(stock.text(QStringLiteral("AdiEditS")).isEmpty());
+    EXPECT_TRUE(stock.text(ctl::stock::AdiEditS).isEmpty());
 }
 
 } // namespace

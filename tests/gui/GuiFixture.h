@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/EntryWindow.h"
+#include "app/EntryWindowControls.h"
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
 #include "base/ScriptedPrompt.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/AppContext.h"
 #include "storage/Installation.h"
 
@@ -76,11 +78,11 @@ public:
 
     /// Registers a company through the registration window ("YENİ FİRMA EKLE", "SAKLA").
     void addCompany(const QString& code, const QString& name) {
-        click(QStringLiteral("TGirisF"), QStringLiteral("YeniFirmaBut"));
-        type(QStringLiteral("TFirmaKayitF"), QStringLiteral("KoduEdit"), code);
-        type(QStringLiteral("TFirmaKayitF"), QStringLiteral("FirmaAdiEdit"), name);
-        click(QStringLiteral("TFirmaKayitF"), QStringLiteral("kaydetBut"));
-        click(QStringLiteral("TFirmaKayitF"), QStringLiteral("kapatBut"));
+        click(QStringLiteral("TGirisF"), ctl::entry::YeniFirmaBut);
+        type(QStringLiteral("TFirmaKayitF"), ctl::registration::KoduEdit, code);
+        type(QStringLiteral("TFirmaKayitF"), ctl::registration::FirmaAdiEdit, name);
+        click(QStringLiteral("TFirmaKayitF"), ctl::registration::kaydetBut);
+        click(QStringLiteral("TFirmaKayitF"), ctl::registration::kapatBut);
     }
     /// Stores the entry password (a row of `sifreli`), or none when `password` is null.
     void setEntryPassword(const QString& password) {
@@ -92,9 +94,9 @@ public:
     }
     /// Types the code and password into the entry window and presses "DÜZELTME İŞLEMLERİNE GİR".
     void enter(const QString& code, const QString& password = {}) {
-        type(QStringLiteral("TGirisF"), QStringLiteral("firmaedit"), code);
-        type(QStringLiteral("TGirisF"), QStringLiteral("sifreEdit"), password);
-        click(QStringLiteral("TGirisF"), QStringLiteral("DuzeltmeBut"));
+        type(QStringLiteral("TGirisF"), ctl::entry::firmaedit, code);
+        type(QStringLiteral("TGirisF"), ctl::entry::sifreEdit, password);
+        click(QStringLiteral("TGirisF"), ctl::entry::DuzeltmeBut);
     }
 
 private:

@@ -1,4 +1,7 @@
 #include "GuiFixture.h"
+#include "app/CompaniesWindowControls.h"
+#include "app/EntryWindowControls.h"
+#include "app/MainMenuControls.h"
 
 #include "app/CompaniesWindow.h"
 #include "app/ui/TGirisRF.h"
@@ -49,7 +52,7 @@ void CompaniesTest::gridListsTheCompaniesWithRowColours() {
     gui.addCompany("A1", "Alfa");
     gui.addCompany("B2", "Beta");
     gui.addCompany("C3", "Gama");
-    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
     QVERIFY(gui.shown(kCompanies));
     QVERIFY(gui.shown(kEntry));
     QAbstractItemModel* model = companyGrid(gui)->model();
@@ -66,29 +69,29 @@ void CompaniesTest::pickingByDoubleClickFillsTheEntryWindow() {
     GuiProgram gui;
     gui.addCompany("A1", "Alfa");
     gui.addCompany("B2", "Beta");
-    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
     doubleClickRow(companyGrid(gui), 1);
-    QCOMPARE(gui.widget<QLineEdit>(kEntry, "firmaedit")->text(), QStringLiteral("B2"));
-    QCOMPARE(gui.widget<QLabel>(kEntry, "Label1")->text(), QStringLiteral("Beta"));
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::firmaedit)->text(), QStringLiteral("B2"));
+    QCOMPARE(gui.widget<QLabel>(kEntry, ctl::entry::Label1)->text(), QStringLiteral("Beta"));
     QVERIFY(!gui.shown(kCompanies));
     QVERIFY(gui.shown(kEntry));
     QCOMPARE(gui.program().registry().entryTable().text("kodu"), QStringLiteral("B2"));
 
     // The button picks the row the cursor stands on.
-    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
     QTest::mouseClick(companyGrid(gui)->viewport(), Qt::LeftButton, {},
                       companyGrid(gui)->visualRect(companyGrid(gui)->model()->index(0, 0)).center());
-    gui.click(kCompanies, "FirmaSecBut");
-    QCOMPARE(gui.widget<QLineEdit>(kEntry, "firmaedit")->text(), QStringLiteral("A1"));
+    gui.click(kCompanies, ctl::companies::FirmaSecBut);
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::firmaedit)->text(), QStringLiteral("A1"));
     QVERIFY(!gui.shown(kCompanies));
 }
 
 void CompaniesTest::pickedCompanyCanBeEntered() {
     GuiProgram gui;
     gui.addCompany("A1", "Alfa");
-    gui.click(kEntry, "FirmaSecBut");
-    gui.click(kCompanies, "FirmaSecBut");
-    gui.click(kEntry, "DuzeltmeBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
+    gui.click(kCompanies, ctl::companies::FirmaSecBut);
+    gui.click(kEntry, ctl::entry::DuzeltmeBut);
     QVERIFY(gui.shown("TAnaMenuF"));
     QVERIFY(gui.context().company().filePath().endsWith("Data/A1.mdb"));
 }
@@ -98,7 +101,7 @@ void CompaniesTest::deletingAsksThreeTimes() {
     gui.addCompany("A1", "Alfa");
     gui.addCompany("B2", "Beta");
     gui.enter("B2");
-    gui.click("TAnaMenuF", "EkIslemBarItems2");
+    gui.click("TAnaMenuF", ctl::mainmenu::EkIslemBarItems2);
     QVERIFY(gui.shown(kCompanies));
     DatasetGrid* grid = companyGrid(gui);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -107,7 +110,7 @@ void CompaniesTest::deletingAsksThreeTimes() {
     gui.prompt().addAnswer(Yes);
     gui.prompt().addAnswer(No);
     gui.prompt().addAnswer(Yes);
-    gui.click(kCompanies, "FirmaSilBut");
+    gui.click(kCompanies, ctl::companies::FirmaSilBut);
     QCOMPARE(gui.prompt().texts(),
              (QStringList{
                  "Firma silinecektir. Eminmisiniz?",
@@ -125,17 +128,17 @@ void CompaniesTest::deletingAsksThreeTimes() {
 void CompaniesTest::answeringYesToAbortKeepsTheCompany() {
     GuiProgram gui;
     gui.addCompany("A1", "Alfa");
-    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
     gui.prompt().addAnswer(Yes);
     gui.prompt().addAnswer(Yes);
-    gui.click(kCompanies, "FirmaSilBut");
+    gui.click(kCompanies, ctl::companies::FirmaSilBut);
     QVERIFY(QFileInfo::exists(gui.home() + "Data/A1.mdb"));
     QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
 
     // "No" to the first question asks nothing more.
     gui.prompt().clearShown();
     gui.prompt().addAnswer(No);
-    gui.click(kCompanies, "FirmaSilBut");
+    gui.click(kCompanies, ctl::companies::FirmaSilBut);
     QCOMPARE(gui.prompt().texts().size(), 1);
     QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
 }
@@ -143,13 +146,14 @@ void CompaniesTest::answeringYesToAbortKeepsTheCompany() {
 void CompaniesTest::backupSettingsAreStoredAndLoaded() {
     {
         GuiProgram gui;
-        gui.click(kEntry, "FirmaSecBut");
+        gui.click(kEntry, ctl::entry::FirmaSecBut);
         // A fresh installation backs up every day until told otherwise.
-        QCOMPARE(gui.widget<QLineEdit>(kCompanies, "yedekgunEdit")->text(), QStringLiteral("1"));
-        gui.widget<QCheckBox>(kCompanies, "OtoYedekCheck")->click();
-        gui.type(kCompanies, "OtoYedekEdit", gui.home() + "Yedek/");
-        gui.type(kCompanies, "yedekgunEdit", "7");
-        gui.click(kCompanies, "OtoYedekAdresSaklaBut");
+        QCOMPARE(gui.widget<QLineEdit>(kCompanies, ctl::companies::yedekgunEdit)->text(),
+                 QStringLiteral("1"));
+        gui.widget<QCheckBox>(kCompanies, ctl::companies::OtoYedekCheck)->click();
+        gui.type(kCompanies, ctl::companies::OtoYedekEdit, gui.home() + "Yedek/");
+        gui.type(kCompanies, ctl::companies::yedekgunEdit, "7");
+        gui.click(kCompanies, ctl::companies::OtoYedekAdresSaklaBut);
         const IniFile ini(gui.home() + "Yedekler.dan");
         QCOMPARE(ini.value("OtoYedekler", "SonOtoYedek"), gui.home() + "Yedek/");
         QCOMPARE(ini.value("OtoYedekler", "YedekGun"), QStringLiteral("7"));
@@ -166,10 +170,10 @@ void CompaniesTest::backupSettingsAreStoredAndLoaded() {
         AppContext context(gui.home(), prompt);
         Program next(context);
         const FormModel& panel = next.companies().form();
-        QVERIFY(panel.isChecked("OtoYedekCheck"));
-        QVERIFY(panel.isChecked("OtomatikGunlukCheck"));
-        QCOMPARE(panel.text("yedekgunEdit"), QStringLiteral("7"));
-        QCOMPARE(panel.date("DateTimePicker1"), QDate(2024, 3, 5));
+        QVERIFY(panel.isChecked(ctl::companies::OtoYedekCheck));
+        QVERIFY(panel.isChecked(ctl::companies::OtomatikGunlukCheck));
+        QCOMPARE(panel.text(ctl::companies::yedekgunEdit), QStringLiteral("7"));
+        QCOMPARE(panel.date(ctl::companies::DateTimePicker1), QDate(2024, 3, 5));
     }
 }
 
@@ -180,8 +184,8 @@ void CompaniesTest::badStoredDateKeepsTheDefault() {
     ini.setValue("OtoYedekler", "TarihOtoAy", "13");
     ini.setValue("OtoYedekler", "TarihOtoYil", "2024");
     gui.program().companies().FormCreate();
-    QCOMPARE(gui.program().companies().form().date("DateTimePicker1"), QDate(2012, 1, 1));
-    QCOMPARE(gui.widget<QDateEdit>(kCompanies, "DateTimePicker1")->date(), QDate(2012, 1, 1));
+    QCOMPARE(gui.program().companies().form().date(ctl::companies::DateTimePicker1), QDate(2012, 1, 1));
+    QCOMPARE(gui.widget<QDateEdit>(kCompanies, ctl::companies::DateTimePicker1)->date(), QDate(2012, 1, 1));
 }
 
 void CompaniesTest::backupAndRestoreButtonsWriteAndReadArchives() {

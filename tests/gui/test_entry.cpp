@@ -1,4 +1,7 @@
 #include "GuiFixture.h"
+#include "app/CompaniesWindowControls.h"
+#include "app/EntryWindowControls.h"
+#include "app/MainMenuControls.h"
 
 #include "app/MainMenu.h"
 #include "storage/IniFile.h"
@@ -45,7 +48,7 @@ void EntryTest::startShowsOnlyTheEntryWindow() {
                                  "TForm6", "TsifreF"}));
     QCOMPARE(gui.windows().window(kEntry)->windowTitle(),
              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı"));
-    QVERIFY(gui.widget(kEntry, "DuzeltmeBut")->isEnabled());
+    QVERIFY(gui.widget(kEntry, ctl::entry::DuzeltmeBut)->isEnabled());
 }
 
 void EntryTest::enteringShowsTheMainMenuAndRemembersTheCompany() {
@@ -57,8 +60,8 @@ void EntryTest::enteringShowsTheMainMenuAndRemembersTheCompany() {
     QCOMPARE(gui.program().entry().MenuHideMode(), 1);
     QCOMPARE(gui.windows().window(kMenu)->windowTitle(),
              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - Abc Ticaret A.Ş."));
-    QCOMPARE(gui.widget<QLabel>(kMenu, "Label2")->text(), QStringLiteral("ABC"));
-    QCOMPARE(gui.widget<QLabel>(kMenu, "Label4")->text(), QStringLiteral("Abc Ticaret A.Ş."));
+    QCOMPARE(gui.widget<QLabel>(kMenu, ctl::mainmenu::Label2)->text(), QStringLiteral("ABC"));
+    QCOMPARE(gui.widget<QLabel>(kMenu, ctl::mainmenu::Label4)->text(), QStringLiteral("Abc Ticaret A.Ş."));
     QCOMPARE(
         gui.program().workspace().caption(),
         QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - Abc Ticaret A.Ş."));
@@ -104,7 +107,7 @@ void EntryTest::passwordOutcomes() {
     } else {
         QCOMPARE(gui.prompt().texts(), QStringList{kWrongPassword});
         QCOMPARE(gui.prompt().shown().front().icon, PromptIcon::Error);
-        QCOMPARE(gui.widget<QLineEdit>(kEntry, "sifreEdit")->text(), QString());
+        QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::sifreEdit)->text(), QString());
         QCOMPARE(gui.program().entry().WrongPasswordCount(), 1);
         // The company connection stays on the chosen company.
         QVERIFY(gui.context().company().filePath().endsWith("Data/K1.mdb"));
@@ -127,8 +130,8 @@ void EntryTest::fourthWrongEntryAsksToClose() {
     gui.setEntryPassword("dogru");
     gui.prompt().clearShown();
     gui.enter("K1", "yanlis");
-    gui.type(kEntry, "sifreEdit", "yanlis-master");
-    gui.click(kEntry, "JvXPButton3");
+    gui.type(kEntry, ctl::entry::sifreEdit, "yanlis-master");
+    gui.click(kEntry, ctl::entry::JvXPButton3);
     gui.enter("K1", "yanlis");
     QVERIFY(!gui.prompt().texts().contains(kCloseQuestion));
     QCOMPARE(gui.program().entry().WrongPasswordCount(), 3);
@@ -143,8 +146,8 @@ void EntryTest::fourthWrongEntryAsksToClose() {
     // A right entry in between does not reset the count; the next wrong one asks again.
     gui.prompt().clearShown();
     gui.prompt().addAnswer(Yes);
-    gui.type(kEntry, "sifreEdit", "hala-yanlis");
-    gui.click(kEntry, "JvXPButton3");
+    gui.type(kEntry, ctl::entry::sifreEdit, "hala-yanlis");
+    gui.click(kEntry, ctl::entry::JvXPButton3);
     QCOMPARE(gui.prompt().shown().front().text, kCloseQuestion);
     QCOMPARE(gui.prompt().shown().front().title, QStringLiteral("Velkor Enflasyon Düzeltme Programı"));
     QCOMPARE(
@@ -181,7 +184,7 @@ void EntryTest::kapatOnTheMainMenuAsksToClose() {
     gui.enter("K1");
     gui.prompt().clearShown();
     gui.prompt().addAnswer(No);
-    gui.click(kMenu, "JvXPButton19");
+    gui.click(kMenu, ctl::mainmenu::JvXPButton19);
     QCOMPARE(gui.prompt().texts(), QStringList{kCloseQuestion});
     QVERIFY(!gui.program().hasEnded());
     QVERIFY(gui.shown(kEntry));
@@ -198,7 +201,7 @@ void EntryTest::kapatOnTheMainMenuAsksToClose() {
 
     gui.enter("K1");
     gui.prompt().addAnswer(Yes);
-    gui.click(kMenu, "JvXPButton19");
+    gui.click(kMenu, ctl::mainmenu::JvXPButton19);
     QVERIFY(gui.program().hasEnded());
 }
 
@@ -207,14 +210,14 @@ void EntryTest::firmaDegistirShowsTheCompaniesWindow() {
     gui.addCompany("K1", "Birinci");
     gui.enter("K1");
     gui.prompt().clearShown();
-    gui.click(kMenu, "EkIslemBarItems2");
+    gui.click(kMenu, ctl::mainmenu::EkIslemBarItems2);
     QCOMPARE(gui.program().entry().MenuHideMode(), 2);
     QVERIFY(gui.shown("TGirisRF"));
     QVERIFY(!gui.shown(kMenu));
     QVERIFY(!gui.shown(kEntry));
     QVERIFY(gui.prompt().shown().empty());
     // Leaving the companies window returns to the entry window.
-    gui.click("TGirisRF", "KapatBut");
+    gui.click("TGirisRF", ctl::companies::KapatBut);
     QVERIFY(gui.shown(kEntry));
     QVERIFY(!gui.shown("TGirisRF"));
 }

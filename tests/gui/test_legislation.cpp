@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "app/MainMenuControls.h"
 
 #include "legislation/LegislationForm.h"
 #include "legislation/LegislationFormControls.h"
@@ -22,11 +23,12 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     GuiProgram gui;
     gui.addCompany("ORNEK", "Örnek A.Ş.");
     gui.enter("ORNEK");
-    gui.click(QStringLiteral("TAnaMenuF"), QStringLiteral("BitBtn2"));
+    gui.click(QStringLiteral("TAnaMenuF"), ctl::mainmenu::BitBtn2);
     QVERIFY(gui.shown(QStringLiteral("TMevzuatF")));
     auto* tabs = gui.widget<QTabWidget>(QStringLiteral("TMevzuatF"), c::PageControl1);
     QCOMPARE(tabs->currentIndex(), 1);
-    auto* list = gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
+    auto* list =
+        gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
     QCOMPARE(list->count(), 9);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("01 Başlarken"));
     auto* text = gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
@@ -35,10 +37,14 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     auto* legislation =
         gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::MevzuatList + QStringLiteral("View"));
     QCOMPARE(legislation->count(), 1);
-    QVERIFY(gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::MevzuatRich + QStringLiteral("View"))->isReadOnly());
+    QVERIFY(gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::MevzuatRich + QStringLiteral("View"))
+                ->isReadOnly());
     const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
     if (!shots.isEmpty())
-        gui.windows().window(QStringLiteral("TMevzuatF"))->grab().save(shots + QStringLiteral("/TMevzuatF.png"));
+        gui.windows()
+            .window(QStringLiteral("TMevzuatF"))
+            ->grab()
+            .save(shots + QStringLiteral("/TMevzuatF.png"));
 }
 
 void LegislationTest::anEditedGuideEntrySurvivesARestart() {
@@ -48,15 +54,18 @@ void LegislationTest::anEditedGuideEntrySurvivesARestart() {
         GuiProgram gui;
         home = gui.home();
         gui.program().legislation().open(1);
-        auto* list = gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
+        auto* list =
+            gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
         list->setCurrentRow(4);
-        auto* text = gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
+        auto* text =
+            gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
         text->selectAll();
         GuiProgram::typeText(text, QStringLiteral("Düzeltilmiş not"));
         gui.click(QStringLiteral("TMevzuatF"), c::JvNavPanelHeader3);
         QVERIFY(gui.prompt().shown().empty());
         for (const char* name : {"kullanim.enf", "teblig.enf", "GenelBilgi.enf"})
-            QVERIFY(QFile::copy(home + QLatin1String(name), keep.path() + QLatin1Char('/') + QLatin1String(name)));
+            QVERIFY(QFile::copy(home + QLatin1String(name),
+                                keep.path() + QLatin1Char('/') + QLatin1String(name)));
     }
     ScriptedPrompt prompt;
     LegislationForm again(keep.path() + QLatin1Char('/'), prompt);

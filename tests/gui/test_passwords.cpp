@@ -1,4 +1,6 @@
 #include "GuiFixture.h"
+#include "app/EntryWindowControls.h"
+#include "app/PasswordWindowControls.h"
 
 #include "app/PasswordWindow.h"
 
@@ -10,8 +12,8 @@ const QString kEntry = QStringLiteral("TGirisF");
 const QString kPasswords = QStringLiteral("TsifreF");
 
 void openPasswordWindow(GuiProgram& gui, const QString& master = QStringLiteral("mirtan")) {
-    gui.type(kEntry, "sifreEdit", master);
-    gui.click(kEntry, "JvXPButton3");
+    gui.type(kEntry, ctl::entry::sifreEdit, master);
+    gui.click(kEntry, ctl::entry::JvXPButton3);
 }
 
 QString storedEntryPassword(GuiProgram& gui) {
@@ -45,17 +47,17 @@ void PasswordsTest::masterPasswordOpensTheWindow() {
     QVERIFY(gui.shown(kPasswords));
     QCOMPARE(gui.windows().window(kPasswords)->windowTitle(),
              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı Şifre Girişi"));
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->text(), QStringLiteral("mirtan"));
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->maxLength(), 16);
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Sifre")->echoMode(), QLineEdit::Normal);
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->text(), QStringLiteral("mirtan"));
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->maxLength(), 16);
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Sifre)->echoMode(), QLineEdit::Normal);
 }
 
 void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
     GuiProgram gui;
     gui.addCompany("K1", "Birinci");
     openPasswordWindow(gui);
-    gui.type(kPasswords, "Sifre", "Yeni-Şifre");
-    gui.click(kPasswords, "JvXPButton7");
+    gui.type(kPasswords, ctl::passwords::Sifre, "Yeni-Şifre");
+    gui.click(kPasswords, ctl::passwords::JvXPButton7);
     QCOMPARE(storedEntryPassword(gui), QStringLiteral("Yeni-Şifre"));
     gui.windows().window(kPasswords)->close();
 
@@ -68,24 +70,24 @@ void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
 void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {
     GuiProgram gui;
     openPasswordWindow(gui);
-    gui.type(kPasswords, "Sifre", "kaydedilmedi");
-    gui.type(kPasswords, "Master", "degisti");
+    gui.type(kPasswords, ctl::passwords::Sifre, "kaydedilmedi");
+    gui.type(kPasswords, ctl::passwords::Master, "degisti");
     // Another window becomes active before "SAKLA".
     gui.program().windows().deactivate(kPasswords);
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Sifre")->text(), QString());
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, "Master")->text(), QStringLiteral("mirtan"));
-    gui.click(kPasswords, "JvXPButton7");
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Sifre)->text(), QString());
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->text(), QStringLiteral("mirtan"));
+    gui.click(kPasswords, ctl::passwords::JvXPButton7);
     QVERIFY(gui.context().general().database().scalar("SELECT COUNT(*) FROM sifreli").toInt() == 0);
     QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
              QStringLiteral("mirtan"));
 
     // Hiding the window drops them too.
-    gui.type(kPasswords, "Master", "baska");
+    gui.type(kPasswords, ctl::passwords::Master, "baska");
     gui.windows().window(kPasswords)->close();
     QVERIFY(!gui.shown(kPasswords));
     QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
              QStringLiteral("mirtan"));
-    QCOMPARE(gui.program().passwords().form().text("Master"), QStringLiteral("mirtan"));
+    QCOMPARE(gui.program().passwords().form().text(ctl::passwords::Master), QStringLiteral("mirtan"));
 }
 
 void PasswordsTest::emptyMasterTableOpensWithoutCheck() {
@@ -94,8 +96,8 @@ void PasswordsTest::emptyMasterTableOpensWithoutCheck() {
     gui.program().passwords().masterPasswords().close();
     openPasswordWindow(gui, "herhangi");
     QVERIFY(gui.shown(kPasswords));
-    gui.type(kPasswords, "Master", "yeni");
-    gui.click(kPasswords, "JvXPButton7");
+    gui.type(kPasswords, ctl::passwords::Master, "yeni");
+    gui.click(kPasswords, ctl::passwords::JvXPButton7);
     QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
              QStringLiteral("yeni"));
     QCOMPARE(gui.program().entry().WrongPasswordCount(), 0);

@@ -1,4 +1,6 @@
 #include "GuiFixture.h"
+#include "app/MainMenuControls.h"
+#include "referencedata/ReferenceDataFormControls.h"
 
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
@@ -23,7 +25,7 @@ const QString kCashRegisters = QStringLiteral("Ödeme kaydedici cihazlar");
 TVerilerF* openReferenceData(GuiProgram& gui) {
     gui.addCompany("K1", "Birinci");
     gui.enter("K1");
-    gui.click("TAnaMenuF", "EkIslemBarItems0");
+    gui.click("TAnaMenuF", ctl::mainmenu::EkIslemBarItems0);
     return static_cast<TVerilerF*>(gui.windows().window(kData));
 }
 
@@ -89,9 +91,9 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Veriler"));
     QTabWidget* tabs = window->tabs();
     // The panel shows the first depreciation class as soon as the window opens.
-    QCOMPARE(gui.widget<QLabel>(kData, "TumKoduText")->text(),
+    QCOMPARE(gui.widget<QLabel>(kData, ctl::referencedata::TumKoduText)->text(),
              gui.program().referenceData().amortismanQuery().text("tum_kodu"));
-    QVERIFY(!gui.widget<QLabel>(kData, "TumKoduText")->text().isEmpty());
+    QVERIFY(!gui.widget<QLabel>(kData, ctl::referencedata::TumKoduText)->text().isEmpty());
     const QModelIndex rate = window->rateGrid()->model()->index(2, 7);
     QCOMPARE(rate.data().toString(), QStringLiteral("2,00 %"));
     QCOMPARE(tabs->count(), 7);
@@ -104,7 +106,7 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(3), QStringLiteral("Amortisman Oranları"));
     QVERIFY(!tabs->isTabVisible(4));
-    QVERIFY(!gui.widget(kData, "DuzeltmeVeritabanAktarBut")->isVisibleTo(window));
+    QVERIFY(!gui.widget(kData, ctl::referencedata::DuzeltmeVeritabanAktarBut)->isVisibleTo(window));
 
     auto* indexGrid = tabs->widget(0)->findChild<DatasetGrid*>();
     QVERIFY(indexGrid->model()->rowCount() > 0);
@@ -133,7 +135,7 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QCOMPARE(ReferenceDataForm::oran2Text(QVariant()), QString());
     QCOMPARE(ReferenceDataForm::oran2Text(0.0), QString());
 
-    gui.click(kData, "KapatBut");
+    gui.click(kData, ctl::referencedata::KapatBut);
     QVERIFY(!window->isVisible());
 }
 
@@ -142,14 +144,14 @@ void ReferenceDataTest::yazarKasaIsSearchedByItsOfficialName() {
     openReferenceData(gui);
     addRates(gui);
     gui.program().referenceData().open();
-    gui.type(kData, "AraEdit", "YAZAR KASA");
-    gui.click(kData, "AramaYap");
-    QCOMPARE(gui.widget<QLineEdit>(kData, "AraEdit")->text(), kCashRegisters);
+    gui.type(kData, ctl::referencedata::AraEdit, "YAZAR KASA");
+    gui.click(kData, ctl::referencedata::AramaYap);
+    QCOMPARE(gui.widget<QLineEdit>(kData, ctl::referencedata::AraEdit)->text(), kCashRegisters);
     QCOMPARE(currentDescription(gui), QStringLiteral("Ödeme kaydedici cihazlar (yazar kasalar)"));
     auto* grid = static_cast<TVerilerF*>(gui.windows().window(kData))->rateGrid();
     QCOMPARE(grid->currentIndex().row() + 1, gui.program().referenceData().amortismanQuery().recNo());
     // "Ara" again finds the next one.
-    gui.click(kData, "AramaYap");
+    gui.click(kData, ctl::referencedata::AramaYap);
     QCOMPARE(currentDescription(gui), QStringLiteral("Diğer ödeme kaydedici cihazlar"));
 }
 
@@ -158,18 +160,18 @@ void ReferenceDataTest::searchIgnoresTurkishLetterCaseAndCycles() {
     openReferenceData(gui);
     addRates(gui);
     gui.program().referenceData().open();
-    gui.type(kData, "AraEdit", "ışık");
-    gui.click(kData, "AramaYap");
+    gui.type(kData, ctl::referencedata::AraEdit, "ışık");
+    gui.click(kData, ctl::referencedata::AramaYap);
     QCOMPARE(currentDescription(gui), QStringLiteral("IŞIKLANDIRMA tesisatı"));
-    gui.type(kData, "AraEdit", "iskele kurulumu i");
-    gui.click(kData, "AramaYap");
+    gui.type(kData, ctl::referencedata::AraEdit, "iskele kurulumu i");
+    gui.click(kData, ctl::referencedata::AramaYap);
     QCOMPARE(currentDescription(gui), QStringLiteral("İSKELE KURULUMU İNŞAATI"));
     // The only match is found again after the walk wraps around.
-    gui.click(kData, "AramaYap");
+    gui.click(kData, ctl::referencedata::AramaYap);
     QCOMPARE(currentDescription(gui), QStringLiteral("İSKELE KURULUMU İNŞAATI"));
     gui.prompt().clearShown();
-    gui.type(kData, "AraEdit", "bulunmayan metin");
-    gui.click(kData, "AramaYap");
+    gui.type(kData, ctl::referencedata::AraEdit, "bulunmayan metin");
+    gui.click(kData, ctl::referencedata::AramaYap);
     QVERIFY(gui.prompt().shown().empty());
 }
 
@@ -182,11 +184,12 @@ void ReferenceDataTest::panelFollowsTheSelectedRow() {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     Query& rates = gui.program().referenceData().amortismanQuery();
     QCOMPARE(rates.recNo(), 3);
-    QCOMPARE(gui.widget<QLabel>(kData, "TumKoduText")->text(), rates.text("tum_kodu"));
-    QCOMPARE(gui.widget<QLabel>(kData, "OmurYilText")->text(), rates.text("omur_yil"));
-    QCOMPARE(gui.widget<QLabel>(kData, "Oran2Text")->text(),
+    QCOMPARE(gui.widget<QLabel>(kData, ctl::referencedata::TumKoduText)->text(), rates.text("tum_kodu"));
+    QCOMPARE(gui.widget<QLabel>(kData, ctl::referencedata::OmurYilText)->text(), rates.text("omur_yil"));
+    QCOMPARE(gui.widget<QLabel>(kData, ctl::referencedata::Oran2Text)->text(),
              ReferenceDataForm::oran2Text(rates.value("oran")));
-    QCOMPARE(gui.program().referenceData().form().text("AciklamaMemo"), rates.text("aciklama"));
+    QCOMPARE(gui.program().referenceData().form().text(ctl::referencedata::AciklamaMemo),
+             rates.text("aciklama"));
 }
 
 void ReferenceDataTest::rebuildingTheMonthlyIndexTwiceKeepsOneRowPerMonth() {
@@ -196,7 +199,7 @@ void ReferenceDataTest::rebuildingTheMonthlyIndexTwiceKeepsOneRowPerMonth() {
     const int years = rates.scalar("SELECT COUNT(*) FROM YI_UFE").toInt();
     auto* hiddenGrid = qobject_cast<DatasetGrid*>(window->tabs()->widget(ReferenceDataForm::YiUfeYeniTab));
     for (int run = 0; run < 2; ++run) {
-        gui.program().referenceData().form().click("DuzeltmeVeritabanAktarBut");
+        gui.program().referenceData().form().click(ctl::referencedata::DuzeltmeVeritabanAktarBut);
         QCOMPARE(rates.scalar("SELECT COUNT(DISTINCT YilAy) FROM YI_UFE_Yeni").toInt(), years * 12);
         QCOMPARE(rates.scalar("SELECT COUNT(*) FROM YI_UFE_Yeni").toInt(), years * 12);
         QCOMPARE(hiddenGrid->model()->rowCount(), years * 12);

@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "referencedata/ReferenceDataFormControls.h"
 
 #include "base/ui/DialogPrompt.h"
 #include "referencedata/ReferenceDataForm.h"
@@ -43,7 +44,7 @@ void WindowsTest::everyWindowFitsTheSmallScreen() {
                 window->resize(1366, 740);
             QTest::qWait(50);
             window->grab().save(shots + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
-            if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+            if (auto* tabs = window->findChild<QTabWidget*>(ctl::referencedata::PageControl1)) {
                 tabs->setCurrentIndex(ReferenceDataForm::AmortismanTab);
                 QTest::qWait(50);
                 window->grab().save(shots + QLatin1Char('/') + window->objectName() +

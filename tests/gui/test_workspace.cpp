@@ -1,7 +1,13 @@
 #include "GuiFixture.h"
 
 #include "base/ui/RadioGroupBox.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
+#include "reports/JournalSheetControls.h"
+#include "reports/ReportSheetControls.h"
 #include "storage/Database.h"
 #include "storage/ui/DatasetGrid.h"
 #include "workspace/Workspace.h"
@@ -9,13 +15,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -140,7 +146,7 @@ private:
         QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, {}, centre);
     }
-    int currentTab() { return find<QTabWidget>(QStringLiteral("DuzeltmePage"))->currentIndex(); }
+    int currentTab() { return find<QTabWidget>(ctl::workspace::DuzeltmePage)->currentIndex(); }
     static QStringList gridLinesOf(QAbstractItemModel* model) {
         QStringList lines;
         QStringList titles;
@@ -185,25 +191,25 @@ void WorkspaceWindowTest::cleanup() {
 
 void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     // A fixed asset with depreciation and a financing cost by debt amount.
-    find<QTabWidget>(QStringLiteral("DuzeltmePage"))->setCurrentIndex(0);
-    choose(QStringLiteral("DuzeltmeAnaHesapCombo"), QStringLiteral("253"));
-    typeInto(QStringLiteral("KoduEdit"), QStringLiteral("001"));
-    typeInto(QStringLiteral("AdiEdit"), QStringLiteral("Torna Tezgahı"));
-    setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 3, 15));
-    typeInto(QStringLiteral("KayitliTutariEdit"), QStringLiteral("100000"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("KayitliTutariEdit"))->text(), QStringLiteral("100.000,00"));
-    typeInto(QStringLiteral("AmortSureEdit"), QStringLiteral("5"));
-    press(QStringLiteral("AmortHesaplaBut"));
-    QVERIFY(!find<QLineEdit>(QStringLiteral("BirikmisAmortEdit"))->text().isEmpty());
-    const QString accumulated = find<QLineEdit>(QStringLiteral("BirikmisAmortEdit"))->text();
-    setDate(QStringLiteral("ROFMBasDate"), QDate(2020, 3, 15));
-    setDate(QStringLiteral("ROFMBitDate"), QDate(2021, 3, 15));
-    typeInto(QStringLiteral("ROFMAnaparaEdit"), QStringLiteral("50000"));
-    typeInto(QStringLiteral("ROFMFaizEdit"), QStringLiteral("8000"));
-    press(QStringLiteral("DuzeltBut"));
-    QVERIFY(!find<QLineEdit>(QStringLiteral("ROFMEdit"))->text().isEmpty());
-    QVERIFY(!find<QLineEdit>(QStringLiteral("DuzeltilmisTutarEdit"))->text().isEmpty());
-    QVERIFY(find<QTextEdit>(QStringLiteral("SBKRich"))->toPlainText().contains("698"));
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(0);
+    choose(ctl::fixedasset::DuzeltmeAnaHesapCombo, QStringLiteral("253"));
+    typeInto(ctl::fixedasset::KoduEdit, QStringLiteral("001"));
+    typeInto(ctl::fixedasset::AdiEdit, QStringLiteral("Torna Tezgahı"));
+    setDate(ctl::fixedasset::GirisTarihiDate, QDate(2020, 3, 15));
+    typeInto(ctl::fixedasset::KayitliTutariEdit, QStringLiteral("100000"));
+    QCOMPARE(find<QLineEdit>(ctl::fixedasset::KayitliTutariEdit)->text(), QStringLiteral("100.000,00"));
+    typeInto(ctl::fixedasset::AmortSureEdit, QStringLiteral("5"));
+    press(ctl::fixedasset::AmortHesaplaBut);
+    QVERIFY(!find<QLineEdit>(ctl::fixedasset::BirikmisAmortEdit)->text().isEmpty());
+    const QString accumulated = find<QLineEdit>(ctl::fixedasset::BirikmisAmortEdit)->text();
+    setDate(ctl::fixedasset::ROFMBasDate, QDate(2020, 3, 15));
+    setDate(ctl::fixedasset::ROFMBitDate, QDate(2021, 3, 15));
+    typeInto(ctl::fixedasset::ROFMAnaparaEdit, QStringLiteral("50000"));
+    typeInto(ctl::fixedasset::ROFMFaizEdit, QStringLiteral("8000"));
+    press(ctl::fixedasset::DuzeltBut);
+    QVERIFY(!find<QLineEdit>(ctl::fixedasset::ROFMEdit)->text().isEmpty());
+    QVERIFY(!find<QLineEdit>(ctl::fixedasset::DuzeltilmisTutarEdit)->text().isEmpty());
+    QVERIFY(find<QTextEdit>(ctl::fixedasset::SBKRich)->toPlainText().contains("698"));
     compareWithCli({"sheet",     "fixed",
                     "--company", "ORNEK",
                     "--set",     "DuzeltmeAnaHesapCombo=253",
@@ -221,34 +227,34 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
                     "--type",    "ROFMFaizEdit=8000",
                     "--leave",   "ROFMFaizEdit",
                     "--click",   "DuzeltBut"},
-                   QStringLiteral("SBKRich"));
-    press(QStringLiteral("KaydetButton"));
-    QTRY_VERIFY(!find<QLineEdit>(QStringLiteral("Kayit_No_Edit"))->text().isEmpty());
-    const QString fixedId = find<QLineEdit>(QStringLiteral("Kayit_No_Edit"))->text();
+                   ctl::fixedasset::SBKRich);
+    press(ctl::fixedasset::KaydetButton);
+    QTRY_VERIFY(!find<QLineEdit>(ctl::fixedasset::Kayit_No_Edit)->text().isEmpty());
+    const QString fixedId = find<QLineEdit>(ctl::fixedasset::Kayit_No_Edit)->text();
     QCOMPARE(listRows(), 1);
 
     // A stock item by turnover: the turnover group follows the method.
-    find<QTabWidget>(QStringLiteral("DuzeltmePage"))->setCurrentIndex(1);
-    QGroupBox* turnover = find<QGroupBox>(QStringLiteral("DevirHiziGroup"));
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(1);
+    QGroupBox* turnover = find<QGroupBox>(ctl::stock::DevirHiziGroup);
     QVERIFY(!turnover->isVisible());
-    choose(QStringLiteral("DuzeltmeAnaHesapComboS"), QStringLiteral("153"));
-    typeInto(QStringLiteral("KoduEditS"), QStringLiteral("01"));
-    typeInto(QStringLiteral("AdiEditS"), QStringLiteral("Ticari Mallar"));
-    typeInto(QStringLiteral("KayitliTutariEditS"), QStringLiteral("250000"));
-    find<QRadioButton>(QStringLiteral("DevirHiziRadio"))->click();
+    choose(ctl::stock::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
+    typeInto(ctl::stock::KoduEditS, QStringLiteral("01"));
+    typeInto(ctl::stock::AdiEditS, QStringLiteral("Ticari Mallar"));
+    typeInto(ctl::stock::KayitliTutariEditS, QStringLiteral("250000"));
+    find<QRadioButton>(ctl::stock::DevirHiziRadio)->click();
     QVERIFY(turnover->isVisible());
-    find<QRadioButton>(QStringLiteral("GercekRadio"))->click();
+    find<QRadioButton>(ctl::stock::GercekRadio)->click();
     QVERIFY(!turnover->isVisible());
-    find<QRadioButton>(QStringLiteral("DevirHiziRadio"))->click();
+    find<QRadioButton>(ctl::stock::DevirHiziRadio)->click();
     QVERIFY(turnover->isVisible());
-    typeInto(QStringLiteral("DBasiStokEdit"), QStringLiteral("100000"));
-    typeInto(QStringLiteral("DSonuStokEdit"), QStringLiteral("140000"));
-    typeInto(QStringLiteral("DonemiciSMMEdit"), QStringLiteral("600000"));
-    press(QStringLiteral("JvXPButton1"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("DevirHiziEdit"))->text(), QStringLiteral("5,00"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("StoktaKalmaSureEdit"))->text(), QStringLiteral("73"));
-    QCOMPARE(find<QDateEdit>(QStringLiteral("GirisTarihiDateS"))->date(), QDate(2023, 10, 19));
-    press(QStringLiteral("DuzeltButS"));
+    typeInto(ctl::stock::DBasiStokEdit, QStringLiteral("100000"));
+    typeInto(ctl::stock::DSonuStokEdit, QStringLiteral("140000"));
+    typeInto(ctl::stock::DonemiciSMMEdit, QStringLiteral("600000"));
+    press(ctl::stock::JvXPButton1);
+    QCOMPARE(find<QLineEdit>(ctl::stock::DevirHiziEdit)->text(), QStringLiteral("5,00"));
+    QCOMPARE(find<QLineEdit>(ctl::stock::StoktaKalmaSureEdit)->text(), QStringLiteral("73"));
+    QCOMPARE(find<QDateEdit>(ctl::stock::GirisTarihiDateS)->date(), QDate(2023, 10, 19));
+    press(ctl::stock::DuzeltButS);
     compareWithCli({"sheet",     "stock",
                     "--company", "ORNEK",
                     "--set",     "DuzeltmeAnaHesapComboS=153",
@@ -265,99 +271,99 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
                     "--leave",   "DonemiciSMMEdit",
                     "--click",   "JvXPButton1",
                     "--click",   "DuzeltButS"},
-                   QStringLiteral("DigerRich"));
-    press(QStringLiteral("KaydetButtonS"));
-    QTRY_VERIFY(!find<QLineEdit>(QStringLiteral("Kayit_No_EditS"))->text().isEmpty());
+                   ctl::stock::DigerRich);
+    press(ctl::stock::KaydetButtonS);
+    QTRY_VERIFY(!find<QLineEdit>(ctl::stock::Kayit_No_EditS)->text().isEmpty());
 
     // Capital increased from the revaluation funds (the "522" kind).
-    find<QTabWidget>(QStringLiteral("DuzeltmePage"))->setCurrentIndex(2);
-    QVERIFY(find<QGroupBox>(QStringLiteral("SermayeGroup"))->isVisible());
-    choose(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("540"));
-    QVERIFY(!find<QGroupBox>(QStringLiteral("SermayeGroup"))->isVisible());
-    choose(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("500"));
-    QVERIFY(find<QGroupBox>(QStringLiteral("SermayeGroup"))->isVisible());
-    typeInto(QStringLiteral("KoduEditO"), QStringLiteral("01"));
-    typeInto(QStringLiteral("AdiEditO"), QStringLiteral("Sermaye Artırımı"));
-    setDate(QStringLiteral("GirisTarihiDateO"), QDate(2021, 6, 30));
-    typeInto(QStringLiteral("KayitliTutariEditO"), QStringLiteral("1000000"));
-    find<QRadioButton>(QStringLiteral("Radio522"))->click();
-    press(QStringLiteral("DuzeltButO"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("DuzeltKatsayiEditO"))->text(), QStringLiteral("1,00000"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("EnflasyonFarkEditO"))->text(), QStringLiteral("1.000.000,00"));
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(2);
+    QVERIFY(find<QGroupBox>(ctl::equity::SermayeGroup)->isVisible());
+    choose(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("540"));
+    QVERIFY(!find<QGroupBox>(ctl::equity::SermayeGroup)->isVisible());
+    choose(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("500"));
+    QVERIFY(find<QGroupBox>(ctl::equity::SermayeGroup)->isVisible());
+    typeInto(ctl::equity::KoduEditO, QStringLiteral("01"));
+    typeInto(ctl::equity::AdiEditO, QStringLiteral("Sermaye Artırımı"));
+    setDate(ctl::equity::GirisTarihiDateO, QDate(2021, 6, 30));
+    typeInto(ctl::equity::KayitliTutariEditO, QStringLiteral("1000000"));
+    find<QRadioButton>(ctl::equity::Radio522)->click();
+    press(ctl::equity::DuzeltButO);
+    QCOMPARE(find<QLineEdit>(ctl::equity::DuzeltKatsayiEditO)->text(), QStringLiteral("1,00000"));
+    QCOMPARE(find<QLineEdit>(ctl::equity::EnflasyonFarkEditO)->text(), QStringLiteral("1.000.000,00"));
     compareWithCli({"sheet", "equity", "--company", "ORNEK", "--set", "KoduEditO=01", "--set",
                     "AdiEditO=Sermaye Artırımı", "--set", "GirisTarihiDateO=30.06.2021", "--type",
                     "KayitliTutariEditO=1000000", "--leave", "KayitliTutariEditO", "--set", "Radio522=1",
                     "--click", "DuzeltButO"},
-                   QStringLiteral("OzkaynakRich"));
-    press(QStringLiteral("KaydetButtonO"));
-    QTRY_VERIFY(!find<QLineEdit>(QStringLiteral("Kayit_No_EditO"))->text().isEmpty());
-    const QString equityId = find<QLineEdit>(QStringLiteral("Kayit_No_EditO"))->text();
+                   ctl::equity::OzkaynakRich);
+    press(ctl::equity::KaydetButtonO);
+    QTRY_VERIFY(!find<QLineEdit>(ctl::equity::Kayit_No_EditO)->text().isEmpty());
+    const QString equityId = find<QLineEdit>(ctl::equity::Kayit_No_EditO)->text();
 
     // The list under each group filter; after the save it stands on the saved row.
     QCOMPARE(listRows(), 3);
     QTRY_COMPARE(listRow(), 2);
     QCOMPARE(listName(2), QStringLiteral("Sermaye Artırımı"));
-    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("SBK"));
+    choose(ctl::workspace::SBK_Ana_Combo, QStringLiteral("SBK"));
     QCOMPARE(listRows(), 1);
     QCOMPARE(listName(0), QStringLiteral("Torna Tezgahı"));
-    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Stoklar"));
+    choose(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Stoklar"));
     QCOMPARE(listRows(), 1);
     QCOMPARE(listName(0), QStringLiteral("Ticari Mallar"));
-    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Özkaynaklar"));
+    choose(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Özkaynaklar"));
     QCOMPARE(listRows(), 1);
     QCOMPARE(listName(0), QStringLiteral("Sermaye Artırımı"));
-    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Hepsi"));
+    choose(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Hepsi"));
     QCOMPARE(listRows(), 3);
 
     // "Ara" steps through the matches and wraps around.
     m_list->setCurrentIndex(m_list->model()->index(0, 0));
-    typeInto(QStringLiteral("AraEdit"), QStringLiteral("ma"), false);
-    press(QStringLiteral("AramaYap"));
+    typeInto(ctl::workspace::AraEdit, QStringLiteral("ma"), false);
+    press(ctl::workspace::AramaYap);
     const int first = listRow();
     QVERIFY(listName(first).contains("ma", Qt::CaseInsensitive));
-    press(QStringLiteral("AramaYap"));
+    press(ctl::workspace::AramaYap);
     const int second = listRow();
     QVERIFY(second != first);
     QVERIFY(listName(second).contains("ma", Qt::CaseInsensitive));
-    press(QStringLiteral("AramaYap"));
+    press(ctl::workspace::AramaYap);
     QCOMPARE(listRow(), first);
 
     // A double click opens each item in its own tab with the stored values.
     for (int row = 0; row < 3; ++row) {
-        press(QStringLiteral("YeniBut"));
+        press(ctl::fixedasset::YeniBut);
         openListRow(row);
         const QString account = m_list->model()->index(row, 0).data().toString();
         if (account == QLatin1String("253")) {
             QCOMPARE(currentTab(), 0);
-            QCOMPARE(find<QLineEdit>(QStringLiteral("Kayit_No_Edit"))->text(), fixedId);
-            QCOMPARE(find<QLineEdit>(QStringLiteral("KayitliTutariEdit"))->text(),
+            QCOMPARE(find<QLineEdit>(ctl::fixedasset::Kayit_No_Edit)->text(), fixedId);
+            QCOMPARE(find<QLineEdit>(ctl::fixedasset::KayitliTutariEdit)->text(),
                      QStringLiteral("100.000,00"));
-            QCOMPARE(find<QLineEdit>(QStringLiteral("BirikmisAmortEdit"))->text(), accumulated);
-            QCOMPARE(find<QDateEdit>(QStringLiteral("GirisTarihiDate"))->date(), QDate(2020, 3, 15));
+            QCOMPARE(find<QLineEdit>(ctl::fixedasset::BirikmisAmortEdit)->text(), accumulated);
+            QCOMPARE(find<QDateEdit>(ctl::fixedasset::GirisTarihiDate)->date(), QDate(2020, 3, 15));
         } else if (account == QLatin1String("153")) {
             QCOMPARE(currentTab(), 1);
-            QVERIFY(find<QRadioButton>(QStringLiteral("DevirHiziRadio"))->isChecked());
-            QVERIFY(find<QGroupBox>(QStringLiteral("DevirHiziGroup"))->isVisible());
-            QCOMPARE(find<QLineEdit>(QStringLiteral("StoktaKalmaSureEdit"))->text(), QStringLiteral("73,00"));
+            QVERIFY(find<QRadioButton>(ctl::stock::DevirHiziRadio)->isChecked());
+            QVERIFY(find<QGroupBox>(ctl::stock::DevirHiziGroup)->isVisible());
+            QCOMPARE(find<QLineEdit>(ctl::stock::StoktaKalmaSureEdit)->text(), QStringLiteral("73,00"));
         } else {
             QCOMPARE(currentTab(), 2);
-            QCOMPARE(find<QLineEdit>(QStringLiteral("Kayit_No_EditO"))->text(), equityId);
-            QVERIFY(find<QRadioButton>(QStringLiteral("Radio522"))->isChecked());
-            QVERIFY(find<QTextEdit>(QStringLiteral("OzkaynakRich"))->toPlainText().contains("503.01"));
+            QCOMPARE(find<QLineEdit>(ctl::equity::Kayit_No_EditO)->text(), equityId);
+            QVERIFY(find<QRadioButton>(ctl::equity::Radio522)->isChecked());
+            QVERIFY(find<QTextEdit>(ctl::equity::OzkaynakRich)->toPlainText().contains("503.01"));
         }
     }
 
     // The report list (with the closing rows), the totals and the journal: the same as the CLI.
-    find<QTabWidget>(QStringLiteral("DuzeltmePage"))->setCurrentIndex(3);
-    press(QStringLiteral("RaporListeButton"));
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(3);
+    press(ctl::report::RaporListeButton);
     auto* report = find<DatasetGrid>(QStringLiteral("SBKGrid"));
     QVERIFY(report->model()->rowCount() > 3);
     QCOMPARE(gridLinesOf(report->model()), outputLines(cli({"report", "--company", "ORNEK"})));
     auto* totals = find<DatasetGrid>(QStringLiteral("ToplamGrid"));
     QVERIFY(totals->model()->rowCount() >= 3);
     QCOMPARE(totals->model()->index(0, 0).data().toString(), QStringLiteral("153"));
-    press(QStringLiteral("YevmiyeBut"));
-    const QString journal = find<QTextEdit>(QStringLiteral("YevmiyeRich"))->toPlainText();
+    press(ctl::journal::YevmiyeBut);
+    const QString journal = find<QTextEdit>(ctl::journal::YevmiyeRich)->toPlainText();
     QVERIFY(journal.contains("Torna Tezgahı"));
     QVERIFY(journal.contains("Ticari Mallar"));
     QVERIFY(journal.contains("503.01"));
@@ -370,7 +376,7 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
         QWidget* window = m_gui->windows().window(kWindow);
         window->showNormal();
         window->setGeometry(0, 0, 1366, 738);
-        auto* tabs = find<QTabWidget>(QStringLiteral("DuzeltmePage"));
+        auto* tabs = find<QTabWidget>(ctl::workspace::DuzeltmePage);
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QTest::qWait(100);
@@ -380,8 +386,8 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
 }
 
 void WorkspaceWindowTest::amountFieldsFollowTheKeyRules() {
-    auto* edit = find<QLineEdit>(QStringLiteral("KayitliTutariEdit"));
-    typeInto(QStringLiteral("KayitliTutariEdit"), QStringLiteral("1234567"), false);
+    auto* edit = find<QLineEdit>(ctl::fixedasset::KayitliTutariEdit);
+    typeInto(ctl::fixedasset::KayitliTutariEdit, QStringLiteral("1234567"), false);
     QCOMPARE(edit->text(), QStringLiteral("1.234.567"));
     GuiProgram::typeText(edit, QStringLiteral("x,5"));
     QCOMPARE(edit->text(), QStringLiteral("1.234.567,5"));
@@ -396,19 +402,19 @@ void WorkspaceWindowTest::amountFieldsFollowTheKeyRules() {
     QCOMPARE(m_gui->program().adjustmentWorkspace().fixedAssets().text("KayitliTutariEdit"),
              QStringLiteral("1.234.567,50"));
     // The useful life takes digits only; names take anything.
-    typeInto(QStringLiteral("AmortSureEdit"), QStringLiteral("1a0"), false);
-    QCOMPARE(find<QLineEdit>(QStringLiteral("AmortSureEdit"))->text(), QStringLiteral("10"));
-    typeInto(QStringLiteral("AdiEdit"), QStringLiteral("Bina 1,5"), false);
-    QCOMPARE(find<QLineEdit>(QStringLiteral("AdiEdit"))->text(), QStringLiteral("Bina 1,5"));
+    typeInto(ctl::fixedasset::AmortSureEdit, QStringLiteral("1a0"), false);
+    QCOMPARE(find<QLineEdit>(ctl::fixedasset::AmortSureEdit)->text(), QStringLiteral("10"));
+    typeInto(ctl::fixedasset::AdiEdit, QStringLiteral("Bina 1,5"), false);
+    QCOMPARE(find<QLineEdit>(ctl::fixedasset::AdiEdit)->text(), QStringLiteral("Bina 1,5"));
     QVERIFY(edit->alignment() & Qt::AlignRight);
-    QVERIFY(!(find<QLineEdit>(QStringLiteral("AdiEdit"))->alignment() & Qt::AlignRight));
+    QVERIFY(!(find<QLineEdit>(ctl::fixedasset::AdiEdit)->alignment() & Qt::AlignRight));
     // Read-only results refuse typing.
-    auto* result = find<QLineEdit>(QStringLiteral("DuzeltilmisTutarEdit"));
+    auto* result = find<QLineEdit>(ctl::fixedasset::DuzeltilmisTutarEdit);
     QVERIFY(result->isReadOnly());
 }
 
 void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
-    auto* tabs = find<QTabWidget>(QStringLiteral("DuzeltmePage"));
+    auto* tabs = find<QTabWidget>(ctl::workspace::DuzeltmePage);
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
@@ -419,16 +425,16 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
         m_gui->windows().window(kWindow)->windowTitle(),
         QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Sabit Kıymet Düzeltmesi - Örnek Sanayi ve "
                        "Ticaret A.Ş."));
-    QCOMPARE(find<QLabel>(QStringLiteral("Label4"))->text(), QStringLiteral("Örnek Sanayi ve Ticaret A.Ş."));
+    QCOMPARE(find<QLabel>(ctl::workspace::Label4)->text(), QStringLiteral("Örnek Sanayi ve Ticaret A.Ş."));
     // The adjustment date: disabled until "AÇ", within its range, with a calendar.
-    auto* date = find<QDateEdit>(QStringLiteral("HesapTarihiDate"));
+    auto* date = find<QDateEdit>(ctl::workspace::HesapTarihiDate);
     QVERIFY(!date->isEnabled());
     QVERIFY(date->calendarPopup());
     QCOMPARE(date->minimumDate(), QDate(2003, 1, 1));
     QCOMPARE(date->maximumDate(), QDate(2023, 12, 31));
-    press(QStringLiteral("HesapTarihAcBut"));
+    press(ctl::workspace::HesapTarihAcBut);
     QVERIFY(date->isEnabled());
-    QCOMPARE(find<QDateEdit>(QStringLiteral("ROFMBasDate"))->minimumDate(), QDate(2004, 12, 31));
+    QCOMPARE(find<QDateEdit>(ctl::fixedasset::ROFMBasDate)->minimumDate(), QDate(2004, 12, 31));
     // The explanation texts in a fixed-pitch font.
     for (const char* rich : {"SBKRich", "DigerRich", "OzkaynakRich", "YevmiyeRich"}) {
         auto* text = find<QTextEdit>(QString::fromLatin1(rich));
@@ -442,10 +448,10 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
         auto* b = find<QAbstractButton>(QString::fromLatin1(name));
         QVERIFY2(b && b->isEnabled(), name);
     }
-    QVERIFY(find<QPushButton>(QStringLiteral("DuzeltBut"))->isEnabled());
+    QVERIFY(find<QPushButton>(ctl::fixedasset::DuzeltBut)->isEnabled());
     // The transfer tab is bound to its sheet: the buttons work, the options show their start values.
-    for (const char* name : {"LucaTransferFisiBut", "MikroTransferFisiBut", "NetsisTransferFisiBut", "LogoXMLBut",
-                             "SentezExcelButton"})
+    for (const char* name : {"LucaTransferFisiBut", "MikroTransferFisiBut", "NetsisTransferFisiBut",
+                             "LogoXMLBut", "SentezExcelButton"})
         QVERIFY2(find<QAbstractButton>(QString::fromLatin1(name))->isEnabled(), name);
     QCOMPARE(find<QComboBox>(QStringLiteral("FisTransferCombo"))->currentText(), QStringLiteral("Hepsi"));
     QCOMPARE(find<QLineEdit>(QStringLiteral("AmortLucaHesapEdit"))->text(), QStringLiteral("257.99"));
@@ -455,47 +461,47 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
     QCOMPARE(m_list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Alt Hesap"));
     QCOMPARE(m_list->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Adı"));
     // "KAPAT" brings the main menu back.
-    press(QStringLiteral("JvXPButton19"));
+    press(ctl::workspace::JvXPButton19);
     QVERIFY(!m_gui->shown(kWindow));
     QVERIFY(m_gui->shown("TAnaMenuF"));
 }
 
 void WorkspaceWindowTest::leavingTheEntryDateRecomputes() {
-    auto* adjusted = find<QLineEdit>(QStringLiteral("DuzeltilmisTutarEdit"));
-    setDate(QStringLiteral("GirisTarihiDate"), QDate(2021, 12, 15));
+    auto* adjusted = find<QLineEdit>(ctl::fixedasset::DuzeltilmisTutarEdit);
+    setDate(ctl::fixedasset::GirisTarihiDate, QDate(2021, 12, 15));
     QVERIFY(adjusted->text().isEmpty());
-    typeInto(QStringLiteral("KayitliTutariEdit"), QStringLiteral("1000"));
-    setDate(QStringLiteral("GirisTarihiDate"), QDate(2022, 12, 15));
+    typeInto(ctl::fixedasset::KayitliTutariEdit, QStringLiteral("1000"));
+    setDate(ctl::fixedasset::GirisTarihiDate, QDate(2022, 12, 15));
     QVERIFY(!adjusted->text().isEmpty());
     const QString later = adjusted->text();
-    setDate(QStringLiteral("GirisTarihiDate"), QDate(2015, 6, 1));
+    setDate(ctl::fixedasset::GirisTarihiDate, QDate(2015, 6, 1));
     QVERIFY(adjusted->text() != later);
-    QCOMPARE(find<QDateEdit>(QStringLiteral("YiUfeGirisDate"))->date().month(), 6);
+    QCOMPARE(find<QDateEdit>(ctl::fixedasset::YiUfeGirisDate)->date().month(), 6);
 }
 
 void WorkspaceWindowTest::theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsable() {
-    choose(QStringLiteral("DuzeltmeAnaHesapComboO"), QStringLiteral("540"));
-    typeInto(QStringLiteral("AdiEditO"), QStringLiteral("Yasal Yedekler"));
-    typeInto(QStringLiteral("KayitliTutariEditO"), QStringLiteral("5000"));
-    press(QStringLiteral("DuzeltButO"));
+    choose(ctl::equity::DuzeltmeAnaHesapComboO, QStringLiteral("540"));
+    typeInto(ctl::equity::AdiEditO, QStringLiteral("Yasal Yedekler"));
+    typeInto(ctl::equity::KayitliTutariEditO, QStringLiteral("5000"));
+    press(ctl::equity::DuzeltButO);
 
     // The database refuses the save: the error is shown and nothing else happens.
     Database& db = m_gui->context().company().database();
     db.execute(QStringLiteral("ALTER TABLE sabit_kiymet RENAME TO sabit_kiymet_gecici"));
-    press(QStringLiteral("KaydetButtonO"));
+    press(ctl::equity::KaydetButtonO);
     QVERIFY(!m_gui->prompt().shown().empty());
     QCOMPARE(m_gui->prompt().shown().back().icon, PromptIcon::Error);
     QVERIFY(m_gui->shown(kWindow));
     db.execute(QStringLiteral("ALTER TABLE sabit_kiymet_gecici RENAME TO sabit_kiymet"));
     m_gui->prompt().clearShown();
-    choose(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Hepsi"));
-    press(QStringLiteral("KaydetButtonO"));
+    choose(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Hepsi"));
+    press(ctl::equity::KaydetButtonO);
     QTRY_COMPARE(listRows(), 1);
     QVERIFY(m_gui->prompt().shown().empty());
 
     // "Düzelt" of the list's menu opens the row; "Kayıt Sil" is there too.
-    press(QStringLiteral("YeniButO"));
-    QVERIFY(find<QLineEdit>(QStringLiteral("AdiEditO"))->text().isEmpty());
+    press(ctl::equity::YeniButO);
+    QVERIFY(find<QLineEdit>(ctl::equity::AdiEditO)->text().isEmpty());
     QStringList entries;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -508,7 +514,7 @@ void WorkspaceWindowTest::theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsa
     m_list->setCurrentIndex(m_list->model()->index(0, 0));
     Q_EMIT m_list->customContextMenuRequested(m_list->visualRect(m_list->model()->index(0, 0)).center());
     QCOMPARE(entries, (QStringList{"Düzelt", "Kayıt Sil"}));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("AdiEditO"))->text(), QStringLiteral("Yasal Yedekler"));
+    QCOMPARE(find<QLineEdit>(ctl::equity::AdiEditO)->text(), QStringLiteral("Yasal Yedekler"));
     QCOMPARE(currentTab(), 2);
 }
 

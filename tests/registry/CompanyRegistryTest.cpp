@@ -1,4 +1,5 @@
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -13,8 +14,8 @@ class CompanyRegistryTest : public ::testing::Test {
 protected:
     void fill(const QString& code, const QString& name) {
         registry.yeniFirma();
-        registry.form().userSet(QStringLiteral("KoduEdit"), code);
-        registry.form().userSet(QStringLiteral("FirmaAdiEdit"), name);
+        registry.form().userSet(ctl::registration::KoduEdit, code);
+        registry.form().userSet(ctl::registration::FirmaAdiEdit, name);
     }
     QString dataFile(const QString& code) const {
         return home.home() + QStringLiteral("Data/") + code + ".mdb";
@@ -35,13 +36,13 @@ TEST_F(CompanyRegistryTest, CreatesCompanyDatabaseRowAndCaptions) {
     QStringList entered;
     registry.setCompanyEntered([&](const QString& code, const QString& name) { entered << code << name; });
     fill(QStringLiteral("ABC"), QStringLiteral("Deneme A.Ş."));
-    registry.form().userSet(QStringLiteral("SehirEdit"), QStringLiteral("İzmir"));
-    registry.form().click(QStringLiteral("kaydetBut"));
+    registry.form().userSet(ctl::registration::SehirEdit, QStringLiteral("İzmir"));
+    registry.form().click(ctl::registration::kaydetBut);
 
     EXPECT_TRUE(home.prompt().shown().empty());
     EXPECT_TRUE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
-    EXPECT_EQ(registry.form().text(QStringLiteral("Sira_No_Edit")), QStringLiteral("1"));
-    EXPECT_TRUE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    EXPECT_EQ(registry.form().text(ctl::registration::Sira_No_Edit), QStringLiteral("1"));
+    EXPECT_TRUE(registry.form().isReadOnly(ctl::registration::KoduEdit));
     EXPECT_EQ(
         home.context().general().database().scalar(QStringLiteral("SELECT il FROM firmalar")).toString(),
         QStringLiteral("İzmir"));
@@ -54,7 +55,7 @@ TEST_F(CompanyRegistryTest, RefusesEmptyFieldsExistingFilesAndUnsafeCodes) {
     registry.kaydetButClick();
     fill(QStringLiteral("X"), QString());
     registry.kaydetButClick();
-    EXPECT_FALSE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    EXPECT_FALSE(registry.form().isReadOnly(ctl::registration::KoduEdit));
     for (const QString& bad :
          {QStringLiteral("../dis"), QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("a:b"),
           QStringLiteral("   "), QStringLiteral("con"), QString(31, QLatin1Char('k'))}) {
@@ -80,7 +81,7 @@ TEST_F(CompanyRegistryTest, RefusesEmptyFieldsExistingFilesAndUnsafeCodes) {
         home.prompt().texts(),
         QStringList{QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
                                    "kayıtlı\n\rFirmayı silin")});
-    EXPECT_TRUE(registry.form().isReadOnly(QStringLiteral("KoduEdit")));
+    EXPECT_TRUE(registry.form().isReadOnly(ctl::registration::KoduEdit));
     EXPECT_EQ(registryRows(), 0);
 }
 
@@ -94,7 +95,7 @@ TEST_F(CompanyRegistryTest, TooLongNameLeavesNoFileBehind) {
 TEST_F(CompanyRegistryTest, UpdateKeepsTheDatabaseFileName) {
     fill(QStringLiteral("ABC"), QStringLiteral("Eski Ad"));
     registry.kaydetButClick();
-    registry.form().userSet(QStringLiteral("FirmaAdiEdit"), QStringLiteral("Yeni Ad"));
+    registry.form().userSet(ctl::registration::FirmaAdiEdit, QStringLiteral("Yeni Ad"));
     registry.kaydetButClick();
     EXPECT_EQ(registryRows(), 1);
     EXPECT_EQ(home.context()

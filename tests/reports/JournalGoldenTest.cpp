@@ -1,7 +1,9 @@
 #include "ItemRows.h"
 
 #include "reports/JournalSheet.h"
+#include "reports/JournalSheetControls.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 
 #include <gtest/gtest.h>
 
@@ -191,14 +193,14 @@ void fillCompany(CompanyDatabase& db) {
 QStringList journalOf(CompanyDatabase& db, const QString& filter = {}) {
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     ReportSheet reports(form, db.connection());
-    form.click(QStringLiteral("RaporListeButton"));
+    form.click(ctl::report::RaporListeButton);
     JournalSheet journal(form, db.connection(),
                          [] { return QStringLiteral("ÖRNEK SANAYİ VE TİCARET A.Ş."); });
     if (filter.isNull())
-        form.click(QStringLiteral("YevmiyeBut"));
+        form.click(ctl::journal::YevmiyeBut);
     else
-        form.userSet(QStringLiteral("YevmiyeCombo"), filter);
-    return form.lines(QStringLiteral("YevmiyeRich"));
+        form.userSet(ctl::journal::YevmiyeCombo, filter);
+    return form.lines(ctl::journal::YevmiyeRich);
 }
 
 } // namespace
@@ -269,8 +271,8 @@ TEST(JournalSheet, PlaceholderUntilTheFirstBuild) {
     FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
     JournalSheet journal(form, db.connection(), [] { return QStringLiteral("FİRMA"); });
     const QString dashed = QString(35, '-') + "31/12/2023" + QString(35, '-');
-    EXPECT_EQ(form.lines("YevmiyeRich"), (QStringList{dashed, "", "", dashed}));
-    EXPECT_EQ(form.text("YevmiyeCombo"), "Hepsi");
-    form.click("YevmiyeBut");
-    EXPECT_EQ(form.lines("YevmiyeRich").size(), 5) << "an empty table gives the header only";
+    EXPECT_EQ(form.lines(ctl::journal::YevmiyeRich), (QStringList{dashed, "", "", dashed}));
+    EXPECT_EQ(form.text(ctl::journal::YevmiyeCombo), "Hepsi");
+    form.click(ctl::journal::YevmiyeBut);
+    EXPECT_EQ(form.lines(ctl::journal::YevmiyeRich).size(), 5) << "an empty table gives the header only";
 }

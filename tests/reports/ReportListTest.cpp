@@ -6,6 +6,7 @@
 #include "reports/ItemSelection.h"
 #include "reports/ReportColumns.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 #include "storage/Table.h"
 #include "support/TestSupport.h"
 
@@ -38,7 +39,7 @@ protected:
         db.insert(fixedAssetRow(machine));
     }
     QStringList listed(const QString& filter) {
-        form.userSet("RaporListeCombo", filter);
+        form.userSet(ctl::report::RaporListeCombo, filter);
         return accountsOf(sheet.SBKRaporQuery());
     }
 };
@@ -94,14 +95,14 @@ TEST_F(ReportListTest, GroupsListTheirAccountsOnly) {
 
 TEST_F(ReportListTest, PreparingRunsTheClosingStepAndReopensTheTotals) {
     db.insert(equityRow("570", "01", "GEÇMİŞ YIL KARI", 500, 100, 100, "Nakti"));
-    form.click("RaporListeButton");
+    form.click(ctl::report::RaporListeButton);
     ReportListQuery& list = sheet.SBKRaporQuery();
     ASSERT_TRUE(list.locate("anahesapkodu", "570"));
     EXPECT_EQ(list.text("Hesaplama_Yontemi"), "KarKapama");
     EXPECT_TRUE(list.locate("anahesapkodu", "698"));
 
     // The totals cover all rows whatever the filter, also the closing rows.
-    form.userSet("RaporListeCombo", "Stoklar");
+    form.userSet(ctl::report::RaporListeCombo, "Stoklar");
     EXPECT_EQ(list.recordCount(), 0);
     Query& totals = sheet.ToplamQuery();
     ASSERT_TRUE(totals.isOpen());
@@ -115,13 +116,13 @@ TEST_F(ReportListTest, EditTableFollowsTheClosingStep) {
     Table table(db.connection(), "sabit_kiymet");
     table.open();
     sheet.setEditTable(&table);
-    form.click("AnaHesapRaporButton");
+    form.click(ctl::report::AnaHesapRaporButton);
     EXPECT_EQ(table.recordCount(), 2);
     EXPECT_EQ(table.text("Hesaplama_Yontemi"), "KarKapama");
 }
 
 TEST_F(ReportListTest, EmptyTableGivesEmptyLists) {
-    form.click("RaporListeButton");
+    form.click(ctl::report::RaporListeButton);
     EXPECT_EQ(sheet.SBKRaporQuery().recordCount(), 0);
     EXPECT_EQ(sheet.ToplamQuery().recordCount(), 0);
     sheet.openGrandTotals(false);
@@ -132,7 +133,7 @@ TEST_F(ReportListTest, EmptyTableGivesEmptyLists) {
 
 TEST_F(ReportListTest, GrandTotalsFollowTheReportFilterOrNone) {
     addMixedRows();
-    form.userSet("RaporListeCombo", "Stoklar");
+    form.userSet(ctl::report::RaporListeCombo, "Stoklar");
     sheet.openGrandTotals(true);
     EXPECT_DOUBLE_EQ(sheet.SBKRaporToplamQuery().number("VUK_Son_DegeriT"), 100);
     sheet.openGrandTotals(false);
@@ -163,7 +164,7 @@ TEST_F(ReportListTest, GridShowsTheValuesInTheirPatterns) {
     db.insert(fixedAssetRow(machine));
     RowValues noLife = stockRow("153", "01", "MAL", 10, 100, 100);
     db.insert(noLife);
-    form.click("RaporListeButton");
+    form.click(ctl::report::RaporListeButton);
     const QStringList lines = gridLines(sheet.SBKRaporQuery(), reportGridColumns());
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0],
@@ -254,7 +255,7 @@ TEST(ReportSheet, ReopensTheWorkspaceTotals) {
     FormModel form("TSabitKiymetDuzeltmeF");
     ReportSheet sheet(form, db.connection(), &workspaceTotals);
     EXPECT_EQ(&sheet.ToplamQuery(), &workspaceTotals);
-    form.click("AnaHesapRaporButton");
+    form.click(ctl::report::AnaHesapRaporButton);
     ASSERT_TRUE(workspaceTotals.isOpen());
     EXPECT_EQ(workspaceTotals.recordCount(), 2) << "153 and the 698 closing row";
 }

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/CsvReader.h"
 #include "storage/Installation.h"
 #include "storage/ReferenceTables.h"
@@ -34,8 +35,8 @@ QString TempHome::home() const {
 void TempHome::addCompany(const QString& code, const QString& name) {
     CompanyRegistry registry(*m_context);
     registry.yeniFirma();
-    registry.form().setText(QStringLiteral("KoduEdit"), code);
-    registry.form().setText(QStringLiteral("FirmaAdiEdit"), name);
+    registry.form().setText(ctl::registration::KoduEdit, code);
+    registry.form().setText(ctl::registration::FirmaAdiEdit, name);
     if (!registry.dosyaac())
         throw std::runtime_error("company not created");
 }

@@ -186,6 +186,6 @@ TEST_F(VoucherFlow, CommandLineWritesEachFormat) {
 }
 
 TEST_F(VoucherFlow, StartNumberTakesDigitsOnly) {
-    EXPECT_EQ(keyRuleOf(c::EvrakilkSayiEdit), KeyRule::Digits);
-    EXPECT_FALSE(applyKey(keyRuleOf(c::EvrakilkSayiEdit), "1", 1, QLatin1Char('a')).accepted);
+    EXPECT_EQ(m_sheet->keyRule(c::EvrakilkSayiEdit), KeyRule::Digits);
+    EXPECT_FALSE(applyKey(m_sheet->keyRule(c::EvrakilkSayiEdit), "1", 1, QLatin1Char('a')).accepted);
 }

@@ -1,6 +1,9 @@
 #include "workspace/Workspace.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +60,7 @@ protected:
         return accounts;
     }
 
-    void choose(const QString& group) { workspace->state().userSet(QStringLiteral("SBK_Ana_Combo"), group); }
+    void choose(const QString& group) { workspace->state().userSet(ctl::workspace::SBK_Ana_Combo, group); }
 
     TempHome home;
     std::unique_ptr<Workspace> workspace;
@@ -86,13 +89,13 @@ TEST_F(WorkspaceTest, SearchStepsThroughTheMatchesAndWraps) {
     addRow(QStringLiteral("253"), QStringLiteral("1"), QStringLiteral("Işıklandırma"));
     addRow(QStringLiteral("254"), QStringLiteral("1"), QStringLiteral("Kamyon"));
     workspace->ListeYenile();
-    workspace->state().userSet(QStringLiteral("AraEdit"), QStringLiteral("ışık"));
+    workspace->state().userSet(ctl::workspace::AraEdit, QStringLiteral("ışık"));
     Query& list = workspace->SBKQuery();
-    workspace->state().click(QStringLiteral("AramaYap"));
+    workspace->state().click(ctl::workspace::AramaYap);
     EXPECT_EQ(list.recNo(), 2);
-    workspace->state().click(QStringLiteral("AramaYap"));
+    workspace->state().click(ctl::workspace::AramaYap);
     EXPECT_EQ(list.recNo(), 3);
-    workspace->state().click(QStringLiteral("AramaYap"));
+    workspace->state().click(ctl::workspace::AramaYap);
     EXPECT_EQ(list.recNo(), 2);
 }
 
@@ -100,30 +103,30 @@ TEST_F(WorkspaceTest, OpeningARowClearsTheSheetsAndShowsItsTab) {
     const qint64 stock = addRow(QStringLiteral("150"), QStringLiteral("1"), QStringLiteral("Hammadde"));
     const qint64 other = addRow(QStringLiteral("523"), QStringLiteral("1"), QStringLiteral("Fon"));
     FixedAssetSheet& fixed = workspace->fixedAssets();
-    fixed.userSet(QStringLiteral("AdiEdit"), QStringLiteral("Yarım kalan"));
-    fixed.setLines(QStringLiteral("SBKRich"), {QStringLiteral("eski")});
+    fixed.userSet(ctl::fixedasset::AdiEdit, QStringLiteral("Yarım kalan"));
+    fixed.setLines(ctl::fixedasset::SBKRich, {QStringLiteral("eski")});
 
     ASSERT_TRUE(workspace->openItem(stock));
-    EXPECT_EQ(fixed.text(QStringLiteral("AdiEdit")), QString());
-    EXPECT_TRUE(fixed.lines(QStringLiteral("SBKRich")).isEmpty());
-    EXPECT_EQ(workspace->stocks().text(QStringLiteral("AdiEditS")), QStringLiteral("Hammadde"));
-    EXPECT_EQ(workspace->state().itemIndex(QStringLiteral("DuzeltmePage")), WorkspaceState::StockPage);
+    EXPECT_EQ(fixed.text(ctl::fixedasset::AdiEdit), QString());
+    EXPECT_TRUE(fixed.lines(ctl::fixedasset::SBKRich).isEmpty());
+    EXPECT_EQ(workspace->stocks().text(ctl::stock::AdiEditS), QStringLiteral("Hammadde"));
+    EXPECT_EQ(workspace->state().itemIndex(ctl::workspace::DuzeltmePage), WorkspaceState::StockPage);
 
     ASSERT_TRUE(workspace->openItem(other));
-    EXPECT_EQ(workspace->stocks().text(QStringLiteral("AdiEditS")), QString());
-    EXPECT_EQ(workspace->state().itemIndex(QStringLiteral("DuzeltmePage")), WorkspaceState::StockPage);
+    EXPECT_EQ(workspace->stocks().text(ctl::stock::AdiEditS), QString());
+    EXPECT_EQ(workspace->state().itemIndex(ctl::workspace::DuzeltmePage), WorkspaceState::StockPage);
     EXPECT_FALSE(workspace->openItem(9999));
 }
 
 TEST_F(WorkspaceTest, ClearingBringsTheUsefulLifeBackToFive) {
     FixedAssetSheet& fixed = workspace->fixedAssets();
-    fixed.userSet(QStringLiteral("AmortSureEdit"), QStringLiteral("8"));
-    fixed.userSet(QStringLiteral("KayitliTutariEdit"), QStringLiteral("10,00"));
-    fixed.setText(QStringLiteral("DuzeltmeAnaHesapCombo"), QStringLiteral("254"));
-    fixed.click(QStringLiteral("YeniBut"));
-    EXPECT_EQ(fixed.text(QStringLiteral("AmortSureEdit")), QStringLiteral("5"));
-    EXPECT_EQ(fixed.text(QStringLiteral("KayitliTutariEdit")), QString());
-    EXPECT_EQ(fixed.text(QStringLiteral("DuzeltmeAnaHesapCombo")), QStringLiteral("254"));
+    fixed.userSet(ctl::fixedasset::AmortSureEdit, QStringLiteral("8"));
+    fixed.userSet(ctl::fixedasset::KayitliTutariEdit, QStringLiteral("10,00"));
+    fixed.setText(ctl::fixedasset::DuzeltmeAnaHesapCombo, QStringLiteral("254"));
+    fixed.click(ctl::fixedasset::YeniBut);
+    EXPECT_EQ(fixed.text(ctl::fixedasset::AmortSureEdit), QStringLiteral("5"));
+    EXPECT_EQ(fixed.text(ctl::fixedasset::KayitliTutariEdit), QString());
+    EXPECT_EQ(fixed.text(ctl::fixedasset::DuzeltmeAnaHesapCombo), QStringLiteral("254"));
     EXPECT_EQ(home.context().form(QStringLiteral("TSabitKiymetDuzeltmeF")), &workspace->state());
 }
 

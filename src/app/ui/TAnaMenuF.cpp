@@ -1,6 +1,7 @@
 #include "app/ui/TAnaMenuF.h"
 
 #include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 
 #include <QGridLayout>
@@ -17,7 +18,7 @@ TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
     : FormWindow(program.mainMenu().form(), program.windows(), program.prompt(), parent) {
     // Each group is a bar that folds its items away when its heading is pressed.
     auto* bars = new QWidget(this);
-    bars->setObjectName(QStringLiteral("MenuBar"));
+    bars->setObjectName(ctl::mainmenu::MenuBar);
     bars->setMinimumWidth(280);
     bars->setStyleSheet(QStringLiteral("#MenuBar { background: #dde6f2; }"));
     auto* barsLayout = new QVBoxLayout(bars);
@@ -54,8 +55,8 @@ TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
     barsLayout->addStretch();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(makeButton(QStringLiteral("BitBtn2")));
-    top->addWidget(makeButton(QStringLiteral("BitBtn5")));
+    top->addWidget(makeButton(ctl::mainmenu::BitBtn2));
+    top->addWidget(makeButton(ctl::mainmenu::BitBtn5));
     top->addStretch();
 
     auto* company = new QGroupBox(this);
@@ -63,16 +64,16 @@ TAnaMenuF::TAnaMenuF(Program& program, QWidget* parent)
     QFont bold = font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
-    QLabel* code = makeLabel(QStringLiteral("Label2"));
-    QLabel* name = makeLabel(QStringLiteral("Label4"));
+    QLabel* code = makeLabel(ctl::mainmenu::Label2);
+    QLabel* name = makeLabel(ctl::mainmenu::Label4);
     code->setFont(bold);
     name->setFont(bold);
     name->setWordWrap(true);
-    grid->addWidget(makeLabel(QStringLiteral("Label1")), 0, 0);
+    grid->addWidget(makeLabel(ctl::mainmenu::Label1), 0, 0);
     grid->addWidget(code, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("Label3")), 1, 0);
+    grid->addWidget(makeLabel(ctl::mainmenu::Label3), 1, 0);
     grid->addWidget(name, 1, 1);
-    grid->addWidget(makeButton(QStringLiteral("JvXPButton19")), 0, 2, 2, 1);
+    grid->addWidget(makeButton(ctl::mainmenu::JvXPButton19), 0, 2, 2, 1);
     grid->setColumnStretch(1, 1);
 
     auto* title = new QLabel(kApplicationTitle, this);

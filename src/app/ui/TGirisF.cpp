@@ -1,6 +1,7 @@
 #include "app/ui/TGirisF.h"
 
 #include "app/EntryWindow.h"
+#include "app/EntryWindowControls.h"
 #include "app/Program.h"
 
 #include <QCloseEvent>
@@ -21,29 +22,29 @@ TGirisF::TGirisF(Program& program, QWidget* parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    QLineEdit* code = makeEdit(QStringLiteral("firmaedit"));
+    QLineEdit* code = makeEdit(ctl::entry::firmaedit);
     QFont bold = code->font();
     bold.setBold(true);
     code->setFont(bold);
     code->setToolTip(QStringLiteral("Çift tıklayarak firma seçebilirsiniz"));
-    QLabel* name = makeLabel(QStringLiteral("Label1"));
+    QLabel* name = makeLabel(ctl::entry::Label1);
     name->setFont(bold);
     name->setMinimumWidth(320);
-    QLineEdit* password = makeEdit(QStringLiteral("sifreEdit"));
+    QLineEdit* password = makeEdit(ctl::entry::sifreEdit);
     password->setEchoMode(QLineEdit::Password);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(makeLabel(QStringLiteral("Label3")), 0, 0);
+    grid->addWidget(makeLabel(ctl::entry::Label3), 0, 0);
     grid->addWidget(code, 0, 1);
-    grid->addWidget(makeButton(QStringLiteral("FirmaSecBut")), 0, 2);
+    grid->addWidget(makeButton(ctl::entry::FirmaSecBut), 0, 2);
     grid->addWidget(name, 1, 1, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("Label2")), 2, 0);
+    grid->addWidget(makeLabel(ctl::entry::Label2), 2, 0);
     grid->addWidget(password, 2, 1);
-    grid->addWidget(makeButton(QStringLiteral("JvXPButton3")), 2, 2);
-    grid->addWidget(makeButton(QStringLiteral("YeniFirmaBut")), 3, 2);
+    grid->addWidget(makeButton(ctl::entry::JvXPButton3), 2, 2);
+    grid->addWidget(makeButton(ctl::entry::YeniFirmaBut), 3, 2);
     grid->setColumnStretch(1, 1);
 
-    QPushButton* enter = makeButton(QStringLiteral("DuzeltmeBut"));
+    QPushButton* enter = makeButton(ctl::entry::DuzeltmeBut);
     QFont large = enter->font();
     large.setPointSize(large.pointSize() + 4);
     large.setBold(true);

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "base/ProgressWindow.h"
+#include "base/ProgressWindowControls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -15,19 +16,19 @@ TbekleyinF::TbekleyinF(Program& program, QWidget* parent)
     : FormWindow(program.progress().form(), program.windows(), program.prompt(), parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(makeLabel(QStringLiteral("DurumLabel")), 0, 0);
-    grid->addWidget(makeLabel(QStringLiteral("DetayLabel")), 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("ToplamLabel")), 1, 0, 1, 2);
-    for (const char* name : {"ToplamGauge", "AktifGauge"}) {
+    grid->addWidget(makeLabel(ctl::progress::DurumLabel), 0, 0);
+    grid->addWidget(makeLabel(ctl::progress::DetayLabel), 0, 1);
+    grid->addWidget(makeLabel(ctl::progress::ToplamLabel), 1, 0, 1, 2);
+    for (const QString& name : {ctl::progress::ToplamGauge, ctl::progress::AktifGauge}) {
         auto* bar = new QProgressBar(this);
-        bar->setObjectName(QLatin1String(name));
+        bar->setObjectName(name);
         bar->setRange(0, 100);
-        grid->addWidget(bar, name[0] == 'T' ? 2 : 4, 0, 1, 2);
+        grid->addWidget(bar, name == ctl::progress::ToplamGauge ? 2 : 4, 0, 1, 2);
     }
-    grid->addWidget(makeLabel(QStringLiteral("AktifLabel")), 3, 0, 1, 2);
-    grid->addWidget(makeLabel(QStringLiteral("GecenSureLabel")), 5, 0);
-    grid->addWidget(makeLabel(QStringLiteral("SureLabel")), 5, 1);
-    grid->addWidget(makeButton(QStringLiteral("KapatBut")), 6, 1, Qt::AlignRight);
+    grid->addWidget(makeLabel(ctl::progress::AktifLabel), 3, 0, 1, 2);
+    grid->addWidget(makeLabel(ctl::progress::GecenSureLabel), 5, 0);
+    grid->addWidget(makeLabel(ctl::progress::SureLabel), 5, 1);
+    grid->addWidget(makeButton(ctl::progress::KapatBut), 6, 1, Qt::AlignRight);
     setFixedSize(440, 230);
     bindForm();
 }

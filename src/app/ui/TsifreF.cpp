@@ -1,6 +1,7 @@
 #include "app/ui/TsifreF.h"
 
 #include "app/PasswordWindow.h"
+#include "app/PasswordWindowControls.h"
 #include "app/Program.h"
 
 #include <QFormLayout>
@@ -15,22 +16,22 @@ TsifreF::TsifreF(Program& program, QWidget* parent)
     : FormWindow(program.passwords().form(), program.windows(), program.prompt(), parent) {
     FormModel& form = model();
     // The edits hold no more than their columns can store.
-    QLineEdit* entry = makeEdit(QStringLiteral("Sifre"));
+    QLineEdit* entry = makeEdit(ctl::passwords::Sifre);
     entry->setMaxLength(30);
-    QLineEdit* master = makeEdit(QStringLiteral("Master"));
+    QLineEdit* master = makeEdit(ctl::passwords::Master);
     master->setMaxLength(16);
 
     auto* fields = new QFormLayout;
-    fields->addRow(form.label(QStringLiteral("Sifre")), entry);
-    fields->addRow(form.label(QStringLiteral("Master")), master);
+    fields->addRow(form.label(ctl::passwords::Sifre), entry);
+    fields->addRow(form.label(ctl::passwords::Master), master);
 
-    QLabel* warning = makeLabel(QStringLiteral("Label1"));
+    QLabel* warning = makeLabel(ctl::passwords::Label1);
     warning->setWordWrap(true);
     warning->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(makeButton(QStringLiteral("JvXPButton7")), 0, Qt::AlignRight);
+    layout->addWidget(makeButton(ctl::passwords::JvXPButton7), 0, Qt::AlignRight);
     layout->addWidget(warning);
     resize(480, 200);
     bindForm();

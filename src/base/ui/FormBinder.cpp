@@ -138,7 +138,7 @@ void FormBinder::bind(const QString& name, QWidget* w) {
 }
 
 bool FormBinder::keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key) {
-    const KeyRule rule = keyRuleOf(name);
+    const KeyRule rule = m_model.keyRule(name);
     const QChar c = ruleKey(key);
     if (rule == KeyRule::Free || c.isNull() || edit.isReadOnly())
         return false;
@@ -180,7 +180,7 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         // Entering an amount field shows its value for editing, without grouping.
         auto* edit = qobject_cast<QLineEdit*>(watched);
         const QString name = edit ? edit->objectName() : QString();
-        if (edit && !edit->isReadOnly() && m_model.has(name) && keyRuleOf(name) == KeyRule::Amount &&
+        if (edit && !edit->isReadOnly() && m_model.has(name) && m_model.keyRule(name) == KeyRule::Amount &&
             reformatsOnEnter(name)) {
             const QString editing = amountTextOnEnter(m_model.text(name));
             if (editing != m_model.text(name))

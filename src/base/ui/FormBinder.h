@@ -25,7 +25,7 @@ namespace velkor {
 /// QTextEdit, QPlainTextEdit, QTabWidget
 /// and RadioGroupBox (radio groups), QGroupBox (shown and enabled as its control) and
 /// QProgressBar (0 to 100). Key presses in edits pass through the control's input rules
-/// (`keyRuleOf`): a refused key is dropped, an accepted one sets the text the rule gives.
+/// (`FormModel::keyRule`): a refused key is dropped, an accepted one sets the text the rule gives.
 class FormBinder : public QObject {
     Q_OBJECT
 

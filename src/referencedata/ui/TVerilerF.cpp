@@ -3,6 +3,7 @@
 #include "base/ui/FormBinder.h"
 #include "referencedata/PublishedFiguresFormControls.h"
 #include "referencedata/ReferenceDataForm.h"
+#include "referencedata/ReferenceDataFormControls.h"
 #include "storage/ui/DatasetGrid.h"
 
 #include <QFontDatabase>
@@ -50,12 +51,12 @@ DatasetGrid* monthGrid(Query& query, const std::vector<GridColumn>& columns, QWi
 
 TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& prompt, QWidget* parent)
     : FormWindow(data.form(), windows, prompt, parent), m_tabs(new QTabWidget(this)) {
-    m_tabs->setObjectName(QStringLiteral("PageControl1"));
-    const QStringList tabCaptions = model().items(QStringLiteral("PageControl1"));
+    m_tabs->setObjectName(ctl::referencedata::PageControl1);
+    const QStringList tabCaptions = model().items(ctl::referencedata::PageControl1);
 
     auto* indexPage = new QWidget(m_tabs);
     auto* indexLayout = new QVBoxLayout(indexPage);
-    QPushButton* rebuild = makeButton(QStringLiteral("DuzeltmeVeritabanAktarBut"));
+    QPushButton* rebuild = makeButton(ctl::referencedata::DuzeltmeVeritabanAktarBut);
     rebuild->setParent(indexPage);
     indexLayout->addWidget(rebuild, 0, Qt::AlignLeft);
     indexLayout->addWidget(coverageLabel(ctl::figures::YiUfeKapsamText, indexPage));
@@ -72,10 +73,10 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     auto* ratePage = new QWidget(m_tabs);
     auto* rateLayout = new QVBoxLayout(ratePage);
     auto* search = new QHBoxLayout;
-    QLineEdit* searchText = makeEdit(QStringLiteral("AraEdit"));
+    QLineEdit* searchText = makeEdit(ctl::referencedata::AraEdit);
     searchText->setParent(ratePage);
     searchText->setPlaceholderText(QStringLiteral("Aranacak metin"));
-    QPushButton* find = makeButton(QStringLiteral("AramaYap"));
+    QPushButton* find = makeButton(ctl::referencedata::AramaYap);
     find->setParent(ratePage);
     connect(searchText, &QLineEdit::returnPressed, find, &QPushButton::click);
     search->addWidget(searchText, 1);
@@ -94,19 +95,19 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
         value->setMinimumWidth(60);
         panel->addWidget(value, 0, column + 1);
     };
-    addValue(QStringLiteral("Tam Kodu"), QStringLiteral("TumKoduText"), 0);
-    addValue(QStringLiteral("Tebliğ"), QStringLiteral("TebligText"), 2);
-    addValue(QStringLiteral("Yıl"), QStringLiteral("OmurYilText"), 4);
-    addValue(QStringLiteral("Oran"), QStringLiteral("Oran2Text"), 6);
+    addValue(QStringLiteral("Tam Kodu"), ctl::referencedata::TumKoduText, 0);
+    addValue(QStringLiteral("Tebliğ"), ctl::referencedata::TebligText, 2);
+    addValue(QStringLiteral("Yıl"), ctl::referencedata::OmurYilText, 4);
+    addValue(QStringLiteral("Oran"), ctl::referencedata::Oran2Text, 6);
     panel->setColumnStretch(8, 1);
     rateLayout->addLayout(panel);
     auto* memo = new QTextEdit(ratePage);
-    memo->setObjectName(QStringLiteral("AciklamaMemo"));
+    memo->setObjectName(ctl::referencedata::AciklamaMemo);
     memo->setReadOnly(true);
     memo->setFixedHeight(72);
     rateLayout->addWidget(memo);
     m_rateGrid = new DatasetGrid(data.amortismanQuery(), ReferenceDataForm::amortismanColumns(), ratePage);
-    m_rateGrid->setObjectName(QStringLiteral("AmortismanGrid"));
+    m_rateGrid->setObjectName(ctl::referencedata::AmortismanGrid);
     for (int column = 0; column < 5; ++column)
         m_rateGrid->setColumnWidth(column, 80);
     m_rateGrid->setColumnWidth(5, 480);
@@ -126,7 +127,7 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
 
     auto* top = new QHBoxLayout;
     top->addStretch();
-    top->addWidget(makeButton(QStringLiteral("KapatBut")));
+    top->addWidget(makeButton(ctl::referencedata::KapatBut));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_tabs, 1);

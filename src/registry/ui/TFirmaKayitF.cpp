@@ -1,6 +1,7 @@
 #include "registry/ui/TFirmaKayitF.h"
 
 #include "registry/RegistrationForm.h"
+#include "registry/RegistrationFormControls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@ namespace velkor {
 namespace {
 
 struct Place {
-    const char* name;
+    const QString& name;
     int row;
     int column;
     int span;
@@ -23,11 +24,13 @@ struct Place {
 
 // Two columns of edits; the lengths are those of the registry's columns.
 const Place kPlaces[] = {
-    {"Sira_No_Edit", 0, 0, 1, 0},      {"KoduEdit", 1, 0, 1, 30},     {"FirmaAdiEdit", 2, 0, 3, 120},
-    {"AdresiEdit", 3, 0, 3, 120},      {"SehirEdit", 4, 0, 1, 50},    {"ilceEdit", 4, 2, 1, 50},
-    {"TelefonEdit", 5, 0, 1, 20},      {"Telefon2Edit", 5, 2, 1, 20}, {"FaksEdit", 6, 0, 1, 20},
-    {"Vergi_DaireEdit", 7, 0, 1, 100}, {"Vergi_NoEdit", 7, 2, 1, 11}, {"YetkiliAdiEdit", 8, 0, 1, 50},
-    {"YetkiliUnvanEdit", 8, 2, 1, 50},
+    {ctl::registration::Sira_No_Edit, 0, 0, 1, 0},      {ctl::registration::KoduEdit, 1, 0, 1, 30},
+    {ctl::registration::FirmaAdiEdit, 2, 0, 3, 120},    {ctl::registration::AdresiEdit, 3, 0, 3, 120},
+    {ctl::registration::SehirEdit, 4, 0, 1, 50},        {ctl::registration::ilceEdit, 4, 2, 1, 50},
+    {ctl::registration::TelefonEdit, 5, 0, 1, 20},      {ctl::registration::Telefon2Edit, 5, 2, 1, 20},
+    {ctl::registration::FaksEdit, 6, 0, 1, 20},         {ctl::registration::Vergi_DaireEdit, 7, 0, 1, 100},
+    {ctl::registration::Vergi_NoEdit, 7, 2, 1, 11},     {ctl::registration::YetkiliAdiEdit, 8, 0, 1, 50},
+    {ctl::registration::YetkiliUnvanEdit, 8, 2, 1, 50},
 };
 
 } // namespace
@@ -44,7 +47,7 @@ TFirmaKayitF::TFirmaKayitF(RegistrationForm& registration, WindowManager& window
 
     auto* grid = new QGridLayout;
     for (const Place& place : kPlaces) {
-        const QString name = QLatin1String(place.name);
+        const QString& name = place.name;
         QLineEdit* edit = makeEdit(name);
         if (place.maxLength > 0)
             edit->setMaxLength(place.maxLength);
@@ -55,11 +58,11 @@ TFirmaKayitF::TFirmaKayitF(RegistrationForm& registration, WindowManager& window
     grid->setColumnStretch(3, 1);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(QStringLiteral("kaydetBut")));
-    buttons->addWidget(makeButton(QStringLiteral("yeniButton")));
+    buttons->addWidget(makeButton(ctl::registration::kaydetBut));
+    buttons->addWidget(makeButton(ctl::registration::yeniButton));
     buttons->addStretch();
-    buttons->addWidget(makeButton(QStringLiteral("vazgecBut")));
-    buttons->addWidget(makeButton(QStringLiteral("kapatBut")));
+    buttons->addWidget(makeButton(ctl::registration::vazgecBut));
+    buttons->addWidget(makeButton(ctl::registration::kapatBut));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

@@ -3,6 +3,7 @@
 #include "base/ui/FormBinder.h"
 #include "base/ui/RadioGroupBox.h"
 #include "engine/EquitySheet.h"
+#include "engine/FinancingCost.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
 #include "workspace/ui/SheetWidgets.h"
@@ -36,35 +37,36 @@ QGridLayout* pairGrid() {
     return grid;
 }
 
-// The financing section of the fixed-asset and stock sheets ("S" names the stock one's).
-QGroupBox* financingGroup(SheetWidgets& w, const QString& s, bool unamortised) {
+// The financing section of the fixed-asset and stock sheets.
+QGroupBox* financingGroup(SheetWidgets& w, const FinancingFields& f, const QString& computeButton,
+                          bool unamortised) {
     FormModel& model = w.model();
-    auto* box = new QGroupBox(model.label(QStringLiteral("ROFMRadio") + s));
+    auto* box = new QGroupBox(model.label(f.method));
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(4);
     auto* methods = new QHBoxLayout;
-    RadioGroupBox* radio = w.radioGroup(QStringLiteral("ROFMRadio") + s);
+    RadioGroupBox* radio = w.radioGroup(f.method);
     radio->setFlat(true);
     methods->addWidget(radio);
     auto* side = new QVBoxLayout;
-    side->addWidget(w.check(QStringLiteral("FaizOcakAlCheck") + s));
-    side->addWidget(w.button(QStringLiteral("ROFMHesapla") + s));
+    side->addWidget(w.check(f.january));
+    side->addWidget(w.button(computeButton));
     side->addStretch();
     methods->addLayout(side);
     layout->addLayout(methods);
     QGridLayout* grid = pairGrid();
     int row = 0;
-    w.addPair(grid, row, 0, QStringLiteral("ROFMBasDate") + s);
-    w.addPair(grid, row++, 2, QStringLiteral("ROFMBitDate") + s);
-    w.addPair(grid, row, 0, QStringLiteral("ROFMAnaparaEdit") + s);
-    w.addPair(grid, row++, 2, QStringLiteral("ROFMFaizEdit") + s);
-    w.addPair(grid, row, 0, QStringLiteral("ROFMEdit") + s);
-    w.addPair(grid, row++, 2, QStringLiteral("ROFMDuzeltilmisEdit") + s);
-    w.addPair(grid, row, 0, QStringLiteral("ROFMArtisEdit") + s);
-    w.addPair(grid, row++, 2, QStringLiteral("ROFMFaizOranEdit") + s);
-    w.addPair(grid, row, 0, QStringLiteral("ReelFaizEdit") + s);
-    w.addPair(grid, row++, 2, QStringLiteral("ReelFaizKatsayiEdit") + s);
-    w.addPair(grid, row, 0, QStringLiteral("Duz_Reel_FaizEdit") + s);
+    w.addPair(grid, row, 0, f.start);
+    w.addPair(grid, row++, 2, f.end);
+    w.addPair(grid, row, 0, f.principal);
+    w.addPair(grid, row++, 2, f.interest);
+    w.addPair(grid, row, 0, f.amount);
+    w.addPair(grid, row++, 2, f.netValue);
+    w.addPair(grid, row, 0, f.increase);
+    w.addPair(grid, row++, 2, f.rate);
+    w.addPair(grid, row, 0, f.realInterest);
+    w.addPair(grid, row++, 2, f.realCoefficient);
+    w.addPair(grid, row, 0, f.adjustedReal);
     if (unamortised) {
         const QString name = ctl::fixedasset::ROFM_Ayrilmamis_AmortEdit;
         QWidget* edit = w.widget(name);
@@ -153,7 +155,7 @@ QWidget* buildFixedAssetPage(FixedAssetSheet& sheet, Prompt& prompt, QWidget* pa
     w.addPair(grid, row++, 2, ctl::fixedasset::AmortismanFarkEdit);
     left->setLayout(grid);
     top->addWidget(left, 11);
-    top->addWidget(financingGroup(w, QString(), true), 10);
+    top->addWidget(financingGroup(w, kFixedAssetFinancing, ctl::fixedasset::ROFMHesapla, true), 10);
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
@@ -192,8 +194,8 @@ QWidget* buildStockPage(StockSheet& sheet, Prompt& prompt, QWidget* parent) {
     auto* methods = new QHBoxLayout;
     auto* methodBox = new QGroupBox(QStringLiteral("Hesaplama Yöntemi"), page);
     auto* methodLayout = new QVBoxLayout(methodBox);
-    for (const char* name : {"GercekRadio", "BasitRadio", "DevirHiziRadio"})
-        methodLayout->addWidget(w.radio(QString::fromLatin1(name)));
+    for (const QString& name : {ctl::stock::GercekRadio, ctl::stock::BasitRadio, ctl::stock::DevirHiziRadio})
+        methodLayout->addWidget(w.radio(name));
     methodLayout->addStretch();
     methods->addWidget(methodBox);
     QGroupBox* turnover = w.group(ctl::stock::DevirHiziGroup, QStringLiteral("Devir Hızı"));
@@ -208,7 +210,7 @@ QWidget* buildStockPage(StockSheet& sheet, Prompt& prompt, QWidget* parent) {
     methods->addWidget(turnover, 1);
     leftColumn->addLayout(methods);
     top->addLayout(leftColumn, 11);
-    top->addWidget(financingGroup(w, QStringLiteral("S"), false), 10);
+    top->addWidget(financingGroup(w, kStockFinancing, ctl::stock::ROFMHesaplaS, false), 10);
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);

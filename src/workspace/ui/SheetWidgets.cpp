@@ -3,7 +3,11 @@
 #include "base/AmountKeyRules.h"
 #include "base/ui/FormBinder.h"
 #include "base/ui/RadioGroupBox.h"
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
 #include "engine/WorkspaceState.h"
+#include "engine/WorkspaceStateControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,10 +28,11 @@ namespace {
 // Codes, names and search texts read from the left; every other edit of the sheets
 // holds a number.
 bool holdsText(const QString& name) {
-    for (const char* prefix : {"KoduEdit", "AdiEdit", "AmortHesapEdit", "AraEdit"})
-        if (name.startsWith(QLatin1String(prefix)))
-            return true;
-    return false;
+    static const QStringList texts{
+        ctl::fixedasset::KoduEdit,       ctl::stock::KoduEditS,  ctl::equity::KoduEditO,
+        ctl::fixedasset::AdiEdit,        ctl::stock::AdiEditS,   ctl::equity::AdiEditO,
+        ctl::fixedasset::AmortHesapEdit, ctl::workspace::AraEdit};
+    return texts.contains(name);
 }
 
 } // namespace
@@ -43,7 +48,7 @@ QLineEdit* SheetWidgets::edit(const QString& name) {
         palette.setColor(QPalette::Base, palette.color(QPalette::Window).lighter(104));
         e->setPalette(palette);
     }
-    if (keyRuleOf(name) == KeyRule::Digits || name.startsWith(QLatin1String("AmortSureEdit")))
+    if (m_model.keyRule(name) == KeyRule::Digits || name == ctl::fixedasset::AmortSureEdit)
         e->setMaximumWidth(70);
     else
         e->setMinimumWidth(holdsText(name) ? 70 : 88);

@@ -3,6 +3,7 @@
 #include "engine/EquitySheet.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/StockSheet.h"
+#include "engine/WorkspaceStateControls.h"
 #include "storage/ui/DatasetGrid.h"
 #include "workspace/RecordDeletion.h"
 #include "workspace/Workspace.h"
