@@ -299,6 +299,24 @@ QStringList CompanyRegistry::rowsWithoutFile() {
     return codes;
 }
 
+QString CompanyRegistry::unregisteredFile(const QString& code, const QString& registeredMessage) {
+    Prompt& prompt = m_context.prompt();
+    if (const QString problem = codeProblem(code); !problem.isEmpty()) {
+        prompt.showMessage(problem, kTitle, PromptIcon::Warning);
+        return {};
+    }
+    const QString file = companyDatabasePath(m_context.home(), code);
+    if (!QFileInfo(file).isFile()) {
+        prompt.showMessage(QStringLiteral("Firma dosyası bulunamadı: %1").arg(file));
+        return {};
+    }
+    if (hasRow(code)) {
+        prompt.showMessage(registeredMessage.arg(code));
+        return {};
+    }
+    return file;
+}
+
 bool CompanyRegistry::adoptFile() {
     Prompt& prompt = m_context.prompt();
     const QString code = m_form.text(ctl::registration::KoduEdit);
@@ -308,19 +326,9 @@ bool CompanyRegistry::adoptFile() {
                            kTitle, PromptIcon::Question);
         return false;
     }
-    if (const QString problem = codeProblem(code); !problem.isEmpty()) {
-        prompt.showMessage(problem, kTitle, PromptIcon::Warning);
+    const QString file = unregisteredFile(code, QStringLiteral("Bu firma zaten kayıtlı: %1"));
+    if (file.isEmpty())
         return false;
-    }
-    const QString file = companyDatabasePath(m_context.home(), code);
-    if (!QFileInfo(file).isFile()) {
-        prompt.showMessage(QStringLiteral("Firma dosyası bulunamadı: %1").arg(file));
-        return false;
-    }
-    if (hasRow(code)) {
-        prompt.showMessage(QStringLiteral("Bu firma zaten kayıtlı: %1").arg(code));
-        return false;
-    }
     if (const QString problem = companyDatabaseProblem(file); !problem.isEmpty()) {
         prompt.showMessage(QStringLiteral("Firma dosyası kullanılamaz!\n\r") + problem);
         return false;
@@ -344,20 +352,10 @@ bool CompanyRegistry::adoptFile() {
 
 bool CompanyRegistry::discardFile(const QString& code) {
     Prompt& prompt = m_context.prompt();
-    if (const QString problem = codeProblem(code); !problem.isEmpty()) {
-        prompt.showMessage(problem, kTitle, PromptIcon::Warning);
+    const QString file = unregisteredFile(
+        code, QStringLiteral("Bu firma kayıtlı; kayıtlı bir firma firma silme ile silinir: %1"));
+    if (file.isEmpty())
         return false;
-    }
-    const QString file = companyDatabasePath(m_context.home(), code);
-    if (!QFileInfo(file).isFile()) {
-        prompt.showMessage(QStringLiteral("Firma dosyası bulunamadı: %1").arg(file));
-        return false;
-    }
-    if (hasRow(code)) {
-        prompt.showMessage(
-            QStringLiteral("Bu firma kayıtlı; kayıtlı bir firma firma silme ile silinir: %1").arg(code));
-        return false;
-    }
     if (prompt.ask(QStringLiteral("Kayıtsız firma dosyası silinecektir:\n\r%1\n\rEminmisiniz?").arg(file),
                    kTitle, PromptIcon::Question, PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
         return false;

@@ -70,6 +70,10 @@ public:
     void setCompanyEntered(CompanyEntered handler) { m_companyEntered = std::move(handler); }
 
 private:
+    /// The database file of a code that has a file in Data/ but no registry row; empty,
+    /// with its message shown, when the code is unusable, the file is missing or the code
+    /// is registered (then `registeredMessage` with the code).
+    QString unregisteredFile(const QString& code, const QString& registeredMessage);
     AppContext& m_context;
     RegistrationForm m_form;
     Table m_registrationTable;

@@ -74,6 +74,29 @@ int ZipArchive::find(const QString& name) const {
     return static_cast<int>(zip_name_locate(m_zip, name.toUtf8().constData(), 0));
 }
 
+void ZipArchive::readEntry(int index, const QString& damaged,
+                           const std::function<void(const char*, qint64)>& sink,
+                           const std::function<void()>& opened) const {
+    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
+        zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0), zip_fclose);
+    if (!file)
+        throw ZipError(
+            QStringLiteral("Arşivdeki dosya açılamadı: %1 (%2)").arg(entryName(index), archiveMessage(m_zip)),
+            zip_error_code_zip(zip_get_error(m_zip)));
+    if (opened)
+        opened();
+    char buffer[65536];
+    for (;;) {
+        const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
+        if (n < 0)
+            throw ZipError(damaged.arg(entryName(index), QString::fromUtf8(zip_file_strerror(file.get()))),
+                           zip_error_code_zip(zip_file_get_error(file.get())));
+        if (n == 0)
+            break;
+        sink(buffer, n);
+    }
+}
+
 QByteArray ZipArchive::read(int index, qint64 limit) const {
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -82,26 +105,12 @@ QByteArray ZipArchive::read(int index, qint64 limit) const {
             QStringLiteral("Arşivdeki dosya okunamadı: %1 (%2)").arg(m_path, archiveMessage(m_zip)));
     if ((stat.valid & ZIP_STAT_SIZE) && stat.size > static_cast<zip_uint64_t>(limit))
         throw ZipError(QStringLiteral("Arşivdeki dosya beklenenden büyük: %1").arg(entryName(index)));
-    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
-        zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0), zip_fclose);
-    if (!file)
-        throw ZipError(
-            QStringLiteral("Arşivdeki dosya açılamadı: %1 (%2)").arg(entryName(index), archiveMessage(m_zip)),
-            zip_error_code_zip(zip_get_error(m_zip)));
     QByteArray data;
-    char buffer[65536];
-    for (;;) {
-        const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
-        if (n < 0)
-            throw ZipError(QStringLiteral("Arşivdeki dosya okunamadı: %1 (%2)")
-                               .arg(entryName(index), QString::fromUtf8(zip_file_strerror(file.get()))),
-                           zip_error_code_zip(zip_file_get_error(file.get())));
-        if (n == 0)
-            break;
+    readEntry(index, QStringLiteral("Arşivdeki dosya okunamadı: %1 (%2)"), [&](const char* bytes, qint64 n) {
         if (data.size() + n > limit)
             throw ZipError(QStringLiteral("Arşivdeki dosya beklenenden büyük: %1").arg(entryName(index)));
-        data.append(buffer, static_cast<qsizetype>(n));
-    }
+        data.append(bytes, static_cast<qsizetype>(n));
+    });
     return data;
 }
 
@@ -165,29 +174,22 @@ void ZipArchive::addFile(const QString& name, const QString& sourcePath) {
 }
 
 void ZipArchive::extract(int index, const QString& targetPath) const {
-    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
-        zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0), zip_fclose);
-    if (!file)
-        throw ZipError(
-            QStringLiteral("Arşivdeki dosya açılamadı: %1 (%2)").arg(entryName(index), archiveMessage(m_zip)),
-            zip_error_code_zip(zip_get_error(m_zip)));
     QFile out(targetPath);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
-    char buffer[65536];
-    for (;;) {
-        const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
-        if (n < 0)
-            throw ZipError(QStringLiteral("Arşivdeki dosya bozuk: %1 (%2)")
-                               .arg(entryName(index), QString::fromUtf8(zip_file_strerror(file.get()))),
-                           zip_error_code_zip(zip_file_get_error(file.get())));
-        if (n == 0)
-            break;
-        if (out.write(buffer, n) != n)
-            throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
-    }
+    const auto writeFailed = [&] {
+        return ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
+    };
+    readEntry(
+        index, QStringLiteral("Arşivdeki dosya bozuk: %1 (%2)"),
+        [&](const char* bytes, qint64 n) {
+            if (out.write(bytes, n) != n)
+                throw writeFailed();
+        },
+        [&] {
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw writeFailed();
+        });
     if (!out.flush())
-        throw ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
+        throw writeFailed();
 }
 
 void ZipArchive::remove(int index) {

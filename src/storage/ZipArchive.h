@@ -76,6 +76,11 @@ public:
     static bool isBareFileName(const QString& name);
 
 private:
+    /// Opens entry `index`, runs `opened`, then hands the decrypted content to `sink` piece
+    /// by piece; a read error throws `damaged` with the entry name and libzip's reason.
+    void readEntry(int index, const QString& damaged, const std::function<void(const char*, qint64)>& sink,
+                   const std::function<void()>& opened = {}) const;
+
     zip* m_zip = nullptr;
     QString m_path;
     QByteArray m_password;
