@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 /// The control names of the companies window (TGirisRF): a window binds its widgets by these names,
@@ -7,16 +9,16 @@
 namespace velkor::ctl::companies {
 
 inline const QString FirmalarGrid = QStringLiteral("FirmalarGrid");
-inline const QString FirmaSecBut = QStringLiteral("FirmaSecBut");
+inline const QString& FirmaSecBut = shared::FirmaSecBut;
 inline const QString FirmaSilBut = QStringLiteral("FirmaSilBut");
-inline const QString KapatBut = QStringLiteral("KapatBut");
+inline const QString& KapatBut = shared::KapatBut;
 inline const QString FirmayiSec1 = QStringLiteral("FirmayiSec1");
 inline const QString FirmayiSil1 = QStringLiteral("FirmayiSil1");
 inline const QString Label5 = QStringLiteral("Label5");
 inline const QString OtoYedekCheck = QStringLiteral("OtoYedekCheck");
 inline const QString OtoYedekEdit = QStringLiteral("OtoYedekEdit");
 inline const QString yedekgunEdit = QStringLiteral("yedekgunEdit");
-inline const QString Label3 = QStringLiteral("Label3");
+inline const QString& Label3 = shared::Label3;
 inline const QString DateTimePicker1 = QStringLiteral("DateTimePicker1");
 inline const QString OtomatikGunlukCheck = QStringLiteral("OtomatikGunlukCheck");
 inline const QString OtoYedekAdresBulBut = QStringLiteral("OtoYedekAdresBulBut");

@@ -124,7 +124,7 @@ void MainMenu::AyarlarBarItems0Click() {
 void MainMenu::AyarlarBarItems1Click() {
     // A failure is shown with its reason by the error display; the file stays as it was.
     runGuarded(m_program.prompt(), [this] {
-        Backups(m_program.context()).compactCompany(m_form.text(QStringLiteral("Label2")));
+        Backups(m_program.context()).compactCompany(m_form.text(ctl::mainmenu::Label2));
         m_program.prompt().showMessage(QStringLiteral("Firma veritabanı bakım işlemi yapıldı!"));
     });
 }

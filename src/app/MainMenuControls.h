@@ -1,16 +1,18 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 /// The control names of the main menu (TAnaMenuF): a window binds its widgets by these names,
 /// and the CLI and the tests drive the form model with them.
 namespace velkor::ctl::mainmenu {
 
-inline const QString Label1 = QStringLiteral("Label1");
-inline const QString Label2 = QStringLiteral("Label2");
-inline const QString Label3 = QStringLiteral("Label3");
-inline const QString Label4 = QStringLiteral("Label4");
-inline const QString JvXPButton19 = QStringLiteral("JvXPButton19");
+inline const QString& Label1 = shared::Label1;
+inline const QString& Label2 = shared::Label2;
+inline const QString& Label3 = shared::Label3;
+inline const QString& Label4 = shared::Label4;
+inline const QString& JvXPButton19 = shared::JvXPButton19;
 inline const QString BitBtn2 = QStringLiteral("BitBtn2");
 inline const QString BitBtn5 = QStringLiteral("BitBtn5");
 inline const QString MenuBar = QStringLiteral("MenuBar");

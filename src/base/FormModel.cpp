@@ -234,6 +234,14 @@ void FormModel::setKeyRule(const QString& name, KeyRule rule) {
     field(name).keyRule = rule;
 }
 
+bool FormModel::keepsTextOnEnter(const QString& name) const {
+    return has(name) && field(name).keepsTextOnEnter;
+}
+
+void FormModel::setKeepsTextOnEnter(const QString& name, bool keeps) {
+    field(name).keepsTextOnEnter = keeps;
+}
+
 void FormModel::setReadOnly(const QString& name, bool readOnly) {
     Field& f = field(name);
     if (f.readOnly == readOnly)

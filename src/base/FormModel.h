@@ -93,6 +93,10 @@ public:
     /// form does not have.
     KeyRule keyRule(const QString& name) const;
     void setKeyRule(const QString& name, KeyRule rule);
+    /// Whether an amount edit keeps its formatted text when the user enters it, rather
+    /// than showing the plain value for editing; false unless set.
+    bool keepsTextOnEnter(const QString& name) const;
+    void setKeepsTextOnEnter(const QString& name, bool keeps);
 
     /// Why the user could not give the control this text in the window, or empty when
     /// they could: the control is disabled, hidden or read-only, or a label or a button;
@@ -134,6 +138,7 @@ private:
         bool visible = true;
         bool readOnly = false;
         KeyRule keyRule = KeyRule::Free;
+        bool keepsTextOnEnter = false;
         Handler change;
         Handler clickHandler;
         Handler leaveHandler;

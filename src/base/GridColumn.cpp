@@ -11,20 +11,12 @@ QString gridText(const GridColumn& column, const QVariant& value) {
         return column.display(value);
     if (value.isNull())
         return {};
-    switch (value.typeId()) {
-    case QMetaType::QDate:
+    if (value.typeId() == QMetaType::QDate)
         return FormatDate(value.toDate());
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
+    if (holdsNumber(value))
         return column.format.isEmpty() ? FormatGeneral(value.toDouble())
                                        : FormatFloat(column.format, value.toDouble());
-    default:
-        return value.toString();
-    }
+    return value.toString();
 }
 
 } // namespace velkor

@@ -1,6 +1,7 @@
 #include "base/NumberFormat.h"
 
 #include <QLocale>
+#include <QVariant>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -204,6 +205,22 @@ QDate ParseDate(const QString& text) {
     if (!date.isValid())
         date = QDate::fromString(text.trimmed(), QStringLiteral("d.M.yyyy"));
     return date;
+}
+
+bool holdsNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace velkor

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+class QVariant;
+
 namespace velkor {
 
 /// The regional grouping and decimal separators.
@@ -33,6 +35,8 @@ QString FormatGeneral(double value);
 QString FormatDate(const QDate& date);
 /// Reads a "dd.mm.yyyy" date (invalid when the text is not one).
 QDate ParseDate(const QString& text);
+/// Whether a stored value is a number (of any integer or floating type), shown and written as one.
+bool holdsNumber(const QVariant& value);
 
 namespace patterns {
 inline const QString kAmount = QStringLiteral("#,##0.00");

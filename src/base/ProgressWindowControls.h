@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 /// The control names of the progress window (TbekleyinF): a window binds its widgets by these names,
@@ -14,6 +16,6 @@ inline const QString AktifLabel = QStringLiteral("AktifLabel");
 inline const QString AktifGauge = QStringLiteral("AktifGauge");
 inline const QString GecenSureLabel = QStringLiteral("GecenSureLabel");
 inline const QString SureLabel = QStringLiteral("SureLabel");
-inline const QString KapatBut = QStringLiteral("KapatBut");
+inline const QString& KapatBut = shared::KapatBut;
 
 } // namespace velkor::ctl::progress

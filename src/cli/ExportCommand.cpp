@@ -1,3 +1,4 @@
+#include "base/WindowNames.h"
 #include "cli/CliCommand.h"
 #include "reports/ReportSheet.h"
 #include "reports/ReportSheetControls.h"
@@ -25,7 +26,7 @@ int exportReport(CliRun& run) {
     if (!openCompany(run, code))
         return 1;
 
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(windows::kWorkspace);
     ReportSheet sheet(form, run.context.company());
     sheet.setPrinting(nullptr, [&run] {
         return registeredCompanyHeading(run.context.general(), run.context.companyCode());

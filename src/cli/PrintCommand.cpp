@@ -1,3 +1,4 @@
+#include "base/WindowNames.h"
 #include "cli/CliCommand.h"
 #include "engine/EquitySheet.h"
 #include "engine/EquitySheetControls.h"
@@ -21,7 +22,7 @@ const char* const kUsage =
     "print report|report-depreciation|totals|journal --company KOD [--filter METİN] --pdf DOSYA\n"
     "  print text --company KOD --sheet fixed|stock|equity --load ID --pdf DOSYA";
 
-const QString kForm = QStringLiteral("TSabitKiymetDuzeltmeF");
+const QString& kForm = windows::kWorkspace;
 
 /// The sheet's "Yazdır" button for a --sheet word; empty for an unknown word.
 QString textButton(const QString& sheet) {

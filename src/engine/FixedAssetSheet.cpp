@@ -99,6 +99,8 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     reformatAmountsOnLeave(*this, {ctl::fixedasset::KayitliTutariEdit, ctl::fixedasset::ROFMAnaparaEdit,
                                    ctl::fixedasset::ROFMFaizEdit});
     applyItemKeyRules(*this);
+    // The accumulated depreciation keeps its text on leaving, so it keeps it on entering too.
+    setKeepsTextOnEnter(ctl::fixedasset::BirikmisAmortEdit, true);
 }
 
 QStringList FixedAssetSheet::accountItems() {

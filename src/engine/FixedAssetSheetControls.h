@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 /// The control names of the fixed-asset sheet: a window binds its widgets by these names,
@@ -8,7 +10,7 @@ namespace velkor::ctl::fixedasset {
 
 inline const QString Kayit_No_Edit = QStringLiteral("Kayit_No_Edit");
 inline const QString DuzeltmeAnaHesapCombo = QStringLiteral("DuzeltmeAnaHesapCombo");
-inline const QString KoduEdit = QStringLiteral("KoduEdit");
+inline const QString& KoduEdit = shared::KoduEdit;
 inline const QString AdiEdit = QStringLiteral("AdiEdit");
 inline const QString GirisTarihiDate = QStringLiteral("GirisTarihiDate");
 inline const QString itfaTarihiDate = QStringLiteral("itfaTarihiDate");
@@ -18,10 +20,10 @@ inline const QString AmortOranEdit = QStringLiteral("AmortOranEdit");
 inline const QString AmortYontemCombo = QStringLiteral("AmortYontemCombo");
 inline const QString AmortHesaplaBut = QStringLiteral("AmortHesaplaBut");
 inline const QString BirikmisAmortEdit = QStringLiteral("BirikmisAmortEdit");
-inline const QString AmortHesapEdit = QStringLiteral("AmortHesapEdit");
+inline const QString& AmortHesapEdit = shared::AmortHesapEdit;
 inline const QString MDVDYokRadio = QStringLiteral("MDVDYokRadio");
 inline const QString MDVDVarRadio = QStringLiteral("MDVDVarRadio");
-inline const QString MDVDCombo = QStringLiteral("MDVDCombo");
+inline const QString& MDVDCombo = shared::MDVDCombo;
 inline const QString YiUfeGirisDate = QStringLiteral("YiUfeGirisDate");
 inline const QString GirisYi_UfeEdit = QStringLiteral("GirisYi_UfeEdit");
 inline const QString HesapYi_UfeEdit = QStringLiteral("HesapYi_UfeEdit");

@@ -1,5 +1,7 @@
 #include "import/ExcelImportForm.h"
 
+#include "base/ProgressWindowControls.h"
+
 #include "base/ProgressWindow.h"
 #include "base/TextHelpers.h"
 #include "base/WindowManager.h"
@@ -201,10 +203,10 @@ void ExcelImportForm::showProgress(int done, int total, bool writing) {
     FormModel& window = m_progress.form();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const int elapsed = static_cast<int>((now - m_startedAt) / 1000);
-    window.setText(QStringLiteral("DetayLabel"),
+    window.setText(ctl::progress::DetayLabel,
                    (writing ? QStringLiteral("Kaydedilen kayıt :") : QStringLiteral("Aktarılan kayıt :")) +
                        QString::number(done) + QLatin1Char('/') + QString::number(total));
-    window.setText(QStringLiteral("GecenSureLabel"),
+    window.setText(ctl::progress::GecenSureLabel,
                    QStringLiteral("Geçen süre: ") +
                        QTime(0, 0).addSecs(elapsed).toString(QStringLiteral("hh:mm:ss")));
     const int percent = total > 0 ? done * 100 / total : 100;
@@ -229,9 +231,8 @@ std::optional<int> ExcelImportForm::Import() {
     FormModel& window = m_progress.form();
     const int first = std::max(o.firstRow, 1);
     const int total = std::max(std::min(o.lastRow, m_grid.rowCount() - 1) - first + 1, 0);
-    window.setText(QStringLiteral("DurumLabel"), QStringLiteral("Aktarma yapılıyor..."));
-    window.setText(QStringLiteral("DetayLabel"),
-                   QStringLiteral("Aktarılan kayıt :1/") + QString::number(total));
+    window.setText(ctl::progress::DurumLabel, QStringLiteral("Aktarma yapılıyor..."));
+    window.setText(ctl::progress::DetayLabel, QStringLiteral("Aktarılan kayıt :1/") + QString::number(total));
     m_progress.setProgress(0, 0);
     m_progress.showOnTop();
     m_startedAt = QDateTime::currentMSecsSinceEpoch();
@@ -256,12 +257,12 @@ std::optional<int> ExcelImportForm::Import() {
                           [this](int done, int all) { showProgress(done, all, true); });
         m_lastCount = static_cast<int>(items.size());
     } catch (const ImportStopped& stop) {
-        window.setText(QStringLiteral("DurumLabel"), QStringLiteral("Aktarma durduruldu."));
+        window.setText(ctl::progress::DurumLabel, QStringLiteral("Aktarma durduruldu."));
         m_context.prompt().showMessage(stop.message(), {}, PromptIcon::Error);
         return std::nullopt;
     }
     m_workspace.refreshItemList();
-    window.setText(QStringLiteral("DurumLabel"), QStringLiteral("Aktarma bitti."));
+    window.setText(ctl::progress::DurumLabel, QStringLiteral("Aktarma bitti."));
     return m_lastCount;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 namespace velkor::ctl::excelimport {
@@ -17,18 +19,18 @@ inline const QString PasifTutarE = QStringLiteral("PasifTutarE");
 inline const QString AmortSureE = QStringLiteral("AmortSureE");
 inline const QString AmortYontemE = QStringLiteral("AmortYontemE");
 inline const QString BirikmisAmortismanE = QStringLiteral("BirikmisAmortismanE");
-inline const QString AmortHesapEdit = QStringLiteral("AmortHesapEdit");
+inline const QString& AmortHesapEdit = shared::AmortHesapEdit;
 inline const QString BasSatirE = QStringLiteral("BasSatirE");
 inline const QString BitSatirE = QStringLiteral("BitSatirE");
 
 inline const QString ilkUcHarfCheck = QStringLiteral("ilkUcHarfCheck");
 inline const QString AnaHesapBurdanCheck = QStringLiteral("AnaHesapBurdanCheck");
-inline const QString SBK_Ana_Combo = QStringLiteral("SBK_Ana_Combo");
+inline const QString& SBK_Ana_Combo = shared::SBK_Ana_Combo;
 inline const QString BorcAlacakBuCheck = QStringLiteral("BorcAlacakBuCheck");
 inline const QString SabitKiymetAktarmaCheck = QStringLiteral("SabitKiymetAktarmaCheck");
 inline const QString StoklarAktarmaCheck = QStringLiteral("StoklarAktarmaCheck");
 inline const QString StoklarBasitOrtalamaCheck = QStringLiteral("StoklarBasitOrtalamaCheck");
-inline const QString MDVDCombo = QStringLiteral("MDVDCombo");
+inline const QString& MDVDCombo = shared::MDVDCombo;
 
 inline const QString ExcelVerialBut = QStringLiteral("ExcelVerialBut");
 inline const QString KayitAktarBut = QStringLiteral("KayitAktarBut");

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 namespace velkor::ctl::legislation {
 
-inline const QString PageControl1 = QStringLiteral("PageControl1");
+inline const QString& PageControl1 = shared::PageControl1;
 inline const QString MevzuatList = QStringLiteral("MevzuatList");
 inline const QString MevzuatRich = QStringLiteral("MevzuatRich");
 inline const QString MevzuatEdit = QStringLiteral("MevzuatEdit");

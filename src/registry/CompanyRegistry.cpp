@@ -182,13 +182,7 @@ bool CompanyRegistry::dosyaac() {
     return true;
 }
 
-void CompanyRegistry::FirmaBilgileriGuncelle() {
-    m_context.general().ensureOpen();
-    m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
-    if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
-        return;
-    m_registrationTable.edit();
+void CompanyRegistry::postFormRow() {
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
             m_registrationTable.setValue(column, m_form.text(edit));
@@ -197,6 +191,16 @@ void CompanyRegistry::FirmaBilgileriGuncelle() {
         m_registrationTable.cancel();
         throw;
     }
+}
+
+void CompanyRegistry::FirmaBilgileriGuncelle() {
+    m_context.general().ensureOpen();
+    m_registrationTable.ensureOpen();
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
+    if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
+        return;
+    m_registrationTable.edit();
+    postFormRow();
     reloadList();
 }
 
@@ -335,14 +339,7 @@ bool CompanyRegistry::adoptFile() {
     }
     m_registrationTable.ensureOpen();
     m_registrationTable.append();
-    try {
-        for (const auto& [edit, column] : RegistrationForm::editColumns())
-            m_registrationTable.setValue(column, m_form.text(edit));
-        m_registrationTable.post();
-    } catch (...) {
-        m_registrationTable.cancel();
-        throw;
-    }
+    postFormRow();
     m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
     m_form.setReadOnly(ctl::registration::KoduEdit, true);
     if (m_listQuery.isOpen())

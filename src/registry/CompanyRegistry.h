@@ -74,6 +74,9 @@ private:
     /// with its message shown, when the code is unusable, the file is missing or the code
     /// is registered (then `registeredMessage` with the code).
     QString unregisteredFile(const QString& code, const QString& registeredMessage);
+    /// Writes the form's fields into the row being edited or appended and stores it; a
+    /// refused value or write cancels the row.
+    void postFormRow();
     AppContext& m_context;
     RegistrationForm m_form;
     Table m_registrationTable;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/SharedControls.h"
+
 #include <QString>
 
 /// The control names of the registration window (TFirmaKayitF): a window binds its widgets by these names,
@@ -7,7 +9,7 @@
 namespace velkor::ctl::registration {
 
 inline const QString Sira_No_Edit = QStringLiteral("Sira_No_Edit");
-inline const QString KoduEdit = QStringLiteral("KoduEdit");
+inline const QString& KoduEdit = shared::KoduEdit;
 inline const QString FirmaAdiEdit = QStringLiteral("FirmaAdiEdit");
 inline const QString AdresiEdit = QStringLiteral("AdresiEdit");
 inline const QString SehirEdit = QStringLiteral("SehirEdit");

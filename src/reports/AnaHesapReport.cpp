@@ -38,10 +38,10 @@ QStringList accountColumns() {
 
 AnaHesapReport::AnaHesapReport(const CompanyHeading& company, const Dataset& accountTotals,
                                const Dataset& totals, const QDateTime& printedAt)
-    : BandedReport(QPageLayout::Portrait), m_company(company), m_printedAt(printedAt),
-      m_accounts(accountTotals, accountColumns()), m_totals(totals, amountColumns()) {}
+    : HeadedReport(QPageLayout::Portrait, company, printedAt), m_accounts(accountTotals, accountColumns()),
+      m_totals(totals, amountColumns()) {}
 
-PrintBand AnaHesapReport::titleBand() const {
+HeadingGeometry AnaHesapReport::headingGeometry() const {
     HeadingGeometry g;
     g.bandHeight = 112;
     g.nameWidth = 452;
@@ -51,7 +51,7 @@ PrintBand AnaHesapReport::titleBand() const {
     g.dateY = 1;
     g.titleY = 73;
     g.titleWidth = 680;
-    return companyHeadingBand(m_company, m_printedAt, g);
+    return g;
 }
 
 PrintBand AnaHesapReport::pageHeaderBand() const {

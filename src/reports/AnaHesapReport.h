@@ -1,14 +1,13 @@
 #pragma once
 
-#include "reports/BandedReport.h"
-#include "reports/CompanyHeading.h"
+#include "reports/HeadedReport.h"
 #include "reports/ReportBands.h"
 
 namespace velkor {
 
 /// The main-account report ("Genel Yazdır" of the main-account sheet): A4 portrait, one
 /// line of totals per main account and the grand totals over all rows.
-class AnaHesapReport : public BandedReport {
+class AnaHesapReport : public HeadedReport {
 public:
     /// `accountTotals` is the per-main-account totals, `totals` the one-row grand totals;
     /// both are read, not copied, and must outlive the report.
@@ -18,7 +17,7 @@ public:
     QString name() const override { return QStringLiteral("AnaHesapReport"); }
 
 protected:
-    PrintBand titleBand() const override;
+    HeadingGeometry headingGeometry() const override;
     PrintBand pageHeaderBand() const override;
     int rowCount() const override;
     PrintBand masterBand(int row) const override;
@@ -27,8 +26,6 @@ protected:
     double pageFooterHeight() const override { return 22; }
 
 private:
-    CompanyHeading m_company;
-    QDateTime m_printedAt;
     DatasetColumns m_accounts;
     DatasetColumns m_totals;
 };

@@ -48,7 +48,7 @@ const AmountColumn kAmountColumns[] = {
 };
 constexpr double kAmountWidth = 106;
 
-HeadingGeometry headingGeometry(bool withDepreciation) {
+HeadingGeometry geometryOf(bool withDepreciation) {
     HeadingGeometry g;
     if (withDepreciation) {
         g.bandHeight = 112;
@@ -71,9 +71,8 @@ DuzeltmeReport::DuzeltmeReport(const CompanyHeading& company, const Dataset& lis
 
 DuzeltmeReport::DuzeltmeReport(const CompanyHeading& company, const Dataset& list, const Dataset& totals,
                                const QDateTime& printedAt, bool withDepreciation)
-    : BandedReport(withDepreciation ? QPageLayout::Landscape : QPageLayout::Portrait), m_company(company),
-      m_printedAt(printedAt), m_withDepreciation(withDepreciation), m_list(list, kListColumns),
-      m_totals(totals, kTotalColumns) {}
+    : HeadedReport(withDepreciation ? QPageLayout::Landscape : QPageLayout::Portrait, company, printedAt),
+      m_withDepreciation(withDepreciation), m_list(list, kListColumns), m_totals(totals, kTotalColumns) {}
 
 double DuzeltmeReport::shadingRight() const {
     return m_withDepreciation ? 1040 : 716;
@@ -83,8 +82,8 @@ double DuzeltmeReport::footerWidth() const {
     return m_withDepreciation ? 992 : 680;
 }
 
-PrintBand DuzeltmeReport::titleBand() const {
-    return companyHeadingBand(m_company, m_printedAt, headingGeometry(m_withDepreciation));
+HeadingGeometry DuzeltmeReport::headingGeometry() const {
+    return geometryOf(m_withDepreciation);
 }
 
 PrintBand DuzeltmeReport::pageHeaderBand() const {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "reports/BandedReport.h"
-#include "reports/CompanyHeading.h"
+#include "reports/HeadedReport.h"
 #include "reports/ReportBands.h"
 
 namespace velkor {
@@ -9,7 +8,7 @@ namespace velkor {
 /// The general adjustment report ("Genel Yazdır" of the report sheet): A4 portrait, one
 /// line per item of the report list with its registered and adjusted value and the
 /// inflation difference, and the grand totals at the end.
-class DuzeltmeReport : public BandedReport {
+class DuzeltmeReport : public HeadedReport {
 public:
     /// `list` is the report list, `totals` the one-row grand totals; both are read, not
     /// copied, and must outlive the report.
@@ -23,7 +22,7 @@ protected:
     DuzeltmeReport(const CompanyHeading& company, const Dataset& list, const Dataset& totals,
                    const QDateTime& printedAt, bool withDepreciation);
 
-    PrintBand titleBand() const override;
+    HeadingGeometry headingGeometry() const override;
     PrintBand pageHeaderBand() const override;
     int rowCount() const override;
     PrintBand masterBand(int row) const override;
@@ -36,8 +35,6 @@ private:
     double shadingRight() const;
     double footerWidth() const;
 
-    CompanyHeading m_company;
-    QDateTime m_printedAt;
     bool m_withDepreciation;
     DatasetColumns m_list;
     DatasetColumns m_totals;

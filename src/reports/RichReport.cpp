@@ -13,9 +13,9 @@ constexpr double kTextWidth = 676;
 } // namespace
 
 RichReport::RichReport(const CompanyHeading& company, const QDateTime& printedAt)
-    : BandedReport(QPageLayout::Portrait), m_company(company), m_printedAt(printedAt) {}
+    : HeadedReport(QPageLayout::Portrait, company, printedAt) {}
 
-PrintBand RichReport::titleBand() const {
+HeadingGeometry RichReport::headingGeometry() const {
     HeadingGeometry g;
     g.bandHeight = 100;
     g.nameWidth = 540;
@@ -24,7 +24,7 @@ PrintBand RichReport::titleBand() const {
     g.dateX = 624;
     g.dateY = 25;
     g.titleWidth = 0;
-    return companyHeadingBand(m_company, m_printedAt, g);
+    return g;
 }
 
 PrintBand RichReport::pageHeaderBand() const {

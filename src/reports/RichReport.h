@@ -1,7 +1,6 @@
 #pragma once
 
-#include "reports/BandedReport.h"
-#include "reports/CompanyHeading.h"
+#include "reports/HeadedReport.h"
 
 #include <QStringList>
 
@@ -10,7 +9,7 @@ namespace velkor {
 /// The text report ("Yevmiye Yazdır" and the "Yazdır" of the item sheets): the company
 /// heading, the report title at the top of every page and the text object `Rich1`,
 /// which continues over as many pages as its lines need.
-class RichReport : public BandedReport {
+class RichReport : public HeadedReport {
 public:
     RichReport(const CompanyHeading& company, const QDateTime& printedAt);
 
@@ -24,7 +23,7 @@ public:
     const QStringList& lines() const { return m_lines; }
 
 protected:
-    PrintBand titleBand() const override;
+    HeadingGeometry headingGeometry() const override;
     PrintBand pageHeaderBand() const override;
     int rowCount() const override;
     PrintBand masterBand(int row) const override;
@@ -33,8 +32,6 @@ protected:
     double pageFooterHeight() const override { return 28; }
 
 private:
-    CompanyHeading m_company;
-    QDateTime m_printedAt;
     PrintFont m_font{QStringLiteral("Courier New"), 8, false};
     QStringList m_lines;
 };

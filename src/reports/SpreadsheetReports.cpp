@@ -1,5 +1,6 @@
 #include "reports/SpreadsheetReports.h"
 
+#include "base/NumberFormat.h"
 #include "reports/ReportColumns.h"
 #include "spreadsheet/CellRange.h"
 #include "spreadsheet/WorkbookWriter.h"
@@ -35,21 +36,13 @@ struct Layout {
 void writeValue(WorkbookWriter& book, int row, int column, const QVariant& value, bool typed) {
     if (value.isNull())
         return;
-    switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
+    if (holdsNumber(value)) {
         book.setNumber(row, column, value.toDouble());
         return;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime:
+    }
+    if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime) {
         book.setDate(row, column, value.toDate());
         return;
-    default:
-        break;
     }
     const QString text = value.toString();
     if (text.isEmpty())

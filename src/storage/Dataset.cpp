@@ -1,5 +1,6 @@
 #include "storage/Dataset.h"
 
+#include "base/NumberFormat.h"
 #include "storage/Statement.h"
 
 #include <cmath>
@@ -9,21 +10,7 @@ namespace velkor {
 bool sameValue(const QVariant& a, const QVariant& b) {
     if (a.isNull() || b.isNull())
         return a.isNull() && b.isNull();
-    const auto numeric = [](const QVariant& v) {
-        switch (v.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::UInt:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return true;
-        default:
-            return false;
-        }
-    };
-    if (numeric(a) && numeric(b))
+    if (holdsNumber(a) && holdsNumber(b))
         return a.toDouble() == b.toDouble();
     if (a.typeId() == QMetaType::QDate || b.typeId() == QMetaType::QDate)
         return a.toDate() == b.toDate();

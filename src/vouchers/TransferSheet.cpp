@@ -1,6 +1,7 @@
 #include "vouchers/TransferSheet.h"
 
 #include "base/ErrorReport.h"
+#include "base/WindowNames.h"
 #include "spreadsheet/XlsxWorkbook.h"
 #include "storage/AppContext.h"
 #include "vouchers/TransferRow.h"
@@ -13,7 +14,7 @@ namespace velkor {
 namespace c = ctl::transfer;
 
 TransferSheet::TransferSheet(AppContext& context, QObject* parent)
-    : FormModel(QStringLiteral("TSabitKiymetDuzeltmeF"), parent), m_context(context) {
+    : FormModel(windows::kWorkspace, parent), m_context(context) {
     addTransferControls(*this);
     const auto guarded = [this](VoucherSave (TransferSheet::*button)()) {
         return [this, button] { runGuarded(m_context.prompt(), [this, button] { (this->*button)(); }); };

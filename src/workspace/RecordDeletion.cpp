@@ -49,10 +49,7 @@ DeletionGroups RecordDeletion::groups() const {
 }
 
 QString RecordDeletion::companyCode() const {
-    // The main menu's `Label2` names the company; without the menu (CLI) the connection's code.
-    const FormModel* menu = m_workspace.context().form(QStringLiteral("TAnaMenuF"));
-    if (menu && menu->has(QStringLiteral("Label2")) && !menu->text(QStringLiteral("Label2")).isEmpty())
-        return menu->text(QStringLiteral("Label2"));
+    // The company whose file the connection points at: the one the main menu names after entry.
     return m_workspace.context().companyCode();
 }
 

@@ -38,6 +38,14 @@ QString boxText(const QString& text) {
 
 QPointer<QWidget> lastFocused;
 
+/// Gives a box its icon, caption and text; every box of the program is found by one name.
+void dress(QMessageBox& box, const QString& text, const QString& title, PromptIcon icon) {
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setIcon(boxIcon(icon));
+    box.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
+    box.setText(boxText(text));
+}
+
 } // namespace
 
 DialogPrompt::DialogPrompt() {
@@ -70,9 +78,8 @@ QWidget* DialogPrompt::parentWindow() {
 }
 
 void DialogPrompt::showMessage(const QString& text, const QString& title, PromptIcon icon) {
-    QMessageBox box(boxIcon(icon), title.isEmpty() ? kApplicationTitle : title, boxText(text),
-                    QMessageBox::NoButton, parentWindow());
-    box.setObjectName(QStringLiteral("MessageBox"));
+    QMessageBox box(parentWindow());
+    dress(box, text, title, icon);
     QPushButton* ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -80,9 +87,8 @@ void DialogPrompt::showMessage(const QString& text, const QString& title, Prompt
 }
 
 PromptButton DialogPrompt::ask(const QString& text, const QString& title, PromptIcon icon, int buttons) {
-    QMessageBox box(boxIcon(icon), title.isEmpty() ? kApplicationTitle : title, boxText(text),
-                    QMessageBox::NoButton, parentWindow());
-    box.setObjectName(QStringLiteral("MessageBox"));
+    QMessageBox box(parentWindow());
+    dress(box, text, title, icon);
     struct Choice {
         PromptButton button;
         const char* caption;

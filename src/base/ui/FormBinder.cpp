@@ -181,7 +181,7 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         auto* edit = qobject_cast<QLineEdit*>(watched);
         const QString name = edit ? edit->objectName() : QString();
         if (edit && !edit->isReadOnly() && m_model.has(name) && m_model.keyRule(name) == KeyRule::Amount &&
-            reformatsOnEnter(name)) {
+            !m_model.keepsTextOnEnter(name)) {
             const QString editing = amountTextOnEnter(m_model.text(name));
             if (editing != m_model.text(name))
                 act([this, name, editing] { m_model.setText(name, editing); });
@@ -197,11 +197,6 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-bool FormBinder::reformatsOnEnter(const QString& name) {
-    // The accumulated depreciation keeps its text on leaving, so it keeps it on entering.
-    return !name.startsWith(QLatin1String("BirikmisAmortEdit"));
 }
 
 void FormBinder::refresh(const QString& name) {

@@ -49,7 +49,6 @@ private:
     void bind(const QString& name, QWidget* widget);
     /// Applies the input rule of the control to a key; true when the key was handled.
     bool keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key);
-    static bool reformatsOnEnter(const QString& name);
     void refresh(const QString& name);
     void act(const std::function<void()>& action);
 

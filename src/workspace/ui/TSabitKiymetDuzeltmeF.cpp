@@ -120,7 +120,7 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     layout->addLayout(search);
 
     m_list = new DatasetGrid(m_workspace.SBKQuery(), itemListColumns(), panel);
-    m_list->setObjectName(QStringLiteral("SBKListeGrid"));
+    m_list->setObjectName(ctl::workspace::SBKListeGrid);
     styleReportGrid(*m_list);
     const QFontMetrics titles(m_list->horizontalHeader()->font());
     m_list->setColumnWidth(0, titles.horizontalAdvance(QStringLiteral("Ana H.")) + 16);
