@@ -7,6 +7,7 @@
 #include "import/ExcelImportForm.h"
 #include "import/ExcelImportFormControls.h"
 #include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
 #include "spreadsheet/WorkbookReader.h"
 #include "storage/AppContext.h"
 #include "storage/Installation.h"
@@ -36,8 +37,8 @@ public:
         m_context->OpenSharedConnections();
         CompanyRegistry registry(*m_context);
         registry.yeniFirma();
-        registry.form().setText(QStringLiteral("KoduEdit"), QStringLiteral("B1"));
-        registry.form().setText(QStringLiteral("FirmaAdiEdit"), QStringLiteral("Bench"));
+        registry.form().setText(ctl::registration::KoduEdit, QStringLiteral("B1"));
+        registry.form().setText(ctl::registration::FirmaAdiEdit, QStringLiteral("Bench"));
         registry.dosyaac();
         m_index = std::make_unique<IndexLookup>(m_context->rates());
         m_table = std::make_unique<Table>(m_context->company(), QStringLiteral("sabit_kiymet"));

@@ -2,8 +2,10 @@
 
 #include "app/BackupPanel.h"
 #include "app/CompaniesWindow.h"
+#include "app/CompaniesWindowControls.h"
 #include "app/EntryWindow.h"
 #include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "backup/BackupSettings.h"
 #include "registry/CompanyRegistry.h"
@@ -51,7 +53,7 @@ protected:
 TEST_F(BackupPanelTest, ManualBackupThenRestoreOfAllCompanies) {
     const QString archive = yedek() + QStringLiteral("VelkorTumu_2024_03_05.zip");
     home.prompt().addFile(archive);
-    panel().click("TumFirmaYedekAlBut");
+    panel().click(ctl::companies::TumFirmaYedekAlBut);
     EXPECT_TRUE(QFileInfo::exists(archive));
     EXPECT_TRUE(QFileInfo::exists(archive + "Gen"));
     EXPECT_EQ(home.prompt().texts().last(),
@@ -60,11 +62,11 @@ TEST_F(BackupPanelTest, ManualBackupThenRestoreOfAllCompanies) {
 
     addItem();
     home.prompt().addAnswer(No);
-    panel().click("TumFirmaGeriYukleBut");
+    panel().click(ctl::companies::TumFirmaGeriYukleBut);
     EXPECT_EQ(items(), 2);
     home.prompt().addAnswer(Yes);
     home.prompt().addFile(archive);
-    panel().click("TumFirmaGeriYukleBut");
+    panel().click(ctl::companies::TumFirmaGeriYukleBut);
     EXPECT_EQ(items(), 1);
     EXPECT_TRUE(
         home.prompt().texts().last().contains(QStringLiteral("GeriYuklemeOncesi_2024_3_5_9_7_3.zip")));
@@ -79,40 +81,40 @@ TEST_F(BackupPanelTest, OneCompanyAndDailyRestores) {
     addItem();
     home.prompt().addAnswer(Yes);
     home.prompt().addFile(daily);
-    panel().click("OtomatikYedekGeriYukleBut");
+    panel().click(ctl::companies::OtomatikYedekGeriYukleBut);
     EXPECT_EQ(items(), 1);
 
     home.prompt().addAnswer(Yes);
     home.prompt().addAnswer(No);
-    program.mainMenu().form().click("AyarlarBarItems0"); // backs up, then deletes every item
+    program.mainMenu().form().click(ctl::mainmenu::AyarlarBarItems0); // backs up, then deletes every item
     EXPECT_EQ(items(), 0);
     const QStringList written = QDir(yedek()).entryList({QStringLiteral("ABC_*.zip")});
     ASSERT_EQ(written.size(), 1);
     const QString one = yedek() + written.first();
     home.prompt().addFile(one);
-    panel().click("TekFirmaGeriYukleBut");
+    panel().click(ctl::companies::TekFirmaGeriYukleBut);
     EXPECT_EQ(items(), 1);
     EXPECT_TRUE(home.context().company().isOpen());
 }
 
 TEST_F(BackupPanelTest, CompactionReportsItsOutcome) {
-    program.mainMenu().form().click("AyarlarBarItems1");
+    program.mainMenu().form().click(ctl::mainmenu::AyarlarBarItems1);
     EXPECT_EQ(home.prompt().texts().last(), QStringLiteral("Firma veritabanı bakım işlemi yapıldı!"));
     EXPECT_EQ(items(), 1);
     EXPECT_TRUE(home.context().company().isOpen());
 
     program.mainMenu().showCompany(QStringLiteral("../AnaData/Genel"), QString());
-    program.mainMenu().form().click("AyarlarBarItems1");
+    program.mainMenu().form().click(ctl::mainmenu::AyarlarBarItems1);
     EXPECT_NE(home.prompt().texts().last(), QStringLiteral("Firma veritabanı bakım işlemi yapıldı!"));
 }
 
 TEST_F(BackupPanelTest, TheCloseSequenceWritesTheAutomaticBackups) {
     const QString folder = home.home() + QStringLiteral("oto/");
     QDir().mkpath(folder);
-    panel().setChecked("OtoYedekCheck", true);
-    panel().setChecked("OtomatikGunlukCheck", true);
-    panel().setText("OtoYedekEdit", folder);
-    panel().click("OtoYedekAdresSaklaBut");
+    panel().setChecked(ctl::companies::OtoYedekCheck, true);
+    panel().setChecked(ctl::companies::OtomatikGunlukCheck, true);
+    panel().setText(ctl::companies::OtoYedekEdit, folder);
+    panel().click(ctl::companies::OtoYedekAdresSaklaBut);
     home.prompt().addAnswer(Yes);
     ASSERT_TRUE(program.entry().close());
     EXPECT_TRUE(QFileInfo::exists(folder + "VelkorENF_2024_03_05.zip"));

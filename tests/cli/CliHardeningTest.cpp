@@ -1,5 +1,10 @@
+#include "support/ControlArgs.h"
 #include "support/TestSupport.h"
 
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
 
@@ -10,14 +15,15 @@
 #include <gtest/gtest.h>
 
 using velkor::test::runCli;
+using velkor::test::stepArg;
 
 namespace {
 
-QStringList args(std::initializer_list<const char*> list) {
-    QStringList result;
-    for (const char* a : list)
-        result << QString::fromUtf8(a);
-    return result;
+namespace fa = velkor::ctl::fixedasset;
+namespace reg = velkor::ctl::registration;
+
+QStringList args(std::initializer_list<QString> list) {
+    return QStringList(list);
 }
 
 // An installation with the companies ABC and DEF, driven through the command line.
@@ -49,60 +55,71 @@ protected:
 };
 
 TEST_F(CliHardening, RegistryFieldsTheWindowShowsReadOnlyAreRefused) {
-    EXPECT_EQ(run(args({"company", "add", "NEW", "Yeni", "--set", "Sira_No_Edit=1"})), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("Sira_No_Edit"))) << err.toStdString();
+    EXPECT_EQ(run(args({"company", "add", "NEW", "Yeni", "--set", stepArg(reg::Sira_No_Edit, "1")})), 1);
+    EXPECT_TRUE(err.contains(reg::Sira_No_Edit)) << err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(file("Data/NEW.mdb")));
-    EXPECT_EQ(run(args({"company", "update", "DEF", "--set", "Sira_No_Edit=1"})), 1);
-    for (const char* code :
-         {"KoduEdit=../../other/Data/X", "KoduEdit=../AnaData/Genel", "KoduEdit=RENAMED"}) {
-        EXPECT_EQ(run(args({"company", "update", "ABC", "--set", code})), 1) << code;
-        EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: KoduEdit alanı salt okunur"))) << err.toStdString();
+    EXPECT_EQ(run(args({"company", "update", "DEF", "--set", stepArg(reg::Sira_No_Edit, "1")})), 1);
+    for (const QString& code :
+         {stepArg(reg::KoduEdit, "../../other/Data/X"), stepArg(reg::KoduEdit, "../AnaData/Genel"),
+          stepArg(reg::KoduEdit, "RENAMED")}) {
+        EXPECT_EQ(run(args({"company", "update", "ABC", "--set", code})), 1) << code.toStdString();
+        EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: %1 alanı salt okunur").arg(reg::KoduEdit)))
+            << err.toStdString();
     }
     EXPECT_EQ(companies(), twoCompanies);
     // What the window does take still goes through.
-    EXPECT_EQ(run(args({"company", "update", "DEF", "--set", "FirmaAdiEdit=İkinci Ltd."})), 0);
+    EXPECT_EQ(run(args({"company", "update", "DEF", "--set", stepArg(reg::FirmaAdiEdit, "İkinci Ltd.")})), 0);
     EXPECT_TRUE(companies().contains(QStringLiteral("2\tDEF\tİkinci Ltd.\n")));
 }
 
 TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
-    for (const char* step :
-         {"Kayit_No_Edit=1", "DuzeltilmisTutarEdit=5", "EnflasyonFarkEdit=1", "MDVDVarRadio=2",
-          "MDVDVarRadio=0", "FaizOcakAlCheck=5", "FaizOcakAlCheck=abc", "ROFMRadio=abc", "ROFMRadio=3",
-          "itfaTarihiDate=01.01.2010", "HesapTarihiDate=31.12.2022", "DuzeltBut=1"}) {
-        EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", step})), 1) << step;
-        EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: "))) << step << err.toStdString();
-        EXPECT_TRUE(out.isEmpty()) << step;
+    for (const QString& step :
+         {stepArg(fa::Kayit_No_Edit, "1"), stepArg(fa::DuzeltilmisTutarEdit, "5"),
+          stepArg(fa::EnflasyonFarkEdit, "1"), stepArg(fa::MDVDVarRadio, "2"), stepArg(fa::MDVDVarRadio, "0"),
+          stepArg(fa::FaizOcakAlCheck, "5"), stepArg(fa::FaizOcakAlCheck, "abc"),
+          stepArg(fa::ROFMRadio, "abc"), stepArg(fa::ROFMRadio, "3"),
+          stepArg(fa::itfaTarihiDate, "01.01.2010"),
+          stepArg(velkor::ctl::workspace::HesapTarihiDate, "31.12.2022"), stepArg(fa::DuzeltBut, "1")}) {
+        EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", step})), 1) << step.toStdString();
+        EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: "))) << step.toStdString() << err.toStdString();
+        EXPECT_TRUE(out.isEmpty()) << step.toStdString();
     }
-    EXPECT_EQ(run(args({"sheet", "stock", "--company", "ABC", "--set", "Kayit_No_EditS=1"})), 1);
+    EXPECT_EQ(run(args({"sheet", "stock", "--company", "ABC", "--set",
+                        stepArg(velkor::ctl::stock::Kayit_No_EditS, "1")})),
+              1);
     EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--load", ""})), 2);
-    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", "MDVDVarRadio=1", "--set",
-                        "FaizOcakAlCheck=0", "--set", "ROFMRadio=2", "--set", "GirisTarihiDate=1.2.2010"})),
+    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::MDVDVarRadio, "1"),
+                        "--set", stepArg(fa::FaizOcakAlCheck, "0"), "--set", stepArg(fa::ROFMRadio, "2"),
+                        "--set", stepArg(fa::GirisTarihiDate, "1.2.2010")})),
               0)
         << err.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("MDVDVarRadio=1\n")));
-    EXPECT_TRUE(out.contains(QStringLiteral("ROFMRadio=2\n")));
-    EXPECT_TRUE(out.contains(QStringLiteral("GirisTarihiDate=01.02.2010\n")));
+    EXPECT_TRUE(out.contains(stepArg(fa::MDVDVarRadio, "1") + QLatin1Char('\n')));
+    EXPECT_TRUE(out.contains(stepArg(fa::ROFMRadio, "2") + QLatin1Char('\n')));
+    EXPECT_TRUE(out.contains(stepArg(fa::GirisTarihiDate, "01.02.2010") + QLatin1Char('\n')));
     // Once "AÇ" enables the adjustment date, the user may pick it.
-    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--click", "HesapTarihAcBut", "--set",
-                        "HesapTarihiDate=31.12.2022"})),
-              0)
+    EXPECT_EQ(
+        run(args({"sheet", "fixed", "--company", "ABC", "--click", velkor::ctl::workspace::HesapTarihAcBut,
+                  "--set", stepArg(velkor::ctl::workspace::HesapTarihiDate, "31.12.2022")})),
+        0)
         << err.toStdString();
 }
 
 TEST_F(CliHardening, AmountsBeyondTheLimitNeverReachTheTable) {
-    const QString huge = QStringLiteral("KayitliTutariEdit=1") + QString(400, QLatin1Char('0'));
-    QStringList list =
-        args({"sheet", "fixed", "--company", "ABC", "--set", "KoduEdit=01", "--set", "AdiEdit=X", "--set"});
-    list << huge << QStringLiteral("--click") << QStringLiteral("KaydetButton");
+    const QString huge = stepArg(fa::KayitliTutariEdit, QStringLiteral("1") + QString(400, QLatin1Char('0')));
+    QStringList list = args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::KoduEdit, "01"),
+                             "--set", stepArg(fa::AdiEdit, "X"), "--set"});
+    list << huge << QStringLiteral("--click") << fa::KaydetButton;
     EXPECT_EQ(run(list), 1);
     EXPECT_TRUE(err.contains(QStringLiteral("10^15"))) << err.toStdString();
-    list[list.size() - 3] = QStringLiteral("KayitliTutariEdit=1.000.000.000.000.001");
+    list[list.size() - 3] = stepArg(fa::KayitliTutariEdit, "1.000.000.000.000.001");
     EXPECT_EQ(run(list), 1);
     EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
     EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
 
-    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", "AmortSureEdit=99999999999"})), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("AmortSureEdit")) && err.contains(QStringLiteral("32767")))
+    EXPECT_EQ(
+        run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::AmortSureEdit, "99999999999")})),
+        1);
+    EXPECT_TRUE(err.contains(fa::AmortSureEdit) && err.contains(QStringLiteral("32767")))
         << err.toStdString();
 }
 
@@ -156,7 +173,8 @@ TEST_F(CliHardening, FilesWithoutRowsAreReportedAdoptedOrDiscarded) {
 
     // A file without a row blocks its code until it is adopted or discarded.
     EXPECT_EQ(run(args({"company", "add", "ORPHAN", "Yetim"})), 1);
-    EXPECT_EQ(run(args({"company", "adopt", "ORPHAN", "Yetim A.Ş.", "--set", "SehirEdit=Bursa"})), 0)
+    EXPECT_EQ(
+        run(args({"company", "adopt", "ORPHAN", "Yetim A.Ş.", "--set", stepArg(reg::SehirEdit, "Bursa")})), 0)
         << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("3\n"));
     EXPECT_EQ(run(args({"company", "adopt", "ORPHAN", "Tekrar"})), 1);
@@ -197,25 +215,26 @@ TEST_F(CliHardening, StoredCodesThatAreNoPlainFileNameNeverOpenAFile) {
 
 TEST_F(CliHardening, ControlsAreListedFromTheFormModels) {
     EXPECT_EQ(run(args({"sheet", "fixed", "--controls"})), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Kayit_No_Edit\tmetin\tKayıt No\tsalt okunur\t\n")));
+    EXPECT_TRUE(out.contains(fa::Kayit_No_Edit + QStringLiteral("\tmetin\tKayıt No\tsalt okunur\t\n")));
+    EXPECT_TRUE(out.contains(fa::KayitliTutariEdit +
+                             QStringLiteral("\tmetin\tKayıtlı Değeri\tdeğiştirilebilir\ttutar")));
+    EXPECT_TRUE(out.contains(fa::FaizOcakAlCheck +
+                             QStringLiteral("\tonay kutusu\tOcak Ort. Faizi Al\tdeğiştirilebilir\t0|1\n")));
     EXPECT_TRUE(
-        out.contains(QStringLiteral("KayitliTutariEdit\tmetin\tKayıtlı Değeri\tdeğiştirilebilir\ttutar")));
-    EXPECT_TRUE(out.contains(
-        QStringLiteral("FaizOcakAlCheck\tonay kutusu\tOcak Ort. Faizi Al\tdeğiştirilebilir\t0|1\n")));
-    EXPECT_TRUE(out.contains(QStringLiteral("itfaTarihiDate\ttarih\tİtfa Tarihi\tdevre dışı\tgg.aa.yyyy")));
+        out.contains(fa::itfaTarihiDate + QStringLiteral("\ttarih\tİtfa Tarihi\tdevre dışı\tgg.aa.yyyy")));
     EXPECT_TRUE(
-        out.contains(QStringLiteral("MDVDVarRadio\tseçenek düğmesi\tMDVD Var\tdeğiştirilebilir\t1 ")));
-    EXPECT_TRUE(out.contains(QStringLiteral("HesapTarihiDate\ttarih\t")));
-    EXPECT_TRUE(out.contains(QStringLiteral("DuzeltBut\tdüğme\t")));
+        out.contains(fa::MDVDVarRadio + QStringLiteral("\tseçenek düğmesi\tMDVD Var\tdeğiştirilebilir\t1 ")));
+    EXPECT_TRUE(out.contains(velkor::ctl::workspace::HesapTarihiDate + QStringLiteral("\ttarih\t")));
+    EXPECT_TRUE(out.contains(fa::DuzeltBut + QStringLiteral("\tdüğme\t")));
     for (const char* sheet : {"stock", "equity"}) {
         EXPECT_EQ(run(args({"sheet", sheet, "--controls"})), 0) << sheet;
         EXPECT_TRUE(out.contains(QStringLiteral("\tsalt okunur\t"))) << sheet;
     }
     EXPECT_EQ(run(args({"company", "add", "--controls"})), 0);
-    EXPECT_TRUE(out.startsWith(QStringLiteral("Sira_No_Edit\tmetin\tSıra No\tdevre dışı\t\n"
-                                              "KoduEdit\tmetin\tFirma Kodu\tdeğiştirilebilir\t\n")));
+    EXPECT_TRUE(out.startsWith(reg::Sira_No_Edit + QStringLiteral("\tmetin\tSıra No\tdevre dışı\t\n") +
+                               reg::KoduEdit + QStringLiteral("\tmetin\tFirma Kodu\tdeğiştirilebilir\t\n")));
     EXPECT_EQ(run(args({"company", "update", "ABC", "--controls"})), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("KoduEdit\tmetin\tFirma Kodu\tsalt okunur\t\n")));
+    EXPECT_TRUE(out.contains(reg::KoduEdit + QStringLiteral("\tmetin\tFirma Kodu\tsalt okunur\t\n")));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "import/ExcelImportFormControls.h"
 #include "registry/RegistrationFormControls.h"
+#include "support/ControlArgs.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using velkor::test::runCli;
+using velkor::test::stepArg;
 
 namespace {
 
@@ -95,13 +98,14 @@ TEST_F(CliTest, ImportCreatesAdjustedItemsFromAWorkbook) {
                    QStringLiteral("Kitap")}),
               0);
     const QString book = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.ods");
-    const QStringList mapping{QStringLiteral("--set"), QStringLiteral("AnaHesapE=1"),
-                              QStringLiteral("--set"), QStringLiteral("AlHesapKodE=1"),
-                              QStringLiteral("--set"), QStringLiteral("HesapAdiEdit=2"),
-                              QStringLiteral("--set"), QStringLiteral("GirisTarihiE=3"),
-                              QStringLiteral("--set"), QStringLiteral("KayitliTutarE=4"),
-                              QStringLiteral("--set"), QStringLiteral("PasifTutarE=5"),
-                              QStringLiteral("--set"), QStringLiteral("ilkUcHarfCheck=1")};
+    namespace ie = velkor::ctl::excelimport;
+    const QStringList mapping{QStringLiteral("--set"), stepArg(ie::AnaHesapE, QStringLiteral("1")),
+                              QStringLiteral("--set"), stepArg(ie::AlHesapKodE, QStringLiteral("1")),
+                              QStringLiteral("--set"), stepArg(ie::HesapAdiEdit, QStringLiteral("2")),
+                              QStringLiteral("--set"), stepArg(ie::GirisTarihiE, QStringLiteral("3")),
+                              QStringLiteral("--set"), stepArg(ie::KayitliTutarE, QStringLiteral("4")),
+                              QStringLiteral("--set"), stepArg(ie::PasifTutarE, QStringLiteral("5")),
+                              QStringLiteral("--set"), stepArg(ie::ilkUcHarfCheck, QStringLiteral("1"))};
     EXPECT_EQ(run(QStringList{QStringLiteral("import"), QStringLiteral("--company"), QStringLiteral("K1"),
                               QStringLiteral("--file"), book} +
                       mapping,

@@ -1,4 +1,9 @@
+#include "support/ControlArgs.h"
 #include "support/TestSupport.h"
+
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
+#include "registry/RegistrationFormControls.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -7,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using velkor::test::runCli;
+using velkor::test::stepArg;
 
 namespace {
 
@@ -15,25 +21,31 @@ class PrintCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(run({"init"}), 0);
+        namespace reg = velkor::ctl::registration;
         ASSERT_EQ(run({"company", "add", "P1", QStringLiteral("Şişe Üretim A.Ş."), "--set",
-                       QStringLiteral("AdresiEdit=Gül Sok. 3"), "--set", QStringLiteral("ilceEdit=Çankaya"),
-                       "--set", "SehirEdit=Ankara"}),
+                       stepArg(reg::AdresiEdit, QStringLiteral("Gül Sok. 3")), "--set",
+                       stepArg(reg::ilceEdit, QStringLiteral("Çankaya")), "--set",
+                       stepArg(reg::SehirEdit, "Ankara")}),
                   0);
+        namespace fa = velkor::ctl::fixedasset;
         ASSERT_EQ(run({"sheet",     "fixed",
                        "--company", "P1",
-                       "--set",     "DuzeltmeAnaHesapCombo=253",
-                       "--set",     "KoduEdit=01",
-                       "--set",     QStringLiteral("AdiEdit=TORNA TEZGAHI"),
-                       "--set",     "GirisTarihiDate=15.03.2020",
-                       "--set",     "KayitliTutariEdit=100.000,00",
-                       "--set",     "BirikmisAmortEdit=40.000,00",
-                       "--click",   "DuzeltBut",
-                       "--click",   "KaydetButton"}),
+                       "--set",     stepArg(fa::DuzeltmeAnaHesapCombo, "253"),
+                       "--set",     stepArg(fa::KoduEdit, "01"),
+                       "--set",     stepArg(fa::AdiEdit, "TORNA TEZGAHI"),
+                       "--set",     stepArg(fa::GirisTarihiDate, "15.03.2020"),
+                       "--set",     stepArg(fa::KayitliTutariEdit, "100.000,00"),
+                       "--set",     stepArg(fa::BirikmisAmortEdit, "40.000,00"),
+                       "--click",   fa::DuzeltBut,
+                       "--click",   fa::KaydetButton}),
                   0);
-        ASSERT_EQ(run({"sheet", "stock", "--company", "P1", "--set", "DuzeltmeAnaHesapComboS=153", "--set",
-                       "KoduEditS=01", "--set", QStringLiteral("AdiEditS=TİCARİ MAL"), "--set",
-                       "GirisTarihiDateS=30.06.2022", "--set", "KayitliTutariEditS=5.000,00", "--click",
-                       "DuzeltButS", "--click", "KaydetButtonS"}),
+        namespace st = velkor::ctl::stock;
+        ASSERT_EQ(run({"sheet", "stock", "--company", "P1", "--set",
+                       stepArg(st::DuzeltmeAnaHesapComboS, "153"), "--set", stepArg(st::KoduEditS, "01"),
+                       "--set", stepArg(st::AdiEditS, QStringLiteral("TİCARİ MAL")), "--set",
+                       stepArg(st::GirisTarihiDateS, "30.06.2022"), "--set",
+                       stepArg(st::KayitliTutariEditS, "5.000,00"), "--click", st::DuzeltButS, "--click",
+                       st::KaydetButtonS}),
                   0);
     }
     int run(QStringList args, QString* out = nullptr, QString* err = nullptr) {

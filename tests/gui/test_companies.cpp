@@ -191,15 +191,15 @@ void CompaniesTest::badStoredDateKeepsTheDefault() {
 void CompaniesTest::backupAndRestoreButtonsWriteAndReadArchives() {
     GuiProgram gui;
     gui.addCompany("A1", "Alfa");
-    gui.click(kEntry, "FirmaSecBut");
+    gui.click(kEntry, ctl::entry::FirmaSecBut);
     const QString archive = gui.home() + QStringLiteral("Yedek/tumu.zip");
     gui.prompt().addFile(archive);
-    gui.click(kCompanies, "TumFirmaYedekAlBut");
+    gui.click(kCompanies, ctl::companies::TumFirmaYedekAlBut);
     QVERIFY(QFileInfo::exists(archive));
     QVERIFY(QFileInfo::exists(archive + "Gen"));
     gui.prompt().addAnswer(Yes);
     gui.prompt().addFile(archive);
-    gui.click(kCompanies, "TumFirmaGeriYukleBut");
+    gui.click(kCompanies, ctl::companies::TumFirmaGeriYukleBut);
     QVERIFY(gui.prompt().texts().last().startsWith(
         QStringLiteral("Geri yükleme işlemi başarılı bir şekilde gerçekleştirildi.")));
     QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);

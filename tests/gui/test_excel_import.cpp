@@ -1,6 +1,8 @@
 #include "GuiFixture.h"
 
 #include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
+#include "base/WindowNames.h"
 #include "import/ExcelImportForm.h"
 #include "import/ExcelImportFormControls.h"
 #include "workspace/Workspace.h"
@@ -25,8 +27,8 @@ void ExcelImportWindowTest::theMenuOpensTheWindowAndAWorkbookFillsItsGrid() {
     GuiProgram gui;
     gui.addCompany("ORNEK", "Örnek Sanayi");
     gui.enter("ORNEK");
-    gui.program().mainMenu().form().click(QStringLiteral("VeriAktarimBarItems0"));
-    FormWindow* window = gui.windows().window(QStringLiteral("TExcelVeriAktarF"));
+    gui.program().mainMenu().form().click(velkor::ctl::mainmenu::VeriAktarimBarItems0);
+    FormWindow* window = gui.windows().window(velkor::windows::kExcelImport);
     QVERIFY(window);
     QVERIFY(window->isVisible());
     auto* grid = window->findChild<QTableView*>(ie::StringGrid1);

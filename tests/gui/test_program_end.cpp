@@ -1,8 +1,12 @@
 // The program as a real process: started through the same entry as `velkor`, driven
 // to its close, and expected to end by itself with status 0.
+#include "app/EntryWindowControls.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
 #include "app/ui/ProgramRun.h"
+#include "base/WindowNames.h"
+#include "registry/RegistrationFormControls.h"
 #include "storage/Installation.h"
 
 #include <QAbstractButton>
@@ -37,20 +41,22 @@ void answerBoxes() {
     }
 }
 
-template <typename W> W* widgetOf(ApplicationWindows& windows, const char* window, const char* name) {
-    QWidget* top = windows.window(QString::fromLatin1(window));
-    return top ? top->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+template <typename W>
+W* widgetOf(ApplicationWindows& appWindows, const QString& window, const QString& name) {
+    QWidget* top = appWindows.window(window);
+    return top ? top->findChild<W*>(name) : nullptr;
 }
 
-void typeInto(ApplicationWindows& windows, const char* window, const char* edit, const QString& text) {
-    auto* e = widgetOf<QLineEdit>(windows, window, edit);
+void typeInto(ApplicationWindows& appWindows, const QString& window, const QString& edit,
+              const QString& text) {
+    auto* e = widgetOf<QLineEdit>(appWindows, window, edit);
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
     QTest::keyClicks(e, text);
 }
 
-void press(ApplicationWindows& windows, const char* window, const char* button) {
-    QTest::mouseClick(widgetOf<QAbstractButton>(windows, window, button), Qt::LeftButton);
+void press(ApplicationWindows& appWindows, const QString& window, const QString& button) {
+    QTest::mouseClick(widgetOf<QAbstractButton>(appWindows, window, button), Qt::LeftButton);
 }
 
 // The child: registers a company, enters it and closes the main menu with its "KAPAT",
@@ -62,16 +68,17 @@ int runChild(int argc, char* argv[]) {
     auto* answerer = new QTimer(&app);
     QObject::connect(answerer, &QTimer::timeout, &app, answerBoxes);
     answerer->start(50);
-    return runProgram(app, [](Program&, ApplicationWindows& windows) {
-        QTimer::singleShot(100, [&windows] {
-            press(windows, "TGirisF", "YeniFirmaBut");
-            typeInto(windows, "TFirmaKayitF", "KoduEdit", QStringLiteral("SON"));
-            typeInto(windows, "TFirmaKayitF", "FirmaAdiEdit", QStringLiteral("Son Deneme"));
-            press(windows, "TFirmaKayitF", "kaydetBut");
-            press(windows, "TFirmaKayitF", "kapatBut");
-            typeInto(windows, "TGirisF", "firmaedit", QStringLiteral("SON"));
-            press(windows, "TGirisF", "DuzeltmeBut");
-            std::printf("MENÜ: %d\n", windows.window(QStringLiteral("TAnaMenuF"))->isVisible() ? 1 : 0);
+    return runProgram(app, [](Program&, ApplicationWindows& appWindows) {
+        QTimer::singleShot(100, [&appWindows] {
+            press(appWindows, windows::kEntry, ctl::entry::YeniFirmaBut);
+            typeInto(appWindows, windows::kRegistration, ctl::registration::KoduEdit, QStringLiteral("SON"));
+            typeInto(appWindows, windows::kRegistration, ctl::registration::FirmaAdiEdit,
+                     QStringLiteral("Son Deneme"));
+            press(appWindows, windows::kRegistration, ctl::registration::kaydetBut);
+            press(appWindows, windows::kRegistration, ctl::registration::kapatBut);
+            typeInto(appWindows, windows::kEntry, ctl::entry::firmaedit, QStringLiteral("SON"));
+            press(appWindows, windows::kEntry, ctl::entry::DuzeltmeBut);
+            std::printf("MENÜ: %d\n", appWindows.window(windows::kMainMenu)->isVisible() ? 1 : 0);
             // The platform appends a display name to every caption; the captions carry the
             // program's name already.
             std::printf("ÇEVİRİ: %s\n", qPrintable(QCoreApplication::translate("QFileDialog", "Look in:")));
@@ -79,7 +86,7 @@ int runChild(int argc, char* argv[]) {
             std::fflush(stdout);
             // "KAPAT" brings the entry window back before the question, so a window is on
             // screen while the program ends.
-            press(windows, "TAnaMenuF", "JvXPButton19");
+            press(appWindows, windows::kMainMenu, ctl::mainmenu::JvXPButton19);
         });
     });
 }

@@ -78,7 +78,7 @@ void ReferenceDataTest::publishedRatesTypedInTheWindowReachTheGridsAndTheHistory
     QCOMPARE(history->model()->rowCount(), 2);
     QCOMPARE(history->model()->index(0, 1).data().toString(), QStringLiteral("Ortalama Faiz"));
     QCOMPARE(history->model()->index(0, 5).data().toString(), QStringLiteral("GİB 165 sirküler eki"));
-    QVERIFY(gui.widget<QLabel>(kData, "FaizKapsamText")
+    QVERIFY(gui.widget<QLabel>(kData, ctl::figures::FaizKapsamText)
                 ->text()
                 .contains(QStringLiteral("Kullanıcı eklemeleri: 2")));
     window->grab().save(QStringLiteral("/tmp/issue15_figures.png"));
@@ -99,10 +99,12 @@ void ReferenceDataTest::opensWithTheFiveTabsAndFormats() {
     QCOMPARE(tabs->count(), 7);
     QCOMPARE(tabs->tabText(ReferenceDataForm::FiguresTab), QStringLiteral("Veri Ekle"));
     QCOMPARE(tabs->tabText(ReferenceDataForm::HistoryTab), QStringLiteral("Değişiklikler"));
-    QVERIFY(gui.widget<QLabel>(kData, "YiUfeKapsamText")
+    QVERIFY(gui.widget<QLabel>(kData, ctl::figures::YiUfeKapsamText)
                 ->text()
                 .startsWith(QStringLiteral("Son ay: Şubat 2026")));
-    QVERIFY(gui.widget<QLabel>(kData, "AmortismanKapsamText")->text().startsWith(QStringLiteral("89 satır")));
+    QVERIFY(gui.widget<QLabel>(kData, ctl::figures::AmortismanKapsamText)
+                ->text()
+                .startsWith(QStringLiteral("89 satır")));
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(3), QStringLiteral("Amortisman Oranları"));
     QVERIFY(!tabs->isTabVisible(4));

@@ -1,5 +1,7 @@
 #include "GuiFixture.h"
 
+#include "app/MainMenuControls.h"
+#include "base/WindowNames.h"
 #include "base/ui/RadioGroupBox.h"
 #include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
@@ -10,6 +12,9 @@
 #include "reports/ReportSheetControls.h"
 #include "storage/Database.h"
 #include "storage/ui/DatasetGrid.h"
+#include "support/ControlArgs.h"
+#include "vouchers/TransferSheetControls.h"
+#include "workspace/RecordDeletionControls.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
@@ -32,10 +37,11 @@
 
 using namespace velkor;
 using velkor::test::GuiProgram;
+using velkor::test::stepArg;
 
 namespace {
 
-const QString kWindow = QStringLiteral("TSabitKiymetDuzeltmeF");
+const QString& kWindow = windows::kWorkspace;
 
 // What a widget shows, in the form the command line prints a control; null for widgets
 // that are not compared (buttons, labels, groups).
@@ -176,8 +182,8 @@ void WorkspaceWindowTest::init() {
     m_gui = std::make_unique<GuiProgram>();
     m_gui->addCompany("ORNEK", "Örnek Sanayi ve Ticaret A.Ş.");
     m_gui->enter("ORNEK");
-    QVERIFY(m_gui->shown("TAnaMenuF"));
-    m_gui->click("TAnaMenuF", "GeneIslemBarItems0");
+    QVERIFY(m_gui->shown(windows::kMainMenu));
+    m_gui->click(windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0);
     QVERIFY(m_gui->shown(kWindow));
     m_list = find<DatasetGrid>(QStringLiteral("SBKListeGrid"));
     QVERIFY(m_list);
@@ -210,24 +216,25 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     QVERIFY(!find<QLineEdit>(ctl::fixedasset::ROFMEdit)->text().isEmpty());
     QVERIFY(!find<QLineEdit>(ctl::fixedasset::DuzeltilmisTutarEdit)->text().isEmpty());
     QVERIFY(find<QTextEdit>(ctl::fixedasset::SBKRich)->toPlainText().contains("698"));
+    namespace fa = ctl::fixedasset;
     compareWithCli({"sheet",     "fixed",
                     "--company", "ORNEK",
-                    "--set",     "DuzeltmeAnaHesapCombo=253",
-                    "--set",     "KoduEdit=001",
-                    "--set",     "AdiEdit=Torna Tezgahı",
-                    "--set",     "GirisTarihiDate=15.03.2020",
-                    "--type",    "KayitliTutariEdit=100000",
-                    "--leave",   "KayitliTutariEdit",
-                    "--set",     "AmortSureEdit=5",
-                    "--click",   "AmortHesaplaBut",
-                    "--set",     "ROFMBasDate=15.03.2020",
-                    "--set",     "ROFMBitDate=15.03.2021",
-                    "--type",    "ROFMAnaparaEdit=50000",
-                    "--leave",   "ROFMAnaparaEdit",
-                    "--type",    "ROFMFaizEdit=8000",
-                    "--leave",   "ROFMFaizEdit",
-                    "--click",   "DuzeltBut"},
-                   ctl::fixedasset::SBKRich);
+                    "--set",     stepArg(fa::DuzeltmeAnaHesapCombo, "253"),
+                    "--set",     stepArg(fa::KoduEdit, "001"),
+                    "--set",     stepArg(fa::AdiEdit, "Torna Tezgahı"),
+                    "--set",     stepArg(fa::GirisTarihiDate, "15.03.2020"),
+                    "--type",    stepArg(fa::KayitliTutariEdit, "100000"),
+                    "--leave",   fa::KayitliTutariEdit,
+                    "--set",     stepArg(fa::AmortSureEdit, "5"),
+                    "--click",   fa::AmortHesaplaBut,
+                    "--set",     stepArg(fa::ROFMBasDate, "15.03.2020"),
+                    "--set",     stepArg(fa::ROFMBitDate, "15.03.2021"),
+                    "--type",    stepArg(fa::ROFMAnaparaEdit, "50000"),
+                    "--leave",   fa::ROFMAnaparaEdit,
+                    "--type",    stepArg(fa::ROFMFaizEdit, "8000"),
+                    "--leave",   fa::ROFMFaizEdit,
+                    "--click",   fa::DuzeltBut},
+                   fa::SBKRich);
     press(ctl::fixedasset::KaydetButton);
     QTRY_VERIFY(!find<QLineEdit>(ctl::fixedasset::Kayit_No_Edit)->text().isEmpty());
     const QString fixedId = find<QLineEdit>(ctl::fixedasset::Kayit_No_Edit)->text();
@@ -255,23 +262,24 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     QCOMPARE(find<QLineEdit>(ctl::stock::StoktaKalmaSureEdit)->text(), QStringLiteral("73"));
     QCOMPARE(find<QDateEdit>(ctl::stock::GirisTarihiDateS)->date(), QDate(2023, 10, 19));
     press(ctl::stock::DuzeltButS);
+    namespace st = ctl::stock;
     compareWithCli({"sheet",     "stock",
                     "--company", "ORNEK",
-                    "--set",     "DuzeltmeAnaHesapComboS=153",
-                    "--set",     "KoduEditS=01",
-                    "--set",     "AdiEditS=Ticari Mallar",
-                    "--type",    "KayitliTutariEditS=250000",
-                    "--leave",   "KayitliTutariEditS",
-                    "--set",     "DevirHiziRadio=1",
-                    "--type",    "DBasiStokEdit=100000",
-                    "--leave",   "DBasiStokEdit",
-                    "--type",    "DSonuStokEdit=140000",
-                    "--leave",   "DSonuStokEdit",
-                    "--type",    "DonemiciSMMEdit=600000",
-                    "--leave",   "DonemiciSMMEdit",
-                    "--click",   "JvXPButton1",
-                    "--click",   "DuzeltButS"},
-                   ctl::stock::DigerRich);
+                    "--set",     stepArg(st::DuzeltmeAnaHesapComboS, "153"),
+                    "--set",     stepArg(st::KoduEditS, "01"),
+                    "--set",     stepArg(st::AdiEditS, "Ticari Mallar"),
+                    "--type",    stepArg(st::KayitliTutariEditS, "250000"),
+                    "--leave",   st::KayitliTutariEditS,
+                    "--set",     stepArg(st::DevirHiziRadio, "1"),
+                    "--type",    stepArg(st::DBasiStokEdit, "100000"),
+                    "--leave",   st::DBasiStokEdit,
+                    "--type",    stepArg(st::DSonuStokEdit, "140000"),
+                    "--leave",   st::DSonuStokEdit,
+                    "--type",    stepArg(st::DonemiciSMMEdit, "600000"),
+                    "--leave",   st::DonemiciSMMEdit,
+                    "--click",   st::JvXPButton1,
+                    "--click",   st::DuzeltButS},
+                   st::DigerRich);
     press(ctl::stock::KaydetButtonS);
     QTRY_VERIFY(!find<QLineEdit>(ctl::stock::Kayit_No_EditS)->text().isEmpty());
 
@@ -290,11 +298,13 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     press(ctl::equity::DuzeltButO);
     QCOMPARE(find<QLineEdit>(ctl::equity::DuzeltKatsayiEditO)->text(), QStringLiteral("1,00000"));
     QCOMPARE(find<QLineEdit>(ctl::equity::EnflasyonFarkEditO)->text(), QStringLiteral("1.000.000,00"));
-    compareWithCli({"sheet", "equity", "--company", "ORNEK", "--set", "KoduEditO=01", "--set",
-                    "AdiEditO=Sermaye Artırımı", "--set", "GirisTarihiDateO=30.06.2021", "--type",
-                    "KayitliTutariEditO=1000000", "--leave", "KayitliTutariEditO", "--set", "Radio522=1",
-                    "--click", "DuzeltButO"},
-                   ctl::equity::OzkaynakRich);
+    namespace eq = ctl::equity;
+    compareWithCli({"sheet", "equity", "--company", "ORNEK", "--set", stepArg(eq::KoduEditO, "01"), "--set",
+                    stepArg(eq::AdiEditO, "Sermaye Artırımı"), "--set",
+                    stepArg(eq::GirisTarihiDateO, "30.06.2021"), "--type",
+                    stepArg(eq::KayitliTutariEditO, "1000000"), "--leave", eq::KayitliTutariEditO, "--set",
+                    stepArg(eq::Radio522, "1"), "--click", eq::DuzeltButO},
+                   eq::OzkaynakRich);
     press(ctl::equity::KaydetButtonO);
     QTRY_VERIFY(!find<QLineEdit>(ctl::equity::Kayit_No_EditO)->text().isEmpty());
     const QString equityId = find<QLineEdit>(ctl::equity::Kayit_No_EditO)->text();
@@ -399,7 +409,7 @@ void WorkspaceWindowTest::amountFieldsFollowTheKeyRules() {
     QCOMPARE(edit->text(), QStringLiteral("1.234.567,5"));
     leave(edit);
     QCOMPARE(edit->text(), QStringLiteral("1.234.567,50"));
-    QCOMPARE(m_gui->program().adjustmentWorkspace().fixedAssets().text("KayitliTutariEdit"),
+    QCOMPARE(m_gui->program().adjustmentWorkspace().fixedAssets().text(ctl::fixedasset::KayitliTutariEdit),
              QStringLiteral("1.234.567,50"));
     // The useful life takes digits only; names take anything.
     typeInto(ctl::fixedasset::AmortSureEdit, QStringLiteral("1a0"), false);
@@ -436,26 +446,30 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
     QVERIFY(date->isEnabled());
     QCOMPARE(find<QDateEdit>(ctl::fixedasset::ROFMBasDate)->minimumDate(), QDate(2004, 12, 31));
     // The explanation texts in a fixed-pitch font.
-    for (const char* rich : {"SBKRich", "DigerRich", "OzkaynakRich", "YevmiyeRich"}) {
-        auto* text = find<QTextEdit>(QString::fromLatin1(rich));
+    for (const QString& rich : {ctl::fixedasset::SBKRich, ctl::stock::DigerRich, ctl::equity::OzkaynakRich,
+                                ctl::journal::YevmiyeRich}) {
+        auto* text = find<QTextEdit>(rich);
         QVERIFY(text->isReadOnly());
-        QVERIFY2(QFontInfo(text->font()).fixedPitch(), rich);
+        QVERIFY2(QFontInfo(text->font()).fixedPitch(), qPrintable(rich));
         QCOMPARE(text->lineWrapMode(), QTextEdit::NoWrap);
     }
     // The print and workbook buttons have their actions.
-    for (const char* name : {"YazSBKBut", "DigerYazBut", "OzkaynakYazBut", "ExcelDuzRapBut", "DuzRapYazBut",
-                             "GenelAmortluBut", "AnaHesapExcelBut", "AnaHesapYazBut", "YevmiyeYazBut"}) {
-        auto* b = find<QAbstractButton>(QString::fromLatin1(name));
-        QVERIFY2(b && b->isEnabled(), name);
+    for (const QString& name :
+         {ctl::fixedasset::YazSBKBut, ctl::stock::DigerYazBut, ctl::equity::OzkaynakYazBut,
+          ctl::report::ExcelDuzRapBut, ctl::report::DuzRapYazBut, ctl::report::GenelAmortluBut,
+          ctl::report::AnaHesapExcelBut, ctl::report::AnaHesapYazBut, ctl::journal::YevmiyeYazBut}) {
+        auto* b = find<QAbstractButton>(name);
+        QVERIFY2(b && b->isEnabled(), qPrintable(name));
     }
     QVERIFY(find<QPushButton>(ctl::fixedasset::DuzeltBut)->isEnabled());
     // The transfer tab is bound to its sheet: the buttons work, the options show their start values.
-    for (const char* name : {"LucaTransferFisiBut", "MikroTransferFisiBut", "NetsisTransferFisiBut",
-                             "LogoXMLBut", "SentezExcelButton"})
-        QVERIFY2(find<QAbstractButton>(QString::fromLatin1(name))->isEnabled(), name);
-    QCOMPARE(find<QComboBox>(QStringLiteral("FisTransferCombo"))->currentText(), QStringLiteral("Hepsi"));
-    QCOMPARE(find<QLineEdit>(QStringLiteral("AmortLucaHesapEdit"))->text(), QStringLiteral("257.99"));
-    QVERIFY(find<QPushButton>(QStringLiteral("KayitSilBut"))->isEnabled());
+    for (const QString& name :
+         {ctl::transfer::LucaTransferFisiBut, ctl::transfer::MikroTransferFisiBut,
+          ctl::transfer::NetsisTransferFisiBut, ctl::transfer::LogoXMLBut, ctl::transfer::SentezExcelButton})
+        QVERIFY2(find<QAbstractButton>(name)->isEnabled(), qPrintable(name));
+    QCOMPARE(find<QComboBox>(ctl::transfer::FisTransferCombo)->currentText(), QStringLiteral("Hepsi"));
+    QCOMPARE(find<QLineEdit>(ctl::transfer::AmortLucaHesapEdit)->text(), QStringLiteral("257.99"));
+    QVERIFY(find<QPushButton>(ctl::deletion::KayitSilBut)->isEnabled());
     // The list's columns.
     QCOMPARE(m_list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ana H."));
     QCOMPARE(m_list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Alt Hesap"));
@@ -463,7 +477,7 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
     // "KAPAT" brings the main menu back.
     press(ctl::workspace::JvXPButton19);
     QVERIFY(!m_gui->shown(kWindow));
-    QVERIFY(m_gui->shown("TAnaMenuF"));
+    QVERIFY(m_gui->shown(windows::kMainMenu));
 }
 
 void WorkspaceWindowTest::leavingTheEntryDateRecomputes() {
@@ -523,13 +537,13 @@ void WorkspaceWindowTest::theDeletionTabDeletesTheTickedGroupAfterABackup() {
     for (const char* account : {"153", "253", "500"})
         db.execute(QStringLiteral("INSERT INTO sabit_kiymet (anahesapkodu, sbk_adi) VALUES (?, 'x')"),
                    {QString::fromLatin1(account)});
-    auto* stocks = find<QCheckBox>(QStringLiteral("StokSilCheck"));
+    auto* stocks = find<QCheckBox>(ctl::deletion::StokSilCheck);
     QVERIFY(stocks);
     QTest::mouseClick(stocks, Qt::LeftButton, {}, QPoint(5, stocks->height() / 2));
     QVERIFY(stocks->isChecked());
     m_gui->prompt().addAnswer(Yes);
     m_gui->prompt().addAnswer(No);
-    press(QStringLiteral("KayitSilBut"));
+    press(ctl::deletion::KayitSilBut);
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM sabit_kiymet")).toInt(), 2);
     QCOMPARE(QDir(m_gui->home() + QStringLiteral("Yedek")).entryList({QStringLiteral("ORNEK_*.zip")}).size(),
              1);

@@ -1,4 +1,6 @@
 #include "import/ImportFixture.h"
+
+#include "base/ProgressWindowControls.h"
 #include "import/ImportSettings.h"
 
 #include <QDate>
@@ -229,9 +231,10 @@ TEST_F(ImportTest, settingsFileKeepsTheMappingAndTheBoxes) {
     QFile ini(form->settingsPath());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(ini.readAll());
-    EXPECT_TRUE(text.contains("AnaHesapBurdanCheck=1"));
-    EXPECT_TRUE(text.contains("BorcAlacakBuCheck=2"));
-    EXPECT_LT(text.indexOf("AnaHesapE="), text.indexOf("AlHesapKodE="));
+    EXPECT_TRUE(text.contains(ie::AnaHesapBurdanCheck + QStringLiteral("=1")));
+    EXPECT_TRUE(text.contains(ie::BorcAlacakBuCheck + QStringLiteral("=2")));
+    EXPECT_LT(text.indexOf(ie::AnaHesapE + QLatin1Char('=')),
+              text.indexOf(ie::AlHesapKodE + QLatin1Char('=')));
 }
 
 TEST_F(ImportTest, askingFirstAndAnsweringNoImportsNothing) {
@@ -246,7 +249,7 @@ TEST_F(ImportTest, askingFirstAndAnsweringNoImportsNothing) {
     home.prompt().addAnswer(Yes);
     form->click(ie::KayitAktarBut);
     EXPECT_EQ(rowCount(), 1);
-    EXPECT_EQ(progress.form().text("DurumLabel"), "Aktarma bitti.");
+    EXPECT_EQ(progress.form().text(ctl::progress::DurumLabel), "Aktarma bitti.");
 }
 
 TEST_F(ImportTest, workbookFilesLoadIntoTheGridAndSayWhatWasIgnored) {

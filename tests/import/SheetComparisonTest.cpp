@@ -2,7 +2,9 @@
 #include "base/WindowManager.h"
 #include "base/WindowNames.h"
 #include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
 #include "import/ExcelImportForm.h"
 #include "import/ExcelImportFormControls.h"
 #include "support/TestSupport.h"
@@ -16,7 +18,9 @@ namespace velkor::test {
 
 namespace {
 
+namespace fa = ctl::fixedasset;
 namespace ie = ctl::excelimport;
+namespace st = ctl::stock;
 
 // An item imported from a grid row is stored as the sheet of its account stores the
 // same inputs typed by hand.
@@ -77,15 +81,15 @@ protected:
 
 TEST_F(SheetComparisonTest, aFixedAssetIsStoredAsTheFixedAssetSheetStoresIt) {
     FixedAssetSheet& sheet = workspace->fixedAssets();
-    sheet.userSet(QStringLiteral("DuzeltmeAnaHesapCombo"), QStringLiteral("253"));
-    sheet.userSet(QStringLiteral("KoduEdit"), QStringLiteral("01"));
-    sheet.userSet(QStringLiteral("AdiEdit"), QStringLiteral("Torna Tezgahı"));
-    sheet.setDate(QStringLiteral("GirisTarihiDate"), QDate(2020, 3, 15));
-    sheet.userSet(QStringLiteral("KayitliTutariEdit"), QStringLiteral("100.000,00"));
-    sheet.userSet(QStringLiteral("BirikmisAmortEdit"), QStringLiteral("40.000,00"));
-    sheet.userSet(QStringLiteral("AmortSureEdit"), QStringLiteral("10"));
-    sheet.userSet(QStringLiteral("AmortHesapEdit"), QStringLiteral("257.01"));
-    sheet.click(QStringLiteral("KaydetButton"));
+    sheet.userSet(fa::DuzeltmeAnaHesapCombo, QStringLiteral("253"));
+    sheet.userSet(fa::KoduEdit, QStringLiteral("01"));
+    sheet.userSet(fa::AdiEdit, QStringLiteral("Torna Tezgahı"));
+    sheet.setDate(fa::GirisTarihiDate, QDate(2020, 3, 15));
+    sheet.userSet(fa::KayitliTutariEdit, QStringLiteral("100.000,00"));
+    sheet.userSet(fa::BirikmisAmortEdit, QStringLiteral("40.000,00"));
+    sheet.userSet(fa::AmortSureEdit, QStringLiteral("10"));
+    sheet.userSet(fa::AmortHesapEdit, QStringLiteral("257.01"));
+    sheet.click(fa::KaydetButton);
     const qint64 typed = lastId();
     ASSERT_GT(typed, 0);
 
@@ -101,14 +105,14 @@ TEST_F(SheetComparisonTest, aFixedAssetIsStoredAsTheFixedAssetSheetStoresIt) {
 
 TEST_F(SheetComparisonTest, aStockIsStoredAsTheStockSheetStoresIt) {
     StockSheet& sheet = workspace->stocks();
-    sheet.userSet(QStringLiteral("DuzeltmeAnaHesapComboS"), QStringLiteral("153"));
-    sheet.userSet(QStringLiteral("KoduEditS"), QStringLiteral("07"));
-    sheet.userSet(QStringLiteral("AdiEditS"), QStringLiteral("Çelik sac"));
-    sheet.setDate(QStringLiteral("GirisTarihiDateS"), QDate(2018, 6, 20));
-    sheet.leave(QStringLiteral("GirisTarihiDateS"));
-    sheet.userSet(QStringLiteral("KayitliTutariEditS"), QStringLiteral("12.345,67"));
-    sheet.click(QStringLiteral("DuzeltButS"));
-    sheet.click(QStringLiteral("KaydetButtonS"));
+    sheet.userSet(st::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
+    sheet.userSet(st::KoduEditS, QStringLiteral("07"));
+    sheet.userSet(st::AdiEditS, QStringLiteral("Çelik sac"));
+    sheet.setDate(st::GirisTarihiDateS, QDate(2018, 6, 20));
+    sheet.leave(st::GirisTarihiDateS);
+    sheet.userSet(st::KayitliTutariEditS, QStringLiteral("12.345,67"));
+    sheet.click(st::DuzeltButS);
+    sheet.click(st::KaydetButtonS);
     const qint64 typed = lastId();
     ASSERT_GT(typed, 0);
 

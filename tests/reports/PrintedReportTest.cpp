@@ -8,6 +8,7 @@
 #include "reports/PdfPrintService.h"
 #include "reports/ReportListQuery.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 #include "reports/RichReport.h"
 
 #include <QFile>
@@ -279,8 +280,8 @@ TEST_F(PrintCommandTest, GeneralReportAsPdf) {
     machine.name = QStringLiteral("ŞEKİL VERME MAKİNESİ ĞÜÇÖİ");
     db.insert(fixedAssetRow(machine));
     db.insert(stockRow("153", "01", QStringLiteral("TİCARİ MAL"), 400, 100, 150));
-    form.click("RaporListeButton");
-    form.click("DuzRapYazBut");
+    form.click(ctl::report::RaporListeButton);
+    form.click(ctl::report::DuzRapYazBut);
     ASSERT_EQ(pdf.written(), 1);
     const QString text = pdfText(path);
     EXPECT_TRUE(text.contains(QStringLiteral("İşveren Ünvanı"))) << text.toStdString();
@@ -309,9 +310,9 @@ TEST_F(PrintCommandTest, GeneralReportAsPdf) {
 
 TEST_F(PrintCommandTest, FilterThatSelectsNothingWritesNoDocument) {
     db.insert(stockRow("153", "01", QStringLiteral("TİCARİ MAL"), 400, 100, 150));
-    form.userSet("RaporListeCombo", "Özkaynaklar");
+    form.userSet(ctl::report::RaporListeCombo, "Özkaynaklar");
     try {
-        form.click("GenelAmortluBut");
+        form.click(ctl::report::GenelAmortluBut);
         FAIL() << "no message";
     } catch (const ShownError& e) {
         EXPECT_TRUE(e.message().contains(QStringLiteral("rapora alınacak kayıt yok"))) << e.what();
@@ -324,7 +325,7 @@ TEST_F(PrintCommandTest, UnwritableTargetLeavesNothingBehind) {
     PdfPrintService nowhere(out.filePath("yok/klasor/rapor.pdf"));
     sheet.setPrinting(&nowhere, [] { return turkishCompany(); });
     try {
-        form.click("AnaHesapYazBut");
+        form.click(ctl::report::AnaHesapYazBut);
         FAIL() << "no message";
     } catch (const ShownError& e) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("PDF dosyası yazılamadı"))) << e.what();
@@ -339,8 +340,8 @@ TEST_F(PrintCommandTest, DepreciationReportTotalsTheFilteredRows) {
     machine.accumulated = 200;
     db.insert(fixedAssetRow(machine));
     db.insert(stockRow("153", "01", QStringLiteral("TİCARİ MAL"), 400, 100, 150));
-    form.userSet("RaporListeCombo", "SBK");
-    form.click("GenelAmortluBut");
+    form.userSet(ctl::report::RaporListeCombo, "SBK");
+    form.click(ctl::report::GenelAmortluBut);
     const QString text = pdfText(path);
     EXPECT_FALSE(text.contains(QStringLiteral("TİCARİ MAL")));
     // The summary totals the rows printed: the machine and the 257 depreciation summary row

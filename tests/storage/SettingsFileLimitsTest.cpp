@@ -1,3 +1,4 @@
+#include "import/ExcelImportFormControls.h"
 #include "storage/DatabaseError.h"
 #include "storage/IniFile.h"
 
@@ -32,16 +33,17 @@ TEST_F(SettingsFileLimits, AFifoOrADeviceReadsAsTheDefaultsAndIsNotWritten) {
 TEST_F(SettingsFileLimits, AFileBeyondTheLimitReadsAsTheDefaults) {
     QFile big(path("ExcelAktarAyar.ini"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write("[ExcelAyar]\r\nAnaHesapE=3\r\n");
+    // A key the import window stores, so that the file is one the program would read.
+    big.write(QStringLiteral("[ExcelAyar]\r\n%1=3\r\n").arg(ctl::excelimport::AnaHesapE).toUtf8());
     big.write(QByteArray(IniFile::kSizeLimit, ' '));
     big.close();
     IniFile ini(big.fileName());
-    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE")), QString());
+    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), ctl::excelimport::AnaHesapE), QString());
     EXPECT_TRUE(ini.readProblem().contains(QStringLiteral("1 MB")));
     // Writing puts a sound file in its place.
-    ini.setValue(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE"), QStringLiteral("4"));
+    ini.setValue(QStringLiteral("ExcelAyar"), ctl::excelimport::AnaHesapE, QStringLiteral("4"));
     EXPECT_EQ(ini.readProblem(), QString());
-    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), QStringLiteral("AnaHesapE")), QStringLiteral("4"));
+    EXPECT_EQ(ini.value(QStringLiteral("ExcelAyar"), ctl::excelimport::AnaHesapE), QStringLiteral("4"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "update/PackageFormat.h"
 #include "update/PackageSignature.h"
 #include "update/ProgramUpdate.h"
+#include "update/ProgramUpdateControls.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,7 +118,7 @@ TEST_F(ProgramUpdateTest, AGoodPackageReplacesTheProgramAndKeepsTheOldOneBesideI
     EXPECT_EQ(unpackFolders().size(), 1);
     EXPECT_EQ(lastMessage(), QStringLiteral("Güncelleme yapıldı! Güncellemenin geçerli olabilmesi \n\riçin "
                                             "programı tekrar başlatmanız gerekmektedir!"));
-    EXPECT_EQ(flow.progress().text(QStringLiteral("Gauge1")), QStringLiteral("4"));
+    EXPECT_EQ(flow.progress().text(ctl::updateprogress::Gauge1), QStringLiteral("4"));
     EXPECT_FALSE(windows.isVisible(windows::kUpdateProgress));
 
     // A second update in the same run is refused: the new version has not run yet.

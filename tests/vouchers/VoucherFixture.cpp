@@ -1,7 +1,9 @@
 #include "VoucherFixture.h"
 
 #include "base/FormModel.h"
+#include "base/WindowNames.h"
 #include "reports/ReportSheet.h"
+#include "reports/ReportSheetControls.h"
 #include "storage/Table.h"
 #include "vouchers/TransferSheetControls.h"
 
@@ -83,9 +85,9 @@ void VoucherFixture::fillCompany() {
     insert(equityRow("540", "01", "YASAL YEDEKLER", 3000, 2000, 2915.02, "Nakti"));
     insert(equityRow("570", "01", "GEÇMİŞ YILLAR KARLARI", 15000, 2000, 2915.02, "Nakti"));
 
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(windows::kWorkspace);
     ReportSheet reports(form, m_home->context().company());
-    form.click(QStringLiteral("RaporListeButton"));
+    form.click(ctl::report::RaporListeButton);
 }
 
 VoucherSave VoucherFixture::press(const QString& button, const QString& file) {

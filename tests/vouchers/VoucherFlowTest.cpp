@@ -2,6 +2,7 @@
 
 #include "base/AmountKeyRules.h"
 #include "storage/Table.h"
+#include "support/ControlArgs.h"
 #include "support/XlsxReadBack.h"
 #include "vouchers/TransferSheetControls.h"
 
@@ -164,7 +165,7 @@ TEST_F(VoucherFlow, CommandLineWritesEachFormat) {
     for (const QString format : {"luca", "mikro", "netsis", "logo", "sentez"}) {
         const QString file = path("cli-" + format);
         EXPECT_EQ(runCli({"--home", home, "voucher", format, "--company", "VKR", "--out", file, "--set",
-                          "CSVSutunAyirRadio=1"},
+                          stepArg(c::CSVSutunAyirRadio, "1")},
                          &out, &err),
                   0)
             << err.toStdString();

@@ -1,5 +1,6 @@
 #include "workspace/RecordDeletion.h"
 #include "backup/ArchiveRestore.h"
+#include "engine/WorkspaceStateControls.h"
 #include "storage/Statement.h"
 #include "support/TestSupport.h"
 #include "workspace/RecordDeletionControls.h"
@@ -143,7 +144,7 @@ TEST_F(RecordDeletionTest, EnflasyonDuzeltmeSilBacksUpAndEmptiesTheCompany) {
 }
 
 TEST_F(RecordDeletionTest, OneItemFromTheListKeepsTheFilter) {
-    workspace->state().userSet(QStringLiteral("SBK_Ana_Combo"), QStringLiteral("Stoklar"));
+    workspace->state().userSet(ctl::workspace::SBK_Ana_Combo, QStringLiteral("Stoklar"));
     Query& list = workspace->SBKQuery();
     const QString sql = list.sql();
     const int shown = list.recordCount();
