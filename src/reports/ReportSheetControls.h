@@ -14,5 +14,7 @@ inline const QString GenelAmortluBut = QStringLiteral("GenelAmortluBut");
 inline const QString AnaHesapRaporButton = QStringLiteral("AnaHesapRaporButton");
 inline const QString AnaHesapExcelBut = QStringLiteral("AnaHesapExcelBut");
 inline const QString AnaHesapYazBut = QStringLiteral("AnaHesapYazBut");
+inline const QString SBKGrid = QStringLiteral("SBKGrid");
+inline const QString ToplamGrid = QStringLiteral("ToplamGrid");
 
 } // namespace velkor::ctl::report

@@ -185,7 +185,7 @@ void WorkspaceWindowTest::init() {
     QVERIFY(m_gui->shown(windows::kMainMenu));
     m_gui->click(windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0);
     QVERIFY(m_gui->shown(kWindow));
-    m_list = find<DatasetGrid>(QStringLiteral("SBKListeGrid"));
+    m_list = find<DatasetGrid>(ctl::workspace::SBKListeGrid);
     QVERIFY(m_list);
     m_gui->prompt().clearShown();
 }
@@ -366,10 +366,10 @@ void WorkspaceWindowTest::fromAnEmptyFormToTheJournal() {
     // The report list (with the closing rows), the totals and the journal: the same as the CLI.
     find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(3);
     press(ctl::report::RaporListeButton);
-    auto* report = find<DatasetGrid>(QStringLiteral("SBKGrid"));
+    auto* report = find<DatasetGrid>(ctl::report::SBKGrid);
     QVERIFY(report->model()->rowCount() > 3);
     QCOMPARE(gridLinesOf(report->model()), outputLines(cli({"report", "--company", "ORNEK"})));
-    auto* totals = find<DatasetGrid>(QStringLiteral("ToplamGrid"));
+    auto* totals = find<DatasetGrid>(ctl::report::ToplamGrid);
     QVERIFY(totals->model()->rowCount() >= 3);
     QCOMPARE(totals->model()->index(0, 0).data().toString(), QStringLiteral("153"));
     press(ctl::journal::YevmiyeBut);

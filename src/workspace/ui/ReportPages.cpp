@@ -124,8 +124,7 @@ QWidget* buildReportPage(Workspace& workspace, QWidget* parent) {
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
     layout->addWidget(
-        reportGrid(workspace.reports().SBKRaporQuery(), reportGridColumns(), QStringLiteral("SBKGrid"), page),
-        1);
+        reportGrid(workspace.reports().SBKRaporQuery(), reportGridColumns(), ctl::report::SBKGrid, page), 1);
     return page;
 }
 
@@ -139,8 +138,8 @@ QWidget* buildTotalsPage(Workspace& workspace, QWidget* parent) {
         bar->addWidget(button(form, name, page));
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(bar);
-    layout->addWidget(
-        reportGrid(workspace.ToplamQuery(), totalsGridColumns(), QStringLiteral("ToplamGrid"), page), 1);
+    layout->addWidget(reportGrid(workspace.ToplamQuery(), totalsGridColumns(), ctl::report::ToplamGrid, page),
+                      1);
     return page;
 }
 
