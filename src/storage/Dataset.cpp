@@ -14,10 +14,10 @@ bool sameValue(const QVariant& a, const QVariant& b) {
         return a.toDouble() == b.toDouble();
     if (a.typeId() == QMetaType::QDate || b.typeId() == QMetaType::QDate)
         return a.toDate() == b.toDate();
-    if (numeric(a) || numeric(b)) {
+    if (holdsNumber(a) || holdsNumber(b)) {
         bool ok = false;
-        const double other = (numeric(a) ? b : a).toString().toDouble(&ok);
-        return ok && other == (numeric(a) ? a : b).toDouble();
+        const double other = (holdsNumber(a) ? b : a).toString().toDouble(&ok);
+        return ok && other == (holdsNumber(a) ? a : b).toDouble();
     }
     return a.toString() == b.toString();
 }
