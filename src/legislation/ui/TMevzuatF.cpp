@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,18 +21,19 @@ namespace velkor {
 namespace c = ctl::legislation;
 
 TMevzuatF::TMevzuatF(LegislationForm& model, WindowManager& windows, Prompt& prompt, QWidget* parent)
-    : FormWindow(model, windows, prompt, parent) {
+    : FormWindow(model, windows, prompt, parent), m_legislation(model) {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(c::PageControl1);
     const QStringList captions = model.items(c::PageControl1);
-    tabs->addTab(makePage(c::MevzuatBaslik, c::MevzuatList, c::MevzuatRich, c::MevzuatEdit,
-                          c::JvNavPanelHeader5, c::JvNavPanelHeader1, {}),
+    tabs->addTab(makePage(LegislationForm::Legislation, c::MevzuatBaslik, c::MevzuatList, c::MevzuatRich,
+                          c::MevzuatEdit, c::JvNavPanelHeader5, c::JvNavPanelHeader1, {}),
                  captions.value(0));
-    tabs->addTab(makePage(c::KullanimBaslik, c::KullanimList, c::KullanimRich, c::KullanimEdit,
-                          c::JvNavPanelHeader2, c::JvNavPanelHeader3, c::MenuItem1),
+    tabs->addTab(makePage(LegislationForm::Guide, c::KullanimBaslik, c::KullanimList, c::KullanimRich,
+                          c::KullanimEdit, c::JvNavPanelHeader2, c::JvNavPanelHeader3, c::MenuItem1),
                  captions.value(1));
-    tabs->addTab(makePage(c::GenelBilgiBaslik, c::GenelBilgiList, c::GenelBilgiRich, c::GenelBilgiEdit,
-                          c::JvNavPanelHeader4, c::JvNavPanelHeader6, c::MenuItem2),
+    tabs->addTab(makePage(LegislationForm::GeneralInformation, c::GenelBilgiBaslik, c::GenelBilgiList,
+                          c::GenelBilgiRich, c::GenelBilgiEdit, c::JvNavPanelHeader4, c::JvNavPanelHeader6,
+                          c::MenuItem2),
                  captions.value(2));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
@@ -44,9 +46,9 @@ TMevzuatF::TMevzuatF(LegislationForm& model, WindowManager& windows, Prompt& pro
     }
 }
 
-QWidget* TMevzuatF::makePage(const QString& heading, const QString& list, const QString& text,
-                             const QString& name, const QString& load, const QString& save,
-                             const QString& remove) {
+QWidget* TMevzuatF::makePage(LegislationForm::Library library, const QString& heading, const QString& list,
+                             const QString& text, const QString& name, const QString& load,
+                             const QString& save, const QString& remove) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     QLabel* title = makeLabel(heading);
@@ -73,6 +75,10 @@ QWidget* TMevzuatF::makePage(const QString& heading, const QString& list, const 
     textView->setObjectName(text + QStringLiteral("View"));
     textView->setReadOnly(model().isReadOnly(text));
     textView->setContextMenuPolicy(Qt::CustomContextMenu);
+    textView->document()->setResourceProvider([this, library](const QUrl& source) -> QVariant {
+        const QImage picture = QImage::fromData(m_legislation.picture(library, source.toString()));
+        return picture.isNull() ? QVariant() : QVariant(picture);
+    });
     splitter->addWidget(listView);
     splitter->addWidget(textView);
     splitter->setStretchFactor(1, 3);

@@ -1,0 +1,224 @@
+// Takes the pictures of the user guide: the real windows on a demo company, filled through
+// their form models and drawn offscreen, saved as PNG files into the folder given.
+//   velkor-guide-screens OUT_DIR
+#include "app/EntryWindow.h"
+#include "app/EntryWindowControls.h"
+#include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
+#include "app/Program.h"
+#include "app/ui/ApplicationWindows.h"
+#include "base/ScriptedPrompt.h"
+#include "base/WindowNames.h"
+#include "engine/EquitySheet.h"
+#include "engine/EquitySheetControls.h"
+#include "engine/FixedAssetSheet.h"
+#include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheet.h"
+#include "engine/StockSheetControls.h"
+#include "engine/WorkspaceStateControls.h"
+#include "legislation/LegislationForm.h"
+#include "registry/CompanyRegistry.h"
+#include "registry/RegistrationFormControls.h"
+#include "reports/JournalSheetControls.h"
+#include "reports/ReportSheetControls.h"
+#include "storage/AppContext.h"
+#include "storage/Installation.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <iostream>
+
+using namespace velkor;
+
+namespace {
+
+/// The size the pictures are taken at: large enough to read, small enough for a page.
+const QSize kShotSize(1100, 720);
+
+class Screens {
+public:
+    explicit Screens(const QString& folder) : m_folder(folder) {
+        setInstallationFolder(m_dir.path());
+        ensureInstallation(home());
+        QDir::setCurrent(home());
+        m_context = std::make_unique<AppContext>(home(), m_prompt);
+        m_program = std::make_unique<Program>(*m_context);
+        m_windows = std::make_unique<ApplicationWindows>(*m_program);
+        m_program->start();
+    }
+
+    QString home() const { return m_dir.path() + QLatin1Char('/'); }
+    Program& program() { return *m_program; }
+
+    /// Draws a window at the picture size into `<name>.png`; false when it cannot be saved.
+    bool shoot(const QString& window, const QString& name, QSize size = kShotSize) {
+        QWidget* top = m_windows->window(window);
+        if (!top) {
+            std::cerr << "pencere yok: " << window.toStdString() << "\n";
+            return false;
+        }
+        top->showNormal();
+        top->resize(size);
+        QApplication::processEvents();
+        const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!top->grab().save(path)) {
+            std::cerr << "yazılamadı: " << path.toStdString() << "\n";
+            return false;
+        }
+        return true;
+    }
+    /// Shows a tab of the workspace.
+    void showTab(int index) {
+        if (auto* tabs =
+                m_windows->window(windows::kWorkspace)->findChild<QTabWidget*>(ctl::workspace::DuzeltmePage))
+            tabs->setCurrentIndex(index);
+    }
+
+    /// Messages shown so far, which a demo company should not have needed.
+    const ScriptedPrompt& prompt() const { return m_prompt; }
+
+private:
+    QString m_folder;
+    QTemporaryDir m_dir;
+    ScriptedPrompt m_prompt;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<Program> m_program;
+    std::unique_ptr<ApplicationWindows> m_windows;
+};
+
+void enterCompany(Program& program) {
+    FormModel& entry = program.entry().form();
+    entry.userSet(ctl::entry::firmaedit, QStringLiteral("ORNEK"));
+    entry.userSet(ctl::entry::sifreEdit, QString());
+    entry.click(ctl::entry::DuzeltmeBut);
+}
+
+void adjustFixedAsset(Workspace& workspace) {
+    namespace f = ctl::fixedasset;
+    FixedAssetSheet& sheet = workspace.fixedAssets();
+    sheet.userSet(f::DuzeltmeAnaHesapCombo, QStringLiteral("253"));
+    sheet.userSet(f::KoduEdit, QStringLiteral("001"));
+    sheet.userSet(f::AdiEdit, QStringLiteral("Torna Tezgahı"));
+    sheet.userSet(f::GirisTarihiDate, QStringLiteral("15.03.2020"));
+    sheet.userSet(f::KayitliTutariEdit, QStringLiteral("100.000,00"));
+    sheet.leave(f::KayitliTutariEdit);
+    sheet.userSet(f::AmortSureEdit, QStringLiteral("5"));
+    sheet.click(f::AmortHesaplaBut);
+    sheet.click(f::DuzeltBut);
+    sheet.click(f::KaydetButton);
+}
+
+void adjustStock(Workspace& workspace) {
+    namespace s = ctl::stock;
+    StockSheet& sheet = workspace.stocks();
+    sheet.userSet(s::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
+    sheet.userSet(s::KoduEditS, QStringLiteral("01"));
+    sheet.userSet(s::AdiEditS, QStringLiteral("Ticari Mallar"));
+    sheet.userSet(s::KayitliTutariEditS, QStringLiteral("250.000,00"));
+    sheet.leave(s::KayitliTutariEditS);
+    sheet.userSet(s::DevirHiziRadio, QStringLiteral("1"));
+    sheet.userSet(s::DBasiStokEdit, QStringLiteral("100.000,00"));
+    sheet.leave(s::DBasiStokEdit);
+    sheet.userSet(s::DSonuStokEdit, QStringLiteral("140.000,00"));
+    sheet.leave(s::DSonuStokEdit);
+    sheet.userSet(s::DonemiciSMMEdit, QStringLiteral("600.000,00"));
+    sheet.leave(s::DonemiciSMMEdit);
+    sheet.click(s::JvXPButton1);
+    sheet.click(s::DuzeltButS);
+    sheet.click(s::KaydetButtonS);
+}
+
+void adjustEquity(Workspace& workspace) {
+    namespace e = ctl::equity;
+    EquitySheet& sheet = workspace.equity();
+    sheet.userSet(e::DuzeltmeAnaHesapComboO, QStringLiteral("500"));
+    sheet.userSet(e::KoduEditO, QStringLiteral("01"));
+    sheet.userSet(e::AdiEditO, QStringLiteral("Sermaye"));
+    sheet.userSet(e::GirisTarihiDateO, QStringLiteral("30.06.2021"));
+    sheet.userSet(e::KayitliTutariEditO, QStringLiteral("1.000.000,00"));
+    sheet.leave(e::KayitliTutariEditO);
+    sheet.userSet(e::NaktiRadio, QStringLiteral("1"));
+    sheet.click(e::DuzeltButO);
+    sheet.click(e::KaydetButtonO);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 2) {
+        std::cerr << "Kullanım: velkor-guide-screens KLASÖR\n";
+        return 2;
+    }
+    const QString folder = QDir(args.at(1)).absolutePath();
+    QDir().mkpath(folder);
+
+    try {
+        Screens screens(folder);
+        Program& program = screens.program();
+        bool ok = screens.shoot(windows::kEntry, QStringLiteral("giris"), QSize(760, 240));
+        program.entry().YeniFirmaButClick();
+        program.registry().form().userSet(ctl::registration::KoduEdit, QStringLiteral("ORNEK"));
+        program.registry().form().userSet(ctl::registration::FirmaAdiEdit,
+                                          QStringLiteral("Örnek Sanayi ve Ticaret A.Ş."));
+        ok = screens.shoot(windows::kRegistration, QStringLiteral("firma-kayit"), QSize(900, 420)) && ok;
+        program.registry().form().click(ctl::registration::kaydetBut);
+        program.windows().hide(windows::kRegistration);
+        enterCompany(program);
+        ok = screens.shoot(windows::kMainMenu, QStringLiteral("ana-menu")) && ok;
+
+        program.mainMenu().form().click(ctl::mainmenu::GeneIslemBarItems0);
+        Workspace& workspace = program.adjustmentWorkspace();
+        adjustFixedAsset(workspace);
+        screens.showTab(0);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("sabit-kiymet")) && ok;
+        screens.showTab(1);
+        adjustStock(workspace);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("stok")) && ok;
+        screens.showTab(2);
+        adjustEquity(workspace);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("ozkaynak")) && ok;
+        screens.showTab(3);
+        program.workspace().click(ctl::report::RaporListeButton);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("rapor")) && ok;
+        screens.showTab(5);
+        program.workspace().click(ctl::journal::YevmiyeBut);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("yevmiye")) && ok;
+        screens.showTab(6);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("fis-aktarimi")) && ok;
+        program.windows().hide(windows::kWorkspace);
+
+        program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems2);
+        ok = screens.shoot(windows::kCompanies, QStringLiteral("firmalar")) && ok;
+        program.windows().hide(windows::kCompanies);
+        // The guide shown in its own window carries the pictures taken so far, as the
+        // programs' guide will.
+        const DocumentLibrary guide = program.legislation().library(LegislationForm::Guide);
+        for (const QString& file : QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files)) {
+            QFile picture(folder + QLatin1Char('/') + file);
+            if (picture.open(QIODevice::ReadOnly))
+                guide.savePicture(file, picture.readAll());
+        }
+        program.mainMenu().form().click(ctl::mainmenu::BitBtn2);
+        ok = screens.shoot(windows::kLegislation, QStringLiteral("mevzuat-penceresi")) && ok;
+
+        for (const QString& text : screens.prompt().texts())
+            std::cerr << "MESAJ: " << text.toStdString() << "\n";
+        return ok ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << "HATA: " << e.what() << "\n";
+        return 1;
+    }
+}
