@@ -13,6 +13,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextImageFormat>
+
+#include <vector>
 
 namespace velkor {
 
@@ -63,6 +66,37 @@ void buildDocument(QTextDocument& document, const DocumentLibrary& library, cons
     }
 }
 
+/// Narrows the pictures wider than `width` (in the 96-dpi units of pictures) to it, so
+/// that each stays whole on its page.
+void fitPictures(QTextDocument& document, qreal width) {
+    std::vector<std::pair<int, QTextImageFormat>> narrowed;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextImageFormat format = it.fragment().charFormat().toImageFormat();
+            if (!format.isValid())
+                continue;
+            const QImage picture =
+                document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+            const qreal shown =
+                format.hasProperty(QTextFormat::ImageWidth) ? format.width() : picture.width();
+            if (shown <= width || picture.isNull())
+                continue;
+            const qreal high = format.hasProperty(QTextFormat::ImageHeight)
+                                   ? format.height()
+                                   : picture.height() * shown / picture.width();
+            format.setWidth(width);
+            format.setHeight(high * width / shown);
+            narrowed.emplace_back(it.fragment().position(), format);
+        }
+    }
+    for (const auto& [position, format] : narrowed) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+}
+
 } // namespace
 
 int writeLibraryPdf(const DocumentLibrary& library, const QString& title, const QString& path) {
@@ -93,6 +127,7 @@ int writeLibraryPdf(const DocumentLibrary& library, const QString& title, const 
         const QRect body = writer.pageLayout().paintRectPixels(kResolution);
         const qreal footer = kResolution * 0.4;
         const QSizeF page(body.width(), body.height() - footer);
+        fitPictures(document, page.width() * 96 / kResolution);
         document.setPageSize(page);
         pages = document.pageCount();
 

@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLoggingCategory>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -39,8 +40,10 @@ using namespace velkor;
 
 namespace {
 
-/// The size the pictures are taken at: large enough to read, small enough for a page.
+/// The size the windows are drawn at, and the widest a picture is kept: the guide's text
+/// area shows it without scaling, and a page takes it at a readable size.
 const QSize kShotSize(1100, 720);
+constexpr int kPictureWidth = 760;
 
 class Screens {
 public:
@@ -68,7 +71,11 @@ public:
         top->resize(size);
         QApplication::processEvents();
         const QString path = m_folder + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!top->grab().save(path)) {
+        QImage picture = top->grab().toImage();
+        // Scaled here, smoothly: the text area would scale by dropping pixels.
+        if (picture.width() > kPictureWidth)
+            picture = picture.scaledToWidth(kPictureWidth, Qt::SmoothTransformation);
+        if (!picture.save(path)) {
             std::cerr << "yazılamadı: " << path.toStdString() << "\n";
             return false;
         }
