@@ -32,7 +32,7 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     QCOMPARE(tabs->currentIndex(), 1);
     auto* list =
         gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
-    QCOMPARE(list->count(), 9);
+    QCOMPARE(list->count(), 11);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("01 Başlarken"));
     auto* text = gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
     QVERIFY(text->toPlainText().contains(QStringLiteral("Firmaya giriş")));

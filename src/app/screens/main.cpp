@@ -16,7 +16,10 @@
 #include "engine/StockSheet.h"
 #include "engine/StockSheetControls.h"
 #include "engine/WorkspaceStateControls.h"
+#include "import/ExcelImportForm.h"
+#include "import/ExcelImportFormControls.h"
 #include "legislation/LegislationForm.h"
+#include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
 #include "reports/JournalSheetControls.h"
@@ -156,6 +159,32 @@ void adjustEquity(Workspace& workspace) {
     sheet.click(e::KaydetButtonO);
 }
 
+/// A small list of fixed assets as an accounting program exports it.
+void writeDemoWorkbook(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Ana Hesap;Alt Hesap;Hesap Ad\xc4\xb1;Giri\xc5\x9f Tarihi;Bor\xc3\xa7;Alacak;S\xc3\xbcre;"
+               "Y\xc3\xb6ntem;Birikmi\xc5\x9f Amortisman;Amortisman Hesab\xc4\xb1\n"
+               "253;001;Torna Tezgah\xc4\xb1;15.03.2020;100.000,00;;5;Normal;80.000,00;257\n"
+               "254;001;Kamyonet;01.07.2021;450.000,00;;5;Normal;180.000,00;257\n"
+               "255;003;B\xc3\xbcro Mobilyalar\xc4\xb1;10.01.2022;60.000,00;;10;Normal;12.000,00;257\n"
+               "255;004;Bilgisayarlar;20.02.2023;85.000,00;;4;Normal;21.250,00;257\n");
+}
+
+/// Which grid column holds which value, and the rows to take, for the list above.
+void mapDemoColumns(FormModel& form) {
+    namespace x = ctl::excelimport;
+    const QString columns[] = {x::AnaHesapE,           x::AlHesapKodE,   x::HesapAdiEdit, x::GirisTarihiE,
+                               x::KayitliTutarE,       x::PasifTutarE,   x::AmortSureE,   x::AmortYontemE,
+                               x::BirikmisAmortismanE, x::AmortHesapEdit};
+    int column = 1;
+    for (const QString& name : columns)
+        form.userSet(name, QString::number(column++));
+    form.userSet(x::BasSatirE, QStringLiteral("2"));
+    form.userSet(x::BitSatirE, QStringLiteral("5"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -206,6 +235,17 @@ int main(int argc, char* argv[]) {
         screens.showTab(6);
         ok = screens.shoot(windows::kWorkspace, QStringLiteral("fis-aktarimi")) && ok;
         program.windows().hide(windows::kWorkspace);
+
+        program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems0);
+        ok = screens.shoot(windows::kReferenceData, QStringLiteral("veriler")) && ok;
+        program.windows().hide(windows::kReferenceData);
+        program.mainMenu().form().click(ctl::mainmenu::VeriAktarimBarItems0);
+        const QString workbook = screens.home() + QStringLiteral("demirbas.csv");
+        writeDemoWorkbook(workbook);
+        program.excelImport().loadWorkbook(workbook);
+        mapDemoColumns(program.excelImport());
+        ok = screens.shoot(windows::kExcelImport, QStringLiteral("excel-aktarim")) && ok;
+        program.windows().hide(windows::kExcelImport);
 
         program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems2);
         ok = screens.shoot(windows::kCompanies, QStringLiteral("firmalar")) && ok;
