@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace velkor {
 
@@ -75,9 +78,15 @@ QWidget* TMevzuatF::makePage(LegislationForm::Library library, const QString& he
     textView->setObjectName(text + QStringLiteral("View"));
     textView->setReadOnly(model().isReadOnly(text));
     textView->setContextMenuPolicy(Qt::CustomContextMenu);
-    textView->document()->setResourceProvider([this, library](const QUrl& source) -> QVariant {
-        const QImage picture = QImage::fromData(m_legislation.picture(library, source.toString()));
-        return picture.isNull() ? QVariant() : QVariant(picture);
+    // The text asks for its pictures at every layout and paint; each is read out of the
+    // encrypted archive once.
+    auto pictures = std::make_shared<QHash<QString, QImage>>();
+    textView->document()->setResourceProvider([this, library, pictures](const QUrl& source) -> QVariant {
+        const QString name = source.toString();
+        auto found = pictures->find(name);
+        if (found == pictures->end())
+            found = pictures->insert(name, QImage::fromData(m_legislation.picture(library, name)));
+        return found->isNull() ? QVariant() : QVariant(*found);
     });
     splitter->addWidget(listView);
     splitter->addWidget(textView);
