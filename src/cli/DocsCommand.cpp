@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "legislation/LegislationForm.h"
 #include "legislation/LegislationFormControls.h"
+#include "legislation/LibraryPdf.h"
 
 #include <QFile>
 
@@ -9,6 +10,8 @@ namespace {
 
 namespace c = ctl::legislation;
 
+const char* const kUsage = "docs list|show|save|delete|pdf KİTAPLIK [AD] [--file DOSYA]";
+
 struct LibraryControls {
     LegislationForm::Library library;
     QString list;
@@ -16,6 +19,8 @@ struct LibraryControls {
     QString name;
     QString save;
     QString remove;
+    /// The title of the library's PDF: the help item that opens it.
+    QString title;
 };
 
 LibraryControls libraryOf(const QString& word) {
@@ -26,23 +31,30 @@ LibraryControls libraryOf(const QString& word) {
                 c::MevzuatRich,
                 c::MevzuatEdit,
                 c::JvNavPanelHeader1,
-                {}};
+                {},
+                QStringLiteral("Enflasyon Düzeltmesi Mevzuatı")};
     if (key == QLatin1String("kullanim"))
-        return {LegislationForm::Guide, c::KullanimList,      c::KullanimRich,
-                c::KullanimEdit,        c::JvNavPanelHeader3, c::MenuItem1};
+        return {LegislationForm::Guide,
+                c::KullanimList,
+                c::KullanimRich,
+                c::KullanimEdit,
+                c::JvNavPanelHeader3,
+                c::MenuItem1,
+                QStringLiteral("Kullanım Kılavuzu")};
     if (key == QLatin1String("genelbilgi"))
         return {LegislationForm::GeneralInformation,
                 c::GenelBilgiList,
                 c::GenelBilgiRich,
                 c::GenelBilgiEdit,
                 c::JvNavPanelHeader6,
-                c::MenuItem2};
+                c::MenuItem2,
+                QStringLiteral("Genel Bilgi ve Notlar")};
     throw UsageError(QStringLiteral("kitaplık mevzuat, kullanim ya da genelbilgi olmalı: %1").arg(word));
 }
 
 int docs(CliRun& run) {
     if (run.args.size() < 2)
-        throw UsageError(QStringLiteral("docs list|show|save|delete KİTAPLIK [AD] [--file DOSYA]"));
+        throw UsageError(QString::fromUtf8(kUsage));
     const QString verb = run.args.value(0);
     const LibraryControls library = libraryOf(run.args.value(1));
     const QString name = run.args.value(2);
@@ -81,6 +93,15 @@ int docs(CliRun& run) {
         form.setText(library.name, name);
         form.setText(library.text, QString::fromUtf8(source.readAll()));
         form.click(library.save);
+    } else if (verb == QLatin1String("pdf") && run.args.size() == 2) {
+        const QString file = run.prompt.chooseSaveFile(QStringLiteral("PDF dosyası"), run.context.home(),
+                                                       QStringLiteral("PDF dosyaları (*.pdf)"));
+        if (file.isEmpty())
+            throw UsageError(QStringLiteral("docs pdf KİTAPLIK --file DOSYA.pdf"));
+        const int pages =
+            writeLibraryPdf(form.library(library.library),
+                            QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - ") + library.title, file);
+        run.out << file << " (" << pages << " sayfa)\n";
     } else if (verb == QLatin1String("delete") && run.args.size() == 3) {
         if (library.remove.isEmpty()) {
             run.prompt.showMessage(QStringLiteral("Bu kitaplığın belgeleri silinemez."));
@@ -94,7 +115,7 @@ int docs(CliRun& run) {
         form.click(library.remove);
         return form.items(library.list).contains(name) ? 1 : 0;
     } else {
-        throw UsageError(QStringLiteral("docs list|show|save|delete KİTAPLIK [AD] [--file DOSYA]"));
+        throw UsageError(QString::fromUtf8(kUsage));
     }
     // Any message other than the success of a deletion means the step stopped.
     for (size_t i = static_cast<size_t>(before); i < run.prompt.shown().size(); ++i)
@@ -104,8 +125,7 @@ int docs(CliRun& run) {
     return 0;
 }
 
-const CommandRegistration registration("docs", "docs list|show|save|delete KİTAPLIK [AD] [--file DOSYA]",
-                                       docs);
+const CommandRegistration registration("docs", kUsage, docs);
 
 } // namespace
 } // namespace velkor::cli

@@ -59,10 +59,12 @@ std::string commandWord(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The printed reports measure and draw their text with the installed fonts, which
-    // needs a GUI application (without a display); the other commands do without.
+    // The printed reports and the documents' PDF measure and draw their text with the
+    // installed fonts, which needs a GUI application (without a display); the other
+    // commands do without.
     std::unique_ptr<QCoreApplication> app;
-    if (commandWord(argc, argv) == "print") {
+    const std::string word = commandWord(argc, argv);
+    if (word == "print" || word == "docs") {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

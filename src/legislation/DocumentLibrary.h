@@ -7,18 +7,27 @@
 namespace velkor {
 
 /// One library of documents: a password-protected ZIP archive whose entries are the
-/// documents, rich text (HTML) or plain text. Every change is written by libzip to a
-/// temporary archive beside the library and renamed into place, so a failure never
-/// leaves a damaged library. Throws ZipError.
+/// documents, rich text (HTML) or plain text, and the pictures the documents show, kept
+/// under the folder `resimler/` of the archive and named relative to it. Every change is written by libzip to
+/// a temporary archive beside the library and renamed into place, so a failure never leaves a damaged
+/// library. Throws ZipError.
 class DocumentLibrary {
 public:
     DocumentLibrary(QString path, QByteArray password);
 
     const QString& path() const { return m_path; }
-    /// The entry names, sorted alphabetically.
+    /// The folder of the pictures inside the archive, as documents name it in `<img src>`.
+    static inline const QString kPictureFolder = QStringLiteral("resimler/");
+
+    /// The document names, sorted alphabetically; pictures are not documents.
     QStringList names() const;
     /// The document stored under `name`, as UTF-8 text.
     QString read(const QString& name) const;
+    /// The bytes of the picture a document names as `source` ("resimler/x.png"); empty when
+    /// the source lies outside the picture folder or the archive holds no such picture.
+    QByteArray picture(const QString& source) const;
+    /// Stores a picture under the picture folder (`name` without the folder).
+    void savePicture(const QString& name, const QByteArray& data) const;
     /// Stores `text` under `name`, replacing an entry of that name or adding a new one;
     /// creates the archive when it does not exist.
     void save(const QString& name, const QString& text) const;

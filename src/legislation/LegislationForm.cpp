@@ -108,9 +108,24 @@ void LegislationForm::FormCreate() {
                 if (source.open(QIODevice::ReadOnly))
                     archive.write(QFileInfo(file).completeBaseName(), source.readAll());
             }
+            const QDir pictures(shipped.filePath(DocumentLibrary::kPictureFolder));
+            for (const QString& file : pictures.entryList(QDir::Files, QDir::Name)) {
+                QFile source(pictures.filePath(file));
+                if (source.open(QIODevice::ReadOnly))
+                    archive.write(DocumentLibrary::kPictureFolder + file, source.readAll());
+            }
             archive.commit();
         }
         QFile::rename(temporary, m_home + tab.archive);
+    }
+}
+
+QByteArray LegislationForm::picture(Library which, const QString& source) const {
+    try {
+        return library(which).picture(source);
+    } catch (const ZipError&) {
+        // A document whose picture cannot be read is still shown, without the picture.
+        return {};
     }
 }
 

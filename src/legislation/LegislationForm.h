@@ -25,6 +25,8 @@ public:
 
     /// The library of a tab.
     DocumentLibrary library(Library which) const;
+    /// The picture a document of a library names in `<img src>`; empty when there is none.
+    QByteArray picture(Library which, const QString& source) const;
     /// Writes the shipped archives that are missing from the installation folder.
     void FormCreate();
 

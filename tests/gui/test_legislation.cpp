@@ -4,7 +4,10 @@
 #include "legislation/LegislationForm.h"
 #include "legislation/LegislationFormControls.h"
 
+#include <QImage>
 #include <QListWidget>
+#include <QProcess>
+#include <QTextCursor>
 #include <QTextEdit>
 
 using namespace velkor;
@@ -29,7 +32,7 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     QCOMPARE(tabs->currentIndex(), 1);
     auto* list =
         gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
-    QCOMPARE(list->count(), 9);
+    QCOMPARE(list->count(), 11);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("01 Başlarken"));
     auto* text = gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
     QVERIFY(text->toPlainText().contains(QStringLiteral("Firmaya giriş")));
@@ -37,8 +40,28 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     auto* legislation =
         gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::MevzuatList + QStringLiteral("View"));
     QCOMPARE(legislation->count(), 1);
-    QVERIFY(gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::MevzuatRich + QStringLiteral("View"))
-                ->isReadOnly());
+    auto* legislationText =
+        gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::MevzuatRich + QStringLiteral("View"));
+    QVERIFY(legislationText->isReadOnly());
+    QVERIFY(legislationText->toPlainText().contains(QStringLiteral("Mevzuat kitaplığı hakkında")));
+    auto* general =
+        gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::GenelBilgiList + QStringLiteral("View"));
+    QCOMPARE(general->count(), 1);
+    QCOMPARE(general->currentItem()->text(), QStringLiteral("Notlar"));
+    QVERIFY(gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::GenelBilgiRich + QStringLiteral("View"))
+                ->toPlainText()
+                .contains(QStringLiteral("kendi notlarınızı")));
+
+    // The guide's pictures come out of its archive into the text.
+    list->setCurrentRow(2);
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("03 Sabit Kıymetlerin Düzeltilmesi"));
+    const QVariant picture = text->document()->resource(QTextDocument::ImageResource,
+                                                        QUrl(QStringLiteral("resimler/sabit-kiymet.png")));
+    QVERIFY(picture.canConvert<QImage>());
+    QVERIFY(picture.value<QImage>().width() > 600);
+    const QVariant missing =
+        text->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("../kullanim.enf")));
+    QVERIFY(!missing.isValid());
     const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
     if (!shots.isEmpty())
         gui.windows()
@@ -63,6 +86,29 @@ void LegislationTest::anEditedGuideEntrySurvivesARestart() {
         GuiProgram::typeText(text, QStringLiteral("Düzeltilmiş not"));
         gui.click(QStringLiteral("TMevzuatF"), c::JvNavPanelHeader3);
         QVERIFY(gui.prompt().shown().empty());
+
+        // An edited entry with a picture keeps the picture.
+        list->setCurrentRow(2);
+        QTextCursor end(text->document());
+        end.movePosition(QTextCursor::End);
+        text->setTextCursor(end);
+        GuiProgram::typeText(text, QStringLiteral(" Ek açıklama."));
+        gui.click(QStringLiteral("TMevzuatF"), c::JvNavPanelHeader3);
+        QVERIFY(gui.prompt().shown().empty());
+
+        // A second program on the same installation folder reads the saved entries.
+        const auto shown = [&home](const QString& name) {
+            QProcess cli;
+            cli.start(QStringLiteral(VELKOR_CLI_PATH),
+                      {QStringLiteral("--home"), home, QStringLiteral("docs"), QStringLiteral("show"),
+                       QStringLiteral("kullanim"), name});
+            cli.waitForFinished(60000);
+            return QString::fromUtf8(cli.readAllStandardOutput());
+        };
+        QVERIFY(shown(QStringLiteral("05 Özkaynaklar")).contains(QStringLiteral("Düzeltilmiş not")));
+        const QString edited = shown(QStringLiteral("03 Sabit Kıymetlerin Düzeltilmesi"));
+        QVERIFY(edited.contains(QStringLiteral("Ek açıklama.")));
+        QVERIFY(edited.contains(QStringLiteral("src=\"resimler/sabit-kiymet.png\"")));
         for (const char* name : {"kullanim.enf", "teblig.enf", "GenelBilgi.enf"})
             QVERIFY(QFile::copy(home + QLatin1String(name),
                                 keep.path() + QLatin1Char('/') + QLatin1String(name)));

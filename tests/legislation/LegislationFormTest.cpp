@@ -91,4 +91,28 @@ TEST_F(LegislationFormTest, DeletingAndFailuresSayWhatHappened) {
     EXPECT_EQ(check.readAll(), QByteArray("bozuk"));
 }
 
+TEST_F(LegislationFormTest, PicturesLiveBesideTheDocumentsButAreNoDocuments) {
+    const DocumentLibrary guide = form.library(LegislationForm::Guide);
+    const QStringList before = guide.names();
+    guide.savePicture(QStringLiteral("pencere.png"), QByteArray("\x89PNG resim"));
+    EXPECT_EQ(guide.names(), before);
+    EXPECT_EQ(form.picture(LegislationForm::Guide, QStringLiteral("resimler/pencere.png")),
+              QByteArray("\x89PNG resim"));
+    // Only the picture folder's own entries are given out, and only by the library that holds them.
+    for (const char* source : {"pencere.png", "resimler/yok.png", "resimler/../01 Başlarken",
+                               "resimler/alt/pencere.png", "/resimler/pencere.png", "01 Başlarken"})
+        EXPECT_TRUE(form.picture(LegislationForm::Guide, QString::fromUtf8(source)).isEmpty()) << source;
+    EXPECT_TRUE(
+        form.picture(LegislationForm::GeneralInformation, QStringLiteral("resimler/pencere.png")).isEmpty());
+    EXPECT_THROW(guide.savePicture(QStringLiteral("../pencere.png"), "x"), ZipError);
+
+    // A library that cannot be read shows its documents without pictures rather than failing.
+    QFile damaged(home + QStringLiteral("kullanim.enf"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("bozuk");
+    damaged.close();
+    EXPECT_TRUE(form.picture(LegislationForm::Guide, QStringLiteral("resimler/pencere.png")).isEmpty());
+    EXPECT_TRUE(prompt.shown().empty());
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,15 @@ namespace {
 
 const QByteArray kOldProgram = "#!/bin/sh\necho 'velkor 1.0.0'\n";
 const QByteArray kNewProgram = "#!/bin/sh\necho 'velkor 2.0.0'\n";
+
+/// What a program file prints for `--version`, as the next start would run it.
+QString versionOf(const QString& program) {
+    QProcess process;
+    process.start(program, {QStringLiteral("--version")});
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -110,8 +120,10 @@ protected:
 
 TEST_F(ProgramUpdateTest, AGoodPackageReplacesTheProgramAndKeepsTheOldOneBesideIt) {
     publish(makePackage({{QStringLiteral("velkor"), kNewProgram}, {QStringLiteral("okubeni.txt"), "yeni"}}));
+    EXPECT_EQ(versionOf(program), QStringLiteral("velkor 1.0.0"));
     EXPECT_TRUE(runUpdate());
     EXPECT_EQ(readFile(program), kNewProgram);
+    EXPECT_EQ(versionOf(program), QStringLiteral("velkor 2.0.0"));
     EXPECT_EQ(readFile(dir.path() + QStringLiteral("/bin/Bvelkor")), kOldProgram);
     EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/bin/_velkor")));
     EXPECT_TRUE(QFile::exists(home + kLocalPackage));
@@ -125,6 +137,30 @@ TEST_F(ProgramUpdateTest, AGoodPackageReplacesTheProgramAndKeepsTheOldOneBesideI
     EXPECT_FALSE(runUpdate());
     EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("Güncelleme yapılamadı!")));
     EXPECT_EQ(readFile(program), kNewProgram);
+}
+
+// The publisher's tool and the program agree: a package it builds and signs from a build
+// installs, and the installed file is the new version.
+TEST_F(ProgramUpdateTest, APackageFromThePublishersToolInstallsTheNewVersion) {
+    const QString build = dir.path() + QStringLiteral("/derleme/");
+    QDir().mkpath(build);
+    writeFile(build + QStringLiteral("velkor"), kNewProgram);
+    QFile pem(dir.path() + QStringLiteral("/yayinci.pem"));
+    ASSERT_TRUE(pem.open(QIODevice::WriteOnly));
+    pem.write(key.privateKeyPem());
+    pem.close();
+
+    QProcess tool;
+    tool.start(QStringLiteral("bash"),
+               {QStringLiteral(VELKOR_TEST_SOURCE_DIR "/../scripts/make-update-package.sh"), pem.fileName(),
+                dir.path() + QStringLiteral("/paket"), build + QStringLiteral("velkor")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    publish(readFile(dir.path() + QStringLiteral("/paket/") + kPackageName),
+            readFile(dir.path() + QStringLiteral("/paket/") + kPackageName + kSignatureSuffix));
+
+    EXPECT_TRUE(runUpdate()) << lastMessage().toStdString();
+    EXPECT_EQ(versionOf(program), QStringLiteral("velkor 2.0.0"));
 }
 
 TEST_F(ProgramUpdateTest, TamperedOrForeignPackagesChangeNothing) {

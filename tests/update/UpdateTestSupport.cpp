@@ -5,6 +5,7 @@
 #include <QSslSocket>
 
 #include <openssl/evp.h>
+#include <openssl/pem.h>
 
 namespace velkor::test {
 
@@ -95,6 +96,16 @@ QByteArray SigningKey::sign(const QByteArray& message) const {
                    static_cast<size_t>(message.size()));
     EVP_MD_CTX_free(context);
     return signature;
+}
+
+QByteArray SigningKey::privateKeyPem() const {
+    BIO* memory = BIO_new(BIO_s_mem());
+    PEM_write_bio_PrivateKey(memory, m_key, nullptr, nullptr, 0, nullptr, nullptr);
+    char* data = nullptr;
+    const long size = BIO_get_mem_data(memory, &data);
+    QByteArray pem(data, static_cast<qsizetype>(size));
+    BIO_free(memory);
+    return pem;
 }
 
 } // namespace velkor::test

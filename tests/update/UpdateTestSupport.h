@@ -50,6 +50,8 @@ public:
 
     QByteArray publicKey() const;
     QByteArray sign(const QByteArray& message) const;
+    /// The private key as PEM, the form the publisher's tool reads.
+    QByteArray privateKeyPem() const;
 
 private:
     EVP_PKEY* m_key = nullptr;

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,23 +17,26 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace velkor {
 
 namespace c = ctl::legislation;
 
 TMevzuatF::TMevzuatF(LegislationForm& model, WindowManager& windows, Prompt& prompt, QWidget* parent)
-    : FormWindow(model, windows, prompt, parent) {
+    : FormWindow(model, windows, prompt, parent), m_legislation(model) {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(c::PageControl1);
     const QStringList captions = model.items(c::PageControl1);
-    tabs->addTab(makePage(c::MevzuatBaslik, c::MevzuatList, c::MevzuatRich, c::MevzuatEdit,
-                          c::JvNavPanelHeader5, c::JvNavPanelHeader1, {}),
+    tabs->addTab(makePage(LegislationForm::Legislation, c::MevzuatBaslik, c::MevzuatList, c::MevzuatRich,
+                          c::MevzuatEdit, c::JvNavPanelHeader5, c::JvNavPanelHeader1, {}),
                  captions.value(0));
-    tabs->addTab(makePage(c::KullanimBaslik, c::KullanimList, c::KullanimRich, c::KullanimEdit,
-                          c::JvNavPanelHeader2, c::JvNavPanelHeader3, c::MenuItem1),
+    tabs->addTab(makePage(LegislationForm::Guide, c::KullanimBaslik, c::KullanimList, c::KullanimRich,
+                          c::KullanimEdit, c::JvNavPanelHeader2, c::JvNavPanelHeader3, c::MenuItem1),
                  captions.value(1));
-    tabs->addTab(makePage(c::GenelBilgiBaslik, c::GenelBilgiList, c::GenelBilgiRich, c::GenelBilgiEdit,
-                          c::JvNavPanelHeader4, c::JvNavPanelHeader6, c::MenuItem2),
+    tabs->addTab(makePage(LegislationForm::GeneralInformation, c::GenelBilgiBaslik, c::GenelBilgiList,
+                          c::GenelBilgiRich, c::GenelBilgiEdit, c::JvNavPanelHeader4, c::JvNavPanelHeader6,
+                          c::MenuItem2),
                  captions.value(2));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
@@ -44,9 +49,9 @@ TMevzuatF::TMevzuatF(LegislationForm& model, WindowManager& windows, Prompt& pro
     }
 }
 
-QWidget* TMevzuatF::makePage(const QString& heading, const QString& list, const QString& text,
-                             const QString& name, const QString& load, const QString& save,
-                             const QString& remove) {
+QWidget* TMevzuatF::makePage(LegislationForm::Library library, const QString& heading, const QString& list,
+                             const QString& text, const QString& name, const QString& load,
+                             const QString& save, const QString& remove) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     QLabel* title = makeLabel(heading);
@@ -73,6 +78,16 @@ QWidget* TMevzuatF::makePage(const QString& heading, const QString& list, const 
     textView->setObjectName(text + QStringLiteral("View"));
     textView->setReadOnly(model().isReadOnly(text));
     textView->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The text asks for its pictures at every layout and paint; each is read out of the
+    // encrypted archive once.
+    auto pictures = std::make_shared<QHash<QString, QImage>>();
+    textView->document()->setResourceProvider([this, library, pictures](const QUrl& source) -> QVariant {
+        const QString name = source.toString();
+        auto found = pictures->find(name);
+        if (found == pictures->end())
+            found = pictures->insert(name, QImage::fromData(m_legislation.picture(library, name)));
+        return found->isNull() ? QVariant() : QVariant(*found);
+    });
     splitter->addWidget(listView);
     splitter->addWidget(textView);
     splitter->setStretchFactor(1, 3);
