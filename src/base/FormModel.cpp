@@ -242,6 +242,14 @@ void FormModel::setKeepsTextOnEnter(const QString& name, bool keeps) {
     field(name).keepsTextOnEnter = keeps;
 }
 
+bool FormModel::isListOnly(const QString& name) const {
+    return has(name) && field(name).listOnly;
+}
+
+void FormModel::setListOnly(const QString& name, bool listOnly) {
+    field(name).listOnly = listOnly;
+}
+
 void FormModel::setReadOnly(const QString& name, bool readOnly) {
     Field& f = field(name);
     if (f.readOnly == readOnly)
@@ -292,6 +300,11 @@ QString FormModel::userSetRefusal(const QString& name, const QString& text) cons
                 .arg(text);
         break;
     }
+    case FieldKind::Combo:
+        if (f.listOnly && !f.items.contains(text))
+            return QStringLiteral("%1 listesi yalnızca şu değerleri alır: %2 (verilen: %3)")
+                .arg(name, f.items.join(QStringLiteral(", ")), text);
+        break;
     case FieldKind::Date:
         if (!QDate::fromString(text, kDateFormat).isValid())
             return QStringLiteral("%1 gg.aa.yyyy biçiminde bir tarih alır: %2").arg(name, text);

@@ -97,6 +97,10 @@ public:
     /// than showing the plain value for editing; false unless set.
     bool keepsTextOnEnter(const QString& name) const;
     void setKeepsTextOnEnter(const QString& name, bool keeps);
+    /// Whether a combo takes only the values of its list (a drop-down list), rather than
+    /// any typed text; false unless set.
+    bool isListOnly(const QString& name) const;
+    void setListOnly(const QString& name, bool listOnly);
 
     /// Why the user could not give the control this text in the window, or empty when
     /// they could: the control is disabled, hidden or read-only, or a label or a button;
@@ -139,6 +143,7 @@ private:
         bool readOnly = false;
         KeyRule keyRule = KeyRule::Free;
         bool keepsTextOnEnter = false;
+        bool listOnly = false;
         Handler change;
         Handler clickHandler;
         Handler leaveHandler;

@@ -45,6 +45,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     addRadio(ctl::fixedasset::MDVDVarRadio, ctl::fixedasset::MDVD, false, QStringLiteral("MDVD Var"));
     addCombo(ctl::fixedasset::MDVDCombo, revaluationDates(), revaluationDates().first(),
              QStringLiteral("Son MDVD Tarihi"));
+    setListOnly(ctl::fixedasset::MDVDCombo, true);
     addDate(ctl::fixedasset::YiUfeGirisDate, QDate(2004, 12, 31), QStringLiteral("Yİ-ÜFE Tarihi"));
     setEnabled(ctl::fixedasset::YiUfeGirisDate, false);
     addEdit(ctl::fixedasset::GirisYi_UfeEdit, {}, QStringLiteral("Giriş Yİ-ÜFE"));

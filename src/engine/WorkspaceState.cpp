@@ -22,6 +22,7 @@ WorkspaceState::WorkspaceState(QObject* parent) : FormModel(windows::kWorkspace,
     addButton(ctl::workspace::HesapTarihAcBut, QStringLiteral("AÇ"));
     addButton(ctl::workspace::JvXPButton19, QStringLiteral("KAPAT"));
     addCombo(ctl::workspace::SBK_Ana_Combo, itemListFilterItems(), QStringLiteral("Hepsi"));
+    setListOnly(ctl::workspace::SBK_Ana_Combo, true);
     addEdit(ctl::workspace::AraEdit);
     addButton(ctl::workspace::AramaYap, QStringLiteral("Ara"));
     addRadioGroup(ctl::workspace::DuzeltmePage,

@@ -73,12 +73,14 @@ ExcelImportForm::ExcelImportForm(AppContext& context, WorkspaceState& workspace,
     addCheck(ilkUcHarfCheck, false, QStringLiteral("İlk Üç Harfi Ana Hesap Kodu Kalanı Alt Hesap Kodu"));
     addCheck(AnaHesapBurdanCheck, false, QStringLiteral("Ana Hesap Kodu Buradan"));
     addCombo(SBK_Ana_Combo, mainAccounts(), QStringLiteral("250"), QStringLiteral("Ana Hesap"));
+    setListOnly(SBK_Ana_Combo, true);
     addCheck(BorcAlacakBuCheck, false,
              QStringLiteral("Borç/Alacak Bu Sütunda (Alacak \"-\" [eksi] İşaretli)"));
     addCheck(SabitKiymetAktarmaCheck, false, QStringLiteral("Sabit Kıymetleri Aktarma"));
     addCheck(StoklarAktarmaCheck, false, QStringLiteral("Stokları Aktarma"));
     addCheck(StoklarBasitOrtalamaCheck, false, QStringLiteral("Stokları Basit Ortalamadan Hesapla"));
     addCombo(MDVDCombo, revaluationDates(), kMdvdNone, QStringLiteral("Son MDVD Tarihi"));
+    setListOnly(MDVDCombo, true);
     addButton(ExcelVerialBut, QStringLiteral("Excel'den Alınacak Veri Dosyasını aç"));
     addButton(KayitAktarBut, QStringLiteral("Düzeltme Yaparak Kayıtlara Aktar"));
     addButton(SiraNumaraBut, QStringLiteral("Sıra Numarala"));

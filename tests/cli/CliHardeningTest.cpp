@@ -79,23 +79,34 @@ TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
           stepArg(fa::FaizOcakAlCheck, "5"), stepArg(fa::FaizOcakAlCheck, "abc"),
           stepArg(fa::ROFMRadio, "abc"), stepArg(fa::ROFMRadio, "3"),
           stepArg(fa::itfaTarihiDate, "01.01.2010"),
-          stepArg(velkor::ctl::workspace::HesapTarihiDate, "31.12.2022"), stepArg(fa::DuzeltBut, "1")}) {
+          stepArg(velkor::ctl::workspace::HesapTarihiDate, "31.12.2022"), stepArg(fa::DuzeltBut, "1"),
+          stepArg(fa::MDVDCombo, "01.01.2020"), stepArg(velkor::ctl::workspace::SBK_Ana_Combo, "999")}) {
         EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", step})), 1) << step.toStdString();
         EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: "))) << step.toStdString() << err.toStdString();
         EXPECT_TRUE(out.isEmpty()) << step.toStdString();
     }
+    EXPECT_EQ(
+        run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::MDVDCombo, "01.01.2020")})), 1);
+    EXPECT_TRUE(err.contains(
+        QStringLiteral("MESAJ: %1 listesi yalnızca şu değerleri alır: 31.12.2004, ").arg(fa::MDVDCombo)))
+        << err.toStdString();
     EXPECT_EQ(run(args({"sheet", "stock", "--company", "ABC", "--set",
                         stepArg(velkor::ctl::stock::Kayit_No_EditS, "1")})),
               1);
     EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--load", ""})), 2);
-    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::MDVDVarRadio, "1"),
-                        "--set", stepArg(fa::FaizOcakAlCheck, "0"), "--set", stepArg(fa::ROFMRadio, "2"),
-                        "--set", stepArg(fa::GirisTarihiDate, "1.2.2010")})),
-              0)
+    EXPECT_EQ(
+        run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::MDVDVarRadio, "1"), "--set",
+                  stepArg(fa::FaizOcakAlCheck, "0"), "--set", stepArg(fa::ROFMRadio, "2"), "--set",
+                  stepArg(fa::GirisTarihiDate, "1.2.2010"), "--set", stepArg(fa::MDVDCombo, "31.12.2022"),
+                  "--set", stepArg(fa::DuzeltmeAnaHesapCombo, "253")})),
+        0)
         << err.toStdString();
     EXPECT_TRUE(out.contains(stepArg(fa::MDVDVarRadio, "1") + QLatin1Char('\n')));
     EXPECT_TRUE(out.contains(stepArg(fa::ROFMRadio, "2") + QLatin1Char('\n')));
     EXPECT_TRUE(out.contains(stepArg(fa::GirisTarihiDate, "01.02.2010") + QLatin1Char('\n')));
+    EXPECT_TRUE(err.isEmpty());
+    // A drop-down list takes a value of its own list.
+    EXPECT_TRUE(out.contains(stepArg(fa::MDVDCombo, "31.12.2022") + QLatin1Char('\n')));
     // Once "AÇ" enables the adjustment date, the user may pick it.
     EXPECT_EQ(
         run(args({"sheet", "fixed", "--company", "ABC", "--click", velkor::ctl::workspace::HesapTarihAcBut,

@@ -122,6 +122,7 @@ TExcelVeriAktarF::TExcelVeriAktarF(ExcelImportForm& form, WindowManager& windows
     auto* comboRow = new QHBoxLayout;
     auto* account = new QComboBox(choices);
     account->setObjectName(SBK_Ana_Combo);
+    account->setEditable(!form.isListOnly(SBK_Ana_Combo));
     comboRow->addWidget(new QLabel(form.label(SBK_Ana_Combo), choices));
     comboRow->addWidget(account);
     comboRow->addStretch(1);
@@ -135,6 +136,7 @@ TExcelVeriAktarF::TExcelVeriAktarF(ExcelImportForm& form, WindowManager& windows
     auto* mdvdRow = new QHBoxLayout;
     auto* mdvd = new QComboBox(choices);
     mdvd->setObjectName(MDVDCombo);
+    mdvd->setEditable(!form.isListOnly(MDVDCombo));
     mdvdRow->addWidget(new QLabel(form.label(MDVDCombo), choices));
     mdvdRow->addWidget(mdvd);
     mdvdRow->addStretch(1);

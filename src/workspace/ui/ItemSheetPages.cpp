@@ -141,7 +141,7 @@ QWidget* buildFixedAssetPage(FixedAssetSheet& sheet, Prompt& prompt, QWidget* pa
         mdvd->addWidget(w.radio(ctl::fixedasset::MDVDVarRadio));
         mdvd->addStretch();
         grid->addLayout(mdvd, row, 0, 1, 2);
-        QWidget* combo = w.combo(ctl::fixedasset::MDVDCombo, false);
+        QWidget* combo = w.combo(ctl::fixedasset::MDVDCombo);
         grid->addWidget(w.caption(ctl::fixedasset::MDVDCombo, combo), row, 2);
         grid->addWidget(combo, row++, 3);
     }

@@ -55,10 +55,10 @@ QLineEdit* SheetWidgets::edit(const QString& name) {
     return e;
 }
 
-QComboBox* SheetWidgets::combo(const QString& name, bool editable) {
+QComboBox* SheetWidgets::combo(const QString& name) {
     auto* c = new QComboBox(m_page);
     c->setObjectName(name);
-    c->setEditable(editable);
+    c->setEditable(!m_model.isListOnly(name));
     c->setMaxVisibleItems(20);
     c->setInsertPolicy(QComboBox::NoInsert);
     return c;

@@ -30,7 +30,7 @@ public:
     FormModel& model() { return m_model; }
 
     QLineEdit* edit(const QString& name);
-    QComboBox* combo(const QString& name, bool editable = true);
+    QComboBox* combo(const QString& name);
     QDateEdit* date(const QString& name);
     QPushButton* button(const QString& name);
     QWidget* check(const QString& name);

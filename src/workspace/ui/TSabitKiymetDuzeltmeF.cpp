@@ -109,7 +109,7 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     SheetWidgets w(model(), panel);
-    layout->addWidget(w.combo(ctl::workspace::SBK_Ana_Combo, false));
+    layout->addWidget(w.combo(ctl::workspace::SBK_Ana_Combo));
     auto* search = new QHBoxLayout;
     QLineEdit* text = w.edit(ctl::workspace::AraEdit);
     text->setPlaceholderText(QStringLiteral("Aranacak ad"));
