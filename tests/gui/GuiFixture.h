@@ -5,6 +5,7 @@
 #include "app/PasswordWindow.h"
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
+#include "app/ui/ScriptedProgram.h"
 #include "base/ScriptedPrompt.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/AppContext.h"
@@ -21,31 +22,17 @@
 
 namespace velkor::test {
 
-/// The whole program with its windows on a fresh installation folder, questions answered
-/// by a script.
-class GuiProgram {
+/// The scripted program, worked with the mouse and the keyboard as a user would.
+class GuiProgram : public ScriptedProgram {
 public:
     GuiProgram() {
         QApplication::setQuitOnLastWindowClosed(false);
         QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
-        setInstallationFolder(m_dir.path());
-        ensureInstallation(home());
-        QDir::setCurrent(home());
-        m_context = std::make_unique<AppContext>(home(), m_prompt);
-        m_program = std::make_unique<Program>(*m_context);
-        m_windows = std::make_unique<ApplicationWindows>(*m_program);
-        m_program->start();
     }
-
-    QString home() const { return m_dir.path() + QLatin1Char('/'); }
-    ScriptedPrompt& prompt() { return m_prompt; }
-    AppContext& context() { return *m_context; }
-    Program& program() { return *m_program; }
-    ApplicationWindows& windows() { return *m_windows; }
 
     /// The widget of a control in a window.
     template <typename W = QWidget> W* widget(const QString& window, const QString& control) {
-        QWidget* top = m_windows->window(window);
+        QWidget* top = windows().window(window);
         return top ? top->findChild<W*>(control) : nullptr;
     }
     /// Clicks a button of a window with the mouse.
@@ -74,7 +61,7 @@ public:
         }
     }
     /// Whether a window is on screen (the widget, not only the model).
-    bool shown(const QString& window) { return m_windows->window(window)->isVisible(); }
+    bool shown(const QString& window) { return windows().window(window)->isVisible(); }
 
     /// Registers a company through the registration window ("YENİ FİRMA EKLE", "SAKLA").
     void addCompany(const QString& code, const QString& name) {
@@ -86,11 +73,11 @@ public:
     }
     /// Stores the entry password (a row of `sifreli`), or none when `password` is null.
     void setEntryPassword(const QString& password) {
-        Database& db = m_context->general().database();
+        Database& db = context().general().database();
         db.execute(QStringLiteral("DELETE FROM sifreli"));
         if (!password.isNull())
             db.execute(QStringLiteral("INSERT INTO sifreli (sifre) VALUES (?)"), {password});
-        m_program->passwords().entryPasswords().close();
+        program().passwords().entryPasswords().close();
     }
     /// Types the code and password into the entry window and presses "DÜZELTME İŞLEMLERİNE GİR".
     void enter(const QString& code, const QString& password = {}) {
@@ -98,13 +85,6 @@ public:
         type(QStringLiteral("TGirisF"), ctl::entry::sifreEdit, password);
         click(QStringLiteral("TGirisF"), ctl::entry::DuzeltmeBut);
     }
-
-private:
-    QTemporaryDir m_dir;
-    ScriptedPrompt m_prompt;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<Program> m_program;
-    std::unique_ptr<ApplicationWindows> m_windows;
 };
 
 } // namespace velkor::test

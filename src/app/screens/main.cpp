@@ -7,6 +7,7 @@
 #include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
+#include "app/ui/ScriptedProgram.h"
 #include "base/ScriptedPrompt.h"
 #include "base/WindowNames.h"
 #include "engine/EquitySheet.h"
@@ -24,8 +25,6 @@
 #include "registry/RegistrationFormControls.h"
 #include "reports/JournalSheetControls.h"
 #include "reports/ReportSheetControls.h"
-#include "storage/AppContext.h"
-#include "storage/Installation.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -34,7 +33,6 @@
 #include <QImage>
 #include <QLoggingCategory>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <iostream>
@@ -50,22 +48,14 @@ constexpr int kPictureWidth = 760;
 
 class Screens {
 public:
-    explicit Screens(const QString& folder) : m_folder(folder) {
-        setInstallationFolder(m_dir.path());
-        ensureInstallation(home());
-        QDir::setCurrent(home());
-        m_context = std::make_unique<AppContext>(home(), m_prompt);
-        m_program = std::make_unique<Program>(*m_context);
-        m_windows = std::make_unique<ApplicationWindows>(*m_program);
-        m_program->start();
-    }
+    explicit Screens(const QString& folder) : m_folder(folder) {}
 
-    QString home() const { return m_dir.path() + QLatin1Char('/'); }
-    Program& program() { return *m_program; }
+    QString home() const { return m_program.home(); }
+    Program& program() { return m_program.program(); }
 
     /// Draws a window at the picture size into `<name>.png`; false when it cannot be saved.
     bool shoot(const QString& window, const QString& name, QSize size = kShotSize) {
-        QWidget* top = m_windows->window(window);
+        QWidget* top = m_program.windows().window(window);
         if (!top) {
             std::cerr << "pencere yok: " << window.toStdString() << "\n";
             return false;
@@ -86,21 +76,18 @@ public:
     }
     /// Shows a tab of the workspace.
     void showTab(int index) {
-        if (auto* tabs =
-                m_windows->window(windows::kWorkspace)->findChild<QTabWidget*>(ctl::workspace::DuzeltmePage))
+        if (auto* tabs = m_program.windows()
+                             .window(windows::kWorkspace)
+                             ->findChild<QTabWidget*>(ctl::workspace::DuzeltmePage))
             tabs->setCurrentIndex(index);
     }
 
     /// Messages shown so far, which a demo company should not have needed.
-    const ScriptedPrompt& prompt() const { return m_prompt; }
+    const ScriptedPrompt& prompt() { return m_program.prompt(); }
 
 private:
     QString m_folder;
-    QTemporaryDir m_dir;
-    ScriptedPrompt m_prompt;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<Program> m_program;
-    std::unique_ptr<ApplicationWindows> m_windows;
+    ScriptedProgram m_program;
 };
 
 void enterCompany(Program& program) {
