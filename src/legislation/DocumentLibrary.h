@@ -16,6 +16,8 @@ public:
     DocumentLibrary(QString path, QByteArray password);
 
     const QString& path() const { return m_path; }
+    /// The archive's password.
+    const QByteArray& password() const { return m_password; }
     /// The folder of the pictures inside the archive, as documents name it in `<img src>`.
     static inline const QString kPictureFolder = QStringLiteral("resimler/");
 

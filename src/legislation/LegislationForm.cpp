@@ -5,9 +5,13 @@
 #include "legislation/LegislationFormControls.h"
 #include "storage/ZipArchive.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+
+#include <vector>
 
 // The resources of a static library are registered by hand before their first use.
 static void initLegislationResources() {
@@ -31,6 +35,87 @@ QByteArray passwordOf(LegislationForm::Library which) {
 /// The folder of the shipped documents of an archive, in the resources.
 QString shippedFolder(const QString& archive) {
     return QStringLiteral(":/legislation/") + QFileInfo(archive).completeBaseName();
+}
+
+/// The entry that records which shipped content a library holds, a line "<hash> <entry>" for
+/// each shipped entry; its '/' keeps it out of the list.
+const QString kShippedVersionEntry = QStringLiteral("surum/gonderilen");
+constexpr qint64 kMaxVersionSize = qint64(1) << 20;
+constexpr qint64 kMaxDocumentSize = qint64(64) << 20;
+
+/// The guide as the first release shipped it, which wrote no version entry: its entries that
+/// still read so have not been edited.
+const QByteArray kFirstReleaseGuide = QByteArrayLiteral(
+    "536973825f203083b32385bd679dbc160f2991b5400c9abdc26862de24ab375e 01 Başlarken\n"
+    "5f698f73dd32ff98fb1d5a020da370619599abe0acec838157f768238eb45724 02 Ana Menü\n"
+    "d3ffe4d7d16032bf502f3e71751057309ae8969d31e4e95089796df5ad7e6a6f 03 Sabit Kıymetlerin Düzeltilmesi\n"
+    "881a4fdf916b9f65e5873318a105ae288f9eccbe99a53c3f67816965bd07c7b2 04 Stok ve Diğer Kalemler\n"
+    "3b85442249debe62282839c73fdf18ced452bbb3dc8ecb12bcdf8aa4702e8313 05 Özkaynaklar\n"
+    "8e7eb5f91f0571db3d9d16667d0cd0c04e9676178ba9ada72840a8e14b22d71d 06 Raporlar ve Yevmiye\n"
+    "8f35337750263905165cdf1adec25ceaff56b41d4dff1a2821b564f623e98aa0 07 Muhasebe Fişi Aktarımı\n"
+    "9628f94ecf71caa14379b352e7ac08242f17fbd429499a3239273113515db66e 08 Yedekleme\n"
+    "abff36b94e45ef6a9fde5b3600a8bb330aba46e9679726f30c423d628252bf67 09 Komut Satırı\n");
+
+QByteArray contentHash(const QByteArray& content) {
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
+}
+
+/// What a folder ships: each entry's name, as the archive stores it, with its content.
+struct ShippedEntry {
+    QString name;
+    QByteArray content;
+};
+
+std::vector<ShippedEntry> shippedEntries(const QDir& shipped) {
+    const auto read = [](const QString& path) {
+        QFile source(path);
+        return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    };
+    std::vector<ShippedEntry> entries;
+    for (const QString& file : shipped.entryList(QDir::Files, QDir::Name))
+        entries.push_back({QFileInfo(file).completeBaseName(), read(shipped.filePath(file))});
+    const QDir pictures(shipped.filePath(DocumentLibrary::kPictureFolder));
+    for (const QString& file : pictures.entryList(QDir::Files, QDir::Name))
+        entries.push_back({DocumentLibrary::kPictureFolder + file, read(pictures.filePath(file))});
+    return entries;
+}
+
+QByteArray versionText(const std::vector<ShippedEntry>& entries) {
+    QByteArray text;
+    for (const ShippedEntry& entry : entries)
+        text += contentHash(entry.content) + ' ' + entry.name.toUtf8() + '\n';
+    return text;
+}
+
+/// The hash each entry had when the program shipped it, from a version text.
+QHash<QString, QByteArray> shippedHashes(const QByteArray& version) {
+    QHash<QString, QByteArray> hashes;
+    for (const QByteArray& line : version.split('\n')) {
+        const qsizetype space = line.indexOf(' ');
+        if (space > 0)
+            hashes.insert(QString::fromUtf8(line.mid(space + 1)), line.left(space));
+    }
+    return hashes;
+}
+
+enum class ShippedDocuments { All, Unedited };
+
+/// Writes the shipped entries into an open archive, with the version entry. With `Unedited`
+/// a document is written only when the archive lacks it or holds it as an earlier program
+/// shipped it, so that the user's edits stay; pictures are always the program's own.
+void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries, ShippedDocuments documents) {
+    const int previous = archive.find(kShippedVersionEntry);
+    const QHash<QString, QByteArray> hashes =
+        shippedHashes(previous >= 0 ? archive.read(previous, kMaxVersionSize) : kFirstReleaseGuide);
+    for (const ShippedEntry& entry : entries) {
+        const int index = archive.find(entry.name);
+        const bool picture = entry.name.startsWith(DocumentLibrary::kPictureFolder);
+        if (!picture && documents == ShippedDocuments::Unedited && index >= 0 &&
+            hashes.value(entry.name) != contentHash(archive.read(index, kMaxDocumentSize)))
+            continue;
+        archive.write(entry.name, entry.content);
+    }
+    archive.write(kShippedVersionEntry, versionText(entries));
 }
 
 } // namespace
@@ -95,28 +180,37 @@ void LegislationForm::FormCreate() {
     initLegislationResources();
     for (int which = Legislation; which <= GeneralInformation; ++which) {
         const Tab& tab = tabs()[static_cast<size_t>(which)];
-        if (QFileInfo::exists(m_home + tab.archive))
+        const QString path = m_home + tab.archive;
+        const QByteArray password = passwordOf(static_cast<Library>(which));
+        const std::vector<ShippedEntry> entries = shippedEntries(QDir(shippedFolder(tab.archive)));
+        if (!QFileInfo::exists(path)) {
+            // Built under a temporary name, so a half-written library is never taken for one.
+            const QString temporary = path + QStringLiteral(".yeni");
+            QFile::remove(temporary);
+            {
+                ZipArchive archive(temporary, ZipArchive::Mode::Create, password);
+                writeShipped(archive, entries, ShippedDocuments::All);
+                archive.commit();
+            }
+            QFile::rename(temporary, path);
             continue;
-        const QDir shipped(shippedFolder(tab.archive));
-        // Built under a temporary name, so a half-written library is never taken for one.
-        const QString temporary = m_home + tab.archive + QStringLiteral(".yeni");
-        QFile::remove(temporary);
-        {
-            ZipArchive archive(temporary, ZipArchive::Mode::Create, passwordOf(static_cast<Library>(which)));
-            for (const QString& file : shipped.entryList(QDir::Files, QDir::Name)) {
-                QFile source(shipped.filePath(file));
-                if (source.open(QIODevice::ReadOnly))
-                    archive.write(QFileInfo(file).completeBaseName(), source.readAll());
-            }
-            const QDir pictures(shipped.filePath(DocumentLibrary::kPictureFolder));
-            for (const QString& file : pictures.entryList(QDir::Files, QDir::Name)) {
-                QFile source(pictures.filePath(file));
-                if (source.open(QIODevice::ReadOnly))
-                    archive.write(DocumentLibrary::kPictureFolder + file, source.readAll());
-            }
-            archive.commit();
         }
-        QFile::rename(temporary, m_home + tab.archive);
+        // The user's own notes are never touched; the program's libraries take what a newer
+        // program ships: the legislation all its texts, the guide the entries the user has
+        // not changed, and both their pictures.
+        if (which == GeneralInformation)
+            continue;
+        try {
+            ZipArchive archive(path, ZipArchive::Mode::Update, password);
+            const int marker = archive.find(kShippedVersionEntry);
+            if (marker >= 0 && archive.read(marker, kMaxVersionSize) == versionText(entries))
+                continue;
+            writeShipped(archive, entries,
+                         which == Legislation ? ShippedDocuments::All : ShippedDocuments::Unedited);
+            archive.commit();
+        } catch (const ZipError&) {
+            // A damaged library stays as it is; opening it says why.
+        }
     }
 }
 

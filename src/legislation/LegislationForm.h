@@ -27,7 +27,8 @@ public:
     DocumentLibrary library(Library which) const;
     /// The picture a document of a library names in `<img src>`; empty when there is none.
     QByteArray picture(Library which, const QString& source) const;
-    /// Writes the shipped archives that are missing from the installation folder.
+    /// Writes the shipped archives that are missing from the installation folder, and brings
+    /// the legislation and the guide up to what this program ships when they hold older content.
     void FormCreate();
 
     /// Opening from the main menu: the page is shown, then each library's list is loaded

@@ -3,6 +3,7 @@
 #include "legislation/LegislationFormControls.h"
 #include "storage/ZipArchive.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -112,6 +113,52 @@ TEST_F(LegislationFormTest, PicturesLiveBesideTheDocumentsButAreNoDocuments) {
     damaged.write("bozuk");
     damaged.close();
     EXPECT_TRUE(form.picture(LegislationForm::Guide, QStringLiteral("resimler/pencere.png")).isEmpty());
+    EXPECT_TRUE(prompt.shown().empty());
+}
+
+TEST_F(LegislationFormTest, ANewerProgramBringsItsContentAndKeepsTheUsersOwn) {
+    const DocumentLibrary guide = form.library(LegislationForm::Guide);
+    const DocumentLibrary legislation = form.library(LegislationForm::Legislation);
+    const DocumentLibrary notes = form.library(LegislationForm::GeneralInformation);
+    const QString edited = QStringLiteral("<p>Benim notum</p>");
+    const QString firstGuideEntry = QStringLiteral("01 Başlarken");
+    const QString lastGuideEntry = guide.names().constLast();
+    const QString legislationNote = legislation.names().constFirst();
+    const QString shippedLegislation = legislation.read(legislationNote);
+
+    // Libraries written by an older program: the guide with an entry the user edited, one
+    // left as that program shipped it and one missing; the legislation with no version entry.
+    const QString unedited = QStringLiteral("02 Ana Menü");
+    const QString shippedUnedited = guide.read(unedited);
+    const QByteArray olderText("<p>Eski sürümün metni</p>");
+    guide.save(firstGuideEntry, edited);
+    guide.save(unedited, QString::fromUtf8(olderText));
+    guide.remove(lastGuideEntry);
+    {
+        ZipArchive archive(guide.path(), ZipArchive::Mode::Update, guide.password());
+        archive.write(QStringLiteral("surum/gonderilen"),
+                      QCryptographicHash::hash(olderText, QCryptographicHash::Sha256).toHex() + ' ' +
+                          unedited.toUtf8() + '\n');
+        archive.commit();
+    }
+    legislation.save(legislationNote, edited);
+    {
+        ZipArchive archive(legislation.path(), ZipArchive::Mode::Update, legislation.password());
+        archive.remove(archive.find(QStringLiteral("surum/gonderilen")));
+        archive.commit();
+    }
+    notes.save(QStringLiteral("Notlar"), edited);
+    form.FormCreate();
+    EXPECT_EQ(guide.read(firstGuideEntry), edited);
+    EXPECT_EQ(guide.read(unedited), shippedUnedited);
+    EXPECT_TRUE(guide.names().contains(lastGuideEntry));
+    EXPECT_EQ(legislation.read(legislationNote), shippedLegislation);
+    EXPECT_EQ(notes.read(QStringLiteral("Notlar")), edited);
+
+    // The same program again changes nothing: an entry the user deleted stays deleted.
+    guide.remove(lastGuideEntry);
+    form.FormCreate();
+    EXPECT_FALSE(guide.names().contains(lastGuideEntry));
     EXPECT_TRUE(prompt.shown().empty());
 }
 
