@@ -189,6 +189,15 @@ TEST_F(ProgramUpdateTest, TamperedOrForeignPackagesChangeNothing) {
     }
 }
 
+TEST_F(ProgramUpdateTest, APackageServedWithoutItsSignatureIsNotInstalled) {
+    server.serve(kPackageName, makePackage({{QStringLiteral("velkor"), kNewProgram}}));
+    EXPECT_FALSE(runUpdate());
+    EXPECT_TRUE(lastMessage().startsWith(QStringLiteral("Güncelleme yapılamadı!")))
+        << lastMessage().toStdString();
+    EXPECT_TRUE(programUnchanged());
+    EXPECT_TRUE(unpackFolders().isEmpty());
+}
+
 TEST_F(ProgramUpdateTest, PackagesWithBadEntriesOrNoWorkingProgramAreRefused) {
     const struct {
         std::vector<std::pair<QString, QByteArray>> entries;
