@@ -49,7 +49,13 @@ void buildDocument(QTextDocument& document, const DocumentLibrary& library, cons
     QTextCharFormat heading;
     heading.setFontPointSize(20);
     heading.setFontWeight(QFont::Bold);
-    cursor.insertText(title, heading);
+    // The program's name and the library's each take a line of their own.
+    const QStringList titleLines = title.split(QStringLiteral(" - "));
+    for (qsizetype i = 0; i < titleLines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(titleLines.at(i), heading);
+    }
     QTextBlockFormat spaced;
     spaced.setTopMargin(24);
     cursor.insertBlock(spaced);
