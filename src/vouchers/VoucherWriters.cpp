@@ -83,6 +83,9 @@ QString xmlEscaped(const QString& text) {
 
 QString logoVoucherText(const std::vector<VoucherLine>& lines, const TransferOptions& options) {
     QString text;
+    // One transaction takes about 450 characters; room for all of them at once spares the
+    // copies of a growing text.
+    text.reserve(qsizetype(lines.size()) * 512 + 512);
     appendLine(text, QStringLiteral("<GL_VOUCHERS>"));
     appendLine(text, QStringLiteral("<GL_VOUCHER DBOP=\"INS\">"));
     appendLine(text, QStringLiteral("<TYPE>4</TYPE>"));
