@@ -5,6 +5,8 @@
 #include "engine/StockSheetControls.h"
 #include "engine/WorkspaceStateControls.h"
 #include "registry/RegistrationFormControls.h"
+#include "reports/JournalSheetControls.h"
+#include "reports/ReportSheetControls.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
 
@@ -246,6 +248,14 @@ TEST_F(CliHardening, ControlsAreListedFromTheFormModels) {
                                reg::KoduEdit + QStringLiteral("\tmetin\tFirma Kodu\tdeğiştirilebilir\t\n")));
     EXPECT_EQ(run(args({"company", "update", "ABC", "--controls"})), 0);
     EXPECT_TRUE(out.contains(reg::KoduEdit + QStringLiteral("\tmetin\tFirma Kodu\tsalt okunur\t\n")));
+    // The report and journal tabs list theirs without a company.
+    EXPECT_EQ(run(args({"report", "--controls"})), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(velkor::ctl::report::RaporListeCombo + QStringLiteral("\tliste\t")))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(velkor::ctl::report::DuzRapYazBut + QStringLiteral("\tdüğme\t")));
+    EXPECT_EQ(run(args({"journal", "--controls"})), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(velkor::ctl::journal::YevmiyeCombo + QStringLiteral("\tliste\t")));
+    EXPECT_EQ(run(args({"journal", "--controls", "--company", "ABC"})), 2);
 }
 
 } // namespace
