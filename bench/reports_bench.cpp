@@ -1,3 +1,4 @@
+#include "base/WindowNames.h"
 #include "reports/AccountTotals.h"
 #include "reports/DuzeltmeReport.h"
 #include "reports/ItemSelection.h"
@@ -154,7 +155,7 @@ void BM_Reports_BareRead(benchmark::State& state) {
 BENCHMARK(BM_Reports_BareRead)->Unit(benchmark::kMillisecond);
 
 void BM_Reports_ClosingStepAndReportList(benchmark::State& state) {
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     ReportSheet sheet(form, company().connection());
     for (auto _ : state) {
         sheet.RaporListeYenile();
@@ -164,7 +165,7 @@ void BM_Reports_ClosingStepAndReportList(benchmark::State& state) {
 BENCHMARK(BM_Reports_ClosingStepAndReportList)->Unit(benchmark::kMillisecond);
 
 void BM_Reports_Journal(benchmark::State& state) {
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     JournalSheet sheet(form, company().connection(), [] { return QStringLiteral("BENCH A.Ş."); });
     for (auto _ : state) {
         sheet.YevmiyeButClick();
@@ -197,7 +198,7 @@ void ensureGuiApplication() {
 
 void BM_Reports_ListToPdf(benchmark::State& state) {
     ensureGuiApplication();
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     ReportSheet sheet(form, company().connection());
     sheet.RaporListeYenile();
     sheet.openGrandTotals(true);
@@ -218,7 +219,7 @@ void BM_Reports_ListToPdf(benchmark::State& state) {
 BENCHMARK(BM_Reports_ListToPdf)->Unit(benchmark::kMillisecond);
 
 void BM_Reports_ListToXlsx(benchmark::State& state) {
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     ReportSheet sheet(form, company().connection());
     sheet.RaporListeYenile();
     QTemporaryDir dir;

@@ -47,10 +47,12 @@ protected:
 };
 
 TEST_F(ProgramTest, FormModelsAreRegisteredUnderTheirWindowNames) {
-    for (const char* name :
-         {"TGirisF", "TAnaMenuF", "TGirisRF", "TVerilerF", "TSabitKiymetDuzeltmeF", "TMevzuatF",
-          "TFirmaKayitF", "TExcelVeriAktarF", "TbekleyinF", "TGuncelleF", "TForm6", "TsifreF"})
-        EXPECT_NE(home.context().form(QString::fromLatin1(name)), nullptr) << name;
+    for (const QString& name :
+         {velkor::windows::kEntry, velkor::windows::kMainMenu, velkor::windows::kCompanies,
+          velkor::windows::kReferenceData, velkor::windows::kWorkspace, velkor::windows::kLegislation,
+          velkor::windows::kRegistration, velkor::windows::kExcelImport, velkor::windows::kProgress,
+          velkor::windows::kUpdate, velkor::windows::kUpdateProgress, velkor::windows::kPasswords})
+        EXPECT_NE(home.context().form(name), nullptr) << name.toStdString();
     EXPECT_EQ(program.windows().visibleWindows(), QStringList{windows::kEntry});
 }
 

@@ -7,6 +7,7 @@
 #include "app/ui/ApplicationWindows.h"
 #include "app/ui/ScriptedProgram.h"
 #include "base/ScriptedPrompt.h"
+#include "base/WindowNames.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/AppContext.h"
 #include "storage/Installation.h"
@@ -65,11 +66,11 @@ public:
 
     /// Registers a company through the registration window ("YENİ FİRMA EKLE", "SAKLA").
     void addCompany(const QString& code, const QString& name) {
-        click(QStringLiteral("TGirisF"), ctl::entry::YeniFirmaBut);
-        type(QStringLiteral("TFirmaKayitF"), ctl::registration::KoduEdit, code);
-        type(QStringLiteral("TFirmaKayitF"), ctl::registration::FirmaAdiEdit, name);
-        click(QStringLiteral("TFirmaKayitF"), ctl::registration::kaydetBut);
-        click(QStringLiteral("TFirmaKayitF"), ctl::registration::kapatBut);
+        click(velkor::windows::kEntry, ctl::entry::YeniFirmaBut);
+        type(velkor::windows::kRegistration, ctl::registration::KoduEdit, code);
+        type(velkor::windows::kRegistration, ctl::registration::FirmaAdiEdit, name);
+        click(velkor::windows::kRegistration, ctl::registration::kaydetBut);
+        click(velkor::windows::kRegistration, ctl::registration::kapatBut);
     }
     /// Stores the entry password (a row of `sifreli`), or none when `password` is null.
     void setEntryPassword(const QString& password) {
@@ -81,9 +82,9 @@ public:
     }
     /// Types the code and password into the entry window and presses "DÜZELTME İŞLEMLERİNE GİR".
     void enter(const QString& code, const QString& password = {}) {
-        type(QStringLiteral("TGirisF"), ctl::entry::firmaedit, code);
-        type(QStringLiteral("TGirisF"), ctl::entry::sifreEdit, password);
-        click(QStringLiteral("TGirisF"), ctl::entry::DuzeltmeBut);
+        type(velkor::windows::kEntry, ctl::entry::firmaedit, code);
+        type(velkor::windows::kEntry, ctl::entry::sifreEdit, password);
+        click(velkor::windows::kEntry, ctl::entry::DuzeltmeBut);
     }
 };
 

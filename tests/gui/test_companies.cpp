@@ -5,6 +5,7 @@
 
 #include "app/CompaniesWindow.h"
 #include "app/ui/TGirisRF.h"
+#include "base/WindowNames.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
 #include "storage/ui/DatasetGrid.h"
@@ -18,8 +19,8 @@ using namespace velkor;
 using velkor::test::GuiProgram;
 
 namespace {
-const QString kEntry = QStringLiteral("TGirisF");
-const QString kCompanies = QStringLiteral("TGirisRF");
+const QString kEntry = velkor::windows::kEntry;
+const QString kCompanies = velkor::windows::kCompanies;
 
 DatasetGrid* companyGrid(GuiProgram& gui) {
     return static_cast<TGirisRF*>(gui.windows().window(kCompanies))->grid();
@@ -92,7 +93,7 @@ void CompaniesTest::pickedCompanyCanBeEntered() {
     gui.click(kEntry, ctl::entry::FirmaSecBut);
     gui.click(kCompanies, ctl::companies::FirmaSecBut);
     gui.click(kEntry, ctl::entry::DuzeltmeBut);
-    QVERIFY(gui.shown("TAnaMenuF"));
+    QVERIFY(gui.shown(velkor::windows::kMainMenu));
     QVERIFY(gui.context().company().filePath().endsWith("Data/A1.mdb"));
 }
 
@@ -101,7 +102,7 @@ void CompaniesTest::deletingAsksThreeTimes() {
     gui.addCompany("A1", "Alfa");
     gui.addCompany("B2", "Beta");
     gui.enter("B2");
-    gui.click("TAnaMenuF", ctl::mainmenu::EkIslemBarItems2);
+    gui.click(velkor::windows::kMainMenu, ctl::mainmenu::EkIslemBarItems2);
     QVERIFY(gui.shown(kCompanies));
     DatasetGrid* grid = companyGrid(gui);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

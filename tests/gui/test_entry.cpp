@@ -4,6 +4,7 @@
 #include "app/MainMenuControls.h"
 
 #include "app/MainMenu.h"
+#include "base/WindowNames.h"
 #include "storage/IniFile.h"
 
 #include <QLabel>
@@ -13,8 +14,8 @@ using namespace velkor;
 using velkor::test::GuiProgram;
 
 namespace {
-const QString kEntry = QStringLiteral("TGirisF");
-const QString kMenu = QStringLiteral("TAnaMenuF");
+const QString kEntry = velkor::windows::kEntry;
+const QString kMenu = velkor::windows::kMainMenu;
 const QString kWrongPassword =
     QStringLiteral("Şifreyi yalnış girdiniz!\n\rŞifre belirlemediyseniz boş geçin!");
 const QString kCloseQuestion = QStringLiteral("Programı kapatmak istediğinize eminmisiniz?");
@@ -43,9 +44,12 @@ void EntryTest::startShowsOnlyTheEntryWindow() {
     QStringList order;
     for (const auto& w : gui.windows().all())
         order << w->objectName();
-    QCOMPARE(order, (QStringList{"TGirisF", "TAnaMenuF", "TGirisRF", "TVerilerF", "TSabitKiymetDuzeltmeF",
-                                 "TMevzuatF", "TFirmaKayitF", "TExcelVeriAktarF", "TbekleyinF", "TGuncelleF",
-                                 "TForm6", "TsifreF"}));
+    QCOMPARE(order,
+             (QStringList{velkor::windows::kEntry, velkor::windows::kMainMenu, velkor::windows::kCompanies,
+                          velkor::windows::kReferenceData, velkor::windows::kWorkspace,
+                          velkor::windows::kLegislation, velkor::windows::kRegistration,
+                          velkor::windows::kExcelImport, velkor::windows::kProgress, velkor::windows::kUpdate,
+                          velkor::windows::kUpdateProgress, velkor::windows::kPasswords}));
     QCOMPARE(gui.windows().window(kEntry)->windowTitle(),
              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı"));
     QVERIFY(gui.widget(kEntry, ctl::entry::DuzeltmeBut)->isEnabled());
@@ -212,14 +216,14 @@ void EntryTest::firmaDegistirShowsTheCompaniesWindow() {
     gui.prompt().clearShown();
     gui.click(kMenu, ctl::mainmenu::EkIslemBarItems2);
     QCOMPARE(gui.program().entry().MenuHideMode(), 2);
-    QVERIFY(gui.shown("TGirisRF"));
+    QVERIFY(gui.shown(velkor::windows::kCompanies));
     QVERIFY(!gui.shown(kMenu));
     QVERIFY(!gui.shown(kEntry));
     QVERIFY(gui.prompt().shown().empty());
     // Leaving the companies window returns to the entry window.
-    gui.click("TGirisRF", ctl::companies::KapatBut);
+    gui.click(velkor::windows::kCompanies, ctl::companies::KapatBut);
     QVERIFY(gui.shown(kEntry));
-    QVERIFY(!gui.shown("TGirisRF"));
+    QVERIFY(!gui.shown(velkor::windows::kCompanies));
 }
 
 QTEST_MAIN(EntryTest)

@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 #include "app/MainMenuControls.h"
 
+#include "base/WindowNames.h"
 #include "legislation/LegislationForm.h"
 #include "legislation/LegislationFormControls.h"
 
@@ -26,29 +27,30 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     GuiProgram gui;
     gui.addCompany("ORNEK", "Örnek A.Ş.");
     gui.enter("ORNEK");
-    gui.click(QStringLiteral("TAnaMenuF"), ctl::mainmenu::BitBtn2);
-    QVERIFY(gui.shown(QStringLiteral("TMevzuatF")));
-    auto* tabs = gui.widget<QTabWidget>(QStringLiteral("TMevzuatF"), c::PageControl1);
+    gui.click(velkor::windows::kMainMenu, ctl::mainmenu::BitBtn2);
+    QVERIFY(gui.shown(velkor::windows::kLegislation));
+    auto* tabs = gui.widget<QTabWidget>(velkor::windows::kLegislation, c::PageControl1);
     QCOMPARE(tabs->currentIndex(), 1);
     auto* list =
-        gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
+        gui.widget<QListWidget>(velkor::windows::kLegislation, c::KullanimList + QStringLiteral("View"));
     QCOMPARE(list->count(), 11);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("01 Başlarken"));
-    auto* text = gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
+    auto* text =
+        gui.widget<QTextEdit>(velkor::windows::kLegislation, c::KullanimRich + QStringLiteral("View"));
     QVERIFY(text->toPlainText().contains(QStringLiteral("Firmaya giriş")));
     // The other libraries were loaded too.
     auto* legislation =
-        gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::MevzuatList + QStringLiteral("View"));
+        gui.widget<QListWidget>(velkor::windows::kLegislation, c::MevzuatList + QStringLiteral("View"));
     QCOMPARE(legislation->count(), 1);
     auto* legislationText =
-        gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::MevzuatRich + QStringLiteral("View"));
+        gui.widget<QTextEdit>(velkor::windows::kLegislation, c::MevzuatRich + QStringLiteral("View"));
     QVERIFY(legislationText->isReadOnly());
     QVERIFY(legislationText->toPlainText().contains(QStringLiteral("Mevzuat kitaplığı hakkında")));
     auto* general =
-        gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::GenelBilgiList + QStringLiteral("View"));
+        gui.widget<QListWidget>(velkor::windows::kLegislation, c::GenelBilgiList + QStringLiteral("View"));
     QCOMPARE(general->count(), 1);
     QCOMPARE(general->currentItem()->text(), QStringLiteral("Notlar"));
-    QVERIFY(gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::GenelBilgiRich + QStringLiteral("View"))
+    QVERIFY(gui.widget<QTextEdit>(velkor::windows::kLegislation, c::GenelBilgiRich + QStringLiteral("View"))
                 ->toPlainText()
                 .contains(QStringLiteral("kendi notlarınızı")));
 
@@ -65,7 +67,7 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
     if (!shots.isEmpty())
         gui.windows()
-            .window(QStringLiteral("TMevzuatF"))
+            .window(velkor::windows::kLegislation)
             ->grab()
             .save(shots + QStringLiteral("/TMevzuatF.png"));
 }
@@ -78,13 +80,13 @@ void LegislationTest::anEditedGuideEntrySurvivesARestart() {
         home = gui.home();
         gui.program().legislation().open(1);
         auto* list =
-            gui.widget<QListWidget>(QStringLiteral("TMevzuatF"), c::KullanimList + QStringLiteral("View"));
+            gui.widget<QListWidget>(velkor::windows::kLegislation, c::KullanimList + QStringLiteral("View"));
         list->setCurrentRow(4);
         auto* text =
-            gui.widget<QTextEdit>(QStringLiteral("TMevzuatF"), c::KullanimRich + QStringLiteral("View"));
+            gui.widget<QTextEdit>(velkor::windows::kLegislation, c::KullanimRich + QStringLiteral("View"));
         text->selectAll();
         GuiProgram::typeText(text, QStringLiteral("Düzeltilmiş not"));
-        gui.click(QStringLiteral("TMevzuatF"), c::JvNavPanelHeader3);
+        gui.click(velkor::windows::kLegislation, c::JvNavPanelHeader3);
         QVERIFY(gui.prompt().shown().empty());
 
         // An edited entry with a picture keeps the picture.
@@ -93,7 +95,7 @@ void LegislationTest::anEditedGuideEntrySurvivesARestart() {
         end.movePosition(QTextCursor::End);
         text->setTextCursor(end);
         GuiProgram::typeText(text, QStringLiteral(" Ek açıklama."));
-        gui.click(QStringLiteral("TMevzuatF"), c::JvNavPanelHeader3);
+        gui.click(velkor::windows::kLegislation, c::JvNavPanelHeader3);
         QVERIFY(gui.prompt().shown().empty());
 
         // A second program on the same installation folder reads the saved entries.

@@ -3,13 +3,14 @@
 #include "app/PasswordWindowControls.h"
 
 #include "app/PasswordWindow.h"
+#include "base/WindowNames.h"
 
 using namespace velkor;
 using velkor::test::GuiProgram;
 
 namespace {
-const QString kEntry = QStringLiteral("TGirisF");
-const QString kPasswords = QStringLiteral("TsifreF");
+const QString kEntry = velkor::windows::kEntry;
+const QString kPasswords = velkor::windows::kPasswords;
 
 void openPasswordWindow(GuiProgram& gui, const QString& master = QStringLiteral("mirtan")) {
     gui.type(kEntry, ctl::entry::sifreEdit, master);
@@ -62,9 +63,9 @@ void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
     gui.windows().window(kPasswords)->close();
 
     gui.enter("K1", "yeni-şifre");
-    QVERIFY(!gui.shown("TAnaMenuF"));
+    QVERIFY(!gui.shown(velkor::windows::kMainMenu));
     gui.enter("K1", "Yeni-Şifre");
-    QVERIFY(gui.shown("TAnaMenuF"));
+    QVERIFY(gui.shown(velkor::windows::kMainMenu));
 }
 
 void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {

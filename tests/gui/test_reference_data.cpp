@@ -2,6 +2,7 @@
 #include "app/MainMenuControls.h"
 #include "referencedata/ReferenceDataFormControls.h"
 
+#include "base/WindowNames.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "referencedata/ui/TVerilerF.h"
 #include "storage/ui/DatasetGrid.h"
@@ -18,14 +19,14 @@ using namespace velkor;
 using velkor::test::GuiProgram;
 
 namespace {
-const QString kData = QStringLiteral("TVerilerF");
+const QString kData = velkor::windows::kReferenceData;
 const QString kCashRegisters = QStringLiteral("Ödeme kaydedici cihazlar");
 
 /// Opens the reference data window from the main menu of an entered company.
 TVerilerF* openReferenceData(GuiProgram& gui) {
     gui.addCompany("K1", "Birinci");
     gui.enter("K1");
-    gui.click("TAnaMenuF", ctl::mainmenu::EkIslemBarItems0);
+    gui.click(velkor::windows::kMainMenu, ctl::mainmenu::EkIslemBarItems0);
     return static_cast<TVerilerF*>(gui.windows().window(kData));
 }
 

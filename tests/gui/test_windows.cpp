@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 #include "referencedata/ReferenceDataFormControls.h"
 
+#include "base/WindowNames.h"
 #include "base/ui/DialogPrompt.h"
 #include "referencedata/ReferenceDataForm.h"
 
@@ -91,12 +92,12 @@ void WindowsTest::engineErrorsAreShownAndTheProgramGoesOn() {
     gui.enter("K1");
     QCOMPARE(gui.prompt().shown().size(), size_t(1));
     QCOMPARE(gui.prompt().shown().front().icon, PromptIcon::Error);
-    QVERIFY(!gui.shown("TAnaMenuF"));
-    QVERIFY(gui.shown("TGirisF"));
+    QVERIFY(!gui.shown(velkor::windows::kMainMenu));
+    QVERIFY(gui.shown(velkor::windows::kEntry));
     // The next action works again.
     gui.addCompany("K2", "İkinci");
     gui.enter("K2");
-    QVERIFY(gui.shown("TAnaMenuF"));
+    QVERIFY(gui.shown(velkor::windows::kMainMenu));
 }
 
 void WindowsTest::dialogFiltersAreConverted() {

@@ -1,5 +1,6 @@
 #include "ItemRows.h"
 
+#include "base/WindowNames.h"
 #include "reports/JournalSheet.h"
 #include "reports/JournalSheetControls.h"
 #include "reports/ReportSheet.h"
@@ -191,7 +192,7 @@ void fillCompany(CompanyDatabase& db) {
 }
 
 QStringList journalOf(CompanyDatabase& db, const QString& filter = {}) {
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     ReportSheet reports(form, db.connection());
     form.click(ctl::report::RaporListeButton);
     JournalSheet journal(form, db.connection(),
@@ -268,7 +269,7 @@ TEST(JournalGolden, LossClosingEntry) {
 
 TEST(JournalSheet, PlaceholderUntilTheFirstBuild) {
     CompanyDatabase db;
-    FormModel form(QStringLiteral("TSabitKiymetDuzeltmeF"));
+    FormModel form(velkor::windows::kWorkspace);
     JournalSheet journal(form, db.connection(), [] { return QStringLiteral("FİRMA"); });
     const QString dashed = QString(35, '-') + "31/12/2023" + QString(35, '-');
     EXPECT_EQ(form.lines(ctl::journal::YevmiyeRich), (QStringList{dashed, "", "", dashed}));

@@ -2,6 +2,7 @@
 #include "RecordingDevice.h"
 
 #include "base/ShownError.h"
+#include "base/WindowNames.h"
 #include "reports/AccountTotals.h"
 #include "reports/AnaHesapReport.h"
 #include "reports/DuzeltmeReport.h"
@@ -267,7 +268,7 @@ protected:
     QTemporaryDir out;
     QString path = out.filePath("rapor.pdf");
     PdfPrintService pdf{path};
-    FormModel form{QStringLiteral("TSabitKiymetDuzeltmeF")};
+    FormModel form{velkor::windows::kWorkspace};
     ReportSheet sheet{form, db.connection()};
 };
 

@@ -1,5 +1,6 @@
 #include "ItemRows.h"
 
+#include "base/WindowNames.h"
 #include "engine/AccountGroups.h"
 #include "reports/AccountTotals.h"
 #include "reports/CalculatedColumns.h"
@@ -27,7 +28,7 @@ QStringList accountsOf(Dataset& rows) {
 class ReportListTest : public ::testing::Test {
 protected:
     CompanyDatabase db;
-    FormModel form{QStringLiteral("TSabitKiymetDuzeltmeF")};
+    FormModel form{velkor::windows::kWorkspace};
     ReportSheet sheet{form, db.connection()};
 
     void addMixedRows() {
@@ -252,7 +253,7 @@ TEST(ReportSheet, ReopensTheWorkspaceTotals) {
     CompanyDatabase db;
     db.insert(stockRow("153", "01", "MAL", 100, 100, 200));
     Query workspaceTotals(db.connection());
-    FormModel form("TSabitKiymetDuzeltmeF");
+    FormModel form(velkor::windows::kWorkspace);
     ReportSheet sheet(form, db.connection(), &workspaceTotals);
     EXPECT_EQ(&sheet.ToplamQuery(), &workspaceTotals);
     form.click(ctl::report::AnaHesapRaporButton);

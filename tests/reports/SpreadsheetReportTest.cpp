@@ -1,6 +1,7 @@
 #include "ItemRows.h"
 
 #include "base/ShownError.h"
+#include "base/WindowNames.h"
 #include "reports/AccountTotals.h"
 #include "reports/ReportListQuery.h"
 #include "reports/ReportSheet.h"
@@ -191,7 +192,7 @@ protected:
     QTemporaryDir out;
     ScriptedPrompt prompt;
     QString opened;
-    FormModel form{QStringLiteral("TSabitKiymetDuzeltmeF")};
+    FormModel form{velkor::windows::kWorkspace};
     ReportSheet sheet{form, db.connection()};
 };
 

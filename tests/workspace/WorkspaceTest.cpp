@@ -1,4 +1,5 @@
 #include "workspace/Workspace.h"
+#include "base/WindowNames.h"
 #include "engine/FixedAssetSheet.h"
 #include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheet.h"
@@ -127,7 +128,7 @@ TEST_F(WorkspaceTest, ClearingBringsTheUsefulLifeBackToFive) {
     EXPECT_EQ(fixed.text(ctl::fixedasset::AmortSureEdit), QStringLiteral("5"));
     EXPECT_EQ(fixed.text(ctl::fixedasset::KayitliTutariEdit), QString());
     EXPECT_EQ(fixed.text(ctl::fixedasset::DuzeltmeAnaHesapCombo), QStringLiteral("254"));
-    EXPECT_EQ(home.context().form(QStringLiteral("TSabitKiymetDuzeltmeF")), &workspace->state());
+    EXPECT_EQ(home.context().form(velkor::windows::kWorkspace), &workspace->state());
 }
 
 } // namespace
