@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
 #include "base/NumberFormat.h"
+#include "base/WindowNames.h"
 
 #include "cli/CommandTable.h"
 #include "reports/CompanyLookup.h"
@@ -73,6 +74,17 @@ std::optional<QString> openCompany(CliRun& run, const QString& code) {
     }
     run.context.PointCompanyConnection(code);
     return name;
+}
+
+bool listTabControlsIfAsked(CliRun& run, void (*addControls)(FormModel&), const char* usage) {
+    if (!takeFlag(run.args, QStringLiteral("--controls")))
+        return false;
+    if (!run.args.isEmpty())
+        throw UsageError(QString::fromUtf8(usage));
+    FormModel form(windows::kWorkspace);
+    addControls(form);
+    printControls(run, form);
+    return true;
 }
 
 bool takeFlag(QStringList& args, const QString& flag) {

@@ -73,6 +73,10 @@ using ControlNote = std::function<QString(const QString& name)>;
 /// the form model, the same that refuses what the window would not take.
 void printControls(CliRun& run, const FormModel& form, const ControlNote& note = {},
                    const QStringList& skip = {});
+/// "--controls" for a workspace tab: when the flag is the only argument, lists the controls
+/// that `addControls` declares on a form and returns true; with other arguments it is a
+/// usage error; without it, false.
+bool listTabControlsIfAsked(CliRun& run, void (*addControls)(FormModel&), const char* usage);
 /// Takes a flag ("--controls") out of the arguments; whether it was there.
 bool takeFlag(QStringList& args, const QString& flag);
 /// Shows the refusal and throws Stopped when it is not empty.

@@ -9,14 +9,8 @@ namespace {
 const char* const kUsage = "journal --company KOD [--filter METİN] | journal --controls";
 
 int journal(CliRun& run) {
-    if (takeFlag(run.args, QStringLiteral("--controls"))) {
-        if (!run.args.isEmpty())
-            throw UsageError(QString::fromUtf8(kUsage));
-        FormModel form(windows::kWorkspace);
-        JournalSheet::addControls(form);
-        printControls(run, form);
+    if (listTabControlsIfAsked(run, &JournalSheet::addControls, kUsage))
         return 0;
-    }
     const QString code = takeOption(run.args, QStringLiteral("--company"));
     const std::optional<QString> filter = takeOptionIfGiven(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())

@@ -10,14 +10,8 @@ namespace {
 const char* const kUsage = "report --company KOD [--filter METİN] | report --controls";
 
 int report(CliRun& run) {
-    if (takeFlag(run.args, QStringLiteral("--controls"))) {
-        if (!run.args.isEmpty())
-            throw UsageError(QString::fromUtf8(kUsage));
-        FormModel form(windows::kWorkspace);
-        ReportSheet::addControls(form);
-        printControls(run, form);
+    if (listTabControlsIfAsked(run, &ReportSheet::addControls, kUsage))
         return 0;
-    }
     const QString code = takeOption(run.args, QStringLiteral("--company"));
     const std::optional<QString> filter = takeOptionIfGiven(run.args, QStringLiteral("--filter"));
     if (code.isEmpty() || !run.args.isEmpty())
