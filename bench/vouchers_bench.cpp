@@ -12,6 +12,7 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <random>
 
 using namespace velkor;
@@ -66,61 +67,57 @@ VoucherCompany& company() {
     return instance;
 }
 
-void BM_LucaVoucher(benchmark::State& state) {
+using TextWriter = QString (*)(const std::vector<VoucherLine>&, const TransferOptions&);
+using WorkbookVoucher =
+    std::function<void(WorkbookWriter&, const std::vector<VoucherLine>&, const TransferOptions&)>;
+
+/// Selects the rows, derives the lines and writes one text voucher in Windows-1254 per iteration.
+void benchTextVoucher(benchmark::State& state, TextWriter writer, VoucherTarget target) {
     const TransferOptions options;
     Connection& connection = company().connection(); // the company is built outside the timing
     for (auto _ : state) {
         const auto rows = selectTransferRows(connection, options.filterText);
-        const EncodedText text =
-            toWindows1254(lucaVoucherText(deriveVoucherLines(rows, options, VoucherTarget::Luca), options));
+        const EncodedText text = toWindows1254(writer(deriveVoucherLines(rows, options, target), options));
         benchmark::DoNotOptimize(text.bytes.size());
     }
+}
+
+/// The same for a workbook voucher, saved to a file each iteration.
+void benchWorkbookVoucher(benchmark::State& state, const WorkbookVoucher& write, VoucherTarget target) {
+    const TransferOptions options;
+    Connection& connection = company().connection();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const auto rows = selectTransferRows(connection, options.filterText);
+        XlsxWorkbook book;
+        write(book, deriveVoucherLines(rows, options, target), options);
+        book.save(dir.filePath(QStringLiteral("fis.xlsx")));
+    }
+}
+
+void BM_LucaVoucher(benchmark::State& state) {
+    benchTextVoucher(state, lucaVoucherText, VoucherTarget::Luca);
 }
 
 void BM_MikroVoucher(benchmark::State& state) {
-    const TransferOptions options;
-    Connection& connection = company().connection(); // the company is built outside the timing
-    for (auto _ : state) {
-        const auto rows = selectTransferRows(connection, options.filterText);
-        const EncodedText text =
-            toWindows1254(mikroVoucherText(deriveVoucherLines(rows, options, VoucherTarget::Mikro), options));
-        benchmark::DoNotOptimize(text.bytes.size());
-    }
+    benchTextVoucher(state, mikroVoucherText, VoucherTarget::Mikro);
 }
 
 void BM_LogoVoucher(benchmark::State& state) {
-    const TransferOptions options;
-    Connection& connection = company().connection(); // the company is built outside the timing
-    for (auto _ : state) {
-        const auto rows = selectTransferRows(connection, options.filterText);
-        const EncodedText text =
-            toWindows1254(logoVoucherText(deriveVoucherLines(rows, options, VoucherTarget::Logo), options));
-        benchmark::DoNotOptimize(text.bytes.size());
-    }
+    benchTextVoucher(state, logoVoucherText, VoucherTarget::Logo);
 }
 
 void BM_NetsisVoucher(benchmark::State& state) {
-    const TransferOptions options;
-    Connection& connection = company().connection(); // the company is built outside the timing
-    QTemporaryDir dir;
-    for (auto _ : state) {
-        const auto rows = selectTransferRows(connection, options.filterText);
-        XlsxWorkbook book;
-        writeNetsisVoucher(book, deriveVoucherLines(rows, options, VoucherTarget::Netsis), options);
-        book.save(dir.filePath(QStringLiteral("netsis.xlsx")));
-    }
+    benchWorkbookVoucher(state, writeNetsisVoucher, VoucherTarget::Netsis);
 }
 
 void BM_FourColumnVoucher(benchmark::State& state) {
-    const TransferOptions options;
-    Connection& connection = company().connection(); // the company is built outside the timing
-    QTemporaryDir dir;
-    for (auto _ : state) {
-        const auto rows = selectTransferRows(connection, options.filterText);
-        XlsxWorkbook book;
-        writeFourColumnVoucher(book, deriveVoucherLines(rows, options, VoucherTarget::Zirve));
-        book.save(dir.filePath(QStringLiteral("sentez.xlsx")));
-    }
+    benchWorkbookVoucher(
+        state,
+        [](WorkbookWriter& book, const std::vector<VoucherLine>& lines, const TransferOptions&) {
+            writeFourColumnVoucher(book, lines);
+        },
+        VoucherTarget::Zirve);
 }
 
 } // namespace

@@ -98,9 +98,8 @@ int docs(CliRun& run) {
                                                        QStringLiteral("PDF dosyaları (*.pdf)"));
         if (file.isEmpty())
             throw UsageError(QStringLiteral("docs pdf KİTAPLIK --file DOSYA.pdf"));
-        const int pages =
-            writeLibraryPdf(form.library(library.library),
-                            QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - ") + library.title, file);
+        const int pages = writeLibraryPdf(form.library(library.library),
+                                          kApplicationTitle + QStringLiteral(" - ") + library.title, file);
         run.out << file << " (" << pages << " sayfa)\n";
     } else if (verb == QLatin1String("delete") && run.args.size() == 3) {
         if (library.remove.isEmpty()) {

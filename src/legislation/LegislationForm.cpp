@@ -100,13 +100,13 @@ QHash<QString, QByteArray> shippedHashes(const QByteArray& version) {
 
 enum class ShippedDocuments { All, Unedited };
 
-/// Writes the shipped entries into an open archive, with the version entry. With `Unedited`
-/// a document is written only when the archive lacks it or holds it as an earlier program
-/// shipped it, so that the user's edits stay; pictures are always the program's own.
-void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries, ShippedDocuments documents) {
-    const int previous = archive.find(kShippedVersionEntry);
-    const QHash<QString, QByteArray> hashes =
-        shippedHashes(previous >= 0 ? archive.read(previous, kMaxVersionSize) : kFirstReleaseGuide);
+/// Writes the shipped entries into an open archive, and `version` (their version text) as
+/// the version entry. With `Unedited` a document is written only when the archive lacks it
+/// or holds it as `recorded` (the version text the archive held) says it was shipped, so
+/// that the user's edits stay; pictures are always the program's own.
+void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries, const QByteArray& version,
+                  ShippedDocuments documents, const QByteArray& recorded = {}) {
+    const QHash<QString, QByteArray> hashes = shippedHashes(recorded);
     for (const ShippedEntry& entry : entries) {
         const int index = archive.find(entry.name);
         const bool picture = entry.name.startsWith(DocumentLibrary::kPictureFolder);
@@ -115,7 +115,7 @@ void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries,
             continue;
         archive.write(entry.name, entry.content);
     }
-    archive.write(kShippedVersionEntry, versionText(entries));
+    archive.write(kShippedVersionEntry, version);
 }
 
 } // namespace
@@ -183,13 +183,14 @@ void LegislationForm::FormCreate() {
         const QString path = m_home + tab.archive;
         const QByteArray password = passwordOf(static_cast<Library>(which));
         const std::vector<ShippedEntry> entries = shippedEntries(QDir(shippedFolder(tab.archive)));
+        const QByteArray version = versionText(entries);
         if (!QFileInfo::exists(path)) {
             // Built under a temporary name, so a half-written library is never taken for one.
             const QString temporary = path + QStringLiteral(".yeni");
             QFile::remove(temporary);
             {
                 ZipArchive archive(temporary, ZipArchive::Mode::Create, password);
-                writeShipped(archive, entries, ShippedDocuments::All);
+                writeShipped(archive, entries, version, ShippedDocuments::All);
                 archive.commit();
             }
             QFile::rename(temporary, path);
@@ -202,11 +203,14 @@ void LegislationForm::FormCreate() {
             continue;
         try {
             ZipArchive archive(path, ZipArchive::Mode::Update, password);
+            // An archive of the first release has no version entry; it held that release's guide.
             const int marker = archive.find(kShippedVersionEntry);
-            if (marker >= 0 && archive.read(marker, kMaxVersionSize) == versionText(entries))
+            const QByteArray recorded =
+                marker >= 0 ? archive.read(marker, kMaxVersionSize) : kFirstReleaseGuide;
+            if (recorded == version)
                 continue;
-            writeShipped(archive, entries,
-                         which == Legislation ? ShippedDocuments::All : ShippedDocuments::Unedited);
+            writeShipped(archive, entries, version,
+                         which == Legislation ? ShippedDocuments::All : ShippedDocuments::Unedited, recorded);
             archive.commit();
         } catch (const ZipError&) {
             // A damaged library stays as it is; opening it says why.
