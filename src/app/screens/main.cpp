@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
 #include "app/ui/ScriptedProgram.h"
+#include "base/ClassicNumbers.h"
 #include "base/ScriptedPrompt.h"
 #include "base/WindowNames.h"
 #include "engine/EquitySheet.h"
@@ -178,6 +179,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    useClassicNumbers();
     QApplication::setQuitOnLastWindowClosed(false);
     QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));
     const QStringList args = QApplication::arguments();
