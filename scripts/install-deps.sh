@@ -12,7 +12,7 @@ packages=(
   liborcus-dev libixion-dev liborcus-parser-0.17-0 libboost-dev libfreexl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation python3 qt6-translations-l10n poppler-utils
-  locales openbox xdotool x11-apps x11-utils imagemagick libreoffice-calc-nogui
+  locales openbox xdotool x11-apps x11-utils x11-xkb-utils imagemagick libreoffice-calc-nogui
 )
 
 missing=()

@@ -171,32 +171,38 @@ bool FormBinder::keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key) 
 }
 
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // A key press, focus change or double click that fails shows its error and leaves the
+    // field as the user typed it; the error must not leave the event handler.
+    bool handled = false;
+    if (!m_updating)
+        runGuarded(m_prompt, [&] { handled = filterEvent(watched, *event); });
+    return handled || QObject::eventFilter(watched, event);
+}
+
+bool FormBinder::filterEvent(QObject* watched, QEvent& event) {
+    if (event.type() == QEvent::KeyPress) {
         auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (edit && m_model.has(edit->objectName()) &&
-            keyPress(*edit, edit->objectName(), *static_cast<QKeyEvent*>(event)))
-            return true;
-    } else if (event->type() == QEvent::FocusIn) {
+        return edit && m_model.has(edit->objectName()) &&
+               keyPress(*edit, edit->objectName(), static_cast<QKeyEvent&>(event));
+    }
+    const QString name = watched->objectName();
+    if (!m_model.has(name))
+        return false;
+    if (event.type() == QEvent::FocusIn) {
         // Entering an amount field shows its value for editing, without grouping.
         auto* edit = qobject_cast<QLineEdit*>(watched);
-        const QString name = edit ? edit->objectName() : QString();
-        if (edit && !edit->isReadOnly() && m_model.has(name) && m_model.keyRule(name) == KeyRule::Amount &&
+        if (edit && !edit->isReadOnly() && m_model.keyRule(name) == KeyRule::Amount &&
             !m_model.keepsTextOnEnter(name)) {
             const QString editing = amountTextOnEnter(m_model.text(name));
             if (editing != m_model.text(name))
-                act([this, name, editing] { m_model.setText(name, editing); });
+                m_model.setText(name, editing);
         }
+    } else if (event.type() == QEvent::FocusOut) {
+        m_model.leave(name);
+    } else if (event.type() == QEvent::MouseButtonDblClick) {
+        m_model.click(name);
     }
-    if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonDblClick) {
-        const QString name = watched->objectName();
-        if (m_model.has(name)) {
-            if (event->type() == QEvent::FocusOut)
-                act([this, name] { m_model.leave(name); });
-            else
-                act([this, name] { m_model.click(name); });
-        }
-    }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 void FormBinder::refresh(const QString& name) {

@@ -49,6 +49,8 @@ private:
     void bind(const QString& name, QWidget* widget);
     /// Applies the input rule of the control to a key; true when the key was handled.
     bool keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key);
+    /// The work of eventFilter; may throw. True when the event was handled.
+    bool filterEvent(QObject* watched, QEvent& event);
     void refresh(const QString& name);
     void act(const std::function<void()>& action);
 
