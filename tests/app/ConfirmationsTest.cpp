@@ -2,6 +2,7 @@
 // on the screen afterwards.
 #include "support/TestSupport.h"
 
+#include "app/BackupPanel.h"
 #include "app/CompaniesWindow.h"
 #include "app/CompaniesWindowControls.h"
 #include "app/EntryWindow.h"
@@ -213,9 +214,10 @@ TEST_F(ConfirmationsTest, TheWrongKindOfBackupIsRefusedWithTheButtonThatTakesIt)
 TEST_F(ConfirmationsTest, TheLegislationNoteNamesOnlyWhatTheMainMenuOffers) {
     const FormModel& menu = program.mainMenu().form();
     QStringList offered;
-    for (const QString& name : menu.fieldNames())
+    for (const QString& name : menu.fieldNames()) {
         if (menu.kind(name) == FieldKind::Button && menu.isVisible(name))
             offered << menu.label(name);
+    }
     const bool opensPdf =
         menu.isVisible(ctl::mainmenu::YardimBarItems3) || menu.isVisible(ctl::mainmenu::YardimBarItems4);
 
@@ -224,8 +226,9 @@ TEST_F(ConfirmationsTest, TheLegislationNoteNamesOnlyWhatTheMainMenuOffers) {
                                          QRegularExpression::DotMatchesEverythingOption);
     for (const QString& document : legislation.names()) {
         const QString text = legislation.read(document);
-        if (!opensPdf)
+        if (!opensPdf) {
             EXPECT_FALSE(text.contains(QStringLiteral("PDF"))) << document.toStdString();
+        }
         for (const QRegularExpressionMatch& match : item.globalMatch(text)) {
             const QString named = match.captured(1).simplified();
             EXPECT_TRUE(offered.contains(named)) << named.toStdString();
