@@ -17,7 +17,9 @@
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/IniFile.h"
+#include "storage/ZipArchive.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -234,6 +236,72 @@ TEST_F(ConfirmationsTest, TheLegislationNoteNamesOnlyWhatTheMainMenuOffers) {
             EXPECT_TRUE(offered.contains(named)) << named.toStdString();
         }
     }
+
+    // An installation that holds an older note gets this one at its next start.
+    const QString note = legislation.names().constFirst();
+    const QString shipped = legislation.read(note);
+    const QByteArray older("<p>Ana menüdeki PDF bağlantıları program klasöründeki PDF dosyalarını açar.</p>");
+    legislation.save(note, QString::fromUtf8(older));
+    {
+        ZipArchive archive(legislation.path(), ZipArchive::Mode::Update, legislation.password());
+        archive.write(QStringLiteral("surum/gonderilen"),
+                      QCryptographicHash::hash(older, QCryptographicHash::Sha256).toHex() + ' ' +
+                          note.toUtf8() + '\n');
+        archive.commit();
+    }
+    program.legislation().FormCreate();
+    EXPECT_EQ(legislation.read(note), shipped);
+}
+
+/// Keeps the filter of every open dialog.
+class FilterRecordingPrompt : public ScriptedPrompt {
+public:
+    QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override {
+        filters << filter;
+        return ScriptedPrompt::chooseOpenFile(title, folder, filter);
+    }
+    QStringList filters;
+};
+
+/// Whether the first filter of a dialog ("Label|*.a;*.b|...") takes the file name.
+bool firstFilterTakes(const QString& filter, const QString& fileName) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (const QString& pattern : parts.value(1).split(QLatin1Char(';'))) {
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern));
+        if (re.match(fileName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+TEST(RestoreDialogTest, EachRestoreDialogNamesAndListsTheKindItTakes) {
+    test::TempHome home;
+    FilterRecordingPrompt prompt;
+    AppContext context(home.home(), prompt);
+    Program program(context);
+    program.start();
+    FormModel& panel = program.companies().form();
+    prompt.addAnswer(Yes);
+    panel.click(ctl::companies::TumFirmaGeriYukleBut);
+    panel.click(ctl::companies::TekFirmaGeriYukleBut);
+    prompt.addAnswer(Yes);
+    panel.click(ctl::companies::OtomatikYedekGeriYukleBut);
+    ASSERT_EQ(prompt.filters.size(), 3);
+    const QString& all = prompt.filters[0];
+    const QString& one = prompt.filters[1];
+    const QString& daily = prompt.filters[2];
+    EXPECT_TRUE(all.startsWith(QStringLiteral("Tüm firmaların yedeği"))) << all.toStdString();
+    EXPECT_TRUE(one.startsWith(QStringLiteral("Tek firma yedeği"))) << one.toStdString();
+    EXPECT_TRUE(daily.startsWith(QStringLiteral("Otomatik günlük yedek"))) << daily.toStdString();
+
+    EXPECT_TRUE(firstFilterTakes(one, QStringLiteral("ABC_2024_3_5_9_7_3.zip")));
+    EXPECT_TRUE(firstFilterTakes(one, QStringLiteral("ABC_2024_3_5_9_7_3_2.zip")));
+    EXPECT_TRUE(firstFilterTakes(one, QStringLiteral("ABC.ydk")));
+    EXPECT_FALSE(firstFilterTakes(one, QStringLiteral("VelkorTumu_2024_03_05.zip")));
+    EXPECT_FALSE(firstFilterTakes(one, QStringLiteral("OtoYedek2.zip")));
+    EXPECT_TRUE(firstFilterTakes(daily, QStringLiteral("OtoYedek2.zip")));
+    EXPECT_FALSE(firstFilterTakes(daily, QStringLiteral("ABC_2024_3_5_9_7_3.zip")));
+    EXPECT_TRUE(firstFilterTakes(all, QStringLiteral("VelkorTumu_2024_03_05.zip")));
 }
 
 } // namespace
