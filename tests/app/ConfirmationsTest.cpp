@@ -187,32 +187,6 @@ TEST_F(ConfirmationsTest, TheBackupSettingsAndTheCompanyBackupSayWhatTheyDid) {
             QStringLiteral("ABC firmasının yedeği alındı:\n\r%1").arg(QDir::toNativeSeparators(archive))});
 }
 
-TEST_F(ConfirmationsTest, TheWrongKindOfBackupIsRefusedWithTheButtonThatTakesIt) {
-    home.addCompany(QStringLiteral("ABC"), QStringLiteral("Abc"));
-    entry().userSet(ctl::entry::firmaedit, QStringLiteral("ABC"));
-    entry().click(ctl::entry::DuzeltmeBut);
-    FormModel& panel = program.companies().form();
-    panel.click(ctl::companies::FirmaYedekAlBut);
-    const QString one = home.home() + QStringLiteral("Yedek/ABC_2024_3_5_9_7_3.zip");
-    ASSERT_TRUE(QFileInfo::exists(one));
-    const QString all = home.home() + QStringLiteral("Yedek/VelkorTumu_2024_03_05.zip");
-    home.prompt().addFile(all);
-    panel.click(ctl::companies::TumFirmaYedekAlBut);
-    ASSERT_TRUE(QFileInfo::exists(all + "Gen"));
-
-    home.prompt().clearShown();
-    home.prompt().addAnswer(Yes);
-    home.prompt().addFile(one);
-    panel.click(ctl::companies::TumFirmaGeriYukleBut);
-    ASSERT_FALSE(home.prompt().texts().isEmpty());
-    EXPECT_TRUE(home.prompt().texts().last().contains(QStringLiteral("\"Tek Firma Geri Yükle\"")));
-    home.prompt().addFile(all);
-    panel.click(ctl::companies::TekFirmaGeriYukleBut);
-    EXPECT_TRUE(home.prompt().texts().last().contains(QStringLiteral("\"Tüm Firmaları Geri Yükle\"")));
-    EXPECT_TRUE(QDir(home.home() + "Yedek").entryList({QStringLiteral("GeriYuklemeOncesi_*")}).isEmpty());
-    EXPECT_TRUE(home.context().company().isOpen());
-}
-
 TEST_F(ConfirmationsTest, TheLegislationNoteNamesOnlyWhatTheMainMenuOffers) {
     const FormModel& menu = program.mainMenu().form();
     QStringList offered;
