@@ -6,11 +6,14 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QTimer>
+#include <QTreeView>
 
 namespace velkor {
 
@@ -73,6 +76,16 @@ QString chosenFile(QFileDialog& dialog) {
     if (screen)
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     dialog.resize(size);
+    // Qt's own dialog builds its list when it opens; from then on the name column takes
+    // the room the size, type and date columns leave, and those show their texts whole.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto* list = dialog.findChild<QTreeView*>()) {
+            QHeaderView* header = list->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

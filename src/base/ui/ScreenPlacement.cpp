@@ -72,14 +72,17 @@ void placeOnScreen(QWidget& window, bool centre) {
     if (size != window.size())
         window.resize(size);
 
-    QRect frame = window.frameGeometry();
-    frame.setSize(size.grownBy(margins));
+    // The frame's top left corner as far as Qt knows the frame: before the window manager
+    // has framed a window, Qt takes the frame to be the window itself.
+    const QPoint knownOffset = window.geometry().topLeft() - window.frameGeometry().topLeft();
+    QRect frame(window.geometry().topLeft() - QPoint(margins.left(), margins.top()), size.grownBy(margins));
     if (centre)
         frame.moveCenter(available.center());
     const QRect fitted = fitFrameInto(frame, available);
-    // move() places a window's frame, not its client area.
-    if (fitted.topLeft() != window.frameGeometry().topLeft() || centre)
-        window.move(fitted.topLeft());
+    // move() places the frame Qt knows of; the window itself goes inside the margins.
+    const QPoint target = fitted.topLeft() + QPoint(margins.left(), margins.top()) - knownOffset;
+    if (target != window.pos() || centre)
+        window.move(target);
 }
 
 } // namespace velkor

@@ -126,6 +126,8 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     // whole; the list scrolls sideways for a long one. (A stretched last column would keep
     // the list's width and cut the names.)
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A title centred over a long name would sit out of sight.
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->verticalHeader()->hide();
     m_list->setMinimumWidth(240);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
