@@ -32,7 +32,9 @@ QFont deviceFont(const PrintFont& font) {
 }
 
 int textFlags(const PrintCell& cell) {
-    return int(cell.alignment) | (cell.wordWrap ? int(Qt::TextWordWrap) : 0);
+    if (!cell.wordWrap)
+        return int(cell.alignment);
+    return int(cell.alignment) | int(cell.breakAnywhere ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
 }
 
 /// The height of a growing cell's text in units.

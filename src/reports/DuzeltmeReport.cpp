@@ -47,6 +47,12 @@ const AmountColumn kAmountColumns[] = {
     {716, "BİRİKMİŞ AMORTİSMAN"}, {824, "DÜZELTİLMİŞ AMORTİSMAN"}, {933, "AMORTİSMAN FARKI"},
 };
 constexpr double kAmountWidth = 106;
+// The account code column holds "698.ZARAR", the widest code the closing step writes,
+// in the data font; longer codes of the user's own break onto further lines.
+constexpr double kCodeX = 68;
+constexpr double kCodeWidth = 72;
+constexpr double kNameX = kCodeX + kCodeWidth + 1;
+constexpr double kNameWidth = 321 - kNameX;
 
 HeadingGeometry geometryOf(bool withDepreciation) {
     HeadingGeometry g;
@@ -90,8 +96,8 @@ PrintBand DuzeltmeReport::pageHeaderBand() const {
     PrintBand band;
     band.height = 36;
     addHeading(band, 36, 32, QStringLiteral("SN"), Qt::AlignLeft | Qt::AlignVCenter, false);
-    addHeading(band, 68, 60, QStringLiteral("HESAP KODU"), Qt::AlignLeft | Qt::AlignVCenter);
-    addHeading(band, 129, 192, QStringLiteral("HESAP ADI"), Qt::AlignLeft | Qt::AlignVCenter);
+    addHeading(band, kCodeX, kCodeWidth, QStringLiteral("HESAP KODU"), Qt::AlignLeft | Qt::AlignVCenter);
+    addHeading(band, kNameX, kNameWidth, QStringLiteral("HESAP ADI"), Qt::AlignLeft | Qt::AlignVCenter);
     addHeading(band, 322, 66, QStringLiteral("KAYIT TARİHİ"));
     const int amounts = m_withDepreciation ? 6 : 3;
     for (int i = 0; i < amounts; ++i)
@@ -109,13 +115,15 @@ PrintBand DuzeltmeReport::masterBand(int row) const {
     const int line = row + 1;
     addRowShading(band, line, 36, shadingRight());
     addDataCell(band, 36, 28, QString::number(line), Qt::AlignRight);
-    PrintCell& code = addDataCell(band, 68, 60,
+    PrintCell& code = addDataCell(band, kCodeX, kCodeWidth,
                                   m_list.value(row, MainAccount).toString() + QLatin1Char('.') +
                                       m_list.value(row, SubAccount).toString(),
                                   Qt::AlignLeft);
     code.wordWrap = true;
+    code.breakAnywhere = true;
     code.grows = true;
-    PrintCell& name = addDataCell(band, 129, 192, m_list.value(row, Name).toString(), Qt::AlignLeft);
+    PrintCell& name =
+        addDataCell(band, kNameX, kNameWidth, m_list.value(row, Name).toString(), Qt::AlignLeft);
     name.wordWrap = true;
     name.grows = true;
     addDataCell(band, 322, 66, dateText(m_list.value(row, EntryDate)), Qt::AlignRight);

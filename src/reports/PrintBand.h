@@ -32,6 +32,9 @@ struct PrintCell {
     PrintFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool wordWrap = false;
+    /// With wordWrap: a word wider than the cell breaks inside itself rather than running
+    /// into the next cell (codes have no spaces to break at).
+    bool breakAnywhere = false;
     /// Takes the height of its wrapped content when that is more than `height`.
     bool grows = false;
     /// Takes the height of its band (the row shading).

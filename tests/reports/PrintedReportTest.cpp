@@ -7,12 +7,15 @@
 #include "reports/AnaHesapReport.h"
 #include "reports/DuzeltmeReport.h"
 #include "reports/PdfPrintService.h"
+#include "reports/PrintBand.h"
 #include "reports/ReportListQuery.h"
 #include "reports/ReportSheet.h"
 #include "reports/ReportSheetControls.h"
 #include "reports/RichReport.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -168,6 +171,44 @@ TEST_F(LayoutTest, LongNameWrapsAndMakesItsRowTaller) {
         if (f.colour == QColor(240, 240, 240) && f.rect.top() < rowY[0]) {
             EXPECT_GT(f.rect.height(), 30);
         }
+}
+
+TEST_F(LayoutTest, AccountCodesStayInsideTheirColumn) {
+    db.insert(stockRow("698", "ZARAR", QStringLiteral("ENFLASYON DÜZELTME ZARARI"), 400, 100, 150));
+    db.insert(stockRow("697", "ZARAR", QStringLiteral("YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME ZARARI"), 400,
+                       100, 150));
+    db.insert(stockRow("153", "01.002.0003.00045", QStringLiteral("TİCARİ MAL"), 400, 100, 150));
+    openAll();
+    DuzeltmeReport report(turkishCompany(), list, totals, kPrintedAt);
+    RecordingDevice device;
+    report.render(device, [&] { return device.newPage(); });
+
+    QFont font(printFace(QStringLiteral("Times New Roman")));
+    font.setPointSizeF(9);
+    const QFontMetricsF metrics(font, &device);
+    const double unitsPerPixel = 1 / (device.logicalDpiX() / 25.4 * kMillimetresPerUnit);
+    // The texts drawn in the code column (it starts at 68), and where the names start.
+    double nameLeft = 1e9;
+    QStringList codes;
+    for (const DrawnText& t : device.texts()) {
+        if (t.text == QStringLiteral("ENFLASYON DÜZELTME ZARARI") || t.text == QStringLiteral("TİCARİ MAL"))
+            nameLeft = std::min(nameLeft, t.x);
+        if (t.x >= 68 && t.x < 80 && !t.text.startsWith(QStringLiteral("HESAP")))
+            codes << t.text;
+    }
+    ASSERT_LT(nameLeft, 1e9);
+    EXPECT_TRUE(codes.contains("698.ZARAR")) << codes.join('|').toStdString();
+    EXPECT_TRUE(codes.contains("697.ZARAR")) << codes.join('|').toStdString();
+    // A code longer than the column breaks onto a second line instead of running on.
+    EXPECT_FALSE(codes.contains("153.01.002.0003.00045"));
+    EXPECT_TRUE(codes.join(QString()).contains("153.01.002.0003.00045")) << codes.join('|').toStdString();
+    for (const DrawnText& t : device.texts()) {
+        if (!codes.contains(t.text) || t.x < 68 || t.x >= 80)
+            continue;
+        // At least a space's width (a quarter of the 9 point em, about 3 units) before the name.
+        const double right = t.x + metrics.horizontalAdvance(t.text) * unitsPerPixel;
+        EXPECT_LT(right, nameLeft - 3) << t.text.toStdString();
+    }
 }
 
 TEST_F(LayoutTest, EmptyListPrintsHeadingsAndEmptyTotals) {

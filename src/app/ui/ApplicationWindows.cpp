@@ -7,6 +7,7 @@
 #include "app/ui/TGuncelleF.h"
 #include "app/ui/TbekleyinF.h"
 #include "app/ui/TsifreF.h"
+#include "base/ui/ProgramStyle.h"
 #include "import/ExcelImportForm.h"
 #include "import/ui/TExcelVeriAktarF.h"
 #include "legislation/LegislationForm.h"
@@ -16,9 +17,9 @@
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
 #include "reports/ui/PreviewPrintService.h"
-#include "workspace/Workspace.h"
 #include "update/ProgramUpdate.h"
 #include "update/ui/TForm6.h"
+#include "workspace/Workspace.h"
 #include "workspace/ui/TSabitKiymetDuzeltmeF.h"
 
 #include <QDesktopServices>
@@ -27,6 +28,8 @@
 namespace velkor {
 
 ApplicationWindows::ApplicationWindows(Program& program) {
+    // Every window, box and dialog of the program is drawn with its style.
+    ProgramStyle::install();
     m_windows.emplace_back(new TGirisF(program));
     m_windows.emplace_back(new TAnaMenuF(program));
     m_windows.emplace_back(new TGirisRF(program));

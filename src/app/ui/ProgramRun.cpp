@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
+#include "app/ui/MissingTurkishTexts.h"
 #include "backup/ArchiveRestore.h"
 #include "base/ui/DialogPrompt.h"
 #include "storage/Installation.h"
@@ -16,6 +17,9 @@
 namespace velkor {
 
 void installTurkishTranslations(QApplication& app) {
+    // The translator installed last is asked first; the catalogue's gaps are filled by the
+    // program's own texts, which answer nothing else.
+    QApplication::installTranslator(new MissingTurkishTexts(&app));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const QString& name : {QStringLiteral("qtbase_tr"), QStringLiteral("qt_tr")}) {
         auto* translator = new QTranslator(&app);

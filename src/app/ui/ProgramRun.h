@@ -15,7 +15,8 @@ class Program;
 /// tests drive the program from there). Returns the exit status.
 int runProgram(QApplication& app, const std::function<void(Program&, ApplicationWindows&)>& started = {});
 
-/// Loads Qt's own Turkish texts (file dialogs, standard buttons) when they are installed.
+/// Loads Qt's own Turkish texts (file dialogs, standard buttons) when they are installed, and
+/// the program's own Turkish for the few texts that catalogue lacks.
 void installTurkishTranslations(QApplication& app);
 
 } // namespace velkor

@@ -1,11 +1,19 @@
 #include "base/ui/DialogPrompt.h"
 
+#include "base/ui/ScreenPlacement.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QTimer>
+#include <QTreeView>
 
 namespace velkor {
 
@@ -44,6 +52,43 @@ void dress(QMessageBox& box, const QString& text, const QString& title, PromptIc
     box.setIcon(boxIcon(icon));
     box.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
     box.setText(boxText(text));
+    // A box sizes itself to its text alone; a short text under the long program caption
+    // would leave the title bar too narrow for it. A spacer across the box's grid keeps
+    // it as wide as the caption needs (never wider than the screen).
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QWidget* over = box.parentWidget();
+        const QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+        int width = captionWidth(box);
+        if (screen)
+            width = std::min(width, screen->availableGeometry().width() * 3 / 4);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
+}
+
+/// Runs a file dialog of the program and gives the chosen path, or empty. The dialog is
+/// large enough for its columns (names, sizes, types and dates shown whole) and opens in
+/// the middle of the window the user works in.
+QString chosenFile(QFileDialog& dialog) {
+    const QWidget* over = dialog.parentWidget();
+    const QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+    QSize size(900, 560);
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    dialog.resize(size);
+    // Qt's own dialog builds its list when it opens; from then on the name column takes
+    // the room the size, type and date columns leave, and those show their texts whole.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto* list = dialog.findChild<QTreeView*>()) {
+            QHeaderView* header = list->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -143,12 +188,18 @@ QString DialogPrompt::dialogFilter(const QString& filter) {
 }
 
 QString DialogPrompt::chooseOpenFile(const QString& title, const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(parentWindow(), title, folder, dialogFilter(filter));
+    QFileDialog box(parentWindow(), title, folder, dialogFilter(filter));
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(box);
 }
 
 QString DialogPrompt::chooseSaveFile(const QString& title, const QString& suggestedPath,
                                      const QString& filter) {
-    return QFileDialog::getSaveFileName(parentWindow(), title, suggestedPath, dialogFilter(filter));
+    QFileDialog box(parentWindow(), title, suggestedPath, dialogFilter(filter));
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    return chosenFile(box);
 }
 
 QString DialogPrompt::chooseSaveTarget(const SaveDialog& dialog) {
@@ -157,13 +208,14 @@ QString DialogPrompt::chooseSaveTarget(const SaveDialog& dialog) {
     box.setFileMode(QFileDialog::AnyFile);
     box.setDefaultSuffix(dialog.defaultSuffix);
     box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.confirmOverwrite);
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
-        return {};
-    return box.selectedFiles().constFirst();
+    return chosenFile(box);
 }
 
 QString DialogPrompt::chooseFolder(const QString& title, const QString& folder) {
-    return QFileDialog::getExistingDirectory(parentWindow(), title, folder);
+    QFileDialog box(parentWindow(), title, folder);
+    box.setFileMode(QFileDialog::Directory);
+    box.setOption(QFileDialog::ShowDirsOnly);
+    return chosenFile(box);
 }
 
 } // namespace velkor

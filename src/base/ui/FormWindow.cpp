@@ -1,12 +1,14 @@
 #include "base/ui/FormWindow.h"
 
 #include "base/ErrorReport.h"
+#include "base/ui/ScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace velkor {
 
@@ -108,6 +110,18 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     // its hide handler.
     event->ignore();
     act([this] { m_windows.hide(m_model.name()); });
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Left to itself, the window manager may put a window partly below the screen's
+    // edge (its own placement does not know the sizes the program needs); every window
+    // is placed by the program instead: centred when first shown, and later wherever the
+    // user left it, as long as that is still on the screen.
+    if (event->spontaneous() || isMaximized() || isMinimized() || isFullScreen())
+        return;
+    placeOnScreen(*this, !m_placed);
+    m_placed = true;
 }
 
 void FormWindow::changeEvent(QEvent* event) {

@@ -43,6 +43,8 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// Places the window whole on its screen before it appears (centred the first time).
+    void showEvent(QShowEvent* event) override;
 
     WindowManager& m_windows;
     Prompt& m_prompt;
@@ -55,6 +57,7 @@ private:
     FormModel& m_model;
     FormBinder* m_binder = nullptr;
     bool m_applying = false;
+    bool m_placed = false;
 };
 
 } // namespace velkor

@@ -122,10 +122,12 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     m_list = new DatasetGrid(m_workspace.SBKQuery(), itemListColumns(), panel);
     m_list->setObjectName(ctl::workspace::SBKListeGrid);
     styleReportGrid(*m_list);
-    const QFontMetrics titles(m_list->horizontalHeader()->font());
-    m_list->setColumnWidth(0, titles.horizontalAdvance(QStringLiteral("Ana H.")) + 16);
-    m_list->setColumnWidth(1, titles.horizontalAdvance(QStringLiteral("Alt Hesap")) + 16);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    // Every column takes the width of its title and its longest text, so that names show
+    // whole; the list scrolls sideways for a long one. (A stretched last column would keep
+    // the list's width and cut the names.)
+    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A title centred over a long name would sit out of sight.
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->verticalHeader()->hide();
     m_list->setMinimumWidth(240);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
