@@ -1,5 +1,7 @@
 #include "spreadsheet/FreexlWorkbookReader.h"
 
+#include "base/ClassicNumbers.h"
+
 #include "spreadsheet/CellText.h"
 
 #include <QFile>
@@ -58,6 +60,8 @@ QString cellText(const FreeXL_CellValue& cell) {
 } // namespace
 
 WorkbookGrid FreexlWorkbookReader::readFirstSheet(const QString& path) const {
+    // The C library reads and writes numbers the same on every desktop while the file is read.
+    const ClassicNumbersScope classicNumbers;
     XlsHandle xls(path);
     if (xls.status() != FREEXL_OK)
         throw WorkbookError(damagedWorkbookMessage(path));

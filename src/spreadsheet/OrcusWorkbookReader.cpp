@@ -1,5 +1,7 @@
 #include "spreadsheet/OrcusWorkbookReader.h"
 
+#include "base/ClassicNumbers.h"
+
 #include "spreadsheet/CellText.h"
 
 #include <ixion/cell_access.hpp>
@@ -158,6 +160,9 @@ QString cellText(const ss::document& doc, const ss::sheet& sheet, const ixion::m
 } // namespace
 
 WorkbookGrid OrcusWorkbookReader::readFirstSheet(const QString& path) const {
+    // The OpenDocument import reads cell values with strtod, which follows the user's
+    // LC_NUMERIC: under a Turkish locale every "1234.5" would read as 0.
+    const ClassicNumbersScope classicNumbers;
     // The whole sheet size the formats allow, so that no cell is cut off.
     ss::document doc(ss::range_size_t{1048576, 16384});
     Cells dates;

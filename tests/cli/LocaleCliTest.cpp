@@ -9,11 +9,11 @@
 #include "import/ExcelImportFormControls.h"
 #include "support/CLibraryLocale.h"
 #include "support/ControlArgs.h"
+#include "support/DesktopLocales.h"
 #include "support/TestSupport.h"
 #include "support/XlsxReadBack.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -23,50 +23,10 @@ using velkor::test::stepArg;
 
 namespace {
 
-/// A desktop's locale with the separators the program takes from it.
-struct Desktop {
-    QString locale;
-    QChar group;
-    QChar decimal;
-};
-
-const Desktop kDesktops[] = {
-    {QStringLiteral("tr_TR.UTF-8"), QLatin1Char('.'), QLatin1Char(',')},
-    {QStringLiteral("de_DE.UTF-8"), QLatin1Char('.'), QLatin1Char(',')},
-    {QStringLiteral("en_US.UTF-8"), QLatin1Char(','), QLatin1Char('.')},
-    {QStringLiteral("C"), QLatin1Char('.'), QLatin1Char(',')},
-};
-
-/// An amount written the Turkish way ("900.000,50") as a user of the desktop types it.
-QString typed(const Desktop& desktop, const QString& turkish) {
-    QString text = turkish;
-    for (QChar& c : text) {
-        if (c == QLatin1Char('.'))
-            c = desktop.group;
-        else if (c == QLatin1Char(','))
-            c = desktop.decimal;
-    }
-    return text;
-}
-
-/// Every amount of a text in the desktop's separators, written plainly ("900000.50"): the
-/// figures of two desktops' texts compare equal when these do. Dates ("15.03.2020") and
-/// account codes ("253.001") are left as they are.
-QString plainAmounts(const Desktop& desktop, const QString& text) {
-    const QString g = QRegularExpression::escape(desktop.group);
-    const QString d = QRegularExpression::escape(desktop.decimal);
-    const QRegularExpression amount(
-        QStringLiteral("(?<![\\d.,])-?\\d+(?:%1\\d{3})*%2\\d+(?![\\d.,])").arg(g, d));
-    QString result;
-    qsizetype last = 0;
-    for (auto it = amount.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        result += text.mid(last, m.capturedStart() - last);
-        result += m.captured().remove(desktop.group).replace(desktop.decimal, QLatin1Char('.'));
-        last = m.capturedEnd();
-    }
-    return result + text.mid(last);
-}
+using test::Desktop;
+using test::kDesktops;
+using test::plainAmounts;
+using test::typed;
 
 /// What one desktop's run produced: printed texts, written files and workbooks (a line a cell).
 using Outputs = std::map<QString, QString>;
@@ -194,7 +154,8 @@ TEST_F(LocaleCliTest, everyDesktopGivesTheSameFiguresInItsOwnSeparators) {
     const Desktop& turkish = kDesktops[0];
     const Outputs expected = work(turkish);
     // The Turkish desktop shows the amounts as they were typed.
-    EXPECT_TRUE(expected.at("sabit").contains(QStringLiteral("KayitliTutariEdit=900.000,50\n")));
+    EXPECT_TRUE(
+        expected.at("sabit").contains(ctl::fixedasset::KayitliTutariEdit + QStringLiteral("=900.000,50\n")));
     EXPECT_TRUE(expected.at("yevmiye").contains(QStringLiteral("Varlık Net Değeri (900.000,50)")));
     EXPECT_EQ(expected.at("aktarim"), QStringLiteral("2 kayıt aktarıldı.\n"));
     for (const auto& [name, text] : expected)
@@ -210,7 +171,7 @@ TEST_F(LocaleCliTest, everyDesktopGivesTheSameFiguresInItsOwnSeparators) {
                       plainAmounts(turkish, text).toStdString())
                 << name.toStdString();
         }
-        EXPECT_TRUE(got.at("sabit").contains(QStringLiteral("KayitliTutariEdit=") +
+        EXPECT_TRUE(got.at("sabit").contains(ctl::fixedasset::KayitliTutariEdit + QLatin1Char('=') +
                                              typed(desktop, QStringLiteral("900.000,50")) +
                                              QLatin1Char('\n')));
     }

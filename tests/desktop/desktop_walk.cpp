@@ -7,6 +7,7 @@
 // error box, on a step that does not come about, and when the program does not end; then it
 // checks the saved row and the voucher file. With VELKOR_SHOTS set, a screenshot of the
 // screen is kept after every step.
+#include "app/CompaniesWindowControls.h"
 #include "app/EntryWindowControls.h"
 #include "app/MainMenuControls.h"
 #include "app/ui/ApplicationWindows.h"
@@ -14,8 +15,11 @@
 #include "base/ClassicNumbers.h"
 #include "base/WindowNames.h"
 #include "base/ui/GuardedApplication.h"
+#include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheetControls.h"
+#include "engine/StockSheetControls.h"
 #include "engine/WorkspaceStateControls.h"
+#include "import/ExcelImportFormControls.h"
 #include "registry/RegistrationFormControls.h"
 #include "reports/JournalSheetControls.h"
 #include "reports/ReportSheetControls.h"
@@ -26,6 +30,7 @@
 #include "vouchers/TransferSheetControls.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -138,6 +143,12 @@ private:
                  QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     }
 
+    /// The company backups in the installation folder, newest first.
+    QFileInfoList backups() const {
+        return QDir(m_home + QStringLiteral("Yedek"))
+            .entryInfoList({kCode + QStringLiteral("_*.zip")}, QDir::Files, QDir::Time);
+    }
+
     void shoot(const QString& name) {
         if (m_shots.isEmpty())
             return;
@@ -183,7 +194,7 @@ private:
             shoot(QStringLiteral("dosya-penceresi"));
             click(name);
             key(QStringLiteral("ctrl+a"));
-            type(m_voucherPath);
+            type(m_dialogPath);
             key(QStringLiteral("Return"));
             return true;
         }
@@ -240,7 +251,6 @@ private:
     void buildSteps() {
         namespace f = ctl::fixedasset;
         namespace r = ctl::registration;
-        m_voucherPath = m_home + QStringLiteral("luca-fis.csv");
         await(QStringLiteral("giris-penceresi"),
               [this] { return shown(windows::kEntry) && window(windows::kEntry)->isActiveWindow(); });
         pressUntil(QStringLiteral("kayit-penceresi"), windows::kEntry, ctl::entry::YeniFirmaBut,
@@ -307,6 +317,49 @@ private:
             say(QStringLiteral("DÜZELTİLMİŞ: ") + m_adjusted);
             press(windows::kWorkspace, f::KaydetButton);
         });
+        await(QStringLiteral("sabit-kiymet-saklandi"), [this] {
+            return !control<QLineEdit>(windows::kWorkspace, f::Kayit_No_Edit)->text().isEmpty();
+        });
+
+        namespace s = ctl::stock;
+        act(QStringLiteral("stok-sekmesi"), [this] { showTab(1); });
+        fill(w, s::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
+        fill(w, s::KoduEditS, QStringLiteral("01"));
+        fill(w, s::AdiEditS, QStringLiteral("Ticari Mallar"));
+        fill(w, s::KayitliTutariEditS, QStringLiteral("250000,25"));
+        act(QStringLiteral("devir-hizi"), [this] { press(windows::kWorkspace, s::DevirHiziRadio); });
+        fill(w, s::DBasiStokEdit, QStringLiteral("100000,10"));
+        fill(w, s::DSonuStokEdit, QStringLiteral("140000,75"));
+        fill(w, s::DonemiciSMMEdit, QStringLiteral("600000,05"));
+        act(QStringLiteral("devir-hizi-hesapla"), [this] { press(windows::kWorkspace, s::JvXPButton1); });
+        act(QStringLiteral("stok-duzelt"), [this] { press(windows::kWorkspace, s::DuzeltButS); });
+        await(QStringLiteral("stok-duzeltildi"), [this] {
+            return !control<QLineEdit>(windows::kWorkspace, s::DuzeltilmisTutarEditS)->text().isEmpty();
+        });
+        act(QStringLiteral("stok-kaydet"), [this] { press(windows::kWorkspace, s::KaydetButtonS); });
+        await(QStringLiteral("stok-saklandi"), [this] {
+            return !control<QLineEdit>(windows::kWorkspace, s::Kayit_No_EditS)->text().isEmpty();
+        });
+
+        namespace e = ctl::equity;
+        act(QStringLiteral("ozkaynak-sekmesi"), [this] { showTab(2); });
+        fill(w, e::DuzeltmeAnaHesapComboO, QStringLiteral("500"));
+        fill(w, e::KoduEditO, QStringLiteral("01"));
+        fill(w, e::AdiEditO, QStringLiteral("Sermaye"));
+        act(QStringLiteral("tikla-tarihO"),
+            [this] { click(control(windows::kWorkspace, e::GirisTarihiDateO)); });
+        act(QStringLiteral("yaz-tarihO"), [] { type(QStringLiteral("30062021")); });
+        fill(w, e::KayitliTutariEditO, QStringLiteral("1000000,99"));
+        act(QStringLiteral("nakdi"), [this] { press(windows::kWorkspace, e::NaktiRadio); });
+        act(QStringLiteral("ozkaynak-duzelt"), [this] { press(windows::kWorkspace, e::DuzeltButO); });
+        await(QStringLiteral("ozkaynak-duzeltildi"), [this] {
+            return !control<QLineEdit>(windows::kWorkspace, e::DuzeltilmisTutarEditO)->text().isEmpty();
+        });
+        act(QStringLiteral("ozkaynak-kaydet"), [this] { press(windows::kWorkspace, e::KaydetButtonO); });
+        await(QStringLiteral("ozkaynak-saklandi"), [this] {
+            return !control<QLineEdit>(windows::kWorkspace, e::Kayit_No_EditO)->text().isEmpty();
+        });
+
         act(QStringLiteral("rapor-sekmesi"), [this] { showTab(3); });
         act(QStringLiteral("raporu-hazirla"),
             [this] { press(windows::kWorkspace, ctl::report::RaporListeButton); });
@@ -319,10 +372,91 @@ private:
                         .isEmpty();
         });
         act(QStringLiteral("fis-sekmesi"), [this] { showTab(6); });
-        act(QStringLiteral("luca-fisi"),
-            [this] { press(windows::kWorkspace, ctl::transfer::LucaTransferFisiBut); });
-        await(QStringLiteral("luca-yazildi"), [this] { return QFile::exists(m_voucherPath); });
+        for (const auto& [button, file] :
+             {std::pair{ctl::transfer::LucaTransferFisiBut, QStringLiteral("luca.csv")},
+              std::pair{ctl::transfer::MikroTransferFisiBut, QStringLiteral("mikro.csv")},
+              std::pair{ctl::transfer::NetsisTransferFisiBut, QStringLiteral("netsis.xlsx")},
+              std::pair{ctl::transfer::LogoXMLBut, QStringLiteral("logo.xml")},
+              std::pair{ctl::transfer::SentezExcelButton, QStringLiteral("sentez.xlsx")}}) {
+            const QString path = m_home + file;
+            act(QStringLiteral("fis-") + file, [this, button, path] {
+                m_dialogPath = path;
+                press(windows::kWorkspace, button);
+            });
+            await(QStringLiteral("yazildi-") + file, [path] { return QFile::exists(path); });
+        }
         pressUntil(QStringLiteral("ana-menuye-donus"), windows::kWorkspace, ctl::workspace::JvXPButton19,
+                   [this] { return shown(windows::kMainMenu) && !shown(windows::kWorkspace); });
+        namespace x = ctl::excelimport;
+        pressUntil(QStringLiteral("aktarim-penceresi"), windows::kMainMenu,
+                   ctl::mainmenu::VeriAktarimBarItems0, [this] { return shown(windows::kExcelImport); });
+        act(QStringLiteral("calisma-kitabi-sec"), [this] {
+            m_dialogPath = m_book;
+            press(windows::kExcelImport, x::ExcelVerialBut);
+        });
+        await(QStringLiteral("calisma-kitabi-okundu"), [this] {
+            auto* grid = control<QAbstractItemView>(windows::kExcelImport, x::StringGrid1);
+            return grid && grid->model() && grid->model()->rowCount() > 1;
+        });
+        const QString& xi = windows::kExcelImport;
+        fill(xi, x::AnaHesapE, QStringLiteral("1"));
+        fill(xi, x::AlHesapKodE, QStringLiteral("1"));
+        fill(xi, x::HesapAdiEdit, QStringLiteral("2"));
+        fill(xi, x::GirisTarihiE, QStringLiteral("3"));
+        fill(xi, x::KayitliTutarE, QStringLiteral("4"));
+        fill(xi, x::PasifTutarE, QStringLiteral("5"));
+        act(QStringLiteral("aktar"), [this] {
+            m_imported = boxes.size();
+            press(windows::kExcelImport, x::KayitAktarBut);
+        });
+        await(QStringLiteral("aktarildi"), [this] { return boxes.size() > m_imported; });
+        pressUntil(QStringLiteral("aktarim-kapandi"), windows::kExcelImport, x::JvXPButton5,
+                   [this] { return !shown(windows::kExcelImport) && shown(windows::kMainMenu); });
+
+        namespace c = ctl::companies;
+        pressUntil(QStringLiteral("firmalar-penceresi"), windows::kMainMenu, ctl::mainmenu::EkIslemBarItems2,
+                   [this] { return shown(windows::kCompanies); });
+        act(QStringLiteral("firma-yedegi-al"), [this] { press(windows::kCompanies, c::FirmaYedekAlBut); });
+        await(QStringLiteral("yedek-alindi"), [this] { return !backups().isEmpty(); });
+        act(QStringLiteral("tek-firma-geri-yukle"), [this] {
+            m_dialogPath = backups().constFirst().absoluteFilePath();
+            m_restoreBoxes = boxes.size();
+            press(windows::kCompanies, c::TekFirmaGeriYukleBut);
+        });
+        await(QStringLiteral("geri-yuklendi"), [this] {
+            return boxes.size() > m_restoreBoxes && !QApplication::activeModalWidget() &&
+                   boxes.last().startsWith(QStringLiteral("Geri yükleme işlemi başarılı"));
+        });
+        pressUntil(QStringLiteral("firma-secildi"), windows::kCompanies, c::FirmaSecBut,
+                   [this] { return !shown(windows::kCompanies); });
+        act(QStringLiteral("yeniden-gir"), [this] { m_waits = 0; });
+        await(QStringLiteral("ana-menu-yeniden"), [this] {
+            if (shown(windows::kMainMenu))
+                return true;
+            if (m_waits++ % 10 == 5 && shown(windows::kEntry)) {
+                click(keyTarget(windows::kEntry, ctl::entry::firmaedit));
+                key(QStringLiteral("ctrl+a"));
+                type(kCode);
+                press(windows::kEntry, ctl::entry::DuzeltmeBut);
+            }
+            return false;
+        });
+        pressUntil(QStringLiteral("calisma-alani-yeniden"), windows::kMainMenu,
+                   ctl::mainmenu::GeneIslemBarItems0, [this] { return shown(windows::kWorkspace); });
+        // The workspace opens on its first tab with the items of the company just entered.
+        await(QStringLiteral("ilk-sekme-ve-liste"), [this] {
+            auto* tabs = control<QTabWidget>(windows::kWorkspace, ctl::workspace::DuzeltmePage);
+            auto* list = control<QAbstractItemView>(windows::kWorkspace, ctl::workspace::SBKListeGrid);
+            if (tabs->currentIndex() == 0 && list->model() && list->model()->rowCount() >= 3)
+                return true;
+            if (++m_waits < 40)
+                return false;
+            failures << QStringLiteral("çalışma alanı %1. sekmede, listede %2 satır ile açıldı")
+                            .arg(tabs->currentIndex())
+                            .arg(list->model() ? list->model()->rowCount() : 0);
+            return true;
+        });
+        pressUntil(QStringLiteral("ana-menuye-son-donus"), windows::kWorkspace, ctl::workspace::JvXPButton19,
                    [this] { return shown(windows::kMainMenu) && !shown(windows::kWorkspace); });
         act(QStringLiteral("programi-kapat"),
             [this] { press(windows::kMainMenu, ctl::mainmenu::JvXPButton19); });
@@ -333,7 +467,11 @@ private:
     ApplicationWindows& m_windows;
     QString m_home;
     QString m_shots;
-    QString m_voucherPath;
+    QString m_dialogPath;
+    /// The workbook the import reads.
+    QString m_book = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.xlsx");
+    qsizetype m_imported = 0;
+    qsizetype m_restoreBoxes = 0;
     QString m_adjusted;
     std::vector<Step> m_steps;
     size_t m_next = 0;
@@ -390,11 +528,30 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& e) {
         failures << QStringLiteral("kayıt okunamadı: ") + QString::fromStdString(e.what());
     }
-    QFile voucher(home + QStringLiteral("luca-fis.csv"));
-    if (!voucher.open(QIODevice::ReadOnly))
-        failures << QStringLiteral("Luca fişi yazılmadı");
-    else if (!voucher.readAll().contains("253"))
-        failures << QStringLiteral("Luca fişinde 253 hesabı yok");
+    for (const char* name : {"luca.csv", "mikro.csv", "netsis.xlsx", "logo.xml", "sentez.xlsx"}) {
+        if (!QFile::exists(home + QString::fromLatin1(name)))
+            failures << QStringLiteral("fiş yazılmadı: ") + QString::fromLatin1(name);
+    }
+    QFile voucher(home + QStringLiteral("luca.csv"));
+    if (voucher.open(QIODevice::ReadOnly) && !voucher.readAll().contains("4697561,61"))
+        failures << QStringLiteral("Luca fişinde 253.001 tutarı yok");
+    // The workbooks as a spreadsheet program reads them.
+    QProcess office;
+    office.setWorkingDirectory(home);
+    office.start(QStringLiteral("soffice"),
+                 {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("csv"),
+                  QStringLiteral("--outdir"), home + QStringLiteral("ofis"),
+                  home + QStringLiteral("netsis.xlsx"), home + QStringLiteral("sentez.xlsx")});
+    office.waitForFinished(120000);
+    for (const char* name : {"ofis/netsis.csv", "ofis/sentez.csv"}) {
+        QFile converted(home + QString::fromLatin1(name));
+        // The amount as shown under the office program's own locale: only its digits compare.
+        QByteArray text = converted.open(QIODevice::ReadOnly) ? converted.readAll() : QByteArray();
+        text.replace('.', "").replace(',', "");
+        if (!text.contains("469756161"))
+            failures << QStringLiteral("LibreOffice çalışma kitabında tutarı okumadı: ") +
+                            QString::fromLatin1(name);
+    }
     for (const QString& failure : failures)
         say(QStringLiteral("HATA: ") + failure);
     delete walk;

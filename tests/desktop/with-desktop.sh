@@ -5,6 +5,15 @@
 set -euo pipefail
 
 fifo_dir=$(mktemp -d)
+# The desktop opens what the program hands over (workbooks, PDFs) with its own programs; here
+# the hand-over is only noted, so that no spreadsheet window stays behind.
+mkdir -p "$fifo_dir/bin"
+cat >"$fifo_dir/bin/xdg-open" <<'OPENER'
+#!/bin/sh
+echo "$@" >>"${VELKOR_OPENED:-/dev/null}"
+OPENER
+chmod +x "$fifo_dir/bin/xdg-open"
+export PATH="$fifo_dir/bin:$PATH"
 cleanup() {
   [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true

@@ -1,4 +1,5 @@
 #include "support/TestSupport.h"
+#include "support/DesktopLocales.h"
 
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
@@ -97,18 +98,8 @@ int runCli(const QStringList& args, QString* out, QString* err) {
     return runCliWith(QProcessEnvironment::systemEnvironment(), args, out, err);
 }
 
-QProcessEnvironment desktopEnvironment(const QString& locale) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : env.keys()) {
-        if (name.startsWith(QLatin1String("LC_")) || name == QLatin1String("LANGUAGE"))
-            env.remove(name);
-    }
-    env.insert(QStringLiteral("LANG"), locale);
-    return env;
-}
-
 int runCliIn(const QString& locale, const QStringList& args, QString* out, QString* err) {
-    return runCliWith(desktopEnvironment(locale), args, out, err);
+    return runCliWith(environmentOf({locale, {}, {}}), args, out, err);
 }
 
 int runCliWith(const QProcessEnvironment& env, const QStringList& args, QString* out, QString* err) {
