@@ -566,9 +566,6 @@ void WorkspaceWindowTest::reopeningAfterAnotherCompanyShowsItsListOnTheFirstTab(
     const QString insert =
         QStringLiteral("INSERT INTO sabit_kiymet (anahesapkodu, sbk_kodu, sbk_adi) VALUES (?, '01', ?)");
     m_gui->context().company().database().execute(insert, {QStringLiteral("253"), QStringLiteral("Kamyon")});
-    press(ctl::workspace::JvXPButton19);
-    m_gui->click(windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0);
-    QCOMPARE(listRows(), 1);
     find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(6);
     press(ctl::workspace::JvXPButton19);
 
@@ -605,27 +602,33 @@ void WorkspaceWindowTest::datesAreTypedAfterAClickAndRefusedOutsideTheirRange() 
     auto* date = find<QDateEdit>(ctl::fixedasset::GirisTarihiDate);
     auto* text = date->findChild<QLineEdit*>();
     QVERIFY(text);
+    const QPoint year(text->width() - 8, text->height() / 2);
     // A click anywhere into the field, then the digits: day, month and year in turn.
-    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(text->width() - 8, text->height() / 2));
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
     QTRY_VERIFY(date->hasFocus());
     GuiProgram::typeText(date, QStringLiteral("15032020"));
-    QCOMPARE(date->date(), QDate(2020, 3, 15));
+    QCOMPARE(date->text(), QStringLiteral("15.03.2020"));
+    QTest::keyClick(date, Qt::Key_Return);
     QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2020"));
 
-    // A click into the year of the focused field selects the year.
-    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(text->width() - 8, text->height() / 2));
+    // A second click into the year of the focused field selects the year.
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    QTRY_VERIFY(date->hasFocus());
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
     GuiProgram::typeText(date, QStringLiteral("2019"));
-    QCOMPARE(date->date(), QDate(2019, 3, 15));
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2019"));
 
     // A date after the adjustment date is refused by name, never turned into another date.
     m_gui->prompt().clearShown();
-    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(4, text->height() / 2));
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    QTRY_VERIFY(date->hasFocus());
     GuiProgram::typeText(date, QStringLiteral("15012024"));
-    QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2019"));
+    QCOMPARE(date->text(), QStringLiteral("15.01.2024"));
     QTest::keyClick(date, Qt::Key_Return);
     QCOMPARE(m_gui->prompt().texts(),
              QStringList{QStringLiteral("Tarih 01.01.1900 ile 31.12.2023 arasında olmalıdır.")});
-    QCOMPARE(date->date(), QDate(2019, 3, 15));
+    QCOMPARE(date->text(), QStringLiteral("15.03.2019"));
     QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2019"));
     QTRY_VERIFY(date->hasFocus());
 }

@@ -160,9 +160,11 @@ void FormBinder::bind(const QString& name, QWidget* w) {
     } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
         date->setDisplayFormat(kDateFormat);
         date->setCalendarPopup(true);
+        // Half-typed dates (15.01.2 on the way to 15.01.2024) never reach the model.
+        date->setKeyboardTracking(false);
         connect(date, &QDateEdit::dateChanged, this, [=, this](const QDate& d) {
-            // A date outside the range (also one half typed) waits for the end of the
-            // editing, which refuses it; the model never holds it.
+            // A date outside the range waits for the end of the editing, which refuses it;
+            // the model never holds it.
             if (model->dateRangeRefusal(name, d).isEmpty())
                 act([=] { model->userSet(name, d.toString(kDateFormat)); });
         });
@@ -291,6 +293,9 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonDblClick) {
         const QString name = watched->objectName();
         if (m_model.has(name)) {
+            // A typed date reaches the model when its editing ends, before the leave.
+            if (auto* date = qobject_cast<QDateEdit*>(watched); date && event->type() == QEvent::FocusOut)
+                date->interpretText();
             if (event->type() == QEvent::FocusOut)
                 act([this, name] { m_model.leave(name); });
             else
