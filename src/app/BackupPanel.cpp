@@ -1,5 +1,7 @@
 #include "app/BackupPanel.h"
 
+#include "app/MainMenu.h"
+#include "app/MainMenuControls.h"
 #include "app/Program.h"
 #include "backup/BackupNames.h"
 #include "backup/BackupSettings.h"
@@ -16,6 +18,15 @@ namespace {
 const QString kTitle = QStringLiteral("Velkor Enflasyon Düzeltme Programı");
 const QString kDialogTitle = QStringLiteral("Velkor Yedek");
 const QString kZipFilter = QStringLiteral("Yedek (*.zip)|*.zip");
+// The open dialogs of the restores name the kind of backup each takes: the kinds share the
+// ZIP format, and a wrong one is refused only after it is chosen.
+const QString kAllCompaniesFilter =
+    QStringLiteral("Tüm firmaların yedeği, .zipGen eşiyle (*.zip)|*.zip|Bütün dosyalar (*)|*");
+const QString kDailyFilter =
+    QStringLiteral("Otomatik günlük yedek (OtoYedek*.zip)|OtoYedek*.zip|Bütün dosyalar (*)|*");
+const QString kCompanyFilter =
+    QStringLiteral("Tek firma yedeği, KOD_yıl_ay_gün_saat_dakika_saniye.zip (*_*_*_*_*_*_*.zip *.ydk)|"
+                   "*_*_*_*_*_*_*.zip;*.ydk|Bütün dosyalar (*)|*");
 } // namespace
 
 BackupPanel::BackupPanel(Program& program)
@@ -44,6 +55,24 @@ void BackupPanel::TumunuYedekle() {
         });
     }
     QDir::setCurrent(current);
+}
+
+void BackupPanel::FirmaYedegiAl() {
+    Prompt& prompt = m_program.prompt();
+    const QString code = m_program.mainMenu().form().text(ctl::mainmenu::Label2);
+    if (code.isEmpty()) {
+        prompt.showMessage(
+            QStringLiteral("Yedeği alınacak firma yok.\n\rÖnce \"DÜZELTME İŞLEMLERİNE GİR\" ile "
+                           "firmaya giriniz."),
+            kTitle, PromptIcon::Warning);
+        return;
+    }
+    runGuarded(prompt, [&] {
+        const QString archive = Backups(m_program.context()).backupCompany(code, m_clock());
+        prompt.showMessage(
+            QStringLiteral("%1 firmasının yedeği alındı:\n\r%2").arg(code, QDir::toNativeSeparators(archive)),
+            kTitle, PromptIcon::Information);
+    });
 }
 
 void BackupPanel::TumunuYedekleOto() {
@@ -81,8 +110,9 @@ void BackupPanel::restore(RestoreKind kind) {
         start =
             settings.lastManualFolder.size() >= 2 ? settings.lastManualFolder : startFolder(settings.folder);
     }
-    const QString filter =
-        kind == RestoreKind::Company ? QStringLiteral("Yedek (*.zip *.ydk)|*.zip;*.ydk") : kZipFilter;
+    const QString filter = kind == RestoreKind::Company ? kCompanyFilter
+                           : kind == RestoreKind::Daily ? kDailyFilter
+                                                        : kAllCompaniesFilter;
     const QString title =
         kind == RestoreKind::Company ? QStringLiteral("Velkor Tek Firma Yedeği") : kDialogTitle;
     const QString chosen = prompt.chooseOpenFile(title, QDir::fromNativeSeparators(start), filter);

@@ -18,6 +18,8 @@ public:
 
     /// "Tüm Firmaların Yedeğini Al".
     void TumunuYedekle();
+    /// "Firma Yedeği Al": the entered company's database into "Yedek/KOD_<time>.zip".
+    void FirmaYedegiAl();
     /// "Tüm Firmaları Geri Yükle".
     void TumFirmalarGeriYukle();
     /// "Tek Firma Geri Yükle".

@@ -48,6 +48,7 @@ CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(
     m_form.addButton(ctl::companies::OtoYedekAdresBulBut, QStringLiteral("Otomatik Yedek Adresini Bul"));
     m_form.addButton(ctl::companies::OtoYedekAdresSaklaBut, QStringLiteral("Oto.Yed.Ayarlarını Sakla"));
     m_form.addButton(ctl::companies::TumFirmaYedekAlBut, QStringLiteral("Tüm Firmaların Yedeğini Al"));
+    m_form.addButton(ctl::companies::FirmaYedekAlBut, QStringLiteral("Firma Yedeği Al"));
     m_form.addButton(ctl::companies::TumFirmaGeriYukleBut, QStringLiteral("Tüm Firmaları Geri Yükle"));
     m_form.addButton(ctl::companies::TekFirmaGeriYukleBut, QStringLiteral("Tek Firma Geri Yükle"));
     m_form.addButton(ctl::companies::OtomatikYedekGeriYukleBut,
@@ -63,6 +64,7 @@ CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(
     m_backups = std::make_unique<BackupPanel>(program);
     program.setAutoBackup(m_backups.get());
     m_form.onClick(ctl::companies::TumFirmaYedekAlBut, [this] { m_backups->TumunuYedekle(); });
+    m_form.onClick(ctl::companies::FirmaYedekAlBut, [this] { m_backups->FirmaYedegiAl(); });
     m_form.onClick(ctl::companies::TumFirmaGeriYukleBut, [this] { m_backups->TumFirmalarGeriYukle(); });
     m_form.onClick(ctl::companies::TekFirmaGeriYukleBut, [this] { m_backups->TekFirmaGeriYukle(); });
     m_form.onClick(ctl::companies::OtomatikYedekGeriYukleBut, [this] { m_backups->OtoYedekGeriYukle(); });
@@ -125,6 +127,12 @@ void CompaniesWindow::KapatButClick() {
 }
 
 void CompaniesWindow::OtoYedekAdresSaklaButClick() {
+    storeBackupSettings();
+    m_program.prompt().showMessage(QStringLiteral("Otomatik yedekleme ayarları saklandı."), m_form.caption(),
+                                   PromptIcon::Information);
+}
+
+void CompaniesWindow::storeBackupSettings() {
     IniFile ini(settingsPath());
     ini.setValue(kSection, QStringLiteral("SonOtoYedek"), m_form.text(ctl::companies::OtoYedekEdit));
     ini.setValue(kSection, QStringLiteral("YedekGun"), m_form.text(ctl::companies::yedekgunEdit));
@@ -148,7 +156,7 @@ void CompaniesWindow::OtoYedekAdresBulButClick() {
             folder += QDir::separator();
         m_form.setText(ctl::companies::OtoYedekEdit, folder);
     }
-    OtoYedekAdresSaklaButClick();
+    storeBackupSettings();
     QDir::setCurrent(current);
 }
 

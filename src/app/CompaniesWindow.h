@@ -28,8 +28,10 @@ public:
     void FirmaSilButClick();
     /// Returns to the entry window.
     void KapatButClick();
-    /// "Oto.Yed.Ayarlarını Sakla": writes the automatic backup settings.
+    /// "Oto.Yed.Ayarlarını Sakla": writes the automatic backup settings and says so.
     void OtoYedekAdresSaklaButClick();
+    /// Writes the automatic backup settings to Yedekler.dan (also when the folder dialog closes).
+    void storeBackupSettings();
     /// "Otomatik Yedek Adresini Bul": chooses the automatic backup folder.
     void OtoYedekAdresBulButClick();
 

@@ -24,6 +24,7 @@ inline const QString OtomatikGunlukCheck = QStringLiteral("OtomatikGunlukCheck")
 inline const QString OtoYedekAdresBulBut = QStringLiteral("OtoYedekAdresBulBut");
 inline const QString OtoYedekAdresSaklaBut = QStringLiteral("OtoYedekAdresSaklaBut");
 inline const QString TumFirmaYedekAlBut = QStringLiteral("TumFirmaYedekAlBut");
+inline const QString FirmaYedekAlBut = QStringLiteral("FirmaYedekAlBut");
 inline const QString TumFirmaGeriYukleBut = QStringLiteral("TumFirmaGeriYukleBut");
 inline const QString TekFirmaGeriYukleBut = QStringLiteral("TekFirmaGeriYukleBut");
 inline const QString OtomatikYedekGeriYukleBut = QStringLiteral("OtomatikYedekGeriYukleBut");

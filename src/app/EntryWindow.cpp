@@ -91,7 +91,7 @@ void EntryWindow::YeniFirmaButClick() {
     m_program.registry().yeniFirma();
 }
 
-void EntryWindow::DuzeltmeButClick() {
+bool EntryWindow::DuzeltmeButClick() {
     AppContext& context = m_program.context();
     CompanyRegistry& registry = m_program.registry();
     context.general().ensureOpen();
@@ -108,7 +108,7 @@ void EntryWindow::DuzeltmeButClick() {
 
     const QString code = m_form.text(ctl::entry::firmaedit);
     if (!list.locate(QStringLiteral("kodu"), code))
-        return;
+        return false;
     registry.registrationTable().locate(QStringLiteral("kodu"), code);
     const QString name = list.text(QStringLiteral("firmaadi"));
     m_form.setText(ctl::entry::Label1, name);
@@ -121,8 +121,10 @@ void EntryWindow::DuzeltmeButClick() {
         m_program.prompt().showMessage(
             QStringLiteral("Şifreyi yalnış girdiniz!\n\rŞifre belirlemediyseniz boş geçin!"), {},
             PromptIcon::Error);
-        return;
+        return false;
     }
+    // The password has done its work; it is not left in the field for the next user.
+    m_form.setText(ctl::entry::sifreEdit, {});
 
     m_program.showCompany(code, name);
     m_program.clearWorkspace();
@@ -131,12 +133,36 @@ void EntryWindow::DuzeltmeButClick() {
     m_program.windows().showMaximizedIfMinimized(windows::kMainMenu);
     m_menuHideMode = 1;
     m_program.windows().hide(windows::kEntry);
+    return true;
+}
+
+void EntryWindow::offerNewCompany(const QString& code, const QString& name) {
+    m_form.setText(ctl::entry::firmaedit, code);
+    m_form.setText(ctl::entry::Label1, name);
+    Prompt& prompt = m_program.prompt();
+    if (prompt.ask(QStringLiteral("\"%1\" kodlu firma oluşturuldu.\n\rFirmaya şimdi girmek ister misiniz?")
+                       .arg(code),
+                   kApplicationTitle, PromptIcon::Question, Yes | No) != Yes)
+        return;
+    // With an entry password the user types it in the entry window first; an empty field is
+    // no wrong entry to count.
+    if (!m_program.passwords().entryPasswordAccepts(m_form.text(ctl::entry::sifreEdit))) {
+        m_program.windows().hide(windows::kRegistration);
+        m_program.windows().showRestored(windows::kEntry);
+        prompt.showMessage(QStringLiteral("Firmaya girmek için giriş ekranında şifreyi yazıp \"DÜZELTME "
+                                          "İŞLEMLERİNE GİR\" düğmesine basınız."),
+                           kApplicationTitle, PromptIcon::Information);
+        return;
+    }
+    if (DuzeltmeButClick())
+        m_program.windows().hide(windows::kRegistration);
 }
 
 void EntryWindow::JvXPButton3Click() {
     m_program.context().general().ensureOpen();
     PasswordWindow& passwords = m_program.passwords();
     if (passwords.masterPasswordAccepts(m_form.text(ctl::entry::sifreEdit))) {
+        m_form.setText(ctl::entry::sifreEdit, {});
         passwords.open();
         return;
     }

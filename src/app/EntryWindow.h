@@ -26,8 +26,12 @@ public:
     void FirmaSecButClick();
     /// "YENİ FİRMA EKLE": shows the registration window cleared for a new company.
     void YeniFirmaButClick();
-    /// "DÜZELTME İŞLEMLERİNE GİR": enters the company of `firmaedit` after the password check.
-    void DuzeltmeButClick();
+    /// "DÜZELTME İŞLEMLERİNE GİR": enters the company of `firmaedit` after the password check;
+    /// true when the main menu was shown.
+    bool DuzeltmeButClick();
+    /// After a company was created: puts it into the code and name fields and offers to enter
+    /// it; "Evet" enters as the entry button does, password gate included.
+    void offerNewCompany(const QString& code, const QString& name);
     /// "ŞİFRE GİRİŞ": opens the password window after the master password check.
     void JvXPButton3Click();
 

@@ -78,14 +78,28 @@ void PasswordWindow::startEditing(Table& table, const QString& column, const QSt
 }
 
 void PasswordWindow::JvXPButton7Click() {
+    QStringList saved;
     for (Table* table : {&m_sifreli, &m_mast}) {
         if (!table->isOpen() || table->state() == Table::State::Browse)
             continue;
-        if (table->isModified())
+        if (table->isModified()) {
             table->post();
-        else
+            saved << (table == &m_sifreli ? QStringLiteral("program giriş şifresi")
+                                          : QStringLiteral("master şifre"));
+        } else {
             table->cancel();
+        }
     }
+    QString said = QStringLiteral("Şifrelerde değişiklik yapılmadı.");
+    if (!saved.isEmpty()) {
+        said = saved.join(QStringLiteral(" ve ")) + QStringLiteral(" saklandı.");
+        said[0] = said[0].toUpper();
+    }
+    m_program.prompt().showMessage(said, m_form.caption(), PromptIcon::Information);
+    // The passwords are not left readable on the screen once they are stored.
+    m_form.setText(ctl::passwords::Sifre, {});
+    m_form.setText(ctl::passwords::Master, {});
+    m_program.windows().hide(windows::kPasswords);
 }
 
 void PasswordWindow::discardEdits() {

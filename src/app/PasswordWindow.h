@@ -30,7 +30,7 @@ public:
 
     /// Shows the window on the first row of each table.
     void open();
-    /// "SAKLA": writes the changed values.
+    /// "SAKLA": writes the changed values, says which, clears the edits and hides the window.
     void JvXPButton7Click();
     /// Drops unsaved edits of both tables (hiding or leaving the window).
     void discardEdits();

@@ -90,7 +90,7 @@ FormModel* Program::addShell(const QString& name, const QString& caption) {
 
 void Program::wireHandOvers() {
     FormModel& registration = m_registry->form();
-    registration.onClick(ctl::registration::kaydetBut, [this] { m_registry->kaydetButClick(); });
+    registration.onClick(ctl::registration::kaydetBut, [this] { saveRegistration(); });
     registration.onClick(ctl::registration::yeniButton, [this] { m_registry->yeniFirma(); });
     registration.onClick(ctl::registration::kapatBut, [this] { m_windows.hide(windows::kRegistration); });
 
@@ -101,6 +101,22 @@ void Program::wireHandOvers() {
                      [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
     // Hiding the workspace, by its "KAPAT" or otherwise, brings the main menu back.
     m_windows.onHide(windows::kWorkspace, [this] { m_windows.showMaximizedIfMinimized(windows::kMainMenu); });
+}
+
+void Program::saveRegistration() {
+    FormModel& registration = m_registry->form();
+    switch (m_registry->kaydetButClick()) {
+    case CompanyRegistry::SaveResult::Created:
+        m_entry->offerNewCompany(registration.text(ctl::registration::KoduEdit),
+                                 registration.text(ctl::registration::FirmaAdiEdit));
+        break;
+    case CompanyRegistry::SaveResult::Updated:
+        prompt().showMessage(QStringLiteral("Firma bilgileri saklandı."), kApplicationTitle,
+                             PromptIcon::Information);
+        break;
+    case CompanyRegistry::SaveResult::Nothing:
+        break;
+    }
 }
 
 void Program::start() {

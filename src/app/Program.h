@@ -88,6 +88,9 @@ Q_SIGNALS:
 private:
     FormModel* addShell(const QString& name, const QString& caption);
     void wireHandOvers();
+    /// The registration window's "SAKLA", confirmed: an update is said, a new company is
+    /// offered for entering.
+    void saveRegistration();
 
     AppContext& m_context;
     WindowManager m_windows;

@@ -1,5 +1,6 @@
 #include "backup/Backups.h"
 
+#include "backup/BackupKind.h"
 #include "backup/BackupNames.h"
 #include "backup/BackupSettings.h"
 #include "backup/Compaction.h"
@@ -43,6 +44,17 @@ public:
 private:
     std::vector<Connection*> m_reopen;
 };
+
+/// Refuses, before anything is extracted, an archive that another restore is for.
+void refuseWrongKind(BackupKind expected, const QString& archivePath, const ArchiveRestore& restore) {
+    QStringList names;
+    for (const QString& target : restore.targets())
+        names << QFileInfo(target).fileName();
+    const QString reason = wrongKindReason(expected, archivePath, names);
+    if (!reason.isEmpty())
+        throw ZipError(QStringLiteral("%1\n\rYedek dosyası: %2\n\rHiçbir dosya geri yüklenmedi.")
+                           .arg(reason, QDir::toNativeSeparators(archivePath)));
+}
 
 } // namespace
 
@@ -163,6 +175,7 @@ RestoreOutcome Backups::restoreAll(const QString& archivePath, const QDateTime& 
                                    const ArchiveRestore::StepHook& hook) {
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    refuseWrongKind(BackupKind::AllCompanies, archivePath, r);
     QString notice;
     const QString companion = companionPath(archivePath);
     if (QFileInfo::exists(companion))
@@ -181,6 +194,7 @@ RestoreOutcome Backups::restoreDaily(const QString& archivePath, const QDateTime
                                      const ArchiveRestore::StepHook& hook) {
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    refuseWrongKind(BackupKind::Daily, archivePath, r);
     ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
     return restore(r, at, hook);
 }
@@ -189,6 +203,7 @@ RestoreOutcome Backups::restoreCompany(const QString& archivePath, const QDateTi
                                        const ArchiveRestore::StepHook& hook) {
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
+    refuseWrongKind(BackupKind::Company, archivePath, r);
     if (r.targets().size() != 1)
         throw ZipError(
             QStringLiteral("Tek firma yedeğinde yalnız bir firma veritabanı olmalı.\n\rYedek dosyası: "

@@ -113,7 +113,15 @@ QString amountTextOnLeave(const QString& text) {
 }
 
 QString amountTextOnEnter(const QString& text) {
-    const double value = ParseAmount(text);
+    // A text that is no number (pasted "1,2,3") stays as it is, for the user to mend:
+    // refusing it here would show an error on every return into the field, on top of the
+    // error of leaving it.
+    double value = 0.0;
+    try {
+        value = ParseAmount(text);
+    } catch (const ConversionError&) {
+        return text;
+    }
     if (value <= 0)
         return {};
     QString plain = FormatFloat(QStringLiteral("0.00"), value);

@@ -2,8 +2,9 @@
 
 #include "base/NumberFormat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace velkor {
 
@@ -16,11 +17,20 @@ double convert(const QString& original, const QString& kept) {
         return 0.0;
     QString text = kept;
     text.replace(regionalSeparators().decimal, QLatin1Char('.'));
+    // from_chars reads the same on every desktop; strtod would follow LC_NUMERIC, which Qt
+    // takes from the environment, and refuse "12.5" wherever the locale's decimal mark is ",".
+    // It takes no "+", which the field rules allow as the first character.
+    if (text.startsWith(QLatin1Char('+')))
+        text.remove(0, 1);
     const QByteArray bytes = text.toLatin1();
-    char* end = nullptr;
-    const double value = std::strtod(bytes.constData(), &end);
+    const char* first = bytes.constData();
+    const char* last = first + bytes.size();
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
     const bool hasDigit = std::any_of(kept.begin(), kept.end(), [](QChar c) { return c.isDigit(); });
-    if (!hasDigit || end != bytes.constData() + bytes.size())
+    if (error == std::errc::result_out_of_range)
+        value = HUGE_VAL;
+    else if (!hasDigit || error != std::errc() || end != last)
         throw ConversionError(QStringLiteral("'%1' geçerli bir sayı değil.").arg(original));
     if (!std::isfinite(value) || std::fabs(value) > kAmountLimit)
         throw ConversionError(QStringLiteral("'%1' çok büyük bir sayı: alanlara mutlak değerce en fazla %2 "

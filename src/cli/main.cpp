@@ -1,4 +1,5 @@
 #include "backup/ArchiveRestore.h"
+#include "base/ClassicNumbers.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "registry/CompanyRegistry.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    useClassicNumbers();
     QCoreApplication::setApplicationName(QStringLiteral("velkor"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -23,6 +23,11 @@ std::vector<GridColumn> yearAndMonths(const QStringList& columns, const QStringL
 const QStringList kMonthLabels{"Ocak",   "Şubat",   "Mart",  "Nisan", "Mayıs", "Haziran",
                                "Temmuz", "Ağustos", "Eylül", "Ekim",  "Kasım", "Aralık"};
 
+// The month columns of YI_UFE and Ortalama_Faiz in calendar order. YI_UFE stores August
+// between May and June; the grids are read by column name, so they show the calendar.
+const QStringList kMonthColumns{"Ocak",   "Subat",   "Mart",  "Nisan", "Mayis", "Haziran",
+                                "Temmuz", "Agustos", "Eylul", "Ekim",  "Kasim", "Aralik"};
+
 } // namespace
 
 ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows, Prompt& prompt)
@@ -72,11 +77,7 @@ ReferenceDataForm::ReferenceDataForm(Connection& rates, WindowManager& windows, 
 
 const std::vector<GridColumn>& ReferenceDataForm::yiUfeColumns() {
     static const std::vector<GridColumn> kColumns =
-        yearAndMonths({"Ocak", "Subat", "Mart", "Nisan", "Mayis", "Agustos", "Haziran", "Temmuz", "Eylul",
-                       "Ekim", "Kasim", "Aralik"},
-                      {"Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Ağustos", "Haziran", "Temmuz", "Eylül",
-                       "Ekim", "Kasım", "Aralık"},
-                      patterns::kAmount);
+        yearAndMonths(kMonthColumns, kMonthLabels, patterns::kAmount);
     return kColumns;
 }
 
@@ -93,9 +94,7 @@ const std::vector<GridColumn>& ReferenceDataForm::tefeColumns() {
 
 const std::vector<GridColumn>& ReferenceDataForm::faizColumns() {
     static const std::vector<GridColumn> kColumns =
-        yearAndMonths({"Ocak", "Subat", "Mart", "Nisan", "Mayis", "Haziran", "Temmuz", "Agustos", "Eylul",
-                       "Ekim", "Kasim", "Aralik"},
-                      kMonthLabels, patterns::kAmount);
+        yearAndMonths(kMonthColumns, kMonthLabels, patterns::kAmount);
     return kColumns;
 }
 

@@ -80,13 +80,20 @@ void CompanyRegistry::yeniFirma() {
     m_form.setReadOnly(ctl::registration::KoduEdit, false);
 }
 
-void CompanyRegistry::kaydetButClick() {
+CompanyRegistry::SaveResult CompanyRegistry::kaydetButClick() {
+    SaveResult result = SaveResult::Nothing;
     if (recordNumber(m_form.text(ctl::registration::Sira_No_Edit)) > 0) {
-        FirmaBilgileriGuncelle();
+        if (FirmaBilgileriGuncelle())
+            result = SaveResult::Updated;
     } else if (!dosyaac()) {
-        return;
+        return result;
+    } else if (recordNumber(m_form.text(ctl::registration::Sira_No_Edit)) > 0) {
+        // Only a created row fills the record number; the refusals that end in read-only
+        // mode leave it empty.
+        result = SaveResult::Created;
     }
     m_form.setReadOnly(ctl::registration::KoduEdit, true);
+    return result;
 }
 
 bool CompanyRegistry::dosyaac() {
@@ -193,15 +200,16 @@ void CompanyRegistry::postFormRow() {
     }
 }
 
-void CompanyRegistry::FirmaBilgileriGuncelle() {
+bool CompanyRegistry::FirmaBilgileriGuncelle() {
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
     const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
     if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
-        return;
+        return false;
     m_registrationTable.edit();
     postFormRow();
     reloadList();
+    return true;
 }
 
 void CompanyRegistry::fillForEditing() {

@@ -25,14 +25,17 @@ public:
     /// `FirmaListeQuery` of the companies window (engine order, not sorted).
     Query& listQuery() { return m_listQuery; }
 
+    /// What "SAKLA" did, for the window to confirm it.
+    enum class SaveResult { Nothing, Created, Updated };
+
     /// Clears every edit and makes `KoduEdit` editable ("YENİ FİRMA").
     void yeniFirma();
     /// "SAKLA": updates when `Sira_No_Edit` holds a number greater than 0, else creates.
-    void kaydetButClick();
+    SaveResult kaydetButClick();
     /// Creates a company from the form; false when a check stopped it (message shown).
     bool dosyaac();
-    /// Updates the company whose `fid` is in `Sira_No_Edit`.
-    void FirmaBilgileriGuncelle();
+    /// Updates the company whose `fid` is in `Sira_No_Edit`; false when there is no such row.
+    bool FirmaBilgileriGuncelle();
     /// Copies the current row of the registration table into the edits for editing.
     void fillForEditing();
     /// Deletes the company of the list query's current row after its questions; true

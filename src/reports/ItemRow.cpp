@@ -20,6 +20,7 @@ enum Column {
     DepreciationDifference,
     EntryIndex,
     AccountIndex,
+    StoredCoefficient,
     FinancingInterest,
     FinancingCost,
     FinancingMethod,
@@ -44,6 +45,7 @@ const char* const kColumnNames[ColumnCount] = {"anahesapkodu",
                                                "Amortisman_Farki",
                                                "Giris_Yi_UFE",
                                                "Hesap_Yi_UFE",
+                                               "Duzeltme_Katsayisi",
                                                "ROFM_Faiz",
                                                "ROFM_Tutar",
                                                "ROFM_Yontem",
@@ -97,6 +99,7 @@ ItemRow ItemRowReader::read(int row) const {
     item.depreciationDifference = optional(DepreciationDifference);
     item.entryIndex = optional(EntryIndex);
     item.accountIndex = optional(AccountIndex);
+    item.storedCoefficient = optional(StoredCoefficient);
     item.financingInterest = optional(FinancingInterest);
     item.financingCost = number(FinancingCost);
     item.financingMethod = text(FinancingMethod);

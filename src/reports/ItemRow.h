@@ -25,6 +25,7 @@ struct ItemRow {
     std::optional<double> depreciationDifference; ///< `Amortisman_Farki` (AF)
     std::optional<double> entryIndex;             ///< `Giris_Yi_UFE`
     std::optional<double> accountIndex;           ///< `Hesap_Yi_UFE`
+    std::optional<double> storedCoefficient;      ///< `Duzeltme_Katsayisi`
     std::optional<double> financingInterest;      ///< `ROFM_Faiz`
     double financingCost = 0;                     ///< `ROFM_Tutar`
     QString financingMethod;                      ///< `ROFM_Yontem`

@@ -39,9 +39,20 @@ QString itemAccountText(const ItemRow& row) {
 }
 
 // K is recomputed from the stored index values: the stored coefficient of a closing-kind
-// row is -1 and must not show.
+// row is -1 and must not show. A stock item of the simple average was adjusted with
+// H / ((G + H) / 2), not with H / G: its sentence shows the coefficient its amount was
+// computed with (the stored one; the same formula for a row stored without it), or the
+// sentence would contradict the amount beside it.
 double coefficientOf(const ItemRow& row) {
-    if (row.entryIndex && row.accountIndex && *row.entryIndex > 0 && *row.accountIndex > 0)
+    const bool indexed = row.entryIndex && row.accountIndex && *row.entryIndex > 0 && *row.accountIndex > 0;
+    if (row.kind == QLatin1String("Basit")) {
+        if (row.storedCoefficient && *row.storedCoefficient > 0)
+            return *row.storedCoefficient;
+        if (indexed)
+            return RoundDecimals(*row.accountIndex / ((*row.entryIndex + *row.accountIndex) / 2), 5);
+        return 1.0;
+    }
+    if (indexed)
         return RoundDecimals(*row.accountIndex / *row.entryIndex, 5);
     return 1.0;
 }

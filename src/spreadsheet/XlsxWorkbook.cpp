@@ -1,5 +1,7 @@
 #include "spreadsheet/XlsxWorkbook.h"
 
+#include "base/ClassicNumbers.h"
+
 #include "spreadsheet/TypedText.h"
 
 #include <QDir>
@@ -196,6 +198,9 @@ int XlsxWorkbook::shownWidth(const Cell& cell, const Style& style) const {
 }
 
 void XlsxWorkbook::writeTo(const QString& file) const {
+    // The library prints its numbers (cell values, column widths, font sizes) with the C
+    // library's printf, which follows the user's LC_NUMERIC.
+    const ClassicNumbersScope classicNumbers;
     lxw_workbook_options options{};
     WorkbookHandle handle;
     const QByteArray fileName = QFile::encodeName(file);

@@ -37,6 +37,15 @@ void addTransferControls(FormModel& form) {
     form.addEdit(c::NetsisAyKoduEdit, QStringLiteral("12"), QStringLiteral("Netsis-Logo Ay"));
     form.addEdit(c::LogoFisNoEdit, {}, QStringLiteral("Logo XML Fiş No"));
     form.addCheck(c::NoktaVirgulCheck, true, QStringLiteral("Logo XML Virgül Yerine Nokta Kullan"));
+    // Off by default: the vouchers stay as they were, and the sheet says who posts the closing.
+    form.addCheck(c::KapanisKaydiCheck, false, QStringLiteral("Kapanış kaydını da aktar"));
+    form.addLabel(
+        c::KapanisNotuLabel,
+        QStringLiteral("698 ve 697 hesaplarının kapanış kaydı (570.698 / 580.698, 358.697 / 178.697) "
+                       "\"Kapanış kaydını da aktar\" işaretli değilse fişlere aktarılmaz; muhasebe "
+                       "programında elle işlenmelidir. İşaretliyse, \"Hesap No\" Hepsi iken fişin "
+                       "sonuna \"Düzelt. Rapor\" sekmesinde son \"Raporu Hazırla\" ile bulunan "
+                       "tutarlarla eklenir."));
 
     form.addButton(c::LucaTransferFisiBut, QStringLiteral("LUCA Programı İçin Transfer CSV Fişi Oluştur"));
     form.addButton(c::MikroTransferFisiBut, QStringLiteral("MİKRO Programı İçin Transfer CSV Fişi Oluştur"));
@@ -69,6 +78,7 @@ TransferOptions readTransferOptions(const FormModel& form) {
     options.monthCode = form.text(c::NetsisAyKoduEdit);
     options.logoVoucherNumber = form.text(c::LogoFisNoEdit);
     options.pointForComma = form.isChecked(c::NoktaVirgulCheck);
+    options.closingEntries = form.isChecked(c::KapanisKaydiCheck);
     return options;
 }
 

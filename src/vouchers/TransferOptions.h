@@ -28,6 +28,7 @@ struct TransferOptions {
     QString monthCode = QStringLiteral("12");                         ///< `NetsisAyKoduEdit`
     QString logoVoucherNumber;                                        ///< `LogoFisNoEdit`
     bool pointForComma = true;                                        ///< `NoktaVirgulCheck`
+    bool closingEntries = false;                                      ///< `KapanisKaydiCheck`
 };
 
 /// Declares the transfer controls on a form with their labels, items and start values.

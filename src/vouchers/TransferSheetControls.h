@@ -22,6 +22,8 @@ inline const QString NetsisYilKoduEdit = QStringLiteral("NetsisYilKoduEdit");
 inline const QString NetsisAyKoduEdit = QStringLiteral("NetsisAyKoduEdit");
 inline const QString LogoFisNoEdit = QStringLiteral("LogoFisNoEdit");
 inline const QString NoktaVirgulCheck = QStringLiteral("NoktaVirgulCheck");
+inline const QString KapanisKaydiCheck = QStringLiteral("KapanisKaydiCheck");
+inline const QString KapanisNotuLabel = QStringLiteral("KapanisNotuLabel");
 
 inline const QString LucaTransferFisiBut = QStringLiteral("LucaTransferFisiBut");
 inline const QString MikroTransferFisiBut = QStringLiteral("MikroTransferFisiBut");

@@ -1,6 +1,9 @@
 #include "vouchers/VoucherDerivation.h"
 
 #include "base/NumberFormat.h"
+#include "reports/JournalRules.h"
+
+#include <cmath>
 
 namespace velkor {
 
@@ -143,10 +146,59 @@ public:
                QStringLiteral(") Katsayı ile Düzeltilmiştir.");
     }
 
+    /// A journal account ("698", "697" or main + "." + sub) as this voucher writes it: 698
+    /// as the counter account C, the sub-account after the separator S.
+    Account fromJournal(const QString& account) const {
+        if (account == journal::kAdjustmentAccount) {
+            return counter();
+        }
+        const qsizetype dot = account.indexOf(QLatin1Char('.'));
+        if (dot < 0) {
+            return {account, account};
+        }
+        const QString main = account.left(dot);
+        return {main + m_options.separator + account.mid(dot + 1), main};
+    }
+
+    /// The closing entry of a 698 or 697 closing row, with the accounts, sides and amount
+    /// the journal gives it and its transfer line as the description (none for Logo);
+    /// nothing when the row closes no balance.
+    std::optional<JournalEntry> closing(const TransferRow& row) const {
+        ItemRow item;
+        item.mainAccount = row.code;
+        item.accountNumber = row.number;
+        item.subAccount = row.sub;
+        item.difference = row.difference;
+        std::optional<JournalEntry> entry = closingEntry(item);
+        if (!entry) {
+            return std::nullopt;
+        }
+        // The balance is a sum of amounts in kuruş: the noise of the sum must not reach a
+        // spreadsheet cell, so it becomes the double nearest to its kuruş (dividing, which
+        // multiplying by 0.01 would not give).
+        entry->amount = std::nearbyint(entry->amount * 100) / 100;
+        if (!(entry->amount > 0)) {
+            return std::nullopt;
+        }
+        return entry;
+    }
+
+    QString closingDescription(const JournalEntry& entry) const {
+        if (m_target == VoucherTarget::Logo || entry.explanation.isEmpty()) {
+            return {};
+        }
+        return entry.explanation.first();
+    }
+
 private:
     const TransferOptions& m_options;
     VoucherTarget m_target;
 };
+
+/// Whether a row is one of the closing rows the report step writes for 698 and 697.
+bool isClosingEntryRow(const TransferRow& row) {
+    return row.code == journal::kAdjustmentAccount || row.code == journal::kConstructionAccount;
+}
 
 void addPair(std::vector<VoucherLine>& lines, const Account& debit, const Account& credit, double amount,
              const QString& description, double counter, bool depreciation) {
@@ -181,10 +233,8 @@ std::vector<VoucherLine> deriveVoucherLines(const std::vector<TransferRow>& rows
     double counter = options.counterStart - (options.grouping == VoucherGrouping::Single ? 0 : 1);
     bool first = true;
     QString previousCode;
-    for (const TransferRow& row : rows) {
-        if (!isEligibleRow(row, target)) {
-            continue;
-        }
+    // Luca numbers the vouchers of the rows that give lines.
+    const auto startRow = [&](const TransferRow& row) {
         if (luca) {
             if (options.grouping == VoucherGrouping::PerItem ||
                 (options.grouping == VoucherGrouping::PerMainAccount &&
@@ -194,6 +244,23 @@ std::vector<VoucherLine> deriveVoucherLines(const std::vector<TransferRow>& rows
         }
         first = false;
         previousCode = row.code;
+    };
+    for (const TransferRow& row : rows) {
+        // With the option, the closing rows give the closing entry in every format in
+        // place of what the item rules make of them (Logo's own lines included).
+        if (options.closingEntries && isClosingEntryRow(row)) {
+            if (const std::optional<JournalEntry> entry = derivation.closing(row)) {
+                startRow(row);
+                addPair(lines, derivation.fromJournal(entry->debitAccount),
+                        derivation.fromJournal(entry->creditAccount), entry->amount,
+                        derivation.closingDescription(*entry), counter, false);
+            }
+            continue;
+        }
+        if (!isEligibleRow(row, target)) {
+            continue;
+        }
+        startRow(row);
         if (target != VoucherTarget::Logo || row.difference > 0) {
             addPair(lines, derivation.mainDebit(row), derivation.mainCredit(row), row.difference,
                     derivation.mainDescription(row), counter, false);

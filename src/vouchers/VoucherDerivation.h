@@ -14,7 +14,8 @@ bool isEligibleRow(const TransferRow& row, VoucherTarget target);
 /// The voucher lines of the rows in their order, for one accounting program: for each
 /// row its main pair (debit, then credit, both of the adjustment difference) and, for a
 /// fixed asset with a depreciation difference, its depreciation pair; the descriptions
-/// (none for Logo) and the voucher counter as that program numbers its documents.
+/// (none for Logo) and the voucher counter as that program numbers its documents. With
+/// `closingEntries` the 697 and 698 closing rows give the journal's closing entries.
 std::vector<VoucherLine> deriveVoucherLines(const std::vector<TransferRow>& rows,
                                             const TransferOptions& options, VoucherTarget target);
 

@@ -40,6 +40,10 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     }
 }
 
+QString voucherSavedMessage(const QString& path) {
+    return QStringLiteral("Fiş dosyası kaydedildi:\n") + QDir::toNativeSeparators(path);
+}
+
 void reportReplacedCharacters(Prompt& prompt, int replaced) {
     if (replaced > 0) {
         prompt.showMessage(QStringLiteral("Windows-1254 kod sayfasında karşılığı olmayan %1 karakter "
@@ -79,6 +83,8 @@ VoucherSave saveCsvVoucher(Prompt& prompt, const QString& home, const QString& p
                            PromptIcon::Error);
         return {};
     }
+    // A file written without a word left users guessing whether and where it was written.
+    prompt.showMessage(voucherSavedMessage(path), {}, PromptIcon::Information);
     reportReplacedCharacters(prompt, save.replaced);
     return save;
 }

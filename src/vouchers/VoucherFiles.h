@@ -25,8 +25,9 @@ struct VoucherSave {
 /// The save flow of the CSV vouchers: the dialog "Luca Dosyası Sakla" in the installation
 /// folder with the proposed name; ".csv" added unless the chosen name contains it; the
 /// question "Dosya mevcut Üzerine kayıt edilsinmi?" before an existing file is replaced;
-/// then the text is built and written. Any error while building or writing shows
-/// "Dosya Saklanamıyor:" + CR + the file name. The current folder is kept.
+/// then the text is built and written, and the written file is named in a message. Any
+/// error while building or writing shows "Dosya Saklanamıyor:" + CR + the file name. The
+/// current folder is kept.
 VoucherSave saveCsvVoucher(Prompt& prompt, const QString& home, const QString& proposedName,
                            const std::function<QString()>& build);
 
@@ -36,6 +37,9 @@ VoucherSave saveCsvVoucher(Prompt& prompt, const QString& home, const QString& p
 /// ("Kayıt işlemi yapılamadı." when refused); the name and "isimli dosya başarıyla kayıt
 /// edildi" after a save. A failing write throws to the general error display.
 VoucherSave saveLogoVoucher(Prompt& prompt, const QString& home, const QString& text);
+
+/// The message that names a written voucher file.
+QString voucherSavedMessage(const QString& path);
 
 /// Tells how many characters were written as "?", when there were any.
 void reportReplacedCharacters(Prompt& prompt, int replaced);

@@ -52,6 +52,9 @@ TEST(AmountKeyRulesTest, LeavingAndEnteringAField) {
     EXPECT_EQ(amountTextOnLeave(QStringLiteral("-5")), QString());
     EXPECT_EQ(amountTextOnEnter(QStringLiteral("1.234,50")), QStringLiteral("1234,5"));
     EXPECT_EQ(amountTextOnEnter(QStringLiteral("1.234,00")), QStringLiteral("1234"));
+    // A pasted text that is no number stays for the user to mend; entering the field again
+    // must not raise the error that leaving it already showed.
+    EXPECT_EQ(amountTextOnEnter(QStringLiteral("1,2,3")), QStringLiteral("1,2,3"));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "base/TextHelpers.h"
+#include "base/ClassicNumbers.h"
 #include "base/NumberFormat.h"
+#include "support/CLibraryLocale.h"
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace velkor;
@@ -45,6 +48,39 @@ TEST(ParseAmountTest, FollowsTheRegionalDecimalSeparator) {
     EXPECT_EQ(FormatFloat(patterns::kAmount, 1234567.5), QStringLiteral("1,234,567.50"));
     resetRegionalSeparators();
     EXPECT_EQ(FormatFloat(patterns::kAmount, 1234567.5), QStringLiteral("1.234.567,50"));
+}
+
+// Qt takes the C library's locale from the environment; on a Turkish desktop printf and
+// strtod write and read "12,5". Amounts must read and show the same on every desktop.
+TEST(ParseAmountTest, ReadsAndShowsTheSameUnderEveryDesktopLocale) {
+    for (const char* name : test::kDesktopLocales) {
+        const test::CLibraryLocale locale(name);
+        ASSERT_TRUE(locale.available()) << name << " is not generated (scripts/install-deps.sh makes it)";
+        SCOPED_TRACE(name);
+        EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("12,5")), 12.5);
+        EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("900.000,00")), 900000.0);
+        EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("-1.234.567,89")), -1234567.89);
+        EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("+0,01")), 0.01);
+        EXPECT_THROW(ParseAmount(QStringLiteral("1,2,3")), ConversionError);
+        EXPECT_EQ(FormatFloat(patterns::kAmount, 900000.0), QStringLiteral("900.000,00"));
+        EXPECT_EQ(FormatFloat(patterns::kCoefficient, 1.02913), QStringLiteral("1,02913"));
+        EXPECT_EQ(FormatGeneral(-1234.5), QStringLiteral("-1234,5"));
+    }
+}
+
+TEST(ClassicNumbersTest, TheScopeGivesPrintfAPointAndRestoresTheDesktops) {
+    const test::CLibraryLocale turkish("tr_TR.UTF-8");
+    ASSERT_TRUE(turkish.available());
+    ASSERT_EQ(test::CLibraryLocale::printedDecimal(), QStringLiteral(","));
+    {
+        const ClassicNumbersScope classic;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.16G", 12.5);
+        EXPECT_STREQ(text, "12.5");
+    }
+    EXPECT_EQ(test::CLibraryLocale::printedDecimal(), QStringLiteral(","));
+    useClassicNumbers();
+    EXPECT_EQ(test::CLibraryLocale::printedDecimal(), QStringLiteral("."));
 }
 
 TEST(TextHelpersTest, TurkishLowerAndPadding) {

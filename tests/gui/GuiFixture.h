@@ -64,12 +64,16 @@ public:
     /// Whether a window is on screen (the widget, not only the model).
     bool shown(const QString& window) { return windows().window(window)->isVisible(); }
 
-    /// Registers a company through the registration window ("YENİ FİRMA EKLE", "SAKLA").
+    /// Registers a company through the registration window ("YENİ FİRMA EKLE", "SAKLA"),
+    /// declining the offer to enter it (tests enter with enter()).
     void addCompany(const QString& code, const QString& name) {
         click(velkor::windows::kEntry, ctl::entry::YeniFirmaBut);
         type(velkor::windows::kRegistration, ctl::registration::KoduEdit, code);
         type(velkor::windows::kRegistration, ctl::registration::FirmaAdiEdit, name);
+        prompt().addAnswer(No);
         click(velkor::windows::kRegistration, ctl::registration::kaydetBut);
+        QVERIFY(!prompt().shown().empty() && prompt().shown().back().question);
+        QCOMPARE(widget<QLineEdit>(velkor::windows::kEntry, ctl::entry::firmaedit)->text(), code);
         click(velkor::windows::kRegistration, ctl::registration::kapatBut);
     }
     /// Stores the entry password (a row of `sifreli`), or none when `password` is null.

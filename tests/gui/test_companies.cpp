@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void backupSettingsAreStoredAndLoaded();
     void badStoredDateKeepsTheDefault();
     void backupAndRestoreButtonsWriteAndReadArchives();
+    void theEnteredCompanyIsBackedUpFromThePanel();
 };
 
 void CompaniesTest::gridListsTheCompaniesWithRowColours() {
@@ -155,6 +157,7 @@ void CompaniesTest::backupSettingsAreStoredAndLoaded() {
         gui.type(kCompanies, ctl::companies::OtoYedekEdit, gui.home() + "Yedek/");
         gui.type(kCompanies, ctl::companies::yedekgunEdit, "7");
         gui.click(kCompanies, ctl::companies::OtoYedekAdresSaklaBut);
+        QCOMPARE(gui.prompt().texts().last(), QStringLiteral("Otomatik yedekleme ayarları saklandı."));
         const IniFile ini(gui.home() + "Yedekler.dan");
         QCOMPARE(ini.value("OtoYedekler", "SonOtoYedek"), gui.home() + "Yedek/");
         QCOMPARE(ini.value("OtoYedekler", "YedekGun"), QStringLiteral("7"));
@@ -204,6 +207,33 @@ void CompaniesTest::backupAndRestoreButtonsWriteAndReadArchives() {
     QVERIFY(gui.prompt().texts().last().startsWith(
         QStringLiteral("Geri yükleme işlemi başarılı bir şekilde gerçekleştirildi.")));
     QCOMPARE(companyGrid(gui)->model()->rowCount(), 1);
+}
+
+void CompaniesTest::theEnteredCompanyIsBackedUpFromThePanel() {
+    GuiProgram gui;
+    gui.addCompany("A1", "Alfa");
+    gui.enter("A1");
+    gui.click(velkor::windows::kMainMenu, ctl::mainmenu::EkIslemBarItems2);
+    QVERIFY(gui.shown(kCompanies));
+    gui.prompt().clearShown();
+    gui.click(kCompanies, ctl::companies::FirmaYedekAlBut);
+    const QStringList written = QDir(gui.home() + "Yedek").entryList({QStringLiteral("A1_*.zip")});
+    QCOMPARE(written.size(), 1);
+    QCOMPARE(gui.prompt().texts().size(), 1);
+    QVERIFY(gui.prompt().texts().first().startsWith(QStringLiteral("A1 firmasının yedeği alındı:")));
+
+    // The all-companies restore refuses it before asking anything more of the files.
+    gui.prompt().clearShown();
+    gui.prompt().addAnswer(Yes);
+    gui.prompt().addFile(gui.home() + "Yedek/" + written.first());
+    gui.click(kCompanies, ctl::companies::TumFirmaGeriYukleBut);
+    QVERIFY(gui.prompt().texts().last().startsWith(QStringLiteral("Yanlış yedek türü")));
+    QVERIFY(QDir(gui.home() + "Yedek").entryList({QStringLiteral("GeriYuklemeOncesi_*")}).isEmpty());
+    // The one-company restore takes it.
+    gui.prompt().addFile(gui.home() + "Yedek/" + written.first());
+    gui.click(kCompanies, ctl::companies::TekFirmaGeriYukleBut);
+    QVERIFY(gui.prompt().texts().last().startsWith(
+        QStringLiteral("Geri yükleme işlemi başarılı bir şekilde gerçekleştirildi.")));
 }
 
 QTEST_MAIN(CompaniesTest)

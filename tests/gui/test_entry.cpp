@@ -109,6 +109,8 @@ void EntryTest::passwordOutcomes() {
     if (accepted) {
         QVERIFY(gui.prompt().shown().empty());
         QCOMPARE(gui.program().entry().WrongPasswordCount(), 0);
+        // The typed password does not wait in the hidden entry window for the next user.
+        QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::sifreEdit)->text(), QString());
     } else {
         QCOMPARE(gui.prompt().texts(), QStringList{kWrongPassword});
         QCOMPARE(gui.prompt().shown().front().icon, PromptIcon::Error);

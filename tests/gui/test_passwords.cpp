@@ -50,7 +50,11 @@ void PasswordsTest::masterPasswordOpensTheWindow() {
              QStringLiteral("Velkor Enflasyon Düzeltmesi Programı Şifre Girişi"));
     QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->text(), QStringLiteral("mirtan"));
     QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->maxLength(), 16);
-    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Sifre)->echoMode(), QLineEdit::Normal);
+    // Nobody looking over the shoulder reads them.
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Sifre)->echoMode(), QLineEdit::Password);
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->echoMode(), QLineEdit::Password);
+    // The master password that opened the window is not left in the entry window.
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::sifreEdit)->text(), QString());
 }
 
 void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
@@ -58,14 +62,20 @@ void PasswordsTest::savedPasswordIsAskedAtTheNextEntry() {
     gui.addCompany("K1", "Birinci");
     openPasswordWindow(gui);
     gui.type(kPasswords, ctl::passwords::Sifre, "Yeni-Şifre");
+    gui.prompt().clearShown();
     gui.click(kPasswords, ctl::passwords::JvXPButton7);
     QCOMPARE(storedEntryPassword(gui), QStringLiteral("Yeni-Şifre"));
-    gui.windows().window(kPasswords)->close();
+    // "SAKLA" says so, and closes the window with its edits emptied.
+    QCOMPARE(gui.prompt().texts(), QStringList{QStringLiteral("Program giriş şifresi saklandı.")});
+    QVERIFY(!gui.shown(kPasswords));
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Sifre)->text(), QString());
+    QCOMPARE(gui.widget<QLineEdit>(kPasswords, ctl::passwords::Master)->text(), QString());
 
     gui.enter("K1", "yeni-şifre");
     QVERIFY(!gui.shown(velkor::windows::kMainMenu));
     gui.enter("K1", "Yeni-Şifre");
     QVERIFY(gui.shown(velkor::windows::kMainMenu));
+    QCOMPARE(gui.widget<QLineEdit>(kEntry, ctl::entry::sifreEdit)->text(), QString());
 }
 
 void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {
@@ -81,8 +91,10 @@ void PasswordsTest::unsavedEditsAreDroppedWhenLeavingTheWindow() {
     QVERIFY(gui.context().general().database().scalar("SELECT COUNT(*) FROM sifreli").toInt() == 0);
     QCOMPARE(gui.context().general().database().scalar("SELECT mids FROM mast").toString(),
              QStringLiteral("mirtan"));
+    QVERIFY(!gui.shown(kPasswords));
 
     // Hiding the window drops them too.
+    openPasswordWindow(gui);
     gui.type(kPasswords, ctl::passwords::Master, "baska");
     gui.windows().window(kPasswords)->close();
     QVERIFY(!gui.shown(kPasswords));

@@ -482,6 +482,12 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
         QVERIFY2(find<QAbstractButton>(name)->isEnabled(), qPrintable(name));
     QCOMPARE(find<QComboBox>(ctl::transfer::FisTransferCombo)->currentText(), QStringLiteral("Hepsi"));
     QCOMPARE(find<QLineEdit>(ctl::transfer::AmortLucaHesapEdit)->text(), QStringLiteral("257.99"));
+    // The closing entry is left out unless asked for, and the sheet says who posts it then.
+    auto* closing = find<QCheckBox>(ctl::transfer::KapanisKaydiCheck);
+    QVERIFY(!closing->isChecked());
+    QCOMPARE(closing->text(), QStringLiteral("Kapanış kaydını da aktar"));
+    QVERIFY(
+        find<QLabel>(ctl::transfer::KapanisNotuLabel)->text().contains(QStringLiteral("elle işlenmelidir")));
     QVERIFY(find<QPushButton>(ctl::deletion::KayitSilBut)->isEnabled());
     // The list's columns.
     QCOMPARE(m_list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ana H."));

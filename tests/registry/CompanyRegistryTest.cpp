@@ -76,7 +76,8 @@ TEST_F(CompanyRegistryTest, RefusesEmptyFieldsExistingFilesAndUnsafeCodes) {
     QFile::copy(home.home() + QStringLiteral("SBK.mdb"), dataFile(QStringLiteral("VAR")));
     home.prompt().clearShown();
     fill(QStringLiteral("VAR"), QStringLiteral("Ad"));
-    registry.kaydetButClick();
+    // A refusal that ends in read-only mode created nothing for the window to confirm.
+    EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Nothing);
     EXPECT_EQ(
         home.prompt().texts(),
         QStringList{QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
@@ -94,9 +95,9 @@ TEST_F(CompanyRegistryTest, TooLongNameLeavesNoFileBehind) {
 
 TEST_F(CompanyRegistryTest, UpdateKeepsTheDatabaseFileName) {
     fill(QStringLiteral("ABC"), QStringLiteral("Eski Ad"));
-    registry.kaydetButClick();
+    EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Created);
     registry.form().userSet(ctl::registration::FirmaAdiEdit, QStringLiteral("Yeni Ad"));
-    registry.kaydetButClick();
+    EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Updated);
     EXPECT_EQ(registryRows(), 1);
     EXPECT_EQ(home.context()
                   .general()

@@ -267,6 +267,28 @@ TEST(JournalGolden, LossClosingEntry) {
             QString(42, '-') + "31/12/2023" + QString(42, '-')}));
 }
 
+TEST(JournalGolden, SimpleAverageStockWithTheCoefficientOfItsAmount) {
+    CompanyDatabase db;
+    // As the stock sheet saves a "Basit Ortalama" item: base 30.09.2023, the coefficient
+    // H / ((G + H) / 2) and the amount computed with it.
+    RowValues row = stockRow("153", "02", "HAMMADDE", 480000, 2749.98, 2915.02);
+    row["Hesaplama_Yontemi"] = QStringLiteral("Basit");
+    row["fatura_tarihi"] = QDate(2023, 9, 30);
+    row["Giris_Yi_UFE_Tarihi"] = QDate(2023, 9, 30);
+    row["Duzeltme_Katsayisi"] = 1.02913;
+    row["Duzeltilmis_Tutar"] = 493982.40;
+    row["Enflasyon_Farki"] = 13982.40;
+    db.insert(row);
+    const QStringList lines = journalOf(db, QStringLiteral("153"));
+    ASSERT_EQ(lines.size(), 5 + 6 + 1);
+    EXPECT_EQ(
+        lines.mid(6, 5),
+        (QStringList{"153.02       HAMMADDE                                               13.982,40", "",
+                     "                698          ENFLASYON DÜZELTME HESABI                              "
+                     "13.982,40",
+                     "", "Varlık Net Değeri (480.000,00) X (1,02913) Katsayı ile Düzeltilmiştir."}));
+}
+
 TEST(JournalSheet, PlaceholderUntilTheFirstBuild) {
     CompanyDatabase db;
     FormModel form(velkor::windows::kWorkspace);

@@ -181,6 +181,28 @@ TEST(JournalRules, ExplanationLinesInTheirOrder) {
     EXPECT_EQ(single(row).explanation.at(1), "ROFM (600,00) TL varlık tutarından çıkarılmıştır.");
 }
 
+TEST(JournalRules, SimpleAverageStockShowsTheCoefficientItWasAdjustedWith) {
+    // With G 2.749,98 and H 2.915,02, H / G is 1,06001 while the simple average adjusts
+    // with H / ((G + H) / 2) = 1,02913: 480.000,00 became 493.982,40.
+    ItemRow row = item("153", "02", 480000, 13982.40, QStringLiteral("Basit"));
+    row.entryIndex = 2749.98;
+    row.accountIndex = 2915.02;
+    row.storedCoefficient = 1.02913;
+    const QString sentence =
+        QStringLiteral("Varlık Net Değeri (480.000,00) X (1,02913) Katsayı ile Düzeltilmiştir.");
+    EXPECT_EQ(single(row).explanation.first(), sentence);
+
+    // A row stored without its coefficient gets the same one from its indexes.
+    row.storedCoefficient.reset();
+    EXPECT_EQ(single(row).explanation.first(), sentence);
+
+    // Every other method keeps the coefficient recomputed from the indexes.
+    row.kind = QStringLiteral("Gercek");
+    row.storedCoefficient = 1.5;
+    EXPECT_EQ(single(row).explanation.first(),
+              "Varlık Net Değeri (480.000,00) X (1,06001) Katsayı ile Düzeltilmiştir.");
+}
+
 TEST(JournalRules, KindNotesMatchExactly) {
     EXPECT_EQ(kindNote("Ayni"),
               "Ayni Olarak Konan Sermaye olarak Mülkiyetin İntikal Ettiği Tarih esas alınmıştır.");

@@ -3,6 +3,7 @@
 #include "spreadsheet/TypedText.h"
 #include "spreadsheet/WorkbookHandOver.h"
 #include "spreadsheet/XlsxWorkbook.h"
+#include "support/CLibraryLocale.h"
 #include "support/XlsxReadBack.h"
 
 #include <QDir>
@@ -108,6 +109,31 @@ TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
 
     EXPECT_NEAR(back.widths().at(2), 30, 1);
     EXPECT_GT(back.widths().at(4), back.widths().at(3));
+}
+
+// The workbook library prints numbers with printf; on a Turkish or German desktop that
+// wrote "1234,5", which spreadsheet programs do not read as a number.
+TEST_F(XlsxWorkbookTest, NumbersAreWrittenWithAPointOnEveryDesktop) {
+    for (const char* name : test::kDesktopLocales) {
+        const test::CLibraryLocale locale(name);
+        ASSERT_TRUE(locale.available()) << name;
+        SCOPED_TRACE(name);
+        XlsxWorkbook book;
+        book.setNumber(1, 1, 1234.5);
+        book.setFormula(2, 1, QStringLiteral("=A1*2"), 2469.25);
+        book.setTyped(3, 1, QStringLiteral("900.000,75"));
+        book.setFontSize(QStringLiteral("A1"), 10.5);
+        book.setColumnWidth(1, 12.25);
+        const QString file = path(QString::fromLatin1(name) + QStringLiteral(".xlsx"));
+        book.save(file);
+        const XlsxReadBack back(file);
+        EXPECT_EQ(back.cell(QStringLiteral("A1")).value, QStringLiteral("1234.5"));
+        EXPECT_EQ(back.cell(QStringLiteral("A2")).value, QStringLiteral("2469.25"));
+        EXPECT_EQ(back.cell(QStringLiteral("A3")).value, QStringLiteral("900000.75"));
+        EXPECT_EQ(back.cell(QStringLiteral("A1")).fontSize, 10.5);
+        EXPECT_NEAR(back.widths().at(1), 12.25, 0.7);
+        EXPECT_FALSE(back.part(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<v>1234,5"));
+    }
 }
 
 TEST_F(XlsxWorkbookTest, EmptyTypedTextLeavesNoCell) {

@@ -12,8 +12,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <clocale>
 
 namespace velkor::test {
+
+namespace {
+
+// The test programs take the C library's locale from the environment, as Qt does for the
+// programs, so that code under test meets the decimal comma of the desktop it runs on.
+[[maybe_unused]] const bool g_desktopLocale = std::setlocale(LC_ALL, "") != nullptr;
+
+} // namespace
 
 TempHome::TempHome() {
     ensureInstallation(m_dir.path());
@@ -85,11 +94,25 @@ void makeEarlierReferenceData(Database& rates) {
 }
 
 int runCli(const QStringList& args, QString* out, QString* err) {
-    QProcess process;
+    return runCliWith(QProcessEnvironment::systemEnvironment(), args, out, err);
+}
+
+QProcessEnvironment desktopEnvironment(const QString& locale) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    env.remove(QStringLiteral("LC_ALL"));
-    env.remove(QStringLiteral("LC_NUMERIC"));
+    for (const QString& name : env.keys()) {
+        if (name.startsWith(QLatin1String("LC_")) || name == QLatin1String("LANGUAGE"))
+            env.remove(name);
+    }
+    env.insert(QStringLiteral("LANG"), locale);
+    return env;
+}
+
+int runCliIn(const QString& locale, const QStringList& args, QString* out, QString* err) {
+    return runCliWith(desktopEnvironment(locale), args, out, err);
+}
+
+int runCliWith(const QProcessEnvironment& env, const QStringList& args, QString* out, QString* err) {
+    QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VELKOR_CLI_PATH), args);
     process.waitForFinished(60000);

@@ -4,6 +4,7 @@
 #include "storage/AppContext.h"
 #include "storage/Database.h"
 
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -37,7 +38,15 @@ private:
 /// and no version or history tables.
 void makeEarlierReferenceData(Database& rates);
 
-/// Runs velkor-cli with the arguments; returns the exit code and fills standard output and error.
+/// Runs velkor-cli with the arguments in the test's own environment (the suite runs under
+/// LANG=tr_TR.UTF-8); returns the exit code and fills standard output and error.
 int runCli(const QStringList& args, QString* out = nullptr, QString* err = nullptr);
+/// The test's environment as a desktop with that locale has it: LANG set, no LC_* variables.
+QProcessEnvironment desktopEnvironment(const QString& locale);
+/// Runs velkor-cli as on a desktop with the locale ("tr_TR.UTF-8", "de_DE.UTF-8", "C", ...).
+int runCliIn(const QString& locale, const QStringList& args, QString* out = nullptr, QString* err = nullptr);
+/// Runs velkor-cli with the environment.
+int runCliWith(const QProcessEnvironment& env, const QStringList& args, QString* out = nullptr,
+               QString* err = nullptr);
 
 } // namespace velkor::test

@@ -148,3 +148,50 @@ TEST(VoucherDerivation, CounterByGrouping) {
     EXPECT_EQ(documents(deriveVoucherLines(rows, options, VoucherTarget::Luca), options),
               QStringList(10, "F-10"));
 }
+
+TEST(VoucherDerivation, ClosingEntriesOnlyWithTheOption) {
+    TransferRow profit = item("698", "KAR", 1500);
+    profit.registeredValue = 200;
+    TransferRow construction = item("697", "ZARAR", -300);
+    const std::vector<TransferRow> rows{item("153", "01", 100), construction, profit};
+    TransferOptions options;
+    for (const VoucherTarget target :
+         {VoucherTarget::Luca, VoucherTarget::Mikro, VoucherTarget::Netsis, VoucherTarget::Zirve}) {
+        EXPECT_EQ(deriveVoucherLines(rows, options, target).size(), 2U) << int(target);
+    }
+    // Without the option Logo books the closing row as an item of its own.
+    EXPECT_EQ(accounts(deriveVoucherLines(rows, options, VoucherTarget::Logo)),
+              (QStringList{"B:153.01", "A:698", "B:698", "A:698.KAR"}));
+
+    // With it every program closes 697 and 698 as the journal does, with the separator
+    // and counter account typed on the sheet.
+    options.closingEntries = true;
+    options.separator = "-";
+    options.counterAccount = "698.01";
+    const QStringList closing{"B:153-01", "A:698.01", "B:178-697", "A:697", "B:698.01", "A:570-698"};
+    for (const VoucherTarget target : {VoucherTarget::Luca, VoucherTarget::Mikro, VoucherTarget::Netsis,
+                                       VoucherTarget::Zirve, VoucherTarget::Logo}) {
+        EXPECT_EQ(accounts(deriveVoucherLines(rows, options, target)), closing) << int(target);
+    }
+    const auto lines = deriveVoucherLines(rows, options, VoucherTarget::Luca);
+    EXPECT_EQ(lines[2].amount, 300);
+    EXPECT_EQ(lines[3].amount, 300);
+    EXPECT_EQ(lines[2].description, "YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME HESABI VİRMANI");
+    EXPECT_EQ(lines[4].amount, 1500);
+    EXPECT_EQ(lines[5].description, "ENFLASYON DÜZELTME KARI GEÇMİŞ DÖNEM KARLARINA VİRMANI");
+    EXPECT_EQ(documents(lines, options), (QStringList{"ED1", "ED1", "ED2", "ED2", "ED3", "ED3"}));
+    const auto logo = deriveVoucherLines(rows, options, VoucherTarget::Logo);
+    EXPECT_EQ(logo[2].parent, "178");
+    EXPECT_EQ(logo[3].parent, "697");
+    EXPECT_EQ(logo[4].parent, "698");
+    EXPECT_EQ(logo[5].parent, "570");
+    EXPECT_TRUE(logo[5].description.isEmpty());
+
+    // A loss is closed from 580.698; a balance of 0 gives no entry.
+    const std::vector<TransferRow> loss{item("698", "ZARAR", -1500)};
+    EXPECT_EQ(accounts(deriveVoucherLines(loss, options, VoucherTarget::Mikro)),
+              (QStringList{"B:580-698", "A:698.01"}));
+    EXPECT_EQ(deriveVoucherLines(loss, options, VoucherTarget::Mikro)[0].description,
+              "ENFLASYON DÜZELTME ZARARI GEÇMİŞ DÖNEM ZARARLARINA VİRMANI");
+    EXPECT_TRUE(deriveVoucherLines({item("698", "ZARAR", 0)}, options, VoucherTarget::Mikro).empty());
+}

@@ -58,9 +58,17 @@ TEST_F(VoucherFlow, CsvNamesAndTheOverwriteQuestion) {
     EXPECT_EQ(press(c::LucaTransferFisiBut, path("Fis")).path, path("Fis.csv"));
     EXPECT_EQ(press(c::LucaTransferFisiBut, path("Fis.CSV")).path, path("Fis.CSV.csv"));
     EXPECT_EQ(press(c::MikroTransferFisiBut, path("fis.csv.bak")).path, path("fis.csv.bak"));
-    EXPECT_TRUE(prompt().shown().empty());
+    // Each written file is named, without a question that would need an answer.
+    EXPECT_EQ(prompt().texts(), (QStringList{"Fiş dosyası kaydedildi:\n" + path("Fis.csv"),
+                                             "Fiş dosyası kaydedildi:\n" + path("Fis.CSV.csv"),
+                                             "Fiş dosyası kaydedildi:\n" + path("fis.csv.bak")}));
+    for (const ScriptedPrompt::Shown& shown : prompt().shown()) {
+        EXPECT_FALSE(shown.question);
+        EXPECT_EQ(shown.icon, PromptIcon::Information);
+    }
 
     // No keeps the old file, without a message.
+    prompt().clearShown();
     writeOld(path("eski.csv"));
     EXPECT_TRUE(press(c::LucaTransferFisiBut, path("eski.csv")).path.isEmpty());
     ASSERT_EQ(prompt().shown().size(), 1U);
@@ -94,8 +102,9 @@ TEST_F(VoucherFlow, CsvReplacedCharactersAreTold) {
     const VoucherSave save = press(c::MikroTransferFisiBut, path("mikro.csv"));
     EXPECT_EQ(save.replaced, 1);
     EXPECT_TRUE(bytesOf(path("mikro.csv")).contains("153.?2;;"));
-    ASSERT_EQ(prompt().texts().size(), 1);
-    EXPECT_TRUE(prompt().texts()[0].contains("1 karakter"));
+    ASSERT_EQ(prompt().texts().size(), 2);
+    EXPECT_EQ(prompt().texts()[0], "Fiş dosyası kaydedildi:\n" + path("mikro.csv"));
+    EXPECT_TRUE(prompt().texts()[1].contains("1 karakter"));
 }
 
 TEST_F(VoucherFlow, LogoDialogQuestionAndMessages) {
@@ -171,6 +180,13 @@ TEST_F(VoucherFlow, CommandLineWritesEachFormat) {
             << err.toStdString();
     }
     EXPECT_TRUE(bytesOf(path("cli-mikro.csv")).startsWith("153.01,,"));
+    // The written file is named on the error stream, without an answer asked for; the
+    // path alone goes to the output.
+    EXPECT_EQ(runCli({"--home", home, "voucher", "mikro", "--company", "VKR", "--out", path("cli-yeni")},
+                     &out, &err),
+              0);
+    EXPECT_EQ(out, path("cli-yeni.csv") + "\n");
+    EXPECT_EQ(err, "MESAJ: Fiş dosyası kaydedildi: " + path("cli-yeni.csv") + "\n");
     EXPECT_TRUE(QFile::exists(path("cli-logo.xml")));
     EXPECT_EQ(XlsxReadBack(path("cli-netsis.xlsx")).cell("G2").value, "153.01");
 

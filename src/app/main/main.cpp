@@ -1,6 +1,6 @@
 #include "app/ui/ProgramRun.h"
-
-#include <QApplication>
+#include "base/ClassicNumbers.h"
+#include "base/ui/GuardedApplication.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
         std::printf("velkor %s\n", VELKOR_VERSION);
         return 0;
     }
-    QApplication app(argc, argv);
+    velkor::GuardedApplication app(argc, argv);
+    velkor::useClassicNumbers();
     return velkor::runProgram(app);
 }

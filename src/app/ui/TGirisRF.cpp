@@ -77,11 +77,13 @@ TGirisRF::TGirisRF(Program& program, QWidget* parent)
     date->setReadOnly(true);
     date->setButtonSymbols(QAbstractSpinBox::NoButtons);
     grid->addWidget(date, 3, 3);
+    // Backups on one row, restores below them, each restore under the backup it takes back.
     grid->addWidget(makeButton(ctl::companies::OtoYedekAdresSaklaBut), 4, 0);
     grid->addWidget(makeButton(ctl::companies::TumFirmaYedekAlBut), 4, 1);
-    grid->addWidget(makeButton(ctl::companies::TumFirmaGeriYukleBut), 4, 2);
-    grid->addWidget(makeButton(ctl::companies::TekFirmaGeriYukleBut), 5, 1);
-    grid->addWidget(makeButton(ctl::companies::OtomatikYedekGeriYukleBut), 5, 2);
+    grid->addWidget(makeButton(ctl::companies::FirmaYedekAlBut), 4, 2);
+    grid->addWidget(makeButton(ctl::companies::TumFirmaGeriYukleBut), 5, 1);
+    grid->addWidget(makeButton(ctl::companies::TekFirmaGeriYukleBut), 5, 2);
+    grid->addWidget(makeButton(ctl::companies::OtomatikYedekGeriYukleBut), 5, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 

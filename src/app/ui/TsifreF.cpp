@@ -15,11 +15,13 @@ namespace velkor {
 TsifreF::TsifreF(Program& program, QWidget* parent)
     : FormWindow(program.passwords().form(), program.windows(), program.prompt(), parent) {
     FormModel& form = model();
-    // The edits hold no more than their columns can store.
+    // The edits hold no more than their columns can store, and show no one what they hold.
     QLineEdit* entry = makeEdit(ctl::passwords::Sifre);
     entry->setMaxLength(30);
+    entry->setEchoMode(QLineEdit::Password);
     QLineEdit* master = makeEdit(ctl::passwords::Master);
     master->setMaxLength(16);
+    master->setEchoMode(QLineEdit::Password);
 
     auto* fields = new QFormLayout;
     fields->addRow(form.label(ctl::passwords::Sifre), entry);

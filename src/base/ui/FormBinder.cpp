@@ -82,6 +82,43 @@ void selectSection(QDateEdit& date, QDateTimeEdit::Section section) {
         date.setSelectedSection(section);
 }
 
+// Enter in an edit, a combo or a date moves on to the next field, as Tab does, unless
+// the edit presses a button; true when the key was taken.
+bool enterMovesOn(QObject* watched, const QKeyEvent& key) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    const bool field = qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched) ||
+                       qobject_cast<QDateEdit*>(watched);
+    if (!w || !field || !isEnter(key) || w->property(kPressesOnEnter).toBool())
+        return false;
+    if (QWidget* next = nextField(*w))
+        next->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// A click places the caret after the focus arrives; the day is selected once the click
+// is released (or at once when the focus came otherwise).
+void dateFocused(QDateEdit& date, Qt::FocusReason reason) {
+    date.setProperty(kFocusedByClick, reason == Qt::MouseFocusReason);
+    if (reason == Qt::MouseFocusReason || reason == Qt::BacktabFocusReason)
+        return;
+    QPointer<QDateEdit> d(&date);
+    QTimer::singleShot(0, &date, [d] {
+        if (d)
+            selectSection(*d, QDateTimeEdit::DaySection);
+    });
+}
+
+// A click in a date that has the focus selects the section under it, the click that
+// gave the focus the day: typing then replaces what is selected.
+void dateClicked(QDateEdit& date, const QLineEdit* text) {
+    if (date.property(kFocusedByClick).toBool()) {
+        date.setProperty(kFocusedByClick, false);
+        selectSection(date, QDateTimeEdit::DaySection);
+    } else if (text && !text->hasSelectedText()) {
+        selectSection(date, date.currentSection());
+    }
+}
+
 } // namespace
 
 void FormBinder::pressOnEnter(QLineEdit& edit, QAbstractButton& button) {
@@ -168,7 +205,8 @@ void FormBinder::bind(const QString& name, QWidget* w) {
             if (model->dateRangeRefusal(name, d).isEmpty())
                 act([=] { model->userSet(name, d.toString(kDateFormat)); });
         });
-        connect(date, &QDateEdit::editingFinished, this, [=, this] { finishDate(*date, name); });
+        connect(date, &QDateEdit::editingFinished, this,
+                [=, this] { act([=, this] { finishDate(*date, name); }); });
         date->installEventFilter(this);
         if (auto* text = date->findChild<QLineEdit*>())
             text->installEventFilter(this);
@@ -240,69 +278,51 @@ void FormBinder::finishDate(QDateEdit& date, const QString& name) {
 }
 
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (edit && m_model.has(edit->objectName()) && keyPress(*edit, edit->objectName(), *key))
-            return true;
-        auto* w = qobject_cast<QWidget*>(watched);
-        const bool field = qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched) ||
-                           qobject_cast<QDateEdit*>(watched);
-        if (w && field && isEnter(*key) && m_model.has(w->objectName()) &&
-            !w->property(kPressesOnEnter).toBool()) {
-            if (QWidget* next = nextField(*w))
-                next->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    } else if (auto* date = qobject_cast<QDateEdit*>(watched); date && event->type() == QEvent::FocusIn) {
-        // A click places the caret after the focus arrives; the day is selected once the
-        // click is released (or at once when the focus came otherwise).
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        date->setProperty(kFocusedByClick, reason == Qt::MouseFocusReason);
-        if (reason != Qt::MouseFocusReason && reason != Qt::BacktabFocusReason) {
-            QPointer<QDateEdit> d(date);
-            QTimer::singleShot(0, this, [d] {
-                if (d)
-                    selectSection(*d, QDateTimeEdit::DaySection);
-            });
-        }
-    } else if (event->type() == QEvent::MouseButtonRelease && watched->parent() &&
-               qobject_cast<QDateEdit*>(watched->parent())) {
-        // A click in a date that has the focus selects the section under it, the click
-        // that gave the focus the day: typing then replaces what is selected.
-        auto* date = static_cast<QDateEdit*>(watched->parent());
-        auto* text = qobject_cast<QLineEdit*>(watched);
-        if (date->property(kFocusedByClick).toBool()) {
-            date->setProperty(kFocusedByClick, false);
-            selectSection(*date, QDateTimeEdit::DaySection);
-        } else if (text && !text->hasSelectedText()) {
-            selectSection(*date, date->currentSection());
-        }
+    // A key press, focus change or double click that fails shows its error and leaves the
+    // field as the user typed it; the error must not leave the event handler.
+    bool handled = false;
+    if (!m_updating)
+        runGuarded(m_prompt, [&] { handled = filterEvent(watched, *event); });
+    return handled || QObject::eventFilter(watched, event);
+}
+
+bool FormBinder::filterEvent(QObject* watched, QEvent& event) {
+    if (event.type() == QEvent::MouseButtonRelease) {
+        // The text part of a date edit, which has no control name of its own.
+        if (auto* date = qobject_cast<QDateEdit*>(watched->parent()))
+            dateClicked(*date, qobject_cast<QLineEdit*>(watched));
+        return false;
     }
-    if (event->type() == QEvent::FocusIn) {
+    if (event.type() == QEvent::KeyPress) {
+        auto& key = static_cast<QKeyEvent&>(event);
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && m_model.has(edit->objectName()) && keyPress(*edit, edit->objectName(), key))
+            return true;
+        return m_model.has(watched->objectName()) && enterMovesOn(watched, key);
+    }
+    const QString name = watched->objectName();
+    if (!m_model.has(name))
+        return false;
+    if (event.type() == QEvent::FocusIn) {
+        if (auto* date = qobject_cast<QDateEdit*>(watched))
+            dateFocused(*date, static_cast<QFocusEvent&>(event).reason());
         // Entering an amount field shows its value for editing, without grouping.
         auto* edit = qobject_cast<QLineEdit*>(watched);
-        const QString name = edit ? edit->objectName() : QString();
-        if (edit && !edit->isReadOnly() && m_model.has(name) && m_model.keyRule(name) == KeyRule::Amount &&
+        if (edit && !edit->isReadOnly() && m_model.keyRule(name) == KeyRule::Amount &&
             !m_model.keepsTextOnEnter(name)) {
             const QString editing = amountTextOnEnter(m_model.text(name));
             if (editing != m_model.text(name))
-                act([this, name, editing] { m_model.setText(name, editing); });
+                m_model.setText(name, editing);
         }
+    } else if (event.type() == QEvent::FocusOut) {
+        // A typed date reaches the model when its editing ends, before the leave.
+        if (auto* date = qobject_cast<QDateEdit*>(watched))
+            date->interpretText();
+        m_model.leave(name);
+    } else if (event.type() == QEvent::MouseButtonDblClick) {
+        m_model.click(name);
     }
-    if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonDblClick) {
-        const QString name = watched->objectName();
-        if (m_model.has(name)) {
-            // A typed date reaches the model when its editing ends, before the leave.
-            if (auto* date = qobject_cast<QDateEdit*>(watched); date && event->type() == QEvent::FocusOut)
-                date->interpretText();
-            if (event->type() == QEvent::FocusOut)
-                act([this, name] { m_model.leave(name); });
-            else
-                act([this, name] { m_model.click(name); });
-        }
-    }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 void FormBinder::refresh(const QString& name) {

@@ -59,6 +59,8 @@ private:
     bool keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key);
     /// Ends the editing of a date: a date outside the control's range is refused.
     void finishDate(QDateEdit& date, const QString& name);
+    /// The work of eventFilter; may throw. True when the event was handled.
+    bool filterEvent(QObject* watched, QEvent& event);
     void refresh(const QString& name);
     void act(const std::function<void()>& action);
 

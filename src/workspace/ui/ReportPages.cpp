@@ -185,6 +185,11 @@ QWidget* buildVoucherPage(TransferSheet& sheet, Prompt& prompt, QWidget* parent)
     grid->addWidget(w.check(c::NoktaVirgulCheck), row++, 2, 1, 2);
     grid->addWidget(w.radioGroup(c::FisSecenekleriRadio, sheet.label(c::FisSecenekleriRadio)), row, 0, 1, 2);
     grid->addWidget(w.radioGroup(c::CSVSutunAyirRadio, sheet.label(c::CSVSutunAyirRadio)), row++, 2, 1, 2);
+    grid->addWidget(w.check(c::KapanisKaydiCheck), row++, 0, 1, 4);
+    auto* closingNote = new QLabel(options);
+    closingNote->setObjectName(c::KapanisNotuLabel);
+    closingNote->setWordWrap(true);
+    grid->addWidget(closingNote, row++, 0, 1, 4);
     grid->setRowStretch(row, 1);
     layout->addWidget(options, 3);
 
