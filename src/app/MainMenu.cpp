@@ -108,6 +108,9 @@ void MainMenu::VeriAktarimBarItems0Click() {
 }
 
 void MainMenu::GeneIslemBarItems0Click() {
+    // The company may have changed since the window was last shown: its list is read
+    // again and the window opens on its first tab.
+    m_program.adjustmentWorkspace().open();
     m_program.windows().showMaximizedIfMinimized(windows::kWorkspace);
 }
 

@@ -250,6 +250,29 @@ void FormModel::setListOnly(const QString& name, bool listOnly) {
     field(name).listOnly = listOnly;
 }
 
+void FormModel::setDateRange(const QString& name, const QDate& first, const QDate& last) {
+    Field& f = field(name);
+    f.firstDate = first;
+    f.lastDate = last;
+}
+
+std::optional<std::pair<QDate, QDate>> FormModel::dateRange(const QString& name) const {
+    if (!has(name))
+        return std::nullopt;
+    const Field& f = field(name);
+    if (!f.firstDate.isValid() || !f.lastDate.isValid())
+        return std::nullopt;
+    return std::make_pair(f.firstDate, f.lastDate);
+}
+
+QString FormModel::dateRangeRefusal(const QString& name, const QDate& date) const {
+    const auto range = dateRange(name);
+    if (!range || (date >= range->first && date <= range->second))
+        return {};
+    return QStringLiteral("Tarih %1 ile %2 arasında olmalıdır.")
+        .arg(range->first.toString(kDateFormat), range->second.toString(kDateFormat));
+}
+
 void FormModel::setReadOnly(const QString& name, bool readOnly) {
     Field& f = field(name);
     if (f.readOnly == readOnly)
@@ -305,10 +328,12 @@ QString FormModel::userSetRefusal(const QString& name, const QString& text) cons
             return QStringLiteral("%1 listesi yalnızca şu değerleri alır: %2 (verilen: %3)")
                 .arg(name, f.items.join(QStringLiteral(", ")), text);
         break;
-    case FieldKind::Date:
-        if (!QDate::fromString(text, kDateFormat).isValid())
+    case FieldKind::Date: {
+        const QDate date = QDate::fromString(text, kDateFormat);
+        if (!date.isValid())
             return QStringLiteral("%1 gg.aa.yyyy biçiminde bir tarih alır: %2").arg(name, text);
-        break;
+        return dateRangeRefusal(name, date);
+    }
     default:
         break;
     }

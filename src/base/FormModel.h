@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace velkor {
 
@@ -101,11 +103,20 @@ public:
     /// any typed text; false unless set.
     bool isListOnly(const QString& name) const;
     void setListOnly(const QString& name, bool listOnly);
+    /// The dates a date control takes, both ends included; a control without a range
+    /// takes every date.
+    void setDateRange(const QString& name, const QDate& first, const QDate& last);
+    /// The range of a date control, or nothing when it has none.
+    std::optional<std::pair<QDate, QDate>> dateRange(const QString& name) const;
+    /// Why a date control refuses this date ("Tarih ... ile ... arasında olmalıdır."), or
+    /// empty when the date is within its range.
+    QString dateRangeRefusal(const QString& name, const QDate& date) const;
 
     /// Why the user could not give the control this text in the window, or empty when
     /// they could: the control is disabled, hidden or read-only, or a label or a button;
     /// a check box takes "0" or "1", a radio button "1", a radio group one of its
-    /// indexes, a date a dd.mm.yyyy date. Every front end that acts for the user asks.
+    /// indexes, a date a dd.mm.yyyy date within the control's range. Every front end
+    /// that acts for the user asks.
     QString userSetRefusal(const QString& name, const QString& text) const;
     /// Why the user could not press or leave the control (disabled or hidden), or empty.
     QString userActRefusal(const QString& name) const;
@@ -144,6 +155,8 @@ private:
         KeyRule keyRule = KeyRule::Free;
         bool keepsTextOnEnter = false;
         bool listOnly = false;
+        QDate firstDate;
+        QDate lastDate;
         Handler change;
         Handler clickHandler;
         Handler leaveHandler;

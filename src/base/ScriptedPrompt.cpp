@@ -42,7 +42,8 @@ QString ScriptedPrompt::nextFile() {
     return path;
 }
 
-QString ScriptedPrompt::chooseOpenFile(const QString&, const QString&, const QString&) {
+QString ScriptedPrompt::chooseOpenFile(const QString&, const QString&, const QString& filter) {
+    m_openFilters << filter;
     return nextFile();
 }
 

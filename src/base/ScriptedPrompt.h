@@ -31,6 +31,8 @@ public:
     const std::vector<Shown>& shown() const { return m_shown; }
     /// The texts shown so far, in order.
     QStringList texts() const;
+    /// The filters of the open dialogs asked for so far, in order.
+    const QStringList& openFilters() const { return m_openFilters; }
     /// Forgets what was shown.
     void clearShown() { m_shown.clear(); }
 
@@ -47,6 +49,7 @@ private:
 
     std::deque<PromptButton> m_answers;
     std::deque<QString> m_files;
+    QStringList m_openFilters;
     std::vector<Shown> m_shown;
     std::function<void(const QString&)> m_sink;
 };

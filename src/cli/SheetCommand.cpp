@@ -37,21 +37,15 @@ QString keysOf(const QString& text) {
     return keys;
 }
 
-// A date picker takes no date outside its range; the other refusals are the form model's.
-void checkDateRange(CliRun& run, FormModel& form, const FormStep& step) {
-    if (form.kind(step.name) != FieldKind::Date)
-        return;
-    const QDate date = ParseDate(step.value);
-    if (!date.isValid())
+// A text that is no date at all is a usage error; a date outside the control's range is
+// refused by the form model, as in the window.
+void checkDate(const FormModel& form, const FormStep& step) {
+    if (form.kind(step.name) == FieldKind::Date && !ParseDate(step.value).isValid())
         throw UsageError(step.name + QStringLiteral(" gg.aa.yyyy biçiminde bir tarih ister: ") + step.value);
-    if (const auto range = dateRangeOf(step.name); range && (date < range->first || date > range->second)) {
-        stopIfRefused(run, QStringLiteral("Tarih %1 ile %2 arasında olmalıdır.")
-                               .arg(FormatDate(range->first), FormatDate(range->second)));
-    }
 }
 
 QString controlNote(const FormModel& form, const QString& name) {
-    if (const auto range = dateRangeOf(name))
+    if (const auto range = form.dateRange(name))
         return QStringLiteral("%1 - %2").arg(FormatDate(range->first), FormatDate(range->second));
     switch (form.keyRule(name)) {
     case KeyRule::Amount:
@@ -134,7 +128,7 @@ int sheet(CliRun& run) {
         }
         if (step.kind == FormStep::Kind::Set) {
             stopIfRefused(run, form.userActRefusal(step.name));
-            checkDateRange(run, form, step);
+            checkDate(form, step);
         }
         applyStep(run, form, step);
     }

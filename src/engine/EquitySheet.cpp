@@ -62,6 +62,7 @@ EquitySheet::EquitySheet(AppContext& context, WorkspaceState& state, IndexLookup
     onLeave(kFields.entryDate, [this] { GirisTarihiDateOExit(); });
     reformatAmountsOnLeave(*this, {kFields.bookValue});
     applyItemKeyRules(*this);
+    applyDateRanges(*this);
 }
 
 QStringList EquitySheet::accountItems() {

@@ -38,6 +38,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     addEdit(ctl::fixedasset::AmortOranEdit, FormatFloat(patterns::kPlainAmount, 20.0), QStringLiteral("%"));
     addCombo(ctl::fixedasset::AmortYontemCombo, depreciationMethods(), depreciation::kNormal,
              QStringLiteral("Amort.Yöntemi"));
+    setListOnly(ctl::fixedasset::AmortYontemCombo, true);
     addButton(ctl::fixedasset::AmortHesaplaBut, QStringLiteral("Amortisman Hesapla"));
     addEdit(ctl::fixedasset::BirikmisAmortEdit, {}, QStringLiteral("Bir.Amort."));
     addEdit(ctl::fixedasset::AmortHesapEdit, {}, QStringLiteral("Amrt. He."));
@@ -100,6 +101,7 @@ FixedAssetSheet::FixedAssetSheet(AppContext& context, WorkspaceState& state, Ind
     reformatAmountsOnLeave(*this, {ctl::fixedasset::KayitliTutariEdit, ctl::fixedasset::ROFMAnaparaEdit,
                                    ctl::fixedasset::ROFMFaizEdit});
     applyItemKeyRules(*this);
+    applyDateRanges(*this);
     // The accumulated depreciation keeps its text on leaving, so it keeps it on entering too.
     setKeepsTextOnEnter(ctl::fixedasset::BirikmisAmortEdit, true);
 }

@@ -92,6 +92,7 @@ StockSheet::StockSheet(AppContext& context, WorkspaceState& state, IndexLookup& 
                                    ctl::stock::DBasiStokEdit, ctl::stock::DSonuStokEdit,
                                    ctl::stock::DonemiciSMMEdit});
     applyItemKeyRules(*this);
+    applyDateRanges(*this);
 }
 
 QStringList StockSheet::accountItems() {

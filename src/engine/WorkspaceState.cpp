@@ -32,6 +32,7 @@ WorkspaceState::WorkspaceState(QObject* parent) : FormModel(windows::kWorkspace,
                    QStringLiteral("Muh.Fiş Aktarımı"), QStringLiteral("Kayıt Sil")},
                   FixedAssetPage);
     onClick(ctl::workspace::HesapTarihAcBut, [this] { HesapTarihAcButClick(); });
+    applyDateRanges(*this);
 }
 
 void WorkspaceState::HesapTarihAcButClick() {
@@ -65,6 +66,15 @@ std::optional<std::pair<QDate, QDate>> dateRangeOf(const QString& control) {
     if (financingDates.contains(control))
         return std::make_pair(kFinancingStart, kAdjustmentDate);
     return std::nullopt;
+}
+
+void applyDateRanges(FormModel& form) {
+    for (const QString& name : form.fieldNames()) {
+        if (form.kind(name) != FieldKind::Date)
+            continue;
+        if (const auto range = dateRangeOf(name))
+            form.setDateRange(name, range->first, range->second);
+    }
 }
 
 } // namespace velkor

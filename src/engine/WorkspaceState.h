@@ -54,5 +54,8 @@ private:
 /// The range a date control of the workspace accepts (the date pickers' limits), or
 /// nothing when the control has no limits of its own.
 std::optional<std::pair<QDate, QDate>> dateRangeOf(const QString& control);
+/// Gives every date control of the form that has limits of its own its range, so that
+/// the window and the command line refuse the same dates.
+void applyDateRanges(FormModel& form);
 
 } // namespace velkor

@@ -28,6 +28,16 @@ constexpr qint64 kRepaintMs = 50;
 
 } // namespace
 
+const QString& ExcelImportForm::workbookFilter() {
+    static const QString filter =
+        QStringLiteral("Tablo Dosyaları (*.xlsx *.xls *.ods *.csv)|*.xlsx;*.xls;*.ods;*.csv|"
+                       "Excel Dosyaları (*.xlsx)|*.xlsx|"
+                       "Excel 97-2003 Dosyaları (*.xls)|*.xls|"
+                       "OpenDocument Hesap Tabloları (*.ods)|*.ods|"
+                       "CSV Dosyaları (*.csv)|*.csv");
+    return filter;
+}
+
 const QStringList& ExcelImportForm::mainAccounts() {
     static const QStringList accounts = QStringLiteral("250 251 252 253 254 255 256 258 259 260 261 262 263 "
                                                        "264 267 150 151 152 153 154 155 156 157 159 240 "
@@ -114,9 +124,8 @@ void ExcelImportForm::ExcelVerialButClick() {
     m_loaded = false;
     setText(SayfaLabel, QString());
     const QString current = QDir::currentPath();
-    const QString path = m_context.prompt().chooseOpenFile(
-        QStringLiteral("Excel'den Alınacak Veri Dosyası"), QString(),
-        QStringLiteral("Excel Dosayaları (*.xls)|*.xls;*.xlsx;*.ods;*.csv"));
+    const QString path = m_context.prompt().chooseOpenFile(QStringLiteral("Excel'den Alınacak Veri Dosyası"),
+                                                           QString(), workbookFilter());
     QDir::setCurrent(current);
     if (!path.isEmpty()) {
         loadWorkbook(path);
@@ -163,7 +172,15 @@ void ExcelImportForm::KayitAktarButClick() {
     if (m_context.prompt().ask(question, kApplicationTitle, PromptIcon::Question, Yes | No) != Yes)
         return;
     importsettings::save(*this, settingsPath());
-    Import();
+    const std::optional<int> created = Import();
+    if (!created)
+        return;
+    // The import works through many rows out of sight; its end says what it did.
+    m_context.prompt().showMessage(
+        *created > 0
+            ? QStringLiteral("Aktarma bitti: %1 kayıt aktarıldı.").arg(*created)
+            : QStringLiteral("Aktarma bitti: aktarılacak uygun satır bulunamadı, kayıt aktarılmadı."),
+        {}, PromptIcon::Information);
 }
 
 ImportOptions ExcelImportForm::options() const {

@@ -23,6 +23,8 @@ class ExcelImportForm : public FormModel {
     Q_OBJECT
 
 public:
+    /// The open dialog's filter: every format the import reads, then each one alone.
+    static const QString& workbookFilter();
     /// The main accounts `SBK_Ana_Combo` offers.
     static const QStringList& mainAccounts();
     /// The entries of `MDVDCombo`: "MDVD Yok" and the revaluation dates.

@@ -3,6 +3,8 @@
 #include "import/ExcelImportFormControls.h"
 #include "storage/IniFile.h"
 
+#include <QFileInfo>
+
 namespace velkor::importsettings {
 
 namespace {
@@ -26,7 +28,25 @@ const QStringList& checkKeys() {
     return keys;
 }
 
+void proposeUsualMapping(FormModel& form) {
+    using namespace ctl::excelimport;
+    const std::pair<const QString&, const char*> columns[] = {
+        {AnaHesapE, "1"},           {AlHesapKodE, "1"},   {HesapAdiEdit, "2"}, {GirisTarihiE, "3"},
+        {KayitliTutarE, "4"},       {PasifTutarE, "5"},   {AmortSureE, "6"},   {AmortYontemE, "7"},
+        {BirikmisAmortismanE, "8"}, {AmortHesapEdit, "9"}};
+    for (const auto& [edit, column] : columns)
+        form.setText(edit, QString::fromLatin1(column));
+    for (const QString& key : checkKeys())
+        form.setChecked(key, key == ilkUcHarfCheck);
+}
+
 void load(FormModel& form, const QString& path) {
+    // A first import should not fail on empty column edits: the usual list is proposed,
+    // shown in the edits for the user to change.
+    if (!QFileInfo::exists(path)) {
+        proposeUsualMapping(form);
+        return;
+    }
     const IniFile ini(path);
     for (const QString& key : editKeys())
         form.setText(key, ini.value(kSection, key));

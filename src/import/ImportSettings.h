@@ -16,8 +16,13 @@ const QStringList& editKeys();
 /// The box keys in the order written.
 const QStringList& checkKeys();
 
-/// Sets every edit to its key's value (empty when missing) and ticks a box only for "1".
+/// Sets every edit to its key's value (empty when missing) and ticks a box only for "1";
+/// without a file yet, proposes the usual mapping instead.
 void load(FormModel& form, const QString& path);
+/// The mapping of the usual list, as accounting programs export it: the full account code
+/// (main account in its first three characters), name, entry date, debit, credit, useful
+/// life, method, accumulated depreciation and its account, in columns 1 to 9.
+void proposeUsualMapping(FormModel& form);
 /// Writes the edits, then the boxes.
 void save(const FormModel& form, const QString& path);
 

@@ -11,7 +11,9 @@
 #include "engine/WorkspaceStateControls.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
+#include "storage/Database.h"
 #include "storage/IniFile.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +176,31 @@ TEST_F(ProgramTest, HidingTheMenuBeforeAnyEntryShowsTheEntryWindow) {
     EXPECT_TRUE(program.windows().isVisible(windows::kEntry));
     EXPECT_EQ(program.windows().size(windows::kEntry), WindowSize::Maximized);
     EXPECT_TRUE(home.prompt().shown().empty());
+}
+
+TEST_F(ProgramTest, TheWorkspaceOpensOnItsFirstTabWithTheListOfTheCompanyJustEntered) {
+    home.addCompany("K1", "Bir");
+    home.addCompany("K2", "İki");
+    auto enter = [this](const char* code) {
+        program.entry().form().setText(ctl::entry::firmaedit, QString::fromLatin1(code));
+        program.entry().form().click(ctl::entry::DuzeltmeBut);
+        program.mainMenu().form().click(ctl::mainmenu::GeneIslemBarItems0);
+    };
+    enter("K1");
+    Workspace& workspace = program.adjustmentWorkspace();
+    workspace.state().userSet(ctl::workspace::DuzeltmePage, QStringLiteral("6"));
+    home.context().company().database().execute(QStringLiteral(
+        "INSERT INTO sabit_kiymet (anahesapkodu, sbk_kodu, sbk_adi) VALUES ('253', '1', 'x')"));
+    program.windows().hide(windows::kWorkspace);
+    program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems2);
+    enter("K2");
+    EXPECT_EQ(workspace.state().text(ctl::workspace::DuzeltmePage), QStringLiteral("0"));
+    EXPECT_TRUE(workspace.SBKQuery().isOpen());
+    EXPECT_EQ(workspace.SBKQuery().recordCount(), 0);
+    program.windows().hide(windows::kWorkspace);
+    enter("K1");
+    EXPECT_TRUE(workspace.SBKQuery().isOpen());
+    EXPECT_EQ(workspace.SBKQuery().recordCount(), 1);
 }
 
 TEST_F(ProgramTest, WorkspaceHiddenReturnsToTheMainMenu) {

@@ -82,7 +82,8 @@ TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
           stepArg(fa::ROFMRadio, "abc"), stepArg(fa::ROFMRadio, "3"),
           stepArg(fa::itfaTarihiDate, "01.01.2010"),
           stepArg(velkor::ctl::workspace::HesapTarihiDate, "31.12.2022"), stepArg(fa::DuzeltBut, "1"),
-          stepArg(fa::MDVDCombo, "01.01.2020"), stepArg(velkor::ctl::workspace::SBK_Ana_Combo, "999")}) {
+          stepArg(fa::MDVDCombo, "01.01.2020"), stepArg(velkor::ctl::workspace::SBK_Ana_Combo, "999"),
+          stepArg(fa::AmortYontemCombo, "NormalN"), stepArg(fa::GirisTarihiDate, "15.01.2024")}) {
         EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set", step})), 1) << step.toStdString();
         EXPECT_TRUE(err.startsWith(QStringLiteral("MESAJ: "))) << step.toStdString() << err.toStdString();
         EXPECT_TRUE(out.isEmpty()) << step.toStdString();
@@ -92,6 +93,11 @@ TEST_F(CliHardening, SheetControlsFollowTheirKindAndState) {
     EXPECT_TRUE(err.contains(
         QStringLiteral("MESAJ: %1 listesi yalnızca şu değerleri alır: 31.12.2004, ").arg(fa::MDVDCombo)))
         << err.toStdString();
+    // The window refuses the same date with the same words.
+    EXPECT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set",
+                        stepArg(fa::GirisTarihiDate, "15.01.2024")})),
+              1);
+    EXPECT_EQ(err, QStringLiteral("MESAJ: Tarih 01.01.1900 ile 31.12.2023 arasında olmalıdır.\n"));
     EXPECT_EQ(run(args({"sheet", "stock", "--company", "ABC", "--set",
                         stepArg(velkor::ctl::stock::Kayit_No_EditS, "1")})),
               1);

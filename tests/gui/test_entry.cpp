@@ -34,6 +34,7 @@ private Q_SLOTS:
     void decliningTheCloseQuestionKeepsTheProgram();
     void kapatOnTheMainMenuAsksToClose();
     void firmaDegistirShowsTheCompaniesWindow();
+    void enterMovesFromTheCodeToThePasswordWhichEnters();
 };
 
 void EntryTest::startShowsOnlyTheEntryWindow() {
@@ -226,6 +227,25 @@ void EntryTest::firmaDegistirShowsTheCompaniesWindow() {
     gui.click(velkor::windows::kCompanies, ctl::companies::KapatBut);
     QVERIFY(gui.shown(kEntry));
     QVERIFY(!gui.shown(velkor::windows::kCompanies));
+}
+
+void EntryTest::enterMovesFromTheCodeToThePasswordWhichEnters() {
+    GuiProgram gui;
+    gui.addCompany("K1", "Birinci");
+    QWidget* window = gui.windows().window(kEntry);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* code = gui.widget<QLineEdit>(kEntry, ctl::entry::firmaedit);
+    code->setFocus();
+    QTRY_VERIFY(code->hasFocus());
+    code->selectAll();
+    GuiProgram::typeText(code, QStringLiteral("K1"));
+    QTest::keyClick(code, Qt::Key_Return);
+    auto* password = gui.widget<QLineEdit>(kEntry, ctl::entry::sifreEdit);
+    QCOMPARE(QApplication::focusWidget(), password);
+    QVERIFY(gui.shown(kEntry));
+    QTest::keyClick(password, Qt::Key_Return);
+    QVERIFY(gui.shown(kMenu));
 }
 
 QTEST_MAIN(EntryTest)

@@ -59,6 +59,17 @@ void ExcelImportWindowTest::theMenuOpensTheWindowAndAWorkbookFillsItsGrid() {
     QCOMPARE(gui.program().adjustmentWorkspace().SBKTable().recordCount(), 2);
     QCOMPARE(gui.program().adjustmentWorkspace().SBKTable().value(QStringLiteral("sbk_adi")).toString(),
              QStringLiteral("Çığ Güzel İş"));
+    // The end of the import says how many items it created.
+    QCOMPARE(gui.prompt().texts().last(), QStringLiteral("Aktarma bitti: 2 kayıt aktarıldı."));
+
+    // Enter moves on from one column edit to the next, as everywhere.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* first = window->findChild<QLineEdit*>(ie::AnaHesapE);
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), window->findChild<QLineEdit*>(ie::AlHesapKodE));
 
     const QString shots = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR");
     if (!shots.isEmpty()) {

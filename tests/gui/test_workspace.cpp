@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include "app/CompaniesWindowControls.h"
 #include "app/MainMenuControls.h"
 #include "base/WindowNames.h"
 #include "base/ui/RadioGroupBox.h"
@@ -73,6 +74,9 @@ private Q_SLOTS:
     void leavingTheEntryDateRecomputes();
     void theListMenuOpensAnItemAndEngineErrorsLeaveTheWindowUsable();
     void theDeletionTabDeletesTheTickedGroupAfterABackup();
+    void reopeningAfterAnotherCompanyShowsItsListOnTheFirstTab();
+    void datesAreTypedAfterAClickAndRefusedOutsideTheirRange();
+    void enterMovesToTheNextField();
 
 private:
     template <typename W = QWidget> W* find(const QString& name) {
@@ -172,6 +176,13 @@ private:
         while (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         return lines;
+    }
+
+    /// Makes the workspace the active window, so that clicks and keys give the focus.
+    void activate() {
+        QWidget* window = m_gui->windows().window(kWindow);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
     std::unique_ptr<GuiProgram> m_gui;
@@ -440,11 +451,13 @@ void WorkspaceWindowTest::theWindowIsLaidOutAsPlanned() {
     auto* date = find<QDateEdit>(ctl::workspace::HesapTarihiDate);
     QVERIFY(!date->isEnabled());
     QVERIFY(date->calendarPopup());
-    QCOMPARE(date->minimumDate(), QDate(2003, 1, 1));
-    QCOMPARE(date->maximumDate(), QDate(2023, 12, 31));
+    // The range is the model's: the field takes any typed date and refuses one outside it.
+    Workspace& workspace = m_gui->program().adjustmentWorkspace();
+    QCOMPARE(workspace.state().dateRange(ctl::workspace::HesapTarihiDate)->first, QDate(2003, 1, 1));
+    QCOMPARE(workspace.state().dateRange(ctl::workspace::HesapTarihiDate)->second, QDate(2023, 12, 31));
     press(ctl::workspace::HesapTarihAcBut);
     QVERIFY(date->isEnabled());
-    QCOMPARE(find<QDateEdit>(ctl::fixedasset::ROFMBasDate)->minimumDate(), QDate(2004, 12, 31));
+    QCOMPARE(workspace.fixedAssets().dateRange(ctl::fixedasset::ROFMBasDate)->first, QDate(2004, 12, 31));
     // The explanation texts in a fixed-pitch font.
     for (const QString& rich : {ctl::fixedasset::SBKRich, ctl::stock::DigerRich, ctl::equity::OzkaynakRich,
                                 ctl::journal::YevmiyeRich}) {
@@ -553,6 +566,109 @@ void WorkspaceWindowTest::theDeletionTabDeletesTheTickedGroupAfterABackup() {
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM sabit_kiymet")).toInt(), 2);
     QCOMPARE(QDir(m_gui->home() + QStringLiteral("Yedek")).entryList({QStringLiteral("ORNEK_*.zip")}).size(),
              1);
+}
+
+void WorkspaceWindowTest::reopeningAfterAnotherCompanyShowsItsListOnTheFirstTab() {
+    const QString insert =
+        QStringLiteral("INSERT INTO sabit_kiymet (anahesapkodu, sbk_kodu, sbk_adi) VALUES (?, '01', ?)");
+    m_gui->context().company().database().execute(insert, {QStringLiteral("253"), QStringLiteral("Kamyon")});
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(6);
+    press(ctl::workspace::JvXPButton19);
+
+    // "Firma Değiştir", another company with items of its own, the workspace again.
+    m_gui->click(windows::kMainMenu, ctl::mainmenu::EkIslemBarItems2);
+    m_gui->click(windows::kCompanies, ctl::companies::KapatBut);
+    m_gui->addCompany("IKINCI", "İkinci Ltd.");
+    m_gui->enter("IKINCI");
+    QVERIFY(m_gui->shown(windows::kMainMenu));
+    for (const char* name : {"Arsa", "Bina"})
+        m_gui->context().company().database().execute(insert,
+                                                      {QStringLiteral("251"), QString::fromUtf8(name)});
+    m_gui->click(windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0);
+    QVERIFY(m_gui->shown(kWindow));
+    QCOMPARE(currentTab(), 0);
+    QCOMPARE(listRows(), 2);
+    QCOMPARE(listName(0), QStringLiteral("Arsa"));
+
+    // And back to the first company, every time.
+    find<QTabWidget>(ctl::workspace::DuzeltmePage)->setCurrentIndex(6);
+    press(ctl::workspace::JvXPButton19);
+    m_gui->click(windows::kMainMenu, ctl::mainmenu::EkIslemBarItems2);
+    m_gui->click(windows::kCompanies, ctl::companies::KapatBut);
+    m_gui->enter("ORNEK");
+    m_gui->click(windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0);
+    QCOMPARE(currentTab(), 0);
+    QCOMPARE(listRows(), 1);
+    QCOMPARE(listName(0), QStringLiteral("Kamyon"));
+}
+
+void WorkspaceWindowTest::datesAreTypedAfterAClickAndRefusedOutsideTheirRange() {
+    activate();
+    FixedAssetSheet& sheet = m_gui->program().adjustmentWorkspace().fixedAssets();
+    auto* date = find<QDateEdit>(ctl::fixedasset::GirisTarihiDate);
+    auto* text = date->findChild<QLineEdit*>();
+    QVERIFY(text);
+    const QPoint year(text->width() - 8, text->height() / 2);
+    // A click anywhere into the field, then the digits: day, month and year in turn.
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    QTRY_VERIFY(date->hasFocus());
+    GuiProgram::typeText(date, QStringLiteral("15032020"));
+    QCOMPARE(date->text(), QStringLiteral("15.03.2020"));
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2020"));
+
+    // A second click into the year of the focused field selects the year.
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    QTRY_VERIFY(date->hasFocus());
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    GuiProgram::typeText(date, QStringLiteral("2019"));
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2019"));
+
+    // A date after the adjustment date is refused by name, never turned into another date.
+    m_gui->prompt().clearShown();
+    QTest::mouseClick(text, Qt::LeftButton, {}, year);
+    QTRY_VERIFY(date->hasFocus());
+    GuiProgram::typeText(date, QStringLiteral("15012024"));
+    QCOMPARE(date->text(), QStringLiteral("15.01.2024"));
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(m_gui->prompt().texts(),
+             QStringList{QStringLiteral("Tarih 01.01.1900 ile 31.12.2023 arasında olmalıdır.")});
+    QCOMPARE(date->text(), QStringLiteral("15.03.2019"));
+    QCOMPARE(sheet.text(ctl::fixedasset::GirisTarihiDate), QStringLiteral("15.03.2019"));
+    QTRY_VERIFY(date->hasFocus());
+}
+
+void WorkspaceWindowTest::enterMovesToTheNextField() {
+    activate();
+    auto* amount = find<QLineEdit>(ctl::fixedasset::KayitliTutariEdit);
+    amount->setFocus();
+    QTRY_VERIFY(amount->hasFocus());
+    GuiProgram::typeText(amount, QStringLiteral("2500,5"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), find(ctl::fixedasset::AmortSureEdit));
+    // Leaving by Enter is leaving: the amount is shown formatted.
+    QCOMPARE(amount->text(), QStringLiteral("2.500,50"));
+    // The same in a date and a drop-down list; a date moves on to the next field, not its next section.
+    auto* date = find<QDateEdit>(ctl::fixedasset::GirisTarihiDate);
+    date->setFocus();
+    QTRY_VERIFY(date->hasFocus());
+    QTest::keyClick(date, Qt::Key_Return);
+    QVERIFY(!date->hasFocus());
+    auto* method = find<QComboBox>(ctl::fixedasset::AmortYontemCombo);
+    method->setFocus();
+    QTRY_VERIFY(method->hasFocus());
+    QTest::keyClick(method, Qt::Key_Return);
+    QVERIFY(!method->hasFocus());
+    // "Amort.Yöntemi" offers its three entries and takes nothing typed.
+    QVERIFY(!method->isEditable());
+    QCOMPARE(method->count(), 3);
+    // The search edit still searches on Enter.
+    auto* search = find<QLineEdit>(ctl::workspace::AraEdit);
+    search->setFocus();
+    QTRY_VERIFY(search->hasFocus());
+    QTest::keyClick(search, Qt::Key_Return);
+    QVERIFY(search->hasFocus());
 }
 
 QTEST_MAIN(WorkspaceWindowTest)

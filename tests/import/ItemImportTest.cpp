@@ -190,7 +190,8 @@ TEST_F(ImportTest, aRefusedValueRollsBackTheRowsBefore) {
 
 TEST_F(ImportTest, validationMessagesInOrder) {
     loadRows({header(), "253;1;Kamyon;15.03.2018;1000"});
-    // No settings file yet: every column edit is empty.
+    for (const QString& edit : importsettings::editKeys())
+        form->setText(edit, QString());
     EXPECT_FALSE(form->Import().has_value());
     EXPECT_EQ(shown().last(),
               "Aktarma için hesap adı, giriş tarihi ve borç tutar sütunları girilmelidir. İşlem "
@@ -250,6 +251,57 @@ TEST_F(ImportTest, askingFirstAndAnsweringNoImportsNothing) {
     form->click(ie::KayitAktarBut);
     EXPECT_EQ(rowCount(), 1);
     EXPECT_EQ(progress.form().text(ctl::progress::DurumLabel), "Aktarma bitti.");
+    // The end says how many items were created, also when no row was suitable.
+    EXPECT_EQ(home.prompt().shown().back().text, "Aktarma bitti: 1 kayıt aktarıldı.");
+    EXPECT_FALSE(home.prompt().shown().back().question);
+    form->setChecked(ie::SabitKiymetAktarmaCheck, true);
+    home.prompt().addAnswer(Yes);
+    form->click(ie::KayitAktarBut);
+    EXPECT_EQ(rowCount(), 1);
+    EXPECT_EQ(home.prompt().shown().back().text,
+              "Aktarma bitti: aktarılacak uygun satır bulunamadı, kayıt aktarılmadı.");
+}
+
+TEST_F(ImportTest, aFirstImportProposesTheUsualColumnsAndTheDialogOffersEveryFormat) {
+    // No settings file yet: the columns of the usual list are proposed and shown.
+    EXPECT_EQ(form->text(ie::AnaHesapE), "1");
+    EXPECT_EQ(form->text(ie::AlHesapKodE), "1");
+    EXPECT_EQ(form->text(ie::HesapAdiEdit), "2");
+    EXPECT_EQ(form->text(ie::GirisTarihiE), "3");
+    EXPECT_EQ(form->text(ie::KayitliTutarE), "4");
+    EXPECT_EQ(form->text(ie::PasifTutarE), "5");
+    EXPECT_EQ(form->text(ie::AmortHesapEdit), "9");
+    EXPECT_TRUE(form->isChecked(ie::ilkUcHarfCheck));
+    EXPECT_FALSE(form->isChecked(ie::AnaHesapBurdanCheck));
+    EXPECT_FALSE(form->isChecked(ie::SabitKiymetAktarmaCheck));
+
+    // Such a list imports at the first attempt, the header row left out.
+    loadRows({"Hesap Kodu;Hesap Adı;Giriş Tarihi;Borç;Alacak;Süre;Yöntem;Birikmiş;Amort. Hesap",
+              "253.01;Kamyon;15.03.2018;1000;;5;Normal;400;257.01", "500.01;Sermaye;15.03.2018;;2000"});
+    EXPECT_EQ(form->Import(), 2);
+    EXPECT_EQ(stored(1, "sbk_kodu").toString(), "01");
+    EXPECT_EQ(stored(1, "vuk_birikmis_amortisman").toDouble(), 400.0);
+    EXPECT_EQ(stored(1, "amortisman_kodu").toString(), "257.01");
+    EXPECT_EQ(stored(2, "VUK_Son_Degeri").toDouble(), 2000.0);
+
+    // A settings file, once written, is what the next window reads.
+    form->setText(ie::AmortHesapEdit, "");
+    importsettings::save(*form, form->settingsPath());
+    ExcelImportForm again(home.context(), state, index, table, progress, windows);
+    EXPECT_EQ(again.text(ie::AmortHesapEdit), "");
+    EXPECT_EQ(again.text(ie::HesapAdiEdit), "2");
+
+    // The open dialog lists every format the import reads, together and one by one.
+    form->click(ie::ExcelVerialBut);
+    ASSERT_FALSE(home.prompt().openFilters().isEmpty());
+    const QStringList parts = home.prompt().openFilters().last().split('|');
+    ASSERT_EQ(parts.size(), 10);
+    EXPECT_EQ(parts[1], "*.xlsx;*.xls;*.ods;*.csv");
+    for (const char* extension : {"xlsx", "xls", "ods", "csv"}) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(extension);
+        EXPECT_TRUE(parts[0].contains(pattern + ' ') || parts[0].contains(pattern + ')')) << extension;
+        EXPECT_TRUE(parts.contains(pattern)) << extension;
+    }
 }
 
 TEST_F(ImportTest, workbookFilesLoadIntoTheGridAndSayWhatWasIgnored) {

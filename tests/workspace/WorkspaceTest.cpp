@@ -131,5 +131,27 @@ TEST_F(WorkspaceTest, ClearingBringsTheUsefulLifeBackToFive) {
     EXPECT_EQ(home.context().form(velkor::windows::kWorkspace), &workspace->state());
 }
 
+TEST_F(WorkspaceTest, TheSheetsRefuseDatesOutsideTheirRangeAndMethodsOutsideTheList) {
+    namespace fa = ctl::fixedasset;
+    FixedAssetSheet& fixed = workspace->fixedAssets();
+    // Past the adjustment date the entry date would silently take another base month.
+    EXPECT_EQ(fixed.userSetRefusal(fa::GirisTarihiDate, QStringLiteral("15.01.2024")),
+              QStringLiteral("Tarih 01.01.1900 ile 31.12.2023 arasında olmalıdır."));
+    EXPECT_EQ(fixed.userSetRefusal(fa::GirisTarihiDate, QStringLiteral("31.12.2023")), QString());
+    EXPECT_EQ(fixed.userSetRefusal(fa::ROFMBasDate, QStringLiteral("30.12.2004")),
+              QStringLiteral("Tarih 31.12.2004 ile 31.12.2023 arasında olmalıdır."));
+    EXPECT_EQ(workspace->stocks().userSetRefusal(ctl::stock::GirisTarihiDateS, QStringLiteral("01.01.2024")),
+              QStringLiteral("Tarih 01.01.1900 ile 31.12.2023 arasında olmalıdır."));
+    WorkspaceState& state = workspace->state();
+    state.click(ctl::workspace::HesapTarihAcBut);
+    EXPECT_EQ(state.userSetRefusal(ctl::workspace::HesapTarihiDate, QStringLiteral("31.12.2002")),
+              QStringLiteral("Tarih 01.01.2003 ile 31.12.2023 arasında olmalıdır."));
+    EXPECT_EQ(state.userSetRefusal(ctl::workspace::HesapTarihiDate, QStringLiteral("31.12.2022")), QString());
+
+    EXPECT_TRUE(fixed.isListOnly(fa::AmortYontemCombo));
+    EXPECT_FALSE(fixed.userSetRefusal(fa::AmortYontemCombo, QStringLiteral("NormalN")).isEmpty());
+    EXPECT_EQ(fixed.userSetRefusal(fa::AmortYontemCombo, QStringLiteral("Kıst")), QString());
+}
+
 } // namespace
 } // namespace velkor::test

@@ -51,7 +51,7 @@ TGirisF::TGirisF(Program& program, QWidget* parent)
     enter->setFont(large);
     enter->setMinimumHeight(56);
     enter->setDefault(true);
-    connect(password, &QLineEdit::returnPressed, enter, &QPushButton::click);
+    FormBinder::pressOnEnter(*password, *enter);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);

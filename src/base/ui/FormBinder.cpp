@@ -18,9 +18,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace velkor {
 
@@ -46,7 +48,83 @@ QChar ruleKey(const QKeyEvent& key) {
     return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
 }
 
+// An edit whose Enter presses a button rather than moving on.
+const char* const kPressesOnEnter = "velkorPressesOnEnter";
+// A date edit that got the focus by a click still to be released.
+const char* const kFocusedByClick = "velkorFocusedByClick";
+
+bool isEnter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           !(key.modifiers() &
+             (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier));
+}
+
+// The next field in the window's Tab order, as Tab finds it; buttons and tab bars are
+// passed over, since Enter is for moving between the values typed.
+QWidget* nextField(QWidget& from) {
+    QWidget* top = from.window();
+    for (QWidget* w = from.nextInFocusChain(); w && w != &from; w = w->nextInFocusChain()) {
+        if (w->window() != top || from.isAncestorOf(w) || w->focusProxy())
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !w->isEnabled() || !w->isVisibleTo(top))
+            continue;
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QTabBar*>(w))
+            continue;
+        return w;
+    }
+    return nullptr;
+}
+
+// Typed digits replace the selected section and move on to the next one by themselves;
+// without a selection they would have no room in a full section and be dropped.
+void selectSection(QDateEdit& date, QDateTimeEdit::Section section) {
+    if (date.hasFocus() && !date.isReadOnly())
+        date.setSelectedSection(section);
+}
+
+// Enter in an edit, a combo or a date moves on to the next field, as Tab does, unless
+// the edit presses a button; true when the key was taken.
+bool enterMovesOn(QObject* watched, const QKeyEvent& key) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    const bool field = qobject_cast<QLineEdit*>(watched) || qobject_cast<QComboBox*>(watched) ||
+                       qobject_cast<QDateEdit*>(watched);
+    if (!w || !field || !isEnter(key) || w->property(kPressesOnEnter).toBool())
+        return false;
+    if (QWidget* next = nextField(*w))
+        next->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// A click places the caret after the focus arrives; the day is selected once the click
+// is released (or at once when the focus came otherwise).
+void dateFocused(QDateEdit& date, Qt::FocusReason reason) {
+    date.setProperty(kFocusedByClick, reason == Qt::MouseFocusReason);
+    if (reason == Qt::MouseFocusReason || reason == Qt::BacktabFocusReason)
+        return;
+    QPointer<QDateEdit> d(&date);
+    QTimer::singleShot(0, &date, [d] {
+        if (d)
+            selectSection(*d, QDateTimeEdit::DaySection);
+    });
+}
+
+// A click in a date that has the focus selects the section under it, the click that
+// gave the focus the day: typing then replaces what is selected.
+void dateClicked(QDateEdit& date, const QLineEdit* text) {
+    if (date.property(kFocusedByClick).toBool()) {
+        date.setProperty(kFocusedByClick, false);
+        selectSection(date, QDateTimeEdit::DaySection);
+    } else if (text && !text->hasSelectedText()) {
+        selectSection(date, date.currentSection());
+    }
+}
+
 } // namespace
+
+void FormBinder::pressOnEnter(QLineEdit& edit, QAbstractButton& button) {
+    edit.setProperty(kPressesOnEnter, true);
+    QObject::connect(&edit, &QLineEdit::returnPressed, &button, &QAbstractButton::click);
+}
 
 void FormBinder::showInColumns(QTextEdit& text) {
     text.setFont(fixedPitchFont());
@@ -119,9 +197,19 @@ void FormBinder::bind(const QString& name, QWidget* w) {
     } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
         date->setDisplayFormat(kDateFormat);
         date->setCalendarPopup(true);
-        connect(date, &QDateEdit::dateChanged, this,
-                [=, this](const QDate& d) { act([=] { model->userSet(name, d.toString(kDateFormat)); }); });
+        // Half-typed dates (15.01.2 on the way to 15.01.2024) never reach the model.
+        date->setKeyboardTracking(false);
+        connect(date, &QDateEdit::dateChanged, this, [=, this](const QDate& d) {
+            // A date outside the range waits for the end of the editing, which refuses it;
+            // the model never holds it.
+            if (model->dateRangeRefusal(name, d).isEmpty())
+                act([=] { model->userSet(name, d.toString(kDateFormat)); });
+        });
+        connect(date, &QDateEdit::editingFinished, this,
+                [=, this] { act([=, this] { finishDate(*date, name); }); });
         date->installEventFilter(this);
+        if (auto* text = date->findChild<QLineEdit*>())
+            text->installEventFilter(this);
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         connect(tabs, &QTabWidget::currentChanged, this,
                 [=, this](int index) { act([=] { model->userSet(name, QString::number(index)); }); });
@@ -170,6 +258,25 @@ bool FormBinder::keyPress(QLineEdit& edit, const QString& name, QKeyEvent& key) 
     return true;
 }
 
+void FormBinder::finishDate(QDateEdit& date, const QString& name) {
+    if (m_updating)
+        return;
+    const QString refusal = m_model.dateRangeRefusal(name, date.date());
+    if (refusal.isEmpty())
+        return;
+    // The control's date is shown again before the message, so that the focus coming
+    // back from the box does not refuse it a second time.
+    refresh(name);
+    m_prompt.showMessage(refusal, {}, PromptIcon::Warning);
+    QPointer<QDateEdit> back(&date);
+    QTimer::singleShot(0, this, [back] {
+        if (back && back->isEnabled() && back->isVisible()) {
+            back->setFocus(Qt::OtherFocusReason);
+            selectSection(*back, QDateTimeEdit::DaySection);
+        }
+    });
+}
+
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     // A key press, focus change or double click that fails shows its error and leaves the
     // field as the user typed it; the error must not leave the event handler.
@@ -180,15 +287,25 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FormBinder::filterEvent(QObject* watched, QEvent& event) {
+    if (event.type() == QEvent::MouseButtonRelease) {
+        // The text part of a date edit, which has no control name of its own.
+        if (auto* date = qobject_cast<QDateEdit*>(watched->parent()))
+            dateClicked(*date, qobject_cast<QLineEdit*>(watched));
+        return false;
+    }
     if (event.type() == QEvent::KeyPress) {
+        auto& key = static_cast<QKeyEvent&>(event);
         auto* edit = qobject_cast<QLineEdit*>(watched);
-        return edit && m_model.has(edit->objectName()) &&
-               keyPress(*edit, edit->objectName(), static_cast<QKeyEvent&>(event));
+        if (edit && m_model.has(edit->objectName()) && keyPress(*edit, edit->objectName(), key))
+            return true;
+        return m_model.has(watched->objectName()) && enterMovesOn(watched, key);
     }
     const QString name = watched->objectName();
     if (!m_model.has(name))
         return false;
     if (event.type() == QEvent::FocusIn) {
+        if (auto* date = qobject_cast<QDateEdit*>(watched))
+            dateFocused(*date, static_cast<QFocusEvent&>(event).reason());
         // Entering an amount field shows its value for editing, without grouping.
         auto* edit = qobject_cast<QLineEdit*>(watched);
         if (edit && !edit->isReadOnly() && m_model.keyRule(name) == KeyRule::Amount &&
@@ -198,6 +315,9 @@ bool FormBinder::filterEvent(QObject* watched, QEvent& event) {
                 m_model.setText(name, editing);
         }
     } else if (event.type() == QEvent::FocusOut) {
+        // A typed date reaches the model when its editing ends, before the leave.
+        if (auto* date = qobject_cast<QDateEdit*>(watched))
+            date->interpretText();
         m_model.leave(name);
     } else if (event.type() == QEvent::MouseButtonDblClick) {
         m_model.click(name);

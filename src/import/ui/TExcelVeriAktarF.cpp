@@ -107,7 +107,6 @@ TExcelVeriAktarF::TExcelVeriAktarF(ExcelImportForm& form, WindowManager& windows
         edit->setParent(columns);
         edit->setValidator(digits);
         edit->setMaximumWidth(80);
-        connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
         columnForm->addRow(form.label(name), edit);
     }
     settings->addWidget(columns);

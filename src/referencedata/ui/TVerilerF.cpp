@@ -78,7 +78,7 @@ TVerilerF::TVerilerF(ReferenceDataForm& data, WindowManager& windows, Prompt& pr
     searchText->setPlaceholderText(QStringLiteral("Aranacak metin"));
     QPushButton* find = makeButton(ctl::referencedata::AramaYap);
     find->setParent(ratePage);
-    connect(searchText, &QLineEdit::returnPressed, find, &QPushButton::click);
+    FormBinder::pressOnEnter(*searchText, *find);
     search->addWidget(searchText, 1);
     search->addWidget(find);
     rateLayout->addWidget(coverageLabel(ctl::figures::AmortismanKapsamText, ratePage));

@@ -6,7 +6,6 @@
 #include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheetControls.h"
 #include "engine/StockSheetControls.h"
-#include "engine/WorkspaceState.h"
 #include "engine/WorkspaceStateControls.h"
 
 #include <QCheckBox>
@@ -67,8 +66,6 @@ QComboBox* SheetWidgets::combo(const QString& name) {
 QDateEdit* SheetWidgets::date(const QString& name) {
     auto* d = new QDateEdit(m_page);
     d->setObjectName(name);
-    if (const auto range = dateRangeOf(name))
-        d->setDateRange(range->first, range->second);
     d->setMinimumWidth(100);
     return d;
 }

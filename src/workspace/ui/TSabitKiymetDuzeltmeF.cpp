@@ -114,7 +114,7 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     QLineEdit* text = w.edit(ctl::workspace::AraEdit);
     text->setPlaceholderText(QStringLiteral("Aranacak ad"));
     QPushButton* find = w.button(ctl::workspace::AramaYap);
-    connect(text, &QLineEdit::returnPressed, find, &QPushButton::click);
+    FormBinder::pressOnEnter(*text, *find);
     search->addWidget(text, 1);
     search->addWidget(find);
     layout->addLayout(search);
