@@ -32,6 +32,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -41,6 +42,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -100,9 +102,12 @@ private:
         return top && top->isVisible();
     }
 
-    /// A click on the middle of a widget, through the X server.
+    /// A click on a widget, through the X server: on the middle of it, or on the mark of a
+    /// check box or radio button (the rest of their row takes no click).
     static void click(QWidget* w) {
-        const QPoint at = w->mapToGlobal(w->rect().center());
+        const bool marked = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+        const QPoint local = marked ? QPoint(8, w->height() / 2) : w->rect().center();
+        const QPoint at = w->mapToGlobal(local);
         xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
                  QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     }
@@ -122,15 +127,35 @@ private:
     /// Steps that click into a field, wait for its focus, empty it and type the text, as a
     /// user replaces a value.
     void fill(const QString& win, const QString& name, const QString& text) {
-        act(QStringLiteral("tikla-") + name, [this, win, name] { click(keyTarget(win, name)); });
-        await(QStringLiteral("odak-") + name, [this, win, name] {
+        // The click is given again until the field has the focus: a field just shown may
+        // not have its place yet.
+        auto ticks = std::make_shared<int>(0);
+        await(QStringLiteral("odak-") + name, [this, win, name, ticks] {
             QWidget* w = keyTarget(win, name);
-            return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget());
+            if (w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()))
+                return true;
+            if ((*ticks)++ % 10 == 0 && w->isVisible())
+                click(w);
+            return false;
         });
+        // Typing over the selection replaces the old value at once: the useful life would put
+        // its default back into a field emptied with Backspace.
         act(QStringLiteral("yaz-") + name, [this, text] {
             key(QStringLiteral("ctrl+a"));
-            key(QStringLiteral("BackSpace"));
             type(text);
+        });
+        // The field shows what was typed, and nothing of what it held before.
+        auto waits = std::make_shared<int>(0);
+        await(QStringLiteral("odak-yazildi-") + name, [this, win, name, text, waits] {
+            auto* edit = qobject_cast<QLineEdit*>(keyTarget(win, name));
+            // Amounts are grouped as they are typed.
+            if (!edit ||
+                QString(edit->text()).remove(QLatin1Char('.')) == QString(text).remove(QLatin1Char('.')))
+                return true;
+            if (++*waits < 15)
+                return false;
+            failures << QStringLiteral("%1 alanında \"%2\" yerine \"%3\"").arg(name, text, edit->text());
+            return true;
         });
     }
     void press(const QString& win, const QString& name) { click(control(win, name)); }
@@ -152,6 +177,7 @@ private:
     void shoot(const QString& name) {
         if (m_shots.isEmpty())
             return;
+
         QDir().mkpath(m_shots);
         QProcess::execute(
             QStringLiteral("import"),
@@ -202,7 +228,7 @@ private:
     }
 
     void tick() {
-        if (m_clock.elapsed() > 240000) {
+        if (m_clock.elapsed() > 280000) {
             failures << QStringLiteral("süre doldu, adım: ") +
                             (m_next < m_steps.size() ? m_steps[m_next].name : QStringLiteral("son"));
             m_timer.stop();
@@ -212,13 +238,18 @@ private:
         if (m_busy)
             return;
         m_busy = true;
+        // A step's picture is taken a tick later, once what was typed and clicked has reached
+        // the windows.
+        if (!m_pendingShot.isEmpty()) {
+            shoot(m_pendingShot);
+            m_pendingShot.clear();
+        }
         if (!answerDialogs() && m_next < m_steps.size()) {
             Step& step = m_steps[m_next];
             if (step.run()) {
                 say(QStringLiteral("ADIM: ") + step.name);
-                if (!step.name.startsWith(QStringLiteral("tikla-")) &&
-                    !step.name.startsWith(QStringLiteral("odak-")))
-                    shoot(step.name);
+                if (!step.name.startsWith(QStringLiteral("odak-")))
+                    m_pendingShot = step.name;
                 ++m_next;
             }
         }
@@ -478,6 +509,7 @@ private:
     int m_shotNumber = 0;
     bool m_busy = false;
     int m_waits = 0;
+    QString m_pendingShot;
     QTimer m_timer;
     QElapsedTimer m_clock;
 
