@@ -1,7 +1,7 @@
 #include "reports/JournalRules.h"
 
 #include "base/NumberFormat.h"
-#include "engine/Rounding.h"
+#include "engine/IndexFields.h"
 
 namespace velkor {
 
@@ -49,11 +49,11 @@ double coefficientOf(const ItemRow& row) {
         if (row.storedCoefficient && *row.storedCoefficient > 0)
             return *row.storedCoefficient;
         if (indexed)
-            return RoundDecimals(*row.accountIndex / ((*row.entryIndex + *row.accountIndex) / 2), 5);
+            return Coefficient((*row.entryIndex + *row.accountIndex) / 2, *row.accountIndex);
         return 1.0;
     }
     if (indexed)
-        return RoundDecimals(*row.accountIndex / *row.entryIndex, 5);
+        return Coefficient(*row.entryIndex, *row.accountIndex);
     return 1.0;
 }
 

@@ -1,7 +1,6 @@
 #include "spreadsheet/FreexlWorkbookReader.h"
 
 #include "base/ClassicNumbers.h"
-
 #include "spreadsheet/CellText.h"
 
 #include <QFile>

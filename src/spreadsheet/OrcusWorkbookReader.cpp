@@ -1,7 +1,6 @@
 #include "spreadsheet/OrcusWorkbookReader.h"
 
 #include "base/ClassicNumbers.h"
-
 #include "spreadsheet/CellText.h"
 
 #include <ixion/cell_access.hpp>

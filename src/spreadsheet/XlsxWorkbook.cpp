@@ -1,7 +1,6 @@
 #include "spreadsheet/XlsxWorkbook.h"
 
 #include "base/ClassicNumbers.h"
-
 #include "spreadsheet/TypedText.h"
 
 #include <QDir>

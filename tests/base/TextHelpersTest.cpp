@@ -2,6 +2,7 @@
 #include "base/ClassicNumbers.h"
 #include "base/NumberFormat.h"
 #include "support/CLibraryLocale.h"
+#include "support/DesktopLocales.h"
 
 #include <QTemporaryDir>
 #include <cstdio>
@@ -53,10 +54,12 @@ TEST(ParseAmountTest, FollowsTheRegionalDecimalSeparator) {
 // Qt takes the C library's locale from the environment; on a Turkish desktop printf and
 // strtod write and read "12,5". Amounts must read and show the same on every desktop.
 TEST(ParseAmountTest, ReadsAndShowsTheSameUnderEveryDesktopLocale) {
-    for (const char* name : test::kDesktopLocales) {
-        const test::CLibraryLocale locale(name);
-        ASSERT_TRUE(locale.available()) << name << " is not generated (scripts/install-deps.sh makes it)";
-        SCOPED_TRACE(name);
+    for (const test::Desktop& desktop : test::kDesktops) {
+        const QByteArray name = desktop.locale.toLatin1();
+        const test::CLibraryLocale locale(name.constData());
+        ASSERT_TRUE(locale.available())
+            << name.constData() << " is not generated (scripts/install-deps.sh makes it)";
+        SCOPED_TRACE(name.constData());
         EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("12,5")), 12.5);
         EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("900.000,00")), 900000.0);
         EXPECT_DOUBLE_EQ(ParseAmount(QStringLiteral("-1.234.567,89")), -1234567.89);

@@ -13,6 +13,7 @@
 #include "app/ui/ApplicationWindows.h"
 #include "app/ui/ProgramRun.h"
 #include "base/ClassicNumbers.h"
+#include "base/NumberFormat.h"
 #include "base/WindowNames.h"
 #include "base/ui/GuardedApplication.h"
 #include "engine/EquitySheetControls.h"
@@ -145,27 +146,37 @@ private:
             type(text);
         });
         // The field shows what was typed, and nothing of what it held before.
-        auto waits = std::make_shared<int>(0);
-        await(QStringLiteral("odak-yazildi-") + name, [this, win, name, text, waits] {
-            auto* edit = qobject_cast<QLineEdit*>(keyTarget(win, name));
-            // Amounts are grouped as they are typed.
-            if (!edit ||
-                QString(edit->text()).remove(QLatin1Char('.')) == QString(text).remove(QLatin1Char('.')))
-                return true;
-            if (++*waits < 15)
-                return false;
-            failures << QStringLiteral("%1 alanında \"%2\" yerine \"%3\"").arg(name, text, edit->text());
-            return true;
-        });
+        expect(
+            QStringLiteral("odak-yazildi-") + name,
+            [this, win, name, text] {
+                // Amounts are grouped as they are typed.
+                auto* edit = qobject_cast<QLineEdit*>(keyTarget(win, name));
+                return !edit || QString(edit->text()).remove(QLatin1Char('.')) ==
+                                    QString(text).remove(QLatin1Char('.'));
+            },
+            [this, win, name, text] {
+                const QString shown = qobject_cast<QLineEdit*>(keyTarget(win, name))->text();
+                return QStringLiteral("%1 alanında \"%2\" yerine \"%3\"").arg(name, text, shown);
+            },
+            15);
     }
     void press(const QString& win, const QString& name) { click(control(win, name)); }
-    /// Clicks the tab of the workspace with the index (0 fixed assets ... 7 deletion).
-    void showTab(int index) {
-        auto* tabs = control<QTabWidget>(windows::kWorkspace, ctl::workspace::DuzeltmePage);
-        QTabBar* bar = tabs->tabBar();
-        const QPoint at = bar->mapToGlobal(bar->tabRect(index).center());
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-                 QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    /// A step that clicks the tab of the workspace with the index (0 fixed assets ... 7
+    /// deletion) until it is the current one.
+    void showTab(const QString& name, int index) {
+        auto ticks = std::make_shared<int>(0);
+        await(name, [this, index, ticks] {
+            auto* tabs = control<QTabWidget>(windows::kWorkspace, ctl::workspace::DuzeltmePage);
+            if (tabs->currentIndex() == index && tabs->currentWidget()->isVisible())
+                return true;
+            if ((*ticks)++ % 10 == 0) {
+                QTabBar* bar = tabs->tabBar();
+                const QPoint at = bar->mapToGlobal(bar->tabRect(index).center());
+                xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+                         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+            }
+            return false;
+        });
     }
 
     /// The company backups in the installation folder, newest first.
@@ -276,6 +287,58 @@ private:
             return false;
         });
     }
+    /// A step that enters the company until the main menu shows: the registration window is
+    /// closed, the code typed into the entry window and the entry button pressed, again
+    /// every few ticks, since a click the program took while it was busy is lost.
+    void enterUntilMainMenu(const QString& name) {
+        auto ticks = std::make_shared<int>(0);
+        await(name, [this, ticks] {
+            if (shown(windows::kMainMenu))
+                return true;
+            if ((*ticks)++ % 10 != 5)
+                return false;
+            if (shown(windows::kRegistration)) {
+                press(windows::kRegistration, ctl::registration::kapatBut);
+            } else if (shown(windows::kEntry)) {
+                click(keyTarget(windows::kEntry, ctl::entry::firmaedit));
+                key(QStringLiteral("ctrl+a"));
+                type(kCode);
+                press(windows::kEntry, ctl::entry::DuzeltmeBut);
+            }
+            return false;
+        });
+    }
+    /// Steps that press a sheet's "Düzelt", wait for its adjusted amount, press "Kaydet" and
+    /// wait for the record number the saved row gets.
+    void adjustAndSave(const QString& sheet, const QString& adjust, const QString& adjusted,
+                       const QString& save, const QString& recordNumber) {
+        act(sheet + QStringLiteral("-duzelt"), [this, adjust] { press(windows::kWorkspace, adjust); });
+        await(sheet + QStringLiteral("-duzeltildi"), [this, sheet, adjusted] {
+            const QString text = control<QLineEdit>(windows::kWorkspace, adjusted)->text();
+            if (text.isEmpty())
+                return false;
+            say(QStringLiteral("DÜZELTİLMİŞ %1: %2").arg(sheet, text));
+            return true;
+        });
+        act(sheet + QStringLiteral("-kaydet"), [this, save] { press(windows::kWorkspace, save); });
+        await(sheet + QStringLiteral("-saklandi"), [this, recordNumber] {
+            return !control<QLineEdit>(windows::kWorkspace, recordNumber)->text().isEmpty();
+        });
+    }
+    /// A step that waits until the condition holds, or records what it found instead after
+    /// `ticks` ticks and lets the walk go on.
+    void expect(const QString& name, std::function<bool()> condition, std::function<QString()> found,
+                int ticks) {
+        auto waited = std::make_shared<int>(0);
+        await(name, [this, condition, found, ticks, waited] {
+            if (condition())
+                return true;
+            if (++*waited < ticks)
+                return false;
+            failures << found();
+            return true;
+        });
+    }
     /// A step that waits until the condition holds.
     void await(const QString& name, std::function<bool()> condition) { m_steps.push_back({name, condition}); }
 
@@ -290,24 +353,8 @@ private:
         fill(windows::kRegistration, r::FirmaAdiEdit, QStringLiteral("Deneme Ticaret A.Ş."));
         act(QStringLiteral("firma-sakla"), [this] { press(windows::kRegistration, r::kaydetBut); });
         // The saved company is entered from the question after saving, or from the entry
-        // window once the registration window is closed. A click the program took while it
-        // was still busy is given again.
-        act(QStringLiteral("firma-saklandi"), [this] { m_waits = 0; });
-        await(QStringLiteral("ana-menu"), [this] {
-            if (shown(windows::kMainMenu))
-                return true;
-            if (m_waits++ % 10 != 5)
-                return false;
-            if (shown(windows::kRegistration)) {
-                press(windows::kRegistration, r::kapatBut);
-            } else if (shown(windows::kEntry)) {
-                click(keyTarget(windows::kEntry, ctl::entry::firmaedit));
-                key(QStringLiteral("ctrl+a"));
-                type(kCode);
-                press(windows::kEntry, ctl::entry::DuzeltmeBut);
-            }
-            return false;
-        });
+        // window once the registration window is closed.
+        enterUntilMainMenu(QStringLiteral("ana-menu"));
         pressUntil(QStringLiteral("calisma-alani"), windows::kMainMenu, ctl::mainmenu::GeneIslemBarItems0,
                    [this] { return shown(windows::kWorkspace); });
         const QString& w = windows::kWorkspace;
@@ -319,41 +366,29 @@ private:
         act(QStringLiteral("yaz-tarih"), [] { type(QStringLiteral("15032020")); });
         fill(w, f::KayitliTutariEdit, QStringLiteral("900000,50"));
         fill(w, f::AmortSureEdit, QStringLiteral("5"));
-        act(QStringLiteral("sure-bitti"), [this] {
-            m_waits = 0;
-            key(QStringLiteral("Tab"));
-        });
-        await(QStringLiteral("tutar-bicimlendi"), [this] {
-            auto* amount = control<QLineEdit>(windows::kWorkspace, f::KayitliTutariEdit);
-            auto* date = control<QDateEdit>(windows::kWorkspace, f::GirisTarihiDate);
-            auto* name = control<QLineEdit>(windows::kWorkspace, f::AdiEdit);
-            if (amount->text() == QStringLiteral("900.000,50") && date->date() == QDate(2020, 3, 15) &&
-                name->text() == kAssetName)
-                return true;
-            if (++m_waits < 25)
-                return false;
-            m_waits = 0;
-            failures << QStringLiteral("yazılanlar: ") + name->text() + QStringLiteral(" / ") +
-                            amount->text() + QStringLiteral(" / ") +
-                            date->date().toString(QStringLiteral("dd.MM.yyyy"));
-            return true;
-        });
+        act(QStringLiteral("sure-bitti"), [] { key(QStringLiteral("Tab")); });
+        expect(
+            QStringLiteral("tutar-bicimlendi"),
+            [this] {
+                return control<QLineEdit>(windows::kWorkspace, f::KayitliTutariEdit)->text() ==
+                           QStringLiteral("900.000,50") &&
+                       control<QDateEdit>(windows::kWorkspace, f::GirisTarihiDate)->date() ==
+                           QDate(2020, 3, 15) &&
+                       control<QLineEdit>(windows::kWorkspace, f::AdiEdit)->text() == kAssetName;
+            },
+            [this] {
+                return QStringLiteral("yazılanlar: %1 / %2 / %3")
+                    .arg(control<QLineEdit>(windows::kWorkspace, f::AdiEdit)->text(),
+                         control<QLineEdit>(windows::kWorkspace, f::KayitliTutariEdit)->text(),
+                         FormatDate(control<QDateEdit>(windows::kWorkspace, f::GirisTarihiDate)->date()));
+            },
+            25);
         act(QStringLiteral("amortisman"), [this] { press(windows::kWorkspace, f::AmortHesaplaBut); });
-        act(QStringLiteral("duzelt"), [this] { press(windows::kWorkspace, f::DuzeltBut); });
-        await(QStringLiteral("duzeltildi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, f::DuzeltilmisTutarEdit)->text().isEmpty();
-        });
-        act(QStringLiteral("kaydet"), [this] {
-            m_adjusted = control<QLineEdit>(windows::kWorkspace, f::DuzeltilmisTutarEdit)->text();
-            say(QStringLiteral("DÜZELTİLMİŞ: ") + m_adjusted);
-            press(windows::kWorkspace, f::KaydetButton);
-        });
-        await(QStringLiteral("sabit-kiymet-saklandi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, f::Kayit_No_Edit)->text().isEmpty();
-        });
+        adjustAndSave(QStringLiteral("sabit-kiymet"), f::DuzeltBut, f::DuzeltilmisTutarEdit, f::KaydetButton,
+                      f::Kayit_No_Edit);
 
         namespace s = ctl::stock;
-        act(QStringLiteral("stok-sekmesi"), [this] { showTab(1); });
+        showTab(QStringLiteral("stok-sekmesi"), 1);
         fill(w, s::DuzeltmeAnaHesapComboS, QStringLiteral("153"));
         fill(w, s::KoduEditS, QStringLiteral("01"));
         fill(w, s::AdiEditS, QStringLiteral("Ticari Mallar"));
@@ -363,17 +398,11 @@ private:
         fill(w, s::DSonuStokEdit, QStringLiteral("140000,75"));
         fill(w, s::DonemiciSMMEdit, QStringLiteral("600000,05"));
         act(QStringLiteral("devir-hizi-hesapla"), [this] { press(windows::kWorkspace, s::JvXPButton1); });
-        act(QStringLiteral("stok-duzelt"), [this] { press(windows::kWorkspace, s::DuzeltButS); });
-        await(QStringLiteral("stok-duzeltildi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, s::DuzeltilmisTutarEditS)->text().isEmpty();
-        });
-        act(QStringLiteral("stok-kaydet"), [this] { press(windows::kWorkspace, s::KaydetButtonS); });
-        await(QStringLiteral("stok-saklandi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, s::Kayit_No_EditS)->text().isEmpty();
-        });
+        adjustAndSave(QStringLiteral("stok"), s::DuzeltButS, s::DuzeltilmisTutarEditS, s::KaydetButtonS,
+                      s::Kayit_No_EditS);
 
         namespace e = ctl::equity;
-        act(QStringLiteral("ozkaynak-sekmesi"), [this] { showTab(2); });
+        showTab(QStringLiteral("ozkaynak-sekmesi"), 2);
         fill(w, e::DuzeltmeAnaHesapComboO, QStringLiteral("500"));
         fill(w, e::KoduEditO, QStringLiteral("01"));
         fill(w, e::AdiEditO, QStringLiteral("Sermaye"));
@@ -382,27 +411,22 @@ private:
         act(QStringLiteral("yaz-tarihO"), [] { type(QStringLiteral("30062021")); });
         fill(w, e::KayitliTutariEditO, QStringLiteral("1000000,99"));
         act(QStringLiteral("nakdi"), [this] { press(windows::kWorkspace, e::NaktiRadio); });
-        act(QStringLiteral("ozkaynak-duzelt"), [this] { press(windows::kWorkspace, e::DuzeltButO); });
-        await(QStringLiteral("ozkaynak-duzeltildi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, e::DuzeltilmisTutarEditO)->text().isEmpty();
-        });
-        act(QStringLiteral("ozkaynak-kaydet"), [this] { press(windows::kWorkspace, e::KaydetButtonO); });
-        await(QStringLiteral("ozkaynak-saklandi"), [this] {
-            return !control<QLineEdit>(windows::kWorkspace, e::Kayit_No_EditO)->text().isEmpty();
-        });
+        adjustAndSave(QStringLiteral("ozkaynak"), e::DuzeltButO, e::DuzeltilmisTutarEditO, e::KaydetButtonO,
+                      e::Kayit_No_EditO);
 
-        act(QStringLiteral("rapor-sekmesi"), [this] { showTab(3); });
-        act(QStringLiteral("raporu-hazirla"),
-            [this] { press(windows::kWorkspace, ctl::report::RaporListeButton); });
-        act(QStringLiteral("yevmiye-sekmesi"), [this] { showTab(5); });
-        act(QStringLiteral("yevmiye-hazirla"),
-            [this] { press(windows::kWorkspace, ctl::journal::YevmiyeBut); });
-        await(QStringLiteral("yevmiye-hazir"), [this] {
+        showTab(QStringLiteral("rapor-sekmesi"), 3);
+        pressUntil(QStringLiteral("raporu-hazirla"), windows::kWorkspace, ctl::report::RaporListeButton,
+                   [this] {
+                       auto* grid = control<QAbstractItemView>(windows::kWorkspace, ctl::report::SBKGrid);
+                       return grid && grid->model() && grid->model()->rowCount() > 0;
+                   });
+        showTab(QStringLiteral("yevmiye-sekmesi"), 5);
+        pressUntil(QStringLiteral("yevmiye-hazir"), windows::kWorkspace, ctl::journal::YevmiyeBut, [this] {
             return !control<QTextEdit>(windows::kWorkspace, ctl::journal::YevmiyeRich)
                         ->toPlainText()
                         .isEmpty();
         });
-        act(QStringLiteral("fis-sekmesi"), [this] { showTab(6); });
+        showTab(QStringLiteral("fis-sekmesi"), 6);
         for (const auto& [button, file] :
              {std::pair{ctl::transfer::LucaTransferFisiBut, QStringLiteral("luca.csv")},
               std::pair{ctl::transfer::MikroTransferFisiBut, QStringLiteral("mikro.csv")},
@@ -410,11 +434,9 @@ private:
               std::pair{ctl::transfer::LogoXMLBut, QStringLiteral("logo.xml")},
               std::pair{ctl::transfer::SentezExcelButton, QStringLiteral("sentez.xlsx")}}) {
             const QString path = m_home + file;
-            act(QStringLiteral("fis-") + file, [this, button, path] {
-                m_dialogPath = path;
-                press(windows::kWorkspace, button);
-            });
-            await(QStringLiteral("yazildi-") + file, [path] { return QFile::exists(path); });
+            act(QStringLiteral("fis-") + file, [this, path] { m_dialogPath = path; });
+            pressUntil(QStringLiteral("yazildi-") + file, windows::kWorkspace, button,
+                       [path] { return QFile::exists(path); });
         }
         pressUntil(QStringLiteral("ana-menuye-donus"), windows::kWorkspace, ctl::workspace::JvXPButton19,
                    [this] { return shown(windows::kMainMenu) && !shown(windows::kWorkspace); });
@@ -440,7 +462,11 @@ private:
             m_imported = boxes.size();
             press(windows::kExcelImport, x::KayitAktarBut);
         });
-        await(QStringLiteral("aktarildi"), [this] { return boxes.size() > m_imported; });
+        // The question before the import is a box too; the import has ended when it says so.
+        await(QStringLiteral("aktarildi"), [this] {
+            return boxes.size() > m_imported && boxes.last().startsWith(QStringLiteral("Aktarma bitti")) &&
+                   !QApplication::activeModalWidget();
+        });
         pressUntil(QStringLiteral("aktarim-kapandi"), windows::kExcelImport, x::JvXPButton5,
                    [this] { return !shown(windows::kExcelImport) && shown(windows::kMainMenu); });
 
@@ -460,33 +486,26 @@ private:
         });
         pressUntil(QStringLiteral("firma-secildi"), windows::kCompanies, c::FirmaSecBut,
                    [this] { return !shown(windows::kCompanies); });
-        act(QStringLiteral("yeniden-gir"), [this] { m_waits = 0; });
-        await(QStringLiteral("ana-menu-yeniden"), [this] {
-            if (shown(windows::kMainMenu))
-                return true;
-            if (m_waits++ % 10 == 5 && shown(windows::kEntry)) {
-                click(keyTarget(windows::kEntry, ctl::entry::firmaedit));
-                key(QStringLiteral("ctrl+a"));
-                type(kCode);
-                press(windows::kEntry, ctl::entry::DuzeltmeBut);
-            }
-            return false;
-        });
+        enterUntilMainMenu(QStringLiteral("ana-menu-yeniden"));
         pressUntil(QStringLiteral("calisma-alani-yeniden"), windows::kMainMenu,
                    ctl::mainmenu::GeneIslemBarItems0, [this] { return shown(windows::kWorkspace); });
         // The workspace opens on its first tab with the items of the company just entered.
-        await(QStringLiteral("ilk-sekme-ve-liste"), [this] {
-            auto* tabs = control<QTabWidget>(windows::kWorkspace, ctl::workspace::DuzeltmePage);
+        const auto tabs = [this] {
+            return control<QTabWidget>(windows::kWorkspace, ctl::workspace::DuzeltmePage);
+        };
+        const auto listRows = [this] {
             auto* list = control<QAbstractItemView>(windows::kWorkspace, ctl::workspace::SBKListeGrid);
-            if (tabs->currentIndex() == 0 && list->model() && list->model()->rowCount() >= 3)
-                return true;
-            if (++m_waits < 40)
-                return false;
-            failures << QStringLiteral("çalışma alanı %1. sekmede, listede %2 satır ile açıldı")
-                            .arg(tabs->currentIndex())
-                            .arg(list->model() ? list->model()->rowCount() : 0);
-            return true;
-        });
+            return list->model() ? list->model()->rowCount() : 0;
+        };
+        expect(
+            QStringLiteral("ilk-sekme-ve-liste"),
+            [=] { return tabs()->currentIndex() == 0 && listRows() >= 3; },
+            [=] {
+                return QStringLiteral("çalışma alanı %1. sekmede, listede %2 satır ile açıldı")
+                    .arg(tabs()->currentIndex())
+                    .arg(listRows());
+            },
+            40);
         pressUntil(QStringLiteral("ana-menuye-son-donus"), windows::kWorkspace, ctl::workspace::JvXPButton19,
                    [this] { return shown(windows::kMainMenu) && !shown(windows::kWorkspace); });
         act(QStringLiteral("programi-kapat"),
@@ -503,18 +522,15 @@ private:
     QString m_book = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/spreadsheet/data/book.xlsx");
     qsizetype m_imported = 0;
     qsizetype m_restoreBoxes = 0;
-    QString m_adjusted;
     std::vector<Step> m_steps;
     size_t m_next = 0;
     int m_shotNumber = 0;
     bool m_busy = false;
-    int m_waits = 0;
     QString m_pendingShot;
     QTimer m_timer;
     QElapsedTimer m_clock;
 
 public:
-    QString adjusted() const { return m_adjusted; }
     bool finished() const { return m_next + 1 >= m_steps.size(); }
 };
 

@@ -4,6 +4,7 @@
 #include "spreadsheet/WorkbookHandOver.h"
 #include "spreadsheet/XlsxWorkbook.h"
 #include "support/CLibraryLocale.h"
+#include "support/DesktopLocales.h"
 #include "support/XlsxReadBack.h"
 
 #include <QDir>
@@ -114,17 +115,18 @@ TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
 // The workbook library prints numbers with printf; on a Turkish or German desktop that
 // wrote "1234,5", which spreadsheet programs do not read as a number.
 TEST_F(XlsxWorkbookTest, NumbersAreWrittenWithAPointOnEveryDesktop) {
-    for (const char* name : test::kDesktopLocales) {
-        const test::CLibraryLocale locale(name);
-        ASSERT_TRUE(locale.available()) << name;
-        SCOPED_TRACE(name);
+    for (const test::Desktop& desktop : test::kDesktops) {
+        const QByteArray name = desktop.locale.toLatin1();
+        const test::CLibraryLocale locale(name.constData());
+        ASSERT_TRUE(locale.available()) << name.constData();
+        SCOPED_TRACE(name.constData());
         XlsxWorkbook book;
         book.setNumber(1, 1, 1234.5);
         book.setFormula(2, 1, QStringLiteral("=A1*2"), 2469.25);
         book.setTyped(3, 1, QStringLiteral("900.000,75"));
         book.setFontSize(QStringLiteral("A1"), 10.5);
         book.setColumnWidth(1, 12.25);
-        const QString file = path(QString::fromLatin1(name) + QStringLiteral(".xlsx"));
+        const QString file = path(desktop.locale + QStringLiteral(".xlsx"));
         book.save(file);
         const XlsxReadBack back(file);
         EXPECT_EQ(back.cell(QStringLiteral("A1")).value, QStringLiteral("1234.5"));

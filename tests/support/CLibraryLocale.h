@@ -6,9 +6,6 @@
 
 namespace velkor::test {
 
-/// The locales of the desktops the program runs on; install-deps generates them all.
-inline const char* const kDesktopLocales[] = {"tr_TR.UTF-8", "de_DE.UTF-8", "en_US.UTF-8", "C"};
-
 /// Puts the whole C library locale of this process to a desktop's for the scope, as Qt does
 /// from the environment when a program starts. `available()` is false when the machine has
 /// not generated the locale.

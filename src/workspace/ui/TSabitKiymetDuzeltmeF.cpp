@@ -122,10 +122,10 @@ QWidget* TSabitKiymetDuzeltmeF::buildItemList() {
     m_list = new DatasetGrid(m_workspace.SBKQuery(), itemListColumns(), panel);
     m_list->setObjectName(ctl::workspace::SBKListeGrid);
     styleReportGrid(*m_list);
-    // Every column takes the width of its title and its longest text, so that names show
-    // whole; the list scrolls sideways for a long one. (A stretched last column would keep
-    // the list's width and cut the names.)
-    m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Every column takes the width of its title and its longest text whenever the rows are
+    // read, so that names show whole; the list scrolls sideways for a long one. (A stretched
+    // last column would keep the list's width and cut the names.)
+    m_list->fitColumnsToContents();
     // A title centred over a long name would sit out of sight.
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->verticalHeader()->hide();
