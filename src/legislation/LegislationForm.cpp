@@ -2,6 +2,7 @@
 
 #include "base/Prompt.h"
 #include "base/WindowNames.h"
+#include "legislation/DocumentLibrary.h"
 #include "legislation/LegislationFormControls.h"
 #include "storage/ZipArchive.h"
 
@@ -110,9 +111,16 @@ void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries,
     for (const ShippedEntry& entry : entries) {
         const int index = archive.find(entry.name);
         const bool picture = entry.name.startsWith(DocumentLibrary::kPictureFolder);
+        // A shipped document the user saved again lives under a neutral name: it is theirs,
+        // unless the library takes all the program's texts.
+        const int saved = picture ? -1 : DocumentLibrary::savedDocument(archive, entry.name);
+        if (saved >= 0 && documents == ShippedDocuments::Unedited)
+            continue;
         if (!picture && documents == ShippedDocuments::Unedited && index >= 0 &&
             hashes.value(entry.name) != contentHash(archive.read(index, kMaxDocumentSize)))
             continue;
+        if (saved >= 0)
+            archive.remove(saved);
         archive.write(entry.name, entry.content);
     }
     archive.write(kShippedVersionEntry, version);
