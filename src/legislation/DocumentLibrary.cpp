@@ -73,6 +73,10 @@ int DocumentLibrary::savedDocument(const ZipArchive& archive, const QString& tit
     return -1;
 }
 
+QByteArray DocumentLibrary::savedDocumentText(const ZipArchive& archive, int index) {
+    return bodyOf(archive.read(index, kMaxDocumentSize));
+}
+
 DocumentLibrary::DocumentLibrary(QString path, QByteArray password)
     : m_path(std::move(path)), m_password(std::move(password)) {}
 
@@ -93,7 +97,7 @@ QStringList DocumentLibrary::names() const {
 QString DocumentLibrary::read(const QString& name) const {
     ZipArchive archive(m_path, ZipArchive::Mode::Read, m_password);
     if (const int saved = savedDocument(archive, name); saved >= 0)
-        return QString::fromUtf8(bodyOf(archive.read(saved, kMaxDocumentSize)));
+        return QString::fromUtf8(savedDocumentText(archive, saved));
     const int index = earlierDocument(archive, name);
     if (index < 0)
         throw ZipError(QStringLiteral("Belge bulunamadı: %1").arg(name));

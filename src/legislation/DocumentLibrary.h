@@ -32,6 +32,8 @@ public:
     /// The entry of an open archive that holds the document saved under the title, or -1;
     /// a document of the earlier layout is not one of them.
     static int savedDocument(const ZipArchive& archive, const QString& title);
+    /// The text of the saved document at that entry, without its title line.
+    static QByteArray savedDocumentText(const ZipArchive& archive, int index);
 
     /// The document titles, sorted alphabetically; pictures are not documents.
     QStringList names() const;

@@ -111,14 +111,15 @@ void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries,
     for (const ShippedEntry& entry : entries) {
         const int index = archive.find(entry.name);
         const bool picture = entry.name.startsWith(DocumentLibrary::kPictureFolder);
-        // A shipped document the user saved again lives under a neutral name: it is theirs,
-        // unless the library takes all the program's texts.
+        // A shipped document saved again in the program lives under a neutral name; it is
+        // the user's edit unless its text is still one the program shipped.
         const int saved = picture ? -1 : DocumentLibrary::savedDocument(archive, entry.name);
-        if (saved >= 0 && documents == ShippedDocuments::Unedited)
-            continue;
-        if (!picture && documents == ShippedDocuments::Unedited && index >= 0 &&
-            hashes.value(entry.name) != contentHash(archive.read(index, kMaxDocumentSize)))
-            continue;
+        if (!picture && documents == ShippedDocuments::Unedited && (saved >= 0 || index >= 0)) {
+            const QByteArray held = saved >= 0 ? DocumentLibrary::savedDocumentText(archive, saved)
+                                               : archive.read(index, kMaxDocumentSize);
+            if (hashes.value(entry.name) != contentHash(held))
+                continue;
+        }
         if (saved >= 0)
             archive.remove(saved);
         archive.write(entry.name, entry.content);

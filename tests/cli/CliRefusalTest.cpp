@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -144,6 +145,27 @@ TEST_F(CliRefusal, ControlCharactersStayOutOfNamesAndRegistrationFields) {
         EXPECT_TRUE(err.contains(fa::AdiEdit)) << err.toStdString();
     }
     EXPECT_EQ(companies(), QStringLiteral("1\tABC\tBirinci\n"));
+    EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
+    EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
+}
+
+// The engine's refusals say in Turkish what happened and keep the engine's text as the detail.
+TEST_F(CliRefusal, AnUnwritableCompanySaysSoInTurkish) {
+    // An immutable file refuses writes even to root, who runs this suite.
+    const QString company = file(QStringLiteral("Data/ABC.mdb"));
+    if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), company}) != 0)
+        GTEST_SKIP() << "chattr +i is not available here";
+    const int saved = run(args({"sheet", "fixed", "--company", "ABC", "--set", stepArg(fa::KoduEdit, "01"),
+                                "--set", stepArg(fa::AdiEdit, "Makine"), "--click", fa::KaydetButton}));
+    QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), company});
+    EXPECT_EQ(saved, 1);
+    EXPECT_TRUE(
+        err.startsWith(QStringLiteral("HATA: %1 dosyasına yazılamıyor: dosya salt okunur ya da bulunduğu "
+                                      "klasöre yazma izni yok.")
+                           .arg(QFileInfo(company).absoluteFilePath())))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("(Ayrıntı: attempt to write a readonly database)")))
+        << err.toStdString();
     EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
     EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
 }

@@ -185,7 +185,10 @@ TEST_F(CompanyRegistryTest, SaveRefusesControlCharactersAndCaseTwins) {
         EXPECT_FALSE(registry.form().isReadOnly(ctl::registration::KoduEdit));
     }
     EXPECT_EQ(registryRows(), 2);
-    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("KİLİÇ")), QStringLiteral("KILIÇ"));
+    // The restore takes plain lower case ("KILIÇ" as "kiliç"), so that is one code too; "KİLİÇ"
+    // and "KILIC" are other words.
+    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("kiliç")), QStringLiteral("KILIÇ"));
+    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("KİLİÇ")), QString());
     EXPECT_EQ(registry.caseTwinOf(QStringLiteral("KILIC")), QString());
     EXPECT_TRUE(registry.caseTwins().empty());
 }
