@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using velkor::test::runCli;
 using velkor::test::runCliIn;
@@ -168,6 +170,34 @@ TEST_F(CliRefusal, AnUnwritableCompanySaysSoInTurkish) {
         << err.toStdString();
     EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
     EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
+}
+
+// A disk that takes no more: the child may write files of at most a few kilobytes (it ignores
+// the signal, so its writes fail as on a full disk). The cause must show, not the rollback
+// that failed after it.
+TEST_F(CliRefusal, ABackupOnADiskThatTakesNoMoreSaysWhyNotTheRollback) {
+    for (int i = 1; i <= 8; ++i)
+        ASSERT_EQ(run(args({"sheet", "fixed", "--company", "ABC", "--set",
+                            stepArg(fa::KoduEdit, QString::number(i)), "--set",
+                            stepArg(fa::AdiEdit, QStringLiteral("Makine %1").arg(i)), "--click",
+                            fa::KaydetButton})),
+                  0)
+            << err.toStdString();
+    QProcess process;
+    process.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{6 * 1024, 6 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(QStringLiteral(VELKOR_CLI_PATH),
+                  {QStringLiteral("--home"), dir.path(), QStringLiteral("backup"), QStringLiteral("all"),
+                   QStringLiteral("--out"), file(QStringLiteral("Y.zip"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 1) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("rollback"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("disk hatası oluştu (disk dolu"))) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Y.zip"))));
 }
 
 } // namespace
