@@ -1,3 +1,4 @@
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
@@ -9,6 +10,27 @@ const QString& kCode = ctl::registration::KoduEdit;
 const QString& kName = ctl::registration::FirmaAdiEdit;
 const QString& kRecord = ctl::registration::Sira_No_Edit;
 const QString& kSave = ctl::registration::kaydetBut;
+
+// A name an earlier release stored with a line break or another control character stays on
+// its line: the control characters show as escapes.
+QString listed(const QString& text) {
+    if (!hasControlCharacter(text))
+        return text;
+    QString shown;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t'))
+            shown += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\n'))
+            shown += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            shown += QStringLiteral("\\r");
+        else if (hasControlCharacter(QString(c)))
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 // Codes that differ only in case are one file name to the restore, which refuses such a
 // backup; one of each pair gets a new code with the commands that already exist.
@@ -81,8 +103,8 @@ int list(CompanyRegistry& registry, CliRun& run) {
     Query& query = registry.listQuery();
     registry.reloadList();
     for (query.first(); !query.eof(); query.next()) {
-        run.out << query.text(QStringLiteral("fid")) << '\t' << query.text(QStringLiteral("kodu")) << '\t'
-                << query.text(QStringLiteral("firmaadi")) << "\n";
+        run.out << query.text(QStringLiteral("fid")) << '\t' << listed(query.text(QStringLiteral("kodu")))
+                << '\t' << listed(query.text(QStringLiteral("firmaadi"))) << "\n";
     }
     if (!check)
         return 0;

@@ -149,6 +149,14 @@ TEST_F(CliRefusal, ControlCharactersStayOutOfNamesAndRegistrationFields) {
     EXPECT_EQ(companies(), QStringLiteral("1\tABC\tBirinci\n"));
     EXPECT_EQ(run(args({"items", "--company", "ABC"})), 0);
     EXPECT_EQ(out.count(QLatin1Char('\n')), 1) << out.toStdString();
+
+    // A name an earlier release let in keeps the list one line a company.
+    {
+        velkor::Database general(file(QStringLiteral("AnaData/Genel.mdb")), velkor::kDatabasePassword);
+        general.execute(QStringLiteral("UPDATE firmalar SET firmaadi = ?"),
+                        {QStringLiteral("Bir\tiki\nüç\x1b")});
+    }
+    EXPECT_EQ(companies(), QStringLiteral("1\tABC\tBir\\tiki\\nüç\\u001b\n"));
 }
 
 // The engine's refusals say in Turkish what happened and keep the engine's text as the detail.
