@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <optional>
 
 namespace velkor {
@@ -24,9 +25,11 @@ ProgramLayout ProgramLayout::forProgramFolder(const QString& programFolder) {
     if (programFolder.isEmpty() || folder.dirName() != QLatin1String("bin"))
         return {};
     const QString shipped = QDir::cleanPath(folder.absoluteFilePath(QStringLiteral("../share/velkor")));
-    if (!QFileInfo(shipped + QLatin1Char('/') + kShippedMarker).isFile())
+    const QString marker = shipped + QLatin1Char('/') + kShippedMarker;
+    if (!QFileInfo(marker).isFile())
         return {};
-    return {shipped + QLatin1Char('/')};
+    const QSettings recorded(marker, QSettings::IniFormat);
+    return {shipped + QLatin1Char('/'), recorded.value(QStringLiteral("Paket/Surum")).toString()};
 }
 
 const ProgramLayout& programLayout() {

@@ -12,6 +12,8 @@ namespace velkor {
 struct ProgramLayout {
     /// The folder of the shipped files with a trailing separator; empty outside an installation.
     QString shippedFolder;
+    /// The version of the installed package (`0.1.0-1`), as its marker file records it.
+    QString packageVersion;
 
     bool installed() const { return !shippedFolder.isEmpty(); }
 

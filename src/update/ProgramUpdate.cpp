@@ -32,7 +32,9 @@ ProgramUpdate::ProgramUpdate(QString home, QString programPath, Prompt& prompt, 
                              Downloader& downloader, QByteArray publicKey)
     : m_home(std::move(home)), m_programPath(std::move(programPath)), m_prompt(prompt), m_windows(windows),
       m_downloader(downloader), m_publicKey(std::move(publicKey)), m_progress(windows::kUpdateProgress),
-      m_packaged(programLayout().installed()), m_version(QStringLiteral(VELKOR_VERSION)) {
+      m_packaged(programLayout().installed()), m_version(programLayout().packageVersion) {
+    if (m_version.isEmpty())
+        m_version = QStringLiteral(VELKOR_VERSION);
     m_progress.setCaption(QStringLiteral("Velkor Güncelleme Durumu"));
     m_progress.addEdit(ctl::updateprogress::Gauge1, QStringLiteral("0"));
     m_progress.setReadOnly(ctl::updateprogress::Gauge1, true);
