@@ -3,6 +3,7 @@
 #include "storage/DatabaseError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -37,7 +38,9 @@ void setChosenDataFolder(const QString& folder) {
     else
         settings.setValue(kFolderKey, QDir::cleanPath(QDir(folder).absolutePath()));
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    // QSettings does not always say that its folder could not be made; the file tells.
+    if (settings.status() != QSettings::NoError ||
+        (!folder.trimmed().isEmpty() && !QFileInfo(userSettingsFile()).isFile()))
         throw DatabaseError(QStringLiteral("Ayar dosyası yazılamadı: %1").arg(userSettingsFile()));
 }
 
