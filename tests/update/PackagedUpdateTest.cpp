@@ -126,6 +126,30 @@ TEST_F(PackagedUpdateTest, ALaterSignedPackageGoesToThePackageInstallerAndThePro
     EXPECT_FALSE(server.requests().contains(QStringLiteral("/") + kPackageName));
 }
 
+// The publisher's tool and the program agree on the name and the signature of the package.
+TEST_F(PackagedUpdateTest, APackageSignedByThePublishersToolIsTaken) {
+    const QString deb = dir.path() + QStringLiteral("/velkor_3.0.0-1_amd64.deb");
+    QFile file(deb);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(makeDebian(QStringLiteral("velkor"), QStringLiteral("3.0.0-1")));
+    file.close();
+    QFile pem(dir.path() + QStringLiteral("/yayinci.pem"));
+    ASSERT_TRUE(pem.open(QIODevice::WriteOnly));
+    pem.write(key.privateKeyPem());
+    pem.close();
+    QProcess tool;
+    tool.start(QStringLiteral("bash"),
+               {QStringLiteral(VELKOR_TEST_SOURCE_DIR "/../scripts/sign-debian-package.sh"), pem.fileName(),
+                deb, dir.path() + QStringLiteral("/yayin")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const QString published = dir.path() + QStringLiteral("/yayin/") + kDebianPackageName;
+    server.serve(kDebianPackageName, readFile(published));
+    server.serve(kDebianPackageName + kSignatureSuffix, readFile(published + kSignatureSuffix));
+    EXPECT_TRUE(runUpdate()) << lastMessage().toStdString();
+    EXPECT_EQ(handedOver, QStringList{home + QStringLiteral("Yedek/velkor_3.0.0-1_amd64.deb")});
+}
+
 TEST_F(PackagedUpdateTest, WithoutADesktopTheMessageNamesTheFileAndTheCommand) {
     flow.setPackageOpener({});
     publish(makeDebian(QStringLiteral("velkor"), QStringLiteral("2.0.0-1")));
