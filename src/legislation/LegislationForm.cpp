@@ -13,7 +13,6 @@
 #include <QHash>
 
 #include <algorithm>
-
 #include <vector>
 
 // The resources of a static library are registered by hand before their first use.
