@@ -1,11 +1,13 @@
 # Two entry points for a fresh Debian 12 machine (as root):
 #   make run   installs what is missing, builds, starts the program
 #   make test  installs what is missing, builds, runs every test
+# and for delivery:
+#   make package  builds the Debian package velkor_<version>_amd64.deb in $(BUILD_DIR)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 HOME_DIR ?= $(CURDIR)/$(BUILD_DIR)/kurulum
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench package clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -25,6 +27,9 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/velkor-bench
 	$(BUILD_DIR)/bench/velkor-gui-bench
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

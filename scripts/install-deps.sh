@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation python3 qt6-translations-l10n poppler-utils
   locales openbox xdotool x11-apps x11-utils x11-xkb-utils imagemagick libreoffice-calc-nogui
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin man-db
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "app/CompaniesWindow.h"
 #include "app/CompaniesWindowControls.h"
+#include "app/DataFolderChoice.h"
 #include "app/EntryWindowControls.h"
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
@@ -12,6 +13,7 @@
 #include "base/WindowNames.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
+#include "storage/ProgramLayout.h"
 
 #include <QDateTime>
 
@@ -33,6 +35,9 @@ EntryWindow::EntryWindow(Program& program) : m_program(program), m_form(windows:
     m_form.addButton(ctl::entry::YeniFirmaBut, QStringLiteral("YENİ FİRMA EKLE"));
     m_form.addButton(ctl::entry::DuzeltmeBut, QStringLiteral("DÜZELTME İŞLEMLERİNE GİR"));
     m_form.addButton(ctl::entry::JvXPButton3, QStringLiteral("ŞİFRE GİRİŞ"));
+    // A program run from its build keeps its data beside itself; only an installed one has a choice.
+    m_form.addButton(ctl::entry::VeriKlasoruBut, QStringLiteral("VERİ KLASÖRÜ"));
+    m_form.setVisible(ctl::entry::VeriKlasoruBut, programLayout().installed());
     for (const QString& name :
          {ctl::entry::firmaedit, ctl::entry::FirmaSecBut, ctl::entry::YeniFirmaBut, ctl::entry::DuzeltmeBut})
         m_form.setEnabled(name, false);
@@ -41,8 +46,13 @@ EntryWindow::EntryWindow(Program& program) : m_program(program), m_form(windows:
     m_form.onClick(ctl::entry::YeniFirmaBut, [this] { YeniFirmaButClick(); });
     m_form.onClick(ctl::entry::DuzeltmeBut, [this] { DuzeltmeButClick(); });
     m_form.onClick(ctl::entry::JvXPButton3, [this] { JvXPButton3Click(); });
+    m_form.onClick(ctl::entry::VeriKlasoruBut, [this] { VeriKlasoruButClick(); });
     // A double click on the code opens the companies window like "FİRMA SEÇ".
     m_form.onClick(ctl::entry::firmaedit, [this] { FirmaSecButClick(); });
+}
+
+void EntryWindow::VeriKlasoruButClick() {
+    DataFolderChoice(m_program.prompt(), m_program.context().home()).VeriKlasoruButClick();
 }
 
 QString EntryWindow::settingsPath() const {

@@ -34,6 +34,9 @@ public:
     void offerNewCompany(const QString& code, const QString& name);
     /// "ŞİFRE GİRİŞ": opens the password window after the master password check.
     void JvXPButton3Click();
+    /// "VERİ KLASÖRÜ" (an installed program only): chooses the folder of the data for the
+    /// next start.
+    void VeriKlasoruButClick();
 
     /// Asks whether to close the program; true when the user confirmed.
     bool FormCloseQuery();

@@ -17,5 +17,7 @@ inline const QString& FirmaSecBut = shared::FirmaSecBut;
 inline const QString YeniFirmaBut = QStringLiteral("YeniFirmaBut");
 inline const QString DuzeltmeBut = QStringLiteral("DuzeltmeBut");
 inline const QString JvXPButton3 = QStringLiteral("JvXPButton3");
+/// Shown by an installed program only: where the installation folder lives.
+inline const QString VeriKlasoruBut = QStringLiteral("VeriKlasoruBut");
 
 } // namespace velkor::ctl::entry

@@ -4,6 +4,7 @@
 #include "cli/CommandTable.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
+#include "storage/ProgramLayout.h"
 #include "storage/ReferenceUpdate.h"
 
 #include <QDir>
@@ -117,6 +118,10 @@ int main(int argc, char* argv[]) {
         if (!home.isEmpty())
             setInstallationFolder(home);
         AppContext context(GetPathPath(), prompt);
+        // An installed program sets up the user's data folder at its first start, as the
+        // GUI does; a folder named with --home is still made only by init.
+        if (home.isEmpty() && programLayout().installed() && isNewInstallation(context.home()))
+            ensureInstallation(context.home());
         // Only init makes databases; any other command on a missing one stops and names it.
         if (word != QLatin1String("init")) {
             ArchiveRestore::recover(context.home());

@@ -4,6 +4,7 @@
 #include "base/WindowNames.h"
 #include "legislation/DocumentLibrary.h"
 #include "legislation/LegislationFormControls.h"
+#include "storage/ProgramLayout.h"
 #include "storage/ZipArchive.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <vector>
 
 // The resources of a static library are registered by hand before their first use.
@@ -79,6 +81,35 @@ std::vector<ShippedEntry> shippedEntries(const QDir& shipped) {
     for (const QString& file : pictures.entryList(QDir::Files, QDir::Name))
         entries.push_back({DocumentLibrary::kPictureFolder + file, read(pictures.filePath(file))});
     return entries;
+}
+
+/// What an installed program's package ships for a library: the entries of the archive in
+/// its shipped folder, which the build wrote from the same documents; the version entry
+/// is the library's own and not shipped content.
+std::vector<ShippedEntry> shippedEntries(const QString& archivePath, const QByteArray& password) {
+    std::vector<ShippedEntry> entries;
+    const ZipArchive archive(archivePath, ZipArchive::Mode::Read, password);
+    for (int index = 0; index < archive.entryCount(); ++index) {
+        const QString name = archive.entryName(index);
+        if (name == kShippedVersionEntry || archive.isFolder(index) || archive.isLink(index))
+            continue;
+        entries.push_back({name, archive.read(index, kMaxDocumentSize)});
+    }
+    // The version text lists documents first, then pictures, each by name, as a folder gives them.
+    std::stable_sort(entries.begin(), entries.end(), [](const ShippedEntry& a, const ShippedEntry& b) {
+        const bool pictureA = a.name.startsWith(DocumentLibrary::kPictureFolder);
+        const bool pictureB = b.name.startsWith(DocumentLibrary::kPictureFolder);
+        return pictureA != pictureB ? pictureB : a.name < b.name;
+    });
+    return entries;
+}
+
+/// The shipped content of a library: from the package's archive in an installed program,
+/// else from the documents built into the program.
+std::vector<ShippedEntry> shippedEntriesOf(const QString& archive, const QByteArray& password) {
+    const QString installed = shippedFile(archive);
+    return installed.isEmpty() ? shippedEntries(QDir(shippedFolder(archive)))
+                               : shippedEntries(installed, password);
 }
 
 QByteArray versionText(const std::vector<ShippedEntry>& entries) {
@@ -191,7 +222,13 @@ void LegislationForm::FormCreate() {
         const Tab& tab = tabs()[static_cast<size_t>(which)];
         const QString path = m_home + tab.archive;
         const QByteArray password = passwordOf(static_cast<Library>(which));
-        const std::vector<ShippedEntry> entries = shippedEntries(QDir(shippedFolder(tab.archive)));
+        std::vector<ShippedEntry> entries;
+        try {
+            entries = shippedEntriesOf(tab.archive, password);
+        } catch (const ZipError&) {
+            // A package archive that cannot be read leaves the libraries as they are.
+            continue;
+        }
         const QByteArray version = versionText(entries);
         if (!QFileInfo::exists(path)) {
             // Built under a temporary name, so a half-written library is never taken for one.

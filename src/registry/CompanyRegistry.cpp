@@ -3,6 +3,7 @@
 #include "base/TextHelpers.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/CompanyFiles.h"
+#include "storage/Installation.h"
 #include "storage/Statement.h"
 
 #include <QFile>
@@ -127,7 +128,7 @@ bool CompanyRegistry::dosyaac() {
     const QString home = m_context.home();
     const QString target = companyDatabasePath(home, code);
     const QString temporary = companyTemporaryPath(home, code);
-    const QString templateFile = home + QStringLiteral("SBK.mdb");
+    const QString templateFile = templateDatabase(home);
     if (!QFileInfo::exists(templateFile)) {
         prompt.showMessage(QStringLiteral("Firma oluşturulması için gerekli dosya bulunamadı!"));
         m_form.setReadOnly(ctl::registration::KoduEdit, true);

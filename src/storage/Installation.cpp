@@ -1,6 +1,8 @@
 #include "storage/Installation.h"
 
 #include "storage/ConnectionStrings.h"
+#include "storage/DataFolder.h"
+#include "storage/ProgramLayout.h"
 #include "storage/ReferenceData.h"
 #include "storage/Schema.h"
 
@@ -32,6 +34,9 @@ void makeFolder(const QString& path) {
 QString GetPathPath() {
     if (!g_folder.isEmpty())
         return g_folder;
+    // An installed program's own folder belongs to the system; the data are the user's.
+    if (programLayout().installed())
+        return withSeparator(userDataFolder());
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (!programFolder.isEmpty() && QFileInfo(programFolder).isWritable())
         return withSeparator(programFolder);
@@ -84,6 +89,11 @@ void createDatabaseFile(const QString& path, const std::function<void(Database&)
     }
 }
 
+QString templateDatabase(const QString& folder) {
+    const QString shipped = shippedFile(QStringLiteral("SBK.mdb"));
+    return shipped.isEmpty() ? withSeparator(folder) + QStringLiteral("SBK.mdb") : shipped;
+}
+
 void ensureInstallation(const QString& folder) {
     const QString home = withSeparator(folder);
     makeFolder(home);
@@ -95,7 +105,9 @@ void ensureInstallation(const QString& folder) {
         if (!QFileInfo::exists(path))
             createDatabaseFile(path, build);
     };
-    ensure(home + QStringLiteral("SBK.mdb"), createCompanySchema);
+    // An installed program copies new companies from the template it ships.
+    if (!programLayout().installed())
+        ensure(home + QStringLiteral("SBK.mdb"), createCompanySchema);
     ensure(home + QStringLiteral("AnaData/SBK.mdb"), createCompanySchema);
     ensure(home + QStringLiteral("AnaData/Genel.mdb"), [](Database& db) {
         createGeneralSchema(db);

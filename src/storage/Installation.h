@@ -8,14 +8,20 @@
 
 namespace velkor {
 
-/// The installation folder with a trailing separator: the folder of the program file,
-/// or the user's data folder when that one is not writable, or the folder set by
-/// setInstallationFolder() (the CLI's --home, the tests).
+/// The installation folder with a trailing separator: the folder set by
+/// setInstallationFolder() (the CLI's --home, the tests); else, for an installed program,
+/// the user's data folder (userDataFolder()); else the folder of the program file, or the
+/// user's data folder when that one is not writable.
 QString GetPathPath();
 /// Uses another installation folder from now on.
 void setInstallationFolder(const QString& folder);
 
-/// Creates what the installation folder lacks: the template and placeholder company
+/// The template company database new companies are copied from: the one an installed
+/// program ships, else SBK.mdb in the installation folder.
+QString templateDatabase(const QString& folder);
+
+/// Creates what the installation folder lacks: the template (not for an installed
+/// program, which ships it) and placeholder company
 /// databases, the general database (with the default master password), the reference
 /// rates database filled from the shipped data, and the folders Data/ and Yedek/.
 /// Existing files are never overwritten; new files appear complete or not at all.

@@ -2,6 +2,7 @@
 
 #include "storage/CsvReader.h"
 #include "storage/DatabaseError.h"
+#include "storage/ProgramLayout.h"
 #include "storage/Statement.h"
 
 #include <QFile>
@@ -15,9 +16,11 @@ namespace velkor {
 
 namespace {
 
-std::vector<QStringList> shippedFile(const QString& name) {
+std::vector<QStringList> shippedRows(const QString& name) {
     initReferenceResources();
-    QFile file(QStringLiteral(":/data/") + name);
+    // An installed program reads the tables its package put beside it.
+    const QString installed = shippedFile(QStringLiteral("data/") + name);
+    QFile file(installed.isEmpty() ? QStringLiteral(":/data/") + name : installed);
     if (!file.open(QIODevice::ReadOnly))
         throw DatabaseError(QStringLiteral("Başvuru verisi bulunamadı: %1").arg(name));
     std::vector<QStringList> rows = readCsv(QString::fromUtf8(file.readAll()));
@@ -28,7 +31,7 @@ std::vector<QStringList> shippedFile(const QString& name) {
 
 MonthlyValues shippedMonthly(const QString& name) {
     MonthlyValues values;
-    for (const QStringList& row : shippedFile(name)) {
+    for (const QStringList& row : shippedRows(name)) {
         if (row.size() >= 3)
             values[row[0].trimmed().toInt()][row[1].trimmed().toInt()] = row[2].trimmed().toDouble();
     }
@@ -119,11 +122,11 @@ ReferenceTables shippedReferenceTables() {
     tables.index = shippedMonthly(QStringLiteral("yi_ufe.csv"));
     tables.tefe = shippedMonthly(QStringLiteral("tefe.csv"));
     tables.interest = shippedMonthly(QStringLiteral("ortalama_faiz.csv"));
-    for (const QStringList& row : shippedFile(QStringLiteral("ortalama_faiz_yearly.csv"))) {
+    for (const QStringList& row : shippedRows(QStringLiteral("ortalama_faiz_yearly.csv"))) {
         if (row.size() >= 2)
             tables.interestYearly[row[0].trimmed().toInt()] = row[1].trimmed().toDouble();
     }
-    for (const QStringList& row : shippedFile(QStringLiteral("amortisman_oranlari.csv"))) {
+    for (const QStringList& row : shippedRows(QStringLiteral("amortisman_oranlari.csv"))) {
         if (row.size() >= 10)
             tables.depreciation.push_back(depreciationRowOf(row));
     }

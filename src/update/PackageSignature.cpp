@@ -1,5 +1,7 @@
 #include "update/PackageSignature.h"
 
+#include "storage/ProgramLayout.h"
+
 #include <QFile>
 
 #include <openssl/evp.h>
@@ -34,7 +36,8 @@ bool verifyEd25519(const QByteArray& message, const QByteArray& signature, const
 
 QByteArray publisherPublicKey() {
     initUpdateResource();
-    QFile file(QStringLiteral(":/update/publisher.pub"));
+    const QString installed = shippedFile(QStringLiteral("publisher.pub"));
+    QFile file(installed.isEmpty() ? QStringLiteral(":/update/publisher.pub") : installed);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QByteArray::fromBase64(file.readAll().trimmed());

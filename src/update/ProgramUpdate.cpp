@@ -4,6 +4,8 @@
 #include "base/WindowManager.h"
 #include "base/WindowNames.h"
 #include "storage/IniFile.h"
+#include "storage/ProgramLayout.h"
+#include "update/DebianPackage.h"
 #include "update/Downloader.h"
 #include "update/PackageFormat.h"
 #include "update/PackageInstaller.h"
@@ -12,6 +14,9 @@
 #include "update/UpdateError.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <QUrl>
 
 namespace velkor::update {
@@ -26,7 +31,10 @@ const QString kFailed = QStringLiteral("Güncelleme yapılamadı!");
 ProgramUpdate::ProgramUpdate(QString home, QString programPath, Prompt& prompt, WindowManager& windows,
                              Downloader& downloader, QByteArray publicKey)
     : m_home(std::move(home)), m_programPath(std::move(programPath)), m_prompt(prompt), m_windows(windows),
-      m_downloader(downloader), m_publicKey(std::move(publicKey)), m_progress(windows::kUpdateProgress) {
+      m_downloader(downloader), m_publicKey(std::move(publicKey)), m_progress(windows::kUpdateProgress),
+      m_packaged(programLayout().installed()), m_version(programLayout().packageVersion) {
+    if (m_version.isEmpty())
+        m_version = QStringLiteral(VELKOR_VERSION);
     m_progress.setCaption(QStringLiteral("Velkor Güncelleme Durumu"));
     m_progress.addEdit(ctl::updateprogress::Gauge1, QStringLiteral("0"));
     m_progress.setReadOnly(ctl::updateprogress::Gauge1, true);
@@ -46,15 +54,34 @@ void ProgramUpdate::setGauge(int position) {
 }
 
 bool ProgramUpdate::BitBtn5Click() {
-    if (m_prompt.ask(QStringLiteral("Bu işlem programınızı güncelleyecektir!\n\rDevam etmek istiyormusunuz?"),
-                     kApplicationTitle, PromptIcon::Question, Yes | No) != Yes)
+    if (m_packaged) {
+        if (m_prompt.ask(
+                QStringLiteral("Program paket yöneticisiyle kuruldu; güncellemeler paket yöneticisi "
+                               "üzerinden gelir.\n\rGüncelleme adresinde yeni sürüm paketi aransın mı?"),
+                kApplicationTitle, PromptIcon::Question, Yes | No) != Yes)
+            return false;
+    } else if (m_prompt.ask(
+                   QStringLiteral("Bu işlem programınızı güncelleyecektir!\n\rDevam etmek istiyormusunuz?"),
+                   kApplicationTitle, PromptIcon::Question, Yes | No) != Yes) {
         return false;
-    const QString where = address();
+    }
+    QString where;
+    if (!checkedAddress(where))
+        return false;
+    return m_packaged ? runPackaged(where) : run(where);
+}
+
+bool ProgramUpdate::checkedAddress(QString& where) {
+    where = address();
     if (where.isEmpty()) {
-        m_prompt.showMessage(QStringLiteral("Güncelleme adresi tanımlı değil; güncelleme yapılmadı.\n\r"
-                                            "Adres, program klasöründeki Ayarlar.ini dosyasının [Guncelleme] "
-                                            "bölümünde Adres anahtarına yazılır."),
-                             {}, PromptIcon::Warning);
+        m_prompt.showMessage(
+            m_packaged ? QStringLiteral("Güncelleme adresi tanımlı değil; yeni sürüm paketi aranmadı.\n\r"
+                                        "Program, paket yöneticisinin (apt) getirdiği güncellemelerle "
+                                        "güncellenir.")
+                       : QStringLiteral("Güncelleme adresi tanımlı değil; güncelleme yapılmadı.\n\r"
+                                        "Adres, program klasöründeki Ayarlar.ini dosyasının [Guncelleme] "
+                                        "bölümünde Adres anahtarına yazılır."),
+            {}, PromptIcon::Warning);
         return false;
     }
     const QUrl url(where);
@@ -66,7 +93,7 @@ bool ProgramUpdate::BitBtn5Click() {
             {}, PromptIcon::Warning);
         return false;
     }
-    return run(where);
+    return true;
 }
 
 bool ProgramUpdate::run(const QString& address) {
@@ -105,6 +132,77 @@ bool ProgramUpdate::run(const QString& address) {
         done = true;
         m_prompt.showMessage(QStringLiteral("Güncelleme yapıldı! Güncellemenin geçerli olabilmesi \n\riçin "
                                             "programı tekrar başlatmanız gerekmektedir!"));
+    } catch (const UpdateError& e) {
+        m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
+    }
+    setGauge(4);
+    m_windows.hide(windows::kUpdateProgress);
+    return done;
+}
+
+QString ProgramUpdate::fetchDebianPackage(const QString& address, const QByteArray& signature) {
+    const QByteArray package = m_downloader.get(QUrl(address + kDebianPackageName), kMaxPackageSize);
+    if (!verifyEd25519(package, signature, m_publicKey))
+        throw UpdateError(QStringLiteral("Güncelleme paketinin imzası doğrulanamadı; paket yayıncıdan "
+                                         "gelmiyor ya da bozuk. Hiçbir şey değiştirilmedi."));
+    const QString folder = m_home + QStringLiteral("Yedek/");
+    if (!QDir().mkpath(folder))
+        throw UpdateError(QStringLiteral("Klasör oluşturulamadı: %1").arg(folder));
+    const QString downloaded = folder + kDebianPackageName;
+    QSaveFile file(downloaded);
+    if (!file.open(QIODevice::WriteOnly) || file.write(package) != package.size() || !file.commit())
+        throw UpdateError(QStringLiteral("Paket yazılamadı: %1").arg(downloaded));
+    return downloaded;
+}
+
+bool ProgramUpdate::runPackaged(const QString& address) {
+    QByteArray signature;
+    try {
+        signature =
+            m_downloader.get(QUrl(address + kDebianPackageName + kSignatureSuffix), kMaxSignatureSize);
+    } catch (const UpdateError& e) {
+        if (e.kind() == UpdateError::Kind::NoConnection)
+            m_prompt.showMessage(
+                QStringLiteral("Internet bağlantınız yok! Bağlantı Yaptıktan sonra tekrar deneyiniz."));
+        else
+            m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
+        return false;
+    }
+
+    setGauge(1);
+    m_windows.show(windows::kUpdateProgress);
+    setGauge(2);
+    bool done = false;
+    try {
+        const QString downloaded = fetchDebianPackage(address, signature);
+        setGauge(3);
+        if (debianPackageField(downloaded, QStringLiteral("Package")) != kDebianPackage) {
+            QFile::remove(downloaded);
+            throw UpdateError(QStringLiteral("İndirilen dosya programın Debian paketi değil."));
+        }
+        const QString version = debianPackageField(downloaded, QStringLiteral("Version"));
+        if (!isLaterDebianVersion(version, m_version)) {
+            QFile::remove(downloaded);
+            m_prompt.showMessage(QStringLiteral("Programınız güncel: kurulu sürüm %1, adresteki paket %2.")
+                                     .arg(m_version, version.isEmpty() ? QStringLiteral("?") : version));
+        } else {
+            // Named as the package manager names it, so the user sees which version it is.
+            const QString named = m_home + QStringLiteral("Yedek/velkor_%1_amd64.deb").arg(version);
+            QFile::remove(named);
+            if (!QFile::rename(downloaded, named))
+                throw UpdateError(QStringLiteral("Paket yazılamadı: %1").arg(named));
+            const QString shown = QDir::toNativeSeparators(named);
+            if (m_packageOpener && m_packageOpener(named))
+                m_prompt.showMessage(
+                    QStringLiteral("Yeni sürüm (%1) indirildi ve paket kurucusuna verildi:\n\r%2"
+                                   "\n\rKurulum bittikten sonra programı yeniden başlatınız.")
+                        .arg(version, shown));
+            else
+                m_prompt.showMessage(QStringLiteral("Yeni sürüm (%1) indirildi: %2\n\rKurmak için: "
+                                                    "sudo apt install %2")
+                                         .arg(version, shown));
+            done = true;
+        }
     } catch (const UpdateError& e) {
         m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
     }

@@ -1,6 +1,7 @@
 #include "legislation/LegislationForm.h"
 #include "base/ScriptedPrompt.h"
 #include "legislation/LegislationFormControls.h"
+#include "storage/ProgramLayout.h"
 #include "storage/ZipArchive.h"
 
 #include <QCryptographicHash>
@@ -160,6 +161,47 @@ TEST_F(LegislationFormTest, ANewerProgramBringsItsContentAndKeepsTheUsersOwn) {
     form.FormCreate();
     EXPECT_FALSE(guide.names().contains(lastGuideEntry));
     EXPECT_TRUE(prompt.shown().empty());
+}
+
+} // namespace
+
+namespace {
+
+// An installed program takes what its libraries ship from the archives in the package's
+// folder: a program whose package carries a text the build's documents lack brings it in.
+TEST(InstalledLegislationTest, LibrariesTakeTheirShippedContentFromThePackagesArchives) {
+    QTemporaryDir dir;
+    ScriptedPrompt prompt;
+    const QString build = dir.path() + QStringLiteral("/derleme/");
+    QDir().mkpath(build);
+    LegislationForm built(build, prompt);
+    built.FormCreate();
+    built.library(LegislationForm::Legislation)
+        .save(QStringLiteral("Paketle gelen tebliğ"), QStringLiteral("<p>paketten</p>"));
+    const QString shipped = dir.path() + QStringLiteral("/usr/share/velkor/");
+    QDir().mkpath(shipped);
+    QDir().mkpath(dir.path() + QStringLiteral("/usr/bin"));
+    QFile marker(shipped + kShippedMarker);
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    for (const char* archive : {"teblig.enf", "kullanim.enf", "GenelBilgi.enf"})
+        ASSERT_TRUE(QFile::copy(build + QLatin1String(archive), shipped + QLatin1String(archive)));
+    setProgramLayout(ProgramLayout::forProgramFolder(dir.path() + QStringLiteral("/usr/bin")));
+
+    const QString home = dir.path() + QStringLiteral("/veri/");
+    QDir().mkpath(home);
+    LegislationForm installed(home, prompt);
+    installed.FormCreate();
+    const QStringList names = installed.library(LegislationForm::Legislation).names();
+    EXPECT_TRUE(names.contains(QStringLiteral("Paketle gelen tebliğ")))
+        << names.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(installed.library(LegislationForm::Legislation).read(QStringLiteral("Paketle gelen tebliğ")),
+              QStringLiteral("<p>paketten</p>"));
+    EXPECT_TRUE(installed.library(LegislationForm::Guide).names().contains(QStringLiteral("01 Başlarken")));
+    // The package's own archives stay as they were shipped.
+    EXPECT_EQ(QFile(shipped + QStringLiteral("teblig.enf")).size(),
+              QFile(build + QStringLiteral("teblig.enf")).size());
+    setProgramLayout({});
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "registry/CompanyRegistry.h"
 #include "registry/ui/TFirmaKayitF.h"
 #include "reports/ui/PreviewPrintService.h"
+#include "spreadsheet/WorkbookHandOver.h"
 #include "update/ProgramUpdate.h"
 #include "update/ui/TForm6.h"
 #include "workspace/Workspace.h"
@@ -48,6 +49,8 @@ ApplicationWindows::ApplicationWindows(Program& program) {
     m_windows.emplace_back(new TsifreF(program));
     program.setDocumentOpener(
         [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    // A downloaded Debian package goes to the desktop's package installer, the program for its kind.
+    program.programUpdate().setPackageOpener(openWithDesktop);
     // Windows the model already shows (the entry window after start) appear now.
     for (const auto& window : m_windows) {
         if (program.windows().isVisible(window->objectName()))

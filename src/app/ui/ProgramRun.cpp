@@ -5,7 +5,11 @@
 #include "app/ui/MissingTurkishTexts.h"
 #include "backup/ArchiveRestore.h"
 #include "base/ui/DialogPrompt.h"
+#include "base/ui/FormWindow.h"
+#include "base/ui/WindowMemory.h"
+#include "storage/DataFolder.h"
 #include "storage/Installation.h"
+#include "storage/ProgramLayout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +42,16 @@ int runProgram(QApplication& app, const std::function<void(Program&, Application
     // The windows are only hidden, never closed; the close sequence ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     installTurkishTranslations(app);
+    // An installed program behaves as a desktop program: its windows open where the user left them.
+    if (programLayout().installed()) {
+        rememberWindowsIn(userSettingsFile());
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* window = qobject_cast<FormWindow*>(widget); window && window->isVisible())
+                    window->rememberPlace();
+            }
+        });
+    }
 
     const QString home = GetPathPath();
     try {

@@ -42,6 +42,7 @@ TGirisF::TGirisF(Program& program, QWidget* parent)
     grid->addWidget(password, 2, 1);
     grid->addWidget(makeButton(ctl::entry::JvXPButton3), 2, 2);
     grid->addWidget(makeButton(ctl::entry::YeniFirmaBut), 3, 2);
+    grid->addWidget(makeButton(ctl::entry::VeriKlasoruBut), 3, 0, 1, 2, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
     QPushButton* enter = makeButton(ctl::entry::DuzeltmeBut);

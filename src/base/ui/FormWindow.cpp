@@ -2,6 +2,7 @@
 
 #include "base/ErrorReport.h"
 #include "base/ui/ScreenPlacement.h"
+#include "base/ui/WindowMemory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -120,8 +121,26 @@ void FormWindow::showEvent(QShowEvent* event) {
     // user left it, as long as that is still on the screen.
     if (event->spontaneous() || isMaximized() || isMinimized() || isFullScreen())
         return;
-    placeOnScreen(*this, !m_placed);
+    bool centre = !m_placed;
+    if (!m_placed) {
+        if (const QRect remembered = rememberedGeometry(m_model.name()); remembered.isValid()) {
+            setGeometry(remembered);
+            centre = false;
+        }
+    }
+    placeOnScreen(*this, centre);
     m_placed = true;
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        rememberPlace();
+}
+
+void FormWindow::rememberPlace() {
+    if (m_placed && !isMaximized() && !isMinimized() && !isFullScreen())
+        rememberGeometry(m_model.name(), geometry());
 }
 
 void FormWindow::changeEvent(QEvent* event) {

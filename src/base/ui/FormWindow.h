@@ -25,6 +25,9 @@ public:
     FormWindow(FormModel& model, WindowManager& windows, Prompt& prompt, QWidget* parent = nullptr);
 
     FormModel& model() { return m_model; }
+    /// Remembers where the window is and how large (a normal window, once it was placed),
+    /// for the next run; see WindowMemory.
+    void rememberPlace();
     FormBinder* binder() { return m_binder; }
 
 protected:
@@ -43,8 +46,11 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    /// Places the window whole on its screen before it appears (centred the first time).
+    /// Places the window whole on its screen before it appears (centred the first time,
+    /// unless it remembers where it was in an earlier run).
     void showEvent(QShowEvent* event) override;
+    /// Remembers the window's size and position for the next run.
+    void hideEvent(QHideEvent* event) override;
 
     WindowManager& m_windows;
     Prompt& m_prompt;
