@@ -3,6 +3,7 @@
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/CellText.h"
 #include "spreadsheet/WorkbookLimits.h"
+#include "spreadsheet/XlsDimensions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,9 +65,14 @@ WorkbookGrid FreexlWorkbookReader::readFirstSheet(const QString& path) const {
     // The C library reads and writes numbers the same on every desktop while the file is read.
     const ClassicNumbersScope classicNumbers;
     // FreeXL reads the whole file and lays out the cells of every sheet as their
-    // dimensions say (at most 65.536 × 256 in the format): the file is measured first.
+    // dimension records say (up to 65.536 × 256 each): the file is measured first.
     if (QFileInfo(path).size() > kMaxWorkbookBytes)
         throw WorkbookError(tooLargeMessage(path));
+    const std::optional<XlsDimensions> dimensions = readXlsDimensions(path);
+    if (!dimensions)
+        throw WorkbookError(damagedWorkbookMessage(path));
+    if (dimensions->allSheets > kMaxSheetCells)
+        throw WorkbookError(tooManyCellsMessage(path));
     XlsHandle xls(path);
     if (xls.status() != FREEXL_OK)
         throw WorkbookError(damagedWorkbookMessage(path));

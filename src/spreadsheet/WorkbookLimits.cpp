@@ -7,8 +7,7 @@
 namespace velkor {
 
 QString tooManyCellsMessage(const QString& path) {
-    return QStringLiteral(
-               "Çalışma kitabı okunmadı; bir sayfasının kullanılan alanı %1 hücre sınırını aşıyor: ")
+    return QStringLiteral("Çalışma kitabı okunmadı; sayfalarında kullanılan alan %1 hücre sınırını aşıyor: ")
                .arg(FormatFloat(QStringLiteral("#,##0"), static_cast<double>(kMaxSheetCells))) +
            QFileInfo(path).fileName();
 }

@@ -6,7 +6,8 @@
 
 namespace velkor {
 
-/// The most cells the used range of one sheet may span (rows × columns, counted from A1).
+/// The most cells the used range of one sheet may span (rows × columns, counted from A1);
+/// for an .xls file, whose reader lays out every sheet, of all sheets together.
 /// The import window shows at most 6.500 rows of 254 columns; a sheet larger than this
 /// limit is no trial balance, and a cell written at XFD1048576 must not make the program
 /// lay out seventeen billion empty cells.
@@ -17,8 +18,8 @@ inline constexpr qint64 kMaxSheetCells = 1'000'000;
 /// well under half a gigabyte of memory.
 inline constexpr qint64 kMaxWorkbookBytes = 100 * 1024 * 1024;
 
-/// "Çalışma kitabı okunmadı; bir sayfasının kullanılan alanı 1.000.000 hücre sınırını
-/// aşıyor: " + file name.
+/// "Çalışma kitabı okunmadı; sayfalarında kullanılan alan 1.000.000 hücre sınırını aşıyor: "
+/// + file name.
 QString tooManyCellsMessage(const QString& path);
 /// "Çalışma kitabı okunmadı; açıldığında 100 MB sınırını aşıyor: " + file name.
 QString tooLargeMessage(const QString& path);
