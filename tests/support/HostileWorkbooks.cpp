@@ -115,6 +115,21 @@ void declareUncompressedSize(const QString& path, const QString& entry, quint32 
     file.write(bytes);
 }
 
+QByteArray declareWholeSheets(QByteArray xls, int count) {
+    const QByteArray record = QByteArray::fromHex("00020e00");
+    // First row 0, after the last 65.536 (32 bits); first column 0, after the last 256.
+    const QByteArray whole = QByteArray::fromHex("0000000000000100000000010000");
+    qsizetype at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = xls.indexOf(record, at);
+        if (at < 0)
+            throw std::runtime_error("dimension record missing");
+        xls.replace(at + 4, whole.size(), whole);
+        at += 4 + whole.size();
+    }
+    return xls;
+}
+
 int runLimited(long long addressSpace, const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {

@@ -20,6 +20,9 @@ QByteArray numberCell(const QString& address, const QString& value);
 /// Makes the local header and the zip directory of the archive declare `size` bytes for
 /// the entry, whatever it really inflates to.
 void declareUncompressedSize(const QString& path, const QString& entry, quint32 size);
+/// The bytes of an .xls file with its first `count` dimension records (type 0x0200, one a
+/// sheet) declaring 65.536 rows of 256 columns; throws when it has fewer.
+QByteArray declareWholeSheets(QByteArray xls, int count);
 
 /// Runs `body` in a forked child limited to `addressSpace` bytes; the child's result, or
 /// -1 when it died (killed, crashed).
