@@ -118,6 +118,83 @@ private:
     qint64 m_inflated = 0;
 };
 
+// What the scan lets through of an entry's XML bytes: the parser of the scan holds a token
+// whole until it ends, so a text of a hundred megabytes of spaces would take several times
+// that. A text run, or a quoted attribute value, is cut after kMaxRun bytes (a cell holds
+// at most 32.767 characters, so no text the import reads is that long); the cut falls
+// after a whole character and outside an entity, so the XML stays well formed. A tag
+// longer than kMaxTag (counting what is cut) is no office file's.
+class RunCutter {
+public:
+    static constexpr qint64 kMaxRun = 128 * 1024;
+    static constexpr qint64 kMaxTag = 1024 * 1024;
+
+    // The bytes to parse of the next piece; false when a tag is too long.
+    bool cut(const char* data, qint64 n, QByteArray& out) {
+        out.clear();
+        out.reserve(static_cast<qsizetype>(std::min<qint64>(n, 65536)));
+        for (qint64 i = 0; i < n; ++i) {
+            const char c = data[i];
+            if (m_inTag) {
+                if (++m_tagLength > kMaxTag)
+                    return false;
+                if (m_quote) {
+                    if (c == m_quote) {
+                        m_quote = 0;
+                        endRun();
+                    } else if (!keep(c)) {
+                        continue;
+                    }
+                } else if (c == '"' || c == '\'') {
+                    m_quote = c;
+                    endRun();
+                } else if (c == '>') {
+                    m_inTag = false;
+                    endRun();
+                }
+            } else if (c == '<') {
+                m_inTag = true;
+                m_tagLength = 0;
+                endRun();
+            } else if (!keep(c)) {
+                continue;
+            }
+            out.append(c);
+        }
+        return true;
+    }
+
+private:
+    void endRun() {
+        m_run = 0;
+        m_entity = false;
+        m_dropping = false;
+    }
+
+    // Whether a byte of a text run or a quoted value is kept.
+    bool keep(char c) {
+        if (m_dropping)
+            return false;
+        const bool continuation = (static_cast<uchar>(c) & 0xC0) == 0x80;
+        if (++m_run > kMaxRun && !continuation && !m_entity) {
+            m_dropping = true;
+            return false;
+        }
+        if (c == '&')
+            m_entity = true;
+        else if (c == ';')
+            m_entity = false;
+        return true;
+    }
+
+    bool m_inTag = false;
+    char m_quote = 0;
+    qint64 m_tagLength = 0;
+    qint64 m_run = 0;
+    bool m_entity = false;
+    bool m_dropping = false;
+};
+
 // Hands every token of an entry's XML to the handler as the pieces arrive. Entries that
 // are no XML (pictures) are only counted; XML that is not well formed refuses the file,
 // since what this scan cannot read it cannot vouch for.
@@ -128,6 +205,8 @@ void scanXml(Archive& archive, int index, const std::function<void(const QXmlStr
     bool isXml = false;
     bool ended = false;
     QByteArray head;
+    RunCutter cutter;
+    QByteArray piece;
     auto drain = [&] {
         while (!ended) {
             const QXmlStreamReader::TokenType type = xml.readNext();
@@ -142,7 +221,11 @@ void scanXml(Archive& archive, int index, const std::function<void(const QXmlStr
                 token(xml);
         }
     };
-    archive.inflate(index, [&](const char* data, qint64 n) {
+    archive.inflate(index, [&](const char* raw, qint64 rawSize) {
+        if (!cutter.cut(raw, rawSize, piece))
+            throw WorkbookError(damagedWorkbookMessage(archive.path()));
+        const char* data = piece.constData();
+        const qint64 n = piece.size();
         if (!decided) {
             head.append(data, static_cast<qsizetype>(n));
             QByteArrayView start(head);
@@ -273,8 +356,13 @@ private:
             if (!m_used)
                 return;
             m_range.use(m_row, m_column);
-            if (m_inInline && m_keepInline)
+            if (m_inInline && m_keepInline) {
+                // The texts kept are held as the grid holds them, within the same limit.
+                m_inlineBytes += m_text.size() * qint64(sizeof(QChar));
+                if (m_inlineBytes > kMaxWorkbookBytes)
+                    throw SheetLimitExceeded(SheetLimitExceeded::Limit::Bytes);
                 m_inline.push_back({static_cast<int>(m_row), static_cast<int>(m_column), m_text});
+            }
             m_text.clear();
         }
     }
@@ -290,6 +378,7 @@ private:
     bool m_inPhonetic = false;
     bool m_inText = false;
     QString m_text;
+    qint64 m_inlineBytes = 0;
 };
 
 // The cells of the tables of an OpenDocument spreadsheet: rows and cells repeated by

@@ -88,7 +88,7 @@ TEST_F(ImportLimitsCliTest, hostileWorkbooksAreRefusedWithinTheMemoryLimit) {
     writeXlsx(corner, "<row r=\"1048576\">" + numberCell(QStringLiteral("XFD1048576"), QStringLiteral("1")) +
                           "</row>");
     const QString spaces = path(QStringLiteral("bosluk.xlsx"));
-    writeXlsx(spaces, QByteArray(110 * 1024 * 1024, ' '));
+    writeXlsx(spaces, QByteArray(kMaxWorkbookBytes + 1024 * 1024, ' '));
     const QString far = path(QStringLiteral("uzak.ods"));
     writeOds(far,
              R"(<table:table-row table:number-rows-repeated="1048575"><table:table-cell/></table:table-row>)"
