@@ -1,6 +1,5 @@
 #include "spreadsheet/ZippedWorkbookScan.h"
 
-#include "spreadsheet/CellRange.h"
 #include "spreadsheet/WorkbookLimits.h"
 #include "spreadsheet/WorkbookReader.h"
 
