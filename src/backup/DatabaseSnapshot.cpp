@@ -14,6 +14,18 @@
 
 namespace velkor {
 
+namespace {
+
+// Clean-up after a failure: its own failure must not hide the one being thrown.
+void runQuietly(Database& db, const QString& sql) {
+    try {
+        db.exec(sql);
+    } catch (const DatabaseError&) {
+    }
+}
+
+} // namespace
+
 void snapshotDatabase(const QString& source, const QString& target) {
     if (QFileInfo::exists(target))
         throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(target));
@@ -31,11 +43,13 @@ void snapshotDatabase(const QString& source, const QString& target) {
             db.scalar(QStringLiteral("SELECT sqlcipher_export('snapshot')"));
             db.exec(QStringLiteral("COMMIT"));
         } catch (...) {
-            db.exec(QStringLiteral("ROLLBACK"));
+            // On a full disk the engine has already rolled back; the failing ROLLBACK would
+            // replace the error that says why ("cannot rollback - no transaction is active").
+            runQuietly(db, QStringLiteral("ROLLBACK"));
             throw;
         }
     } catch (...) {
-        db.exec(QStringLiteral("DETACH DATABASE snapshot"));
+        runQuietly(db, QStringLiteral("DETACH DATABASE snapshot"));
         QFile::remove(target);
         throw;
     }

@@ -1,10 +1,43 @@
 #include "base/FormModel.h"
 
+#include "base/NumberFormat.h"
+#include "base/StrictAmount.h"
+#include "base/TextHelpers.h"
+
+#include <algorithm>
+
 namespace velkor {
 
 namespace {
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
+
+// A one-line edit takes no control character, and an amount or digits field only what its
+// keys can type: a text read leniently would be stored as some other number ("1e309" as 1309).
+QString editRefusal(const QString& name, KeyRule rule, const QString& text) {
+    if (hasControlCharacter(text))
+        return controlCharacterRefusal(name);
+    switch (rule) {
+    case KeyRule::Amount:
+        if (!ParseStrictAmount(text)) {
+            const Separators separators = regionalSeparators();
+            const QString grouped = QStringLiteral("900") + separators.group + QStringLiteral("000") +
+                                    separators.decimal + QStringLiteral("00");
+            const QString negative = QStringLiteral("-12") + separators.decimal + QLatin1Char('5');
+            return QStringLiteral("%1 alanı bir tutar alır (örneğin %2, 900000 ya da %3; mutlak değerce en "
+                                  "fazla %4): %5")
+                .arg(name, grouped, negative, kAmountLimitText, text);
+        }
+        break;
+    case KeyRule::Digits:
+        if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return QStringLiteral("%1 alanı yalnızca rakam alır: %2").arg(name, text);
+        break;
+    case KeyRule::Free:
+        break;
+    }
+    return {};
 }
+} // namespace
 
 FormModel::FormModel(const QString& name, QObject* parent) : QObject(parent), m_name(name) {}
 
@@ -327,7 +360,11 @@ QString FormModel::userSetRefusal(const QString& name, const QString& text) cons
         if (f.listOnly && !f.items.contains(text))
             return QStringLiteral("%1 listesi yalnızca şu değerleri alır: %2 (verilen: %3)")
                 .arg(name, f.items.join(QStringLiteral(", ")), text);
+        if (hasControlCharacter(text))
+            return controlCharacterRefusal(name);
         break;
+    case FieldKind::Edit:
+        return editRefusal(name, f.keyRule, text);
     case FieldKind::Date: {
         const QDate date = QDate::fromString(text, kDateFormat);
         if (!date.isValid())

@@ -64,6 +64,20 @@ double ParseDigits(const QString& text) {
     return convert(text, keepNumberCharacters(text, false));
 }
 
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::Category category = c.category();
+        return category == QChar::Other_Control || category == QChar::Separator_Line ||
+               category == QChar::Separator_Paragraph;
+    });
+}
+
+QString controlCharacterRefusal(const QString& field) {
+    return QStringLiteral("%1 alanına satır sonu, sekme, çıkış (ESC) ya da başka bir kontrol karakteri "
+                          "yazılamaz.")
+        .arg(field);
+}
+
 QString TurkishLower(const QString& text) {
     QString result = text.trimmed();
     for (QChar& c : result) {

@@ -25,6 +25,12 @@ extern const QString kAmountLimitText;
 double ParseAmount(const QString& text);
 /// The same without the decimal separator: a leading sign and the digits.
 double ParseDigits(const QString& text);
+/// Whether the text holds a line break, a tab, an escape or any other control character
+/// (C0, DEL, C1) or a line or paragraph separator: none of them belongs in a one-line
+/// field, and each breaks the lists and files the field's text is written to.
+bool hasControlCharacter(const QString& text);
+/// The refusal of such a text for the field of that label.
+QString controlCharacterRefusal(const QString& field);
 /// Trims, then lower-cases with the Turkish rules ("I" → "ı", "İ" → "i").
 QString TurkishLower(const QString& text);
 /// Right-aligns a text in a field of the width with spaces; never cuts.

@@ -1,3 +1,4 @@
+#include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
@@ -9,6 +10,43 @@ const QString& kCode = ctl::registration::KoduEdit;
 const QString& kName = ctl::registration::FirmaAdiEdit;
 const QString& kRecord = ctl::registration::Sira_No_Edit;
 const QString& kSave = ctl::registration::kaydetBut;
+
+// A name an earlier release stored with a line break or another control character stays on
+// its line: the control characters show as escapes.
+QString listed(const QString& text) {
+    if (!hasControlCharacter(text))
+        return text;
+    QString shown;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t'))
+            shown += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\n'))
+            shown += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\r'))
+            shown += QStringLiteral("\\r");
+        else if (hasControlCharacter(QString(c)))
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// Codes that differ only in case are one file name to the restore, which refuses such a
+// backup; one of each pair gets a new code with the commands that already exist.
+QString caseTwinAdvice(const std::vector<std::pair<QString, QString>>& twins) {
+    QStringList pairs;
+    for (const auto& [first, second] : twins)
+        pairs << first + QStringLiteral(" / ") + second;
+    const QString code = twins.front().second;
+    return QStringLiteral(
+               "Yalnızca büyük/küçük harfle ayrılan firma kodları var: %1. Bu firmaların yedeği geri "
+               "yüklenemez; her çiftten birine yeni bir kod verin. Örneğin %2 için: programı kapatın, "
+               "Data/%2.mdb dosyasının adını Data/YENIKOD.mdb yapın, \"company adopt YENIKOD AD\" ile "
+               "kaydedin ve eski kaydı \"company delete %2 --answer Evet\" ile silin (YENIKOD başka "
+               "hiçbir kodla büyük/küçük harf dışında aynı olmamalıdır).")
+        .arg(pairs.join(QStringLiteral(", ")), code);
+}
 
 void applySteps(CliRun& run, FormModel& form) {
     const std::vector<FormStep> steps = takeFormSteps(run.args);
@@ -65,8 +103,8 @@ int list(CompanyRegistry& registry, CliRun& run) {
     Query& query = registry.listQuery();
     registry.reloadList();
     for (query.first(); !query.eof(); query.next()) {
-        run.out << query.text(QStringLiteral("fid")) << '\t' << query.text(QStringLiteral("kodu")) << '\t'
-                << query.text(QStringLiteral("firmaadi")) << "\n";
+        run.out << query.text(QStringLiteral("fid")) << '\t' << listed(query.text(QStringLiteral("kodu")))
+                << '\t' << listed(query.text(QStringLiteral("firmaadi"))) << "\n";
     }
     if (!check)
         return 0;
@@ -76,15 +114,25 @@ int list(CompanyRegistry& registry, CliRun& run) {
         run.out << "KAYITSIZ DOSYA\t" << code << "\tData/" << code << ".mdb\n";
     for (const QString& code : missing)
         run.out << "DOSYASI YOK\t" << code << '\n';
-    if (unregistered.isEmpty() && missing.isEmpty())
+    const std::vector<std::pair<QString, QString>> twins = registry.caseTwins();
+    for (const auto& [first, second] : twins)
+        run.out << "AYNI KOD\t" << first << '\t' << second << '\n';
+    if (unregistered.isEmpty() && missing.isEmpty() && twins.empty())
         return 0;
-    QString message = QStringLiteral("Kayıt ile dosyalar uyuşmuyor: %1 kayıtsız dosya, %2 dosyasız kayıt.")
-                          .arg(unregistered.size())
-                          .arg(missing.size());
-    if (!unregistered.isEmpty())
-        message += QStringLiteral(" Kayıtsız bir dosya \"company adopt KOD AD\" ile kaydedilir ya da "
-                                  "\"company discard KOD\" ile silinir.");
-    run.prompt.showMessage(message);
+    QStringList messages;
+    if (!unregistered.isEmpty() || !missing.isEmpty()) {
+        QString message =
+            QStringLiteral("Kayıt ile dosyalar uyuşmuyor: %1 kayıtsız dosya, %2 dosyasız kayıt.")
+                .arg(unregistered.size())
+                .arg(missing.size());
+        if (!unregistered.isEmpty())
+            message += QStringLiteral(" Kayıtsız bir dosya \"company adopt KOD AD\" ile kaydedilir ya da "
+                                      "\"company discard KOD\" ile silinir.");
+        messages << message;
+    }
+    if (!twins.empty())
+        messages << caseTwinAdvice(twins);
+    run.prompt.showMessage(messages.join(QLatin1Char(' ')));
     return 1;
 }
 
@@ -105,8 +153,10 @@ int update(CompanyRegistry& registry, CliRun& run) {
         return 0;
     }
     applySteps(run, registry.form());
-    applyStep(run, registry.form(), {FormStep::Kind::Click, kSave, {}});
-    return 0;
+    // "SAKLA" as the window presses it; a save that did nothing (a refusal shown, or the
+    // steps emptied the form with "YENİ FİRMA") is no success.
+    stopIfRefused(run, registry.form().userActRefusal(kSave));
+    return registry.kaydetButClick() == CompanyRegistry::SaveResult::Nothing ? 1 : 0;
 }
 
 int remove(CompanyRegistry& registry, CliRun& run) {

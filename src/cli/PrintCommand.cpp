@@ -118,14 +118,21 @@ int print(CliRun& run) {
         throw UsageError(QString::fromUtf8(kUsage));
 
     PdfPrintService pdf(QDir(path).absolutePath());
+    const size_t shownBefore = run.prompt.shown().size();
     const int result =
         kind == QLatin1String("text") ? printText(run, code, pdf) : printSheet(run, kind, code, pdf);
-    if (result == 0 && pdf.written() > 0)
-        run.out << QStringLiteral("PDF yazıldı: %1 (%2 sayfa)")
-                       .arg(QDir::toNativeSeparators(path))
-                       .arg(pdf.pages())
-                << "\n";
-    return result;
+    if (result != 0)
+        return result;
+    // A button that stopped with its message (nothing to print) wrote no PDF: no success.
+    if (pdf.written() == 0) {
+        if (run.prompt.shown().size() == shownBefore)
+            run.prompt.showMessage(QStringLiteral("PDF yazılmadı: %1").arg(QDir::toNativeSeparators(path)));
+        return 1;
+    }
+    run.out
+        << QStringLiteral("PDF yazıldı: %1 (%2 sayfa)").arg(QDir::toNativeSeparators(path)).arg(pdf.pages())
+        << "\n";
+    return 0;
 }
 
 const CommandRegistration reg("print", kUsage, print);

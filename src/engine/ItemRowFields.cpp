@@ -44,6 +44,12 @@ qint64 saveItemRow(Table& table, const QString& recordNumber, const std::functio
 }
 
 void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields) {
+    // The code and name go into the item list, the journal and the voucher files, one line each.
+    for (const QString& field : {fields.code, fields.name}) {
+        if (hasControlCharacter(sheet.text(field)))
+            throw ShownError(
+                controlCharacterRefusal(sheet.label(field).isEmpty() ? field : sheet.label(field)));
+    }
     table.setValue(QStringLiteral("anahesapkodu"), sheet.text(fields.account));
     table.setValue(QStringLiteral("sbk_kodu"), sheet.text(fields.code));
     table.setValue(QStringLiteral("sbk_adi"), sheet.text(fields.name));

@@ -118,14 +118,7 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
         // as the digits it happens to contain.
         auto amountCell = [&](int column) {
             const QString text = cell(column);
-            if (text.trimmed().isEmpty())
-                return 0.0;
-            std::optional<double> value;
-            try {
-                value = ParseStrictAmount(text);
-            } catch (const ConversionError& error) {
-                throw ImportStopped(importStopMessage(error.message(), w, column));
-            }
+            const std::optional<double> value = ParseStrictAmount(text);
             if (!value)
                 throw ImportStopped(importStopMessage(
                     QStringLiteral("Tutar geçerli bir sayı değil: \"%1\"").arg(text), w, column));

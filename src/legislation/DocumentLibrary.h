@@ -6,11 +6,17 @@
 
 namespace velkor {
 
+class ZipArchive;
+
 /// One library of documents: a password-protected ZIP archive whose entries are the
 /// documents, rich text (HTML) or plain text, and the pictures the documents show, kept
-/// under the folder `resimler/` of the archive and named relative to it. Every change is written by libzip to
-/// a temporary archive beside the library and renamed into place, so a failure never leaves a damaged
-/// library. Throws ZipError.
+/// under the folder `resimler/` of the archive and named relative to it. A ZIP archive
+/// never encrypts its entry names, so a document saved here is kept under a neutral name
+/// in the folder `belge/` with its title as the first line of its encrypted content;
+/// documents of the earlier layout, stored under their titles (as the shipped guide and
+/// legislation are), are read as before and move to a neutral name when saved again. Every change is written
+/// by libzip to a temporary archive beside the library and renamed into place, so a failure never leaves a
+/// damaged library. Throws ZipError.
 class DocumentLibrary {
 public:
     DocumentLibrary(QString path, QByteArray password);
@@ -21,7 +27,15 @@ public:
     /// The folder of the pictures inside the archive, as documents name it in `<img src>`.
     static inline const QString kPictureFolder = QStringLiteral("resimler/");
 
-    /// The document names, sorted alphabetically; pictures are not documents.
+    /// The folder of the documents saved under neutral names.
+    static inline const QString kDocumentFolder = QStringLiteral("belge/");
+    /// The entry of an open archive that holds the document saved under the title, or -1;
+    /// a document of the earlier layout is not one of them.
+    static int savedDocument(const ZipArchive& archive, const QString& title);
+    /// The text of the saved document at that entry, without its title line.
+    static QByteArray savedDocumentText(const ZipArchive& archive, int index);
+
+    /// The document titles, sorted alphabetically; pictures are not documents.
     QStringList names() const;
     /// The document stored under `name`, as UTF-8 text.
     QString read(const QString& name) const;

@@ -2,6 +2,7 @@
 
 #include "base/Prompt.h"
 #include "base/WindowNames.h"
+#include "legislation/DocumentLibrary.h"
 #include "legislation/LegislationFormControls.h"
 #include "storage/ZipArchive.h"
 
@@ -110,9 +111,17 @@ void writeShipped(ZipArchive& archive, const std::vector<ShippedEntry>& entries,
     for (const ShippedEntry& entry : entries) {
         const int index = archive.find(entry.name);
         const bool picture = entry.name.startsWith(DocumentLibrary::kPictureFolder);
-        if (!picture && documents == ShippedDocuments::Unedited && index >= 0 &&
-            hashes.value(entry.name) != contentHash(archive.read(index, kMaxDocumentSize)))
-            continue;
+        // A shipped document saved again in the program lives under a neutral name; it is
+        // the user's edit unless its text is still one the program shipped.
+        const int saved = picture ? -1 : DocumentLibrary::savedDocument(archive, entry.name);
+        if (!picture && documents == ShippedDocuments::Unedited && (saved >= 0 || index >= 0)) {
+            const QByteArray held = saved >= 0 ? DocumentLibrary::savedDocumentText(archive, saved)
+                                               : archive.read(index, kMaxDocumentSize);
+            if (hashes.value(entry.name) != contentHash(held))
+                continue;
+        }
+        if (saved >= 0)
+            archive.remove(saved);
         archive.write(entry.name, entry.content);
     }
     archive.write(kShippedVersionEntry, version);

@@ -36,6 +36,14 @@ bool registryHasCode(AppContext& context, const QString& code) {
                .toInt() > 0;
 }
 
+QString caseTwinMessage(const QString& code, const QString& twin) {
+    return QStringLiteral(
+               "\"%1\" kodu, var olan \"%2\" firmasının koduyla yalnızca büyük/küçük harf bakımından "
+               "ayrılıyor.\n\rFirma kodları büyük/küçük harf ayrımı olmadan benzersiz olmalıdır; "
+               "başka bir kod girin.")
+        .arg(code, twin);
+}
+
 // Copies byte for byte into a file that must not exist yet.
 void copyFileAnew(const QString& from, const QString& to) {
     QFile source(from);
@@ -113,6 +121,8 @@ bool CompanyRegistry::dosyaac() {
         prompt.showMessage(problem, kTitle, PromptIcon::Warning);
         return false;
     }
+    if (refusedControlCharacters())
+        return false;
 
     const QString home = m_context.home();
     const QString target = companyDatabasePath(home, code);
@@ -129,6 +139,12 @@ bool CompanyRegistry::dosyaac() {
                            "kayıtlı\n\rFirmayı silin"));
         m_form.setReadOnly(ctl::registration::KoduEdit, true);
         return true;
+    }
+    // Another file or row under the same code in other letter case would be a second file
+    // in every backup, and no restore takes an archive with one name twice.
+    if (const QString twin = caseTwinOf(code); !twin.isEmpty()) {
+        prompt.showMessage(caseTwinMessage(code, twin), kTitle, PromptIcon::Warning);
+        return false;
     }
     if (QFileInfo::exists(temporary)) {
         prompt.showMessage(QStringLiteral("Bu isimde bir firma şu anda başka bir program tarafından "
@@ -189,6 +205,17 @@ bool CompanyRegistry::dosyaac() {
     return true;
 }
 
+bool CompanyRegistry::refusedControlCharacters() {
+    for (const auto& [edit, column] : RegistrationForm::editColumns()) {
+        if (hasControlCharacter(m_form.text(edit))) {
+            m_context.prompt().showMessage(controlCharacterRefusal(m_form.label(edit)), kTitle,
+                                           PromptIcon::Warning);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CompanyRegistry::postFormRow() {
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
@@ -204,7 +231,7 @@ bool CompanyRegistry::FirmaBilgileriGuncelle() {
     m_context.general().ensureOpen();
     m_registrationTable.ensureOpen();
     const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
-    if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid))
+    if (fid <= 0 || !m_registrationTable.locate(QStringLiteral("fid"), fid) || refusedControlCharacters())
         return false;
     m_registrationTable.edit();
     postFormRow();
@@ -311,6 +338,37 @@ QStringList CompanyRegistry::rowsWithoutFile() {
     return codes;
 }
 
+QStringList CompanyRegistry::knownCodes() {
+    m_context.general().ensureOpen();
+    QStringList codes;
+    Statement rows(m_context.general().database(), QStringLiteral("SELECT kodu FROM firmalar ORDER BY fid"));
+    while (rows.step())
+        codes << rows.value(0).toString();
+    codes << companyFileCodes(m_context.home());
+    codes.removeDuplicates();
+    return codes;
+}
+
+QString CompanyRegistry::caseTwinOf(const QString& code) {
+    for (const QString& known : knownCodes()) {
+        if (known != code && sameCompanyCode(known, code))
+            return known;
+    }
+    return {};
+}
+
+std::vector<std::pair<QString, QString>> CompanyRegistry::caseTwins() {
+    const QStringList codes = knownCodes();
+    std::vector<std::pair<QString, QString>> twins;
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        for (qsizetype j = i + 1; j < codes.size(); ++j) {
+            if (sameCompanyCode(codes.at(i), codes.at(j)))
+                twins.emplace_back(codes.at(i), codes.at(j));
+        }
+    }
+    return twins;
+}
+
 QString CompanyRegistry::unregisteredFile(const QString& code, const QString& registeredMessage) {
     Prompt& prompt = m_context.prompt();
     if (const QString problem = codeProblem(code); !problem.isEmpty()) {
@@ -340,6 +398,12 @@ bool CompanyRegistry::adoptFile() {
     }
     const QString file = unregisteredFile(code, QStringLiteral("Bu firma zaten kayıtlı: %1"));
     if (file.isEmpty())
+        return false;
+    if (const QString twin = caseTwinOf(code); !twin.isEmpty()) {
+        prompt.showMessage(caseTwinMessage(code, twin), kTitle, PromptIcon::Warning);
+        return false;
+    }
+    if (refusedControlCharacters())
         return false;
     if (const QString problem = companyDatabaseProblem(file); !problem.isEmpty()) {
         prompt.showMessage(QStringLiteral("Firma dosyası kullanılamaz!\n\r") + problem);

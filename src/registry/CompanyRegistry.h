@@ -6,6 +6,8 @@
 #include "storage/Table.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace velkor {
 
@@ -54,6 +56,12 @@ public:
     QStringList filesWithoutRow();
     /// The registry codes whose database file is missing or cannot be named.
     QStringList rowsWithoutFile();
+    /// A code of a registry row or of a file in Data/ that names the same company as
+    /// `code` without being written the same ("abc" for "ABC"), or empty.
+    QString caseTwinOf(const QString& code);
+    /// The pairs of codes among the registry rows and the files in Data/ that differ only in
+    /// case; an installation of an earlier release may hold them, and its backups do not restore.
+    std::vector<std::pair<QString, QString>> caseTwins();
     /// Registers the existing database file of the code in `KoduEdit`, which no row names,
     /// with the details in the form ("company adopt"); false when a check stopped it
     /// (message shown). The file is checked to be a sound company database first.
@@ -76,7 +84,12 @@ private:
     /// The database file of a code that has a file in Data/ but no registry row; empty,
     /// with its message shown, when the code is unusable, the file is missing or the code
     /// is registered (then `registeredMessage` with the code).
+    /// The codes of every registry row and every file in Data/, each once.
+    QStringList knownCodes();
     QString unregisteredFile(const QString& code, const QString& registeredMessage);
+    /// Shows the refusal and gives true when an edit holds a line break or another control
+    /// character, which would break the companies list and the printed headers.
+    bool refusedControlCharacters();
     /// Writes the form's fields into the row being edited or appended and stores it; a
     /// refused value or write cancels the row.
     void postFormRow();

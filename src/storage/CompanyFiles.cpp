@@ -1,6 +1,7 @@
 #include "storage/CompanyFiles.h"
 
 #include "base/ShownError.h"
+#include "base/TextHelpers.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
 #include "storage/Schema.h"
@@ -71,6 +72,10 @@ QString companyCodeProblem(const QString& code) {
         return QStringLiteral("\"%1\" sistemin ayrılmış bir dosya adıdır; firma kodu olarak kullanılamaz.")
             .arg(code);
     return {};
+}
+
+bool sameCompanyCode(const QString& a, const QString& b) {
+    return a.toLower() == b.toLower() || TurkishLower(a).toLower() == TurkishLower(b).toLower();
 }
 
 QString companyDatabasePath(const QString& home, const QString& code) {

@@ -10,6 +10,11 @@ namespace velkor {
 /// no separators, no "..", no control, format or other invisible characters.
 QString companyCodeProblem(const QString& code);
 
+/// Whether two codes name one company: codes are unique without regard to case. The
+/// Turkish pairs i/İ and ı/I count as one letter, and so does every pair the restore of a
+/// backup takes as one file name (plain lower case), so that a backup always restores.
+bool sameCompanyCode(const QString& a, const QString& b);
+
 /// The company's database file: home + "Data/" + code + ".mdb". Every path built from
 /// a stored or typed code goes through here; a code that is not a plain file name
 /// throws ShownError with companyCodeProblem's message, so it never reaches the disk.

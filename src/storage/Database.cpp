@@ -1,5 +1,6 @@
 #include "storage/Database.h"
 
+#include "storage/EngineFailure.h"
 #include "storage/Statement.h"
 
 #include <QFileInfo>
@@ -34,7 +35,9 @@ DatabaseError engineError(sqlite3* db) {
         return DatabaseError(inUseMessage(QString::fromUtf8(file ? file : "")), code,
                              sqlite3_extended_errcode(db));
     }
-    return DatabaseError(engineMessage(db), code, sqlite3_extended_errcode(db));
+    const char* file = sqlite3_db_filename(db, "main");
+    return DatabaseError(engineFailureMessage(code, QString::fromUtf8(file ? file : ""), engineMessage(db)),
+                         code, sqlite3_extended_errcode(db));
 }
 
 namespace {
@@ -47,8 +50,7 @@ sqlite3* openKeyed(const QString& path, const QString& password, int flags) {
         const QString message = db ? engineMessage(db) : QStringLiteral("bellek yetersiz");
         const int extended = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(path, message), rc & 0xff,
-                            extended);
+        throw DatabaseError(engineFailureMessage(rc, path, message), rc & 0xff, extended);
     }
     const QByteArray key = password.toUtf8();
     sqlite3_key(db, key.constData(), key.size());
@@ -84,6 +86,8 @@ Database::Database(const QString& path, const QString& password)
         m_db = nullptr;
         if (isLockCode(rc))
             throw DatabaseError(inUseMessage(m_path), rc & 0xff, extended);
+        if ((rc & 0xff) != SQLITE_NOTADB && (rc & 0xff) != SQLITE_CORRUPT)
+            throw DatabaseError(engineFailureMessage(rc, m_path, message), rc & 0xff, extended);
         throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2: dosya bozuk ya da şifresi yanlış)")
                                 .arg(path, message),
                             rc & 0xff, extended);
@@ -107,7 +111,8 @@ void Database::create(const QString& path, const QString& password) {
     sqlite3_free(error);
     sqlite3_close(db);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("Veritabanı oluşturulamadı: %1 (%2)").arg(path, message),
+        throw DatabaseError(QStringLiteral("Veritabanı oluşturulamadı: ") +
+                                engineFailureMessage(rc, path, message),
                             rc & 0xff, extended);
 }
 
@@ -117,7 +122,10 @@ void Database::exec(const QString& sql) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : "");
         sqlite3_free(error);
-        throw DatabaseError(message, rc & 0xff, sqlite3_extended_errcode(m_db));
+        if (isLockCode(rc))
+            throw DatabaseError(inUseMessage(m_path), rc & 0xff, sqlite3_extended_errcode(m_db));
+        throw DatabaseError(engineFailureMessage(rc, m_path, message), rc & 0xff,
+                            sqlite3_extended_errcode(m_db));
     }
 }
 
@@ -152,7 +160,11 @@ void Database::compactInto(const QString& targetPath, const QString& password) {
         exec(QStringLiteral("PRAGMA compacted.kdf_iter = 4000;"));
         scalar(QStringLiteral("SELECT sqlcipher_export('compacted')"));
     } catch (...) {
-        exec(QStringLiteral("DETACH DATABASE compacted"));
+        // Its own failure must not hide the error being thrown.
+        try {
+            exec(QStringLiteral("DETACH DATABASE compacted"));
+        } catch (const DatabaseError&) {
+        }
         throw;
     }
     exec(QStringLiteral("DETACH DATABASE compacted"));

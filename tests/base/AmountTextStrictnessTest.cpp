@@ -26,8 +26,8 @@ TEST(ParseStrictAmount, takesTheAmountsTheFieldsTakeUnderTurkishSeparators) {
     for (const char* text : kNoAmounts)
         EXPECT_EQ(ParseStrictAmount(QString::fromUtf8(text)), std::nullopt) << text;
     // Well formed, but more than any field holds.
-    EXPECT_THROW(ParseStrictAmount(QStringLiteral("1.000.000.000.000.001")), ConversionError);
-    EXPECT_THROW(ParseStrictAmount(QString(400, QLatin1Char('9'))), ConversionError);
+    EXPECT_EQ(ParseStrictAmount(QStringLiteral("1.000.000.000.000.001")), std::nullopt);
+    EXPECT_EQ(ParseStrictAmount(QString(400, QLatin1Char('9'))), std::nullopt);
 }
 
 TEST(ParseStrictAmount, followsTheRegionalSeparators) {

@@ -76,6 +76,18 @@ TEST_F(FixedAssetStoreTest, RefusedValueLeavesNoHalfWrittenRowForTheNextSave) {
     EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Torna"));
 }
 
+// A name pasted with its line break would split the item list, the journal and the voucher lines.
+TEST_F(FixedAssetStoreTest, ANameOrCodeWithAControlCharacterIsNotSaved) {
+    for (const QString& name : {ctl::fixedasset::AdiEdit, ctl::fixedasset::KoduEdit}) {
+        const QString kept = field(name);
+        sheet().userSet(name, QStringLiteral("Torna\r\nTezgahı"));
+        EXPECT_THROW(sheet().click(ctl::fixedasset::KaydetButton), ShownError);
+        EXPECT_EQ(rowCount(), 0);
+        sheet().userSet(name, kept);
+    }
+    EXPECT_GT(save(), 0);
+}
+
 TEST_F(FixedAssetStoreTest, ShortDepreciationAccountAndLaterMdvdYokStoreNull) {
     sheet().setChecked(ctl::fixedasset::MDVDVarRadio, true);
     sheet().userSet(ctl::fixedasset::MDVDCombo, QStringLiteral("31.12.2021"));

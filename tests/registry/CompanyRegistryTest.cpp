@@ -151,3 +151,46 @@ TEST_F(CompanyRegistryTest, RowWithoutFileIsDeletedAfterTheFirstQuestion) {
 }
 
 } // namespace
+
+namespace {
+
+// The window's own save refuses what the command line's steps refuse: a line break in any
+// field, and a code another company has in other letter case (Turkish i/İ, ı/I included).
+TEST_F(CompanyRegistryTest, SaveRefusesControlCharactersAndCaseTwins) {
+    fill(QStringLiteral("ABC"), QStringLiteral("Deneme"));
+    registry.form().setText(ctl::registration::ilceEdit, QStringLiteral("Kadıköy\r\nÜsküdar"));
+    EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Nothing);
+    ASSERT_FALSE(home.prompt().texts().isEmpty());
+    EXPECT_TRUE(home.prompt().texts().last().startsWith(QStringLiteral("İlçe alanına satır sonu")));
+    EXPECT_FALSE(QFileInfo::exists(dataFile(QStringLiteral("ABC"))));
+    EXPECT_EQ(registryRows(), 0);
+
+    registry.form().setText(ctl::registration::ilceEdit, QStringLiteral("Kadıköy"));
+    ASSERT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Created);
+    registry.form().setText(ctl::registration::FirmaAdiEdit, QStringLiteral("Deneme\x1b[2J"));
+    EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Nothing);
+    EXPECT_EQ(home.context()
+                  .general()
+                  .database()
+                  .scalar(QStringLiteral("SELECT firmaadi FROM firmalar"))
+                  .toString(),
+              QStringLiteral("Deneme"));
+
+    fill(QStringLiteral("KILIÇ"), QStringLiteral("Kılıç"));
+    ASSERT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Created);
+    for (const QString& twin : {QStringLiteral("abc"), QStringLiteral("kılıç"), QStringLiteral("Kılıç")}) {
+        fill(twin, QStringLiteral("İkiz"));
+        EXPECT_EQ(registry.kaydetButClick(), CompanyRegistry::SaveResult::Nothing) << twin.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(dataFile(twin))) << twin.toStdString();
+        EXPECT_FALSE(registry.form().isReadOnly(ctl::registration::KoduEdit));
+    }
+    EXPECT_EQ(registryRows(), 2);
+    // The restore takes plain lower case ("KILIÇ" as "kiliç"), so that is one code too; "KİLİÇ"
+    // and "KILIC" are other words.
+    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("kiliç")), QStringLiteral("KILIÇ"));
+    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("KİLİÇ")), QString());
+    EXPECT_EQ(registry.caseTwinOf(QStringLiteral("KILIC")), QString());
+    EXPECT_TRUE(registry.caseTwins().empty());
+}
+
+} // namespace
