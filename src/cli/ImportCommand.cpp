@@ -46,6 +46,11 @@ int importItems(CliRun& run) {
     const std::optional<int> created = form.Import();
     if (!created)
         return 1;
+    // An import that creates nothing did not do what was asked of it.
+    if (*created == 0) {
+        run.prompt.showMessage(ExcelImportForm::nothingImportedMessage());
+        return 1;
+    }
     run.out << *created << " kayıt aktarıldı.\n";
     return 0;
 }

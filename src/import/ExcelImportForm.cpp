@@ -28,6 +28,10 @@ constexpr qint64 kRepaintMs = 50;
 
 } // namespace
 
+QString ExcelImportForm::nothingImportedMessage() {
+    return QStringLiteral("Aktarma bitti: aktarılacak uygun satır bulunamadı, kayıt aktarılmadı.");
+}
+
 const QString& ExcelImportForm::workbookFilter() {
     static const QString filter =
         QStringLiteral("Tablo Dosyaları (*.xlsx *.xls *.ods *.csv)|*.xlsx;*.xls;*.ods;*.csv|"
@@ -176,11 +180,10 @@ void ExcelImportForm::KayitAktarButClick() {
     if (!created)
         return;
     // The import works through many rows out of sight; its end says what it did.
-    m_context.prompt().showMessage(
-        *created > 0
-            ? QStringLiteral("Aktarma bitti: %1 kayıt aktarıldı.").arg(*created)
-            : QStringLiteral("Aktarma bitti: aktarılacak uygun satır bulunamadı, kayıt aktarılmadı."),
-        {}, PromptIcon::Information);
+    m_context.prompt().showMessage(*created > 0
+                                       ? QStringLiteral("Aktarma bitti: %1 kayıt aktarıldı.").arg(*created)
+                                       : nothingImportedMessage(),
+                                   {}, PromptIcon::Information);
 }
 
 ImportOptions ExcelImportForm::options() const {

@@ -23,6 +23,8 @@ class ExcelImportForm : public FormModel {
     Q_OBJECT
 
 public:
+    /// "Aktarma bitti: aktarılacak uygun satır bulunamadı, kayıt aktarılmadı."
+    static QString nothingImportedMessage();
     /// The open dialog's filter: every format the import reads, then each one alone.
     static const QString& workbookFilter();
     /// The main accounts `SBK_Ana_Combo` offers.

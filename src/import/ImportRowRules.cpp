@@ -19,11 +19,25 @@ RowAccount splitFullCode(const QString& code) {
     return account;
 }
 
-double registeredValue(int account, const ValueSides& sides) {
+ValueSide valueSideOf(int account, const ValueSides& sides) {
     if (account < 300 || account == 580 || account == 591 || account == 503)
-        return ParseAmount(sides.debitText);
+        return ValueSide::Debit;
     if (account > 300 && account < 600 && sides.hasCreditColumn)
-        return sides.creditInDebitColumn ? -ParseAmount(sides.debitText) : ParseAmount(sides.creditText);
+        return sides.creditInDebitColumn ? ValueSide::NegatedDebit : ValueSide::Credit;
+    return ValueSide::None;
+}
+
+double registeredValue(int account, const ValueSides& sides) {
+    switch (valueSideOf(account, sides)) {
+    case ValueSide::Debit:
+        return ParseAmount(sides.debitText);
+    case ValueSide::NegatedDebit:
+        return -ParseAmount(sides.debitText);
+    case ValueSide::Credit:
+        return ParseAmount(sides.creditText);
+    case ValueSide::None:
+        break;
+    }
     return 0;
 }
 

@@ -25,6 +25,11 @@ struct ValueSides {
     bool hasCreditColumn = false;
     bool creditInDebitColumn = false; ///< `BorcAlacakBuCheck`: credits are negative debits
 };
+/// Where a row's value is read: the debit column, minus the debit column (credits written
+/// as negative debits), the credit column, or nowhere.
+enum class ValueSide { None, Debit, NegatedDebit, Credit };
+/// The side of a row of main account N, as registeredValue reads it.
+ValueSide valueSideOf(int account, const ValueSides& sides);
 /// The registered value of a row of main account N: the debit column for N < 300 and for
 /// 580, 591 and 503; the credit column (or minus the debit) for the other accounts between
 /// 300 and 600; 0 otherwise.

@@ -1,5 +1,6 @@
 #include "import/ItemImport.h"
 
+#include "base/StrictAmount.h"
 #include "base/TextHelpers.h"
 #include "engine/IndexFields.h"
 #include "engine/IndexLookup.h"
@@ -112,13 +113,31 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
         } else {
             account = {cell(o.mainColumn), cell(o.subColumn)};
         }
+        // An amount cell the row is read by holds a number or an amount as the fields take
+        // it; any other text ("1e309", "(100)", "abc") stops the import rather than be read
+        // as the digits it happens to contain.
+        auto amountCell = [&](int column) {
+            const QString text = cell(column);
+            const std::optional<double> value = ParseStrictAmount(text);
+            if (!value)
+                throw ImportStopped(importStopMessage(
+                    QStringLiteral("Tutar geçerli bir sayı değil: \"%1\"").arg(text), w, column));
+            return *value;
+        };
         const int n = static_cast<int>(ParseAmount(account.main));
-        const double v = registeredValue(
-            n, {cell(o.debitColumn), cell(o.creditColumn), o.creditColumn >= 1, o.creditInDebitColumn});
+        const ValueSides sides{cell(o.debitColumn), cell(o.creditColumn), o.creditColumn >= 1,
+                               o.creditInDebitColumn};
         const bool groupRow =
             o.fullCode && !o.mainFromCombo && grid.cell(o.mainColumn, w + 1).startsWith(cell(o.mainColumn));
-        const bool imported = account.main.size() == 3 && !account.sub.isEmpty() && v > 0 &&
-                              isImportableAccount(n, exclusions) && !groupRow;
+        const bool candidate = account.main.size() == 3 && !account.sub.isEmpty() &&
+                               isImportableAccount(n, exclusions) && !groupRow;
+        if (candidate) {
+            const ValueSide side = valueSideOf(n, sides);
+            if (side != ValueSide::None)
+                amountCell(side == ValueSide::Credit ? o.creditColumn : o.debitColumn);
+        }
+        const double v = registeredValue(n, sides);
+        const bool imported = candidate && v > 0;
         if (imported) {
             ItemBuilder item(w);
             item.setFrom(QStringLiteral("anahesapkodu"), account.main, o.mainFromCombo ? 0 : o.mainColumn);
@@ -144,7 +163,7 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
                         item.set(QStringLiteral("MDVD_Yapildi"), QStringLiteral("Evet"));
                         item.set(QStringLiteral("MDVD_Tarih"), *o.revaluation);
                     }
-                    const double life = ParseAmount(cell(o.lifeColumn));
+                    const double life = amountCell(o.lifeColumn);
                     if (life > 0) {
                         const double years = std::nearbyint(life);
                         item.setFrom(QStringLiteral("vuk_amortisman_sure"), years, o.lifeColumn);
@@ -160,7 +179,7 @@ std::vector<ImportedItem> ItemImport::prepare(const ImportGrid& grid, const Impo
                     if (depreciationAccount.size() > 2)
                         item.setFrom(QStringLiteral("amortisman_kodu"), depreciationAccount,
                                      o.depreciationAccountColumn);
-                    const double a = ParseAmount(cell(o.depreciationColumn));
+                    const double a = amountCell(o.depreciationColumn);
                     const double adjustedDepreciation = amount(a * k);
                     item.set(QStringLiteral("vuk_birikmis_amortisman"), a);
                     item.set(QStringLiteral("Duzeltilmis_Amortisman"), adjustedDepreciation);

@@ -1,8 +1,10 @@
 #include "spreadsheet/CsvWorkbookReader.h"
 
 #include "base/NumberFormat.h"
+#include "spreadsheet/WorkbookLimits.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -73,7 +75,10 @@ QString fromWindows1254(const QByteArray& bytes) {
 }
 
 WorkbookGrid CsvWorkbookReader::readBytes(const QByteArray& bytes) {
-    const QString text = decode(bytes);
+    return readText(decode(bytes));
+}
+
+WorkbookGrid CsvWorkbookReader::readText(const QString& text) {
     const QChar separator = separatorOf(text);
     static const QRegularExpression pointNumber(QStringLiteral("^-?\\d+\\.\\d+$"));
     const QChar decimal = regionalSeparators().decimal;
@@ -132,7 +137,16 @@ WorkbookGrid CsvWorkbookReader::readFirstSheet(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw WorkbookError(QStringLiteral("Dosya açılamadı: ") + path);
-    return readBytes(file.readAll());
+    if (file.size() > kMaxWorkbookBytes)
+        throw WorkbookError(tooLargeMessage(path));
+    // The bytes go as soon as they are text, so that the file is never held three times.
+    QString text = decode(file.readAll());
+    file.close();
+    try {
+        return readText(text);
+    } catch (const SheetLimitExceeded& exceeded) {
+        throw WorkbookError(exceeded.message(path));
+    }
 }
 
 } // namespace velkor

@@ -15,8 +15,10 @@ namespace velkor {
 class CsvWorkbookReader : public WorkbookReader {
 public:
     WorkbookGrid readFirstSheet(const QString& path) const override;
-    /// The same from the file's bytes.
+    /// The same from the file's bytes; throws SheetLimitExceeded.
     static WorkbookGrid readBytes(const QByteArray& bytes);
+    /// The same from the decoded text; throws SheetLimitExceeded.
+    static WorkbookGrid readText(const QString& text);
 };
 
 /// Windows-1254 (Turkish) bytes as text.

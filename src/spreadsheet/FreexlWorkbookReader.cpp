@@ -2,8 +2,11 @@
 
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/CellText.h"
+#include "spreadsheet/WorkbookLimits.h"
+#include "spreadsheet/XlsDimensions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <freexl.h>
 
 namespace velkor {
@@ -61,6 +64,15 @@ QString cellText(const FreeXL_CellValue& cell) {
 WorkbookGrid FreexlWorkbookReader::readFirstSheet(const QString& path) const {
     // The C library reads and writes numbers the same on every desktop while the file is read.
     const ClassicNumbersScope classicNumbers;
+    // FreeXL reads the whole file and lays out the cells of every sheet as their
+    // dimension records say (up to 65.536 × 256 each): the file is measured first.
+    if (QFileInfo(path).size() > kMaxWorkbookBytes)
+        throw WorkbookError(tooLargeMessage(path));
+    const std::optional<XlsDimensions> dimensions = readXlsDimensions(path);
+    if (!dimensions)
+        throw WorkbookError(damagedWorkbookMessage(path));
+    if (dimensions->allSheets > kMaxSheetCells)
+        throw WorkbookError(tooManyCellsMessage(path));
     XlsHandle xls(path);
     if (xls.status() != FREEXL_OK)
         throw WorkbookError(damagedWorkbookMessage(path));
@@ -81,14 +93,20 @@ WorkbookGrid FreexlWorkbookReader::readFirstSheet(const QString& path) const {
     if (freexl_select_active_worksheet(xls.get(), 0) != FREEXL_OK ||
         freexl_worksheet_dimensions(xls.get(), &rows, &columns) != FREEXL_OK)
         throw WorkbookError(damagedWorkbookMessage(path));
-    grid.resize(static_cast<int>(rows), columns);
-    for (unsigned int row = 0; row < rows; ++row) {
-        for (unsigned short column = 0; column < columns; ++column) {
-            FreeXL_CellValue cell;
-            if (freexl_get_cell_value(xls.get(), row, column, &cell) != FREEXL_OK)
-                throw WorkbookError(damagedWorkbookMessage(path));
-            grid.setText(static_cast<int>(row) + 1, column + 1, cellText(cell));
+    if (!withinCellLimit(rows, columns))
+        throw WorkbookError(tooManyCellsMessage(path));
+    try {
+        grid.resize(static_cast<int>(rows), columns);
+        for (unsigned int row = 0; row < rows; ++row) {
+            for (unsigned short column = 0; column < columns; ++column) {
+                FreeXL_CellValue cell;
+                if (freexl_get_cell_value(xls.get(), row, column, &cell) != FREEXL_OK)
+                    throw WorkbookError(damagedWorkbookMessage(path));
+                grid.setText(static_cast<int>(row) + 1, column + 1, cellText(cell));
+            }
         }
+    } catch (const SheetLimitExceeded& exceeded) {
+        throw WorkbookError(exceeded.message(path));
     }
     grid.trim();
     return grid;

@@ -2,6 +2,8 @@
 
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/CellText.h"
+#include "spreadsheet/WorkbookLimits.h"
+#include "spreadsheet/ZippedWorkbookScan.h"
 
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
@@ -159,6 +161,17 @@ QString cellText(const ss::document& doc, const ss::sheet& sheet, const ixion::m
 } // namespace
 
 WorkbookGrid OrcusWorkbookReader::readFirstSheet(const QString& path) const {
+    // The parser takes every entry whole, at the size the zip directory declares, and
+    // lays out every cell it is given: the file is measured first.
+    const ZippedWorkbookFacts facts = scanZippedWorkbook(path);
+    try {
+        return readScanned(path, facts);
+    } catch (const SheetLimitExceeded& exceeded) {
+        throw WorkbookError(exceeded.message(path));
+    }
+}
+
+WorkbookGrid OrcusWorkbookReader::readScanned(const QString& path, const ZippedWorkbookFacts& facts) const {
     // The OpenDocument import reads cell values with strtod, which follows the user's
     // LC_NUMERIC: under a Turkish locale every "1234.5" would read as 0.
     const ClassicNumbersScope classicNumbers;
@@ -192,20 +205,25 @@ WorkbookGrid OrcusWorkbookReader::readFirstSheet(const QString& path) const {
     if (!origin.isValid())
         origin = QDate(1899, 12, 30);
     const ixion::abs_range_t range = sheet->get_data_range();
-    if (!range.valid())
-        return grid;
     const ixion::model_context& model = doc.get_model_context();
-    grid.resize(range.last.row + 1, range.last.column + 1);
-    for (int row = 0; row <= range.last.row; ++row) {
+    if (range.valid())
+        grid.resize(range.last.row + 1, range.last.column + 1);
+    for (int row = 0; range.valid() && row <= range.last.row; ++row) {
         for (int column = 0; column <= range.last.column; ++column) {
             const ixion::abs_address_t address(0, row, column);
+            QString text;
             try {
-                grid.setText(row + 1, column + 1, cellText(doc, *sheet, model, address, origin, dates));
+                text = cellText(doc, *sheet, model, address, origin, dates);
             } catch (const std::exception&) {
                 // A formula without a saved result reads as an error cell: empty.
             }
+            if (!text.isEmpty())
+                grid.setText(row + 1, column + 1, text);
         }
     }
+    // The parser drops the texts an xlsx sheet holds in its cells (inline strings).
+    for (const InlineCell& cell : facts.inlineStrings)
+        grid.setText(cell.row, cell.column, cell.text);
     grid.trim();
     return grid;
 }

@@ -4,6 +4,8 @@
 
 namespace velkor {
 
+struct ZippedWorkbookFacts;
+
 /// Reads .xlsx and .ods workbooks with liborcus: values as stored, formula cells
 /// recalculated, dates recognised by the cells' number formats.
 class OrcusWorkbookReader : public WorkbookReader {
@@ -15,6 +17,8 @@ public:
     WorkbookGrid readFirstSheet(const QString& path) const override;
 
 private:
+    WorkbookGrid readScanned(const QString& path, const ZippedWorkbookFacts& facts) const;
+
     Format m_format;
 };
 

@@ -1,5 +1,7 @@
 #include "spreadsheet/WorkbookGrid.h"
 
+#include "spreadsheet/WorkbookLimits.h"
+
 #include <algorithm>
 
 namespace velkor {
@@ -15,10 +17,18 @@ void WorkbookGrid::setText(int row, int column, const QString& text) {
         return;
     if (row > m_rows || column > m_columns)
         resize(std::max(row, m_rows), std::max(column, m_columns));
-    m_cells[row - 1][column - 1] = text;
+    QString& cell = m_cells[row - 1][column - 1];
+    const qint64 bytes = m_textBytes + (text.size() - cell.size()) * qint64(sizeof(QChar));
+    if (bytes > kMaxWorkbookBytes)
+        throw SheetLimitExceeded(SheetLimitExceeded::Limit::Bytes);
+    m_textBytes = bytes;
+    cell = text;
 }
 
 void WorkbookGrid::resize(int rows, int columns) {
+    if (!withinCellLimit(rows, columns))
+        throw SheetLimitExceeded(SheetLimitExceeded::Limit::Cells);
+    const bool shrinks = rows < m_rows || columns < m_columns;
     const bool columnsChange = std::max(columns, 0) != m_columns;
     const int oldRows = m_rows;
     m_rows = std::max(rows, 0);
@@ -26,6 +36,12 @@ void WorkbookGrid::resize(int rows, int columns) {
     m_cells.resize(m_rows);
     for (int r = columnsChange ? 0 : std::min(oldRows, m_rows); r < m_rows; ++r)
         m_cells[r].resize(m_columns);
+    if (shrinks) {
+        m_textBytes = 0;
+        for (const std::vector<QString>& cells : m_cells)
+            for (const QString& cell : cells)
+                m_textBytes += cell.size() * qint64(sizeof(QChar));
+    }
 }
 
 void WorkbookGrid::trim() {

@@ -19,9 +19,12 @@ public:
 
     /// The text of a cell; a cell beyond the used range is empty.
     QString text(int row, int column) const;
-    /// Sets a cell, growing the grid so that it holds the cell.
+    /// Sets a cell, growing the grid so that it holds the cell. Throws SheetLimitExceeded
+    /// when the grid would span more than kMaxSheetCells cells or its texts would take more
+    /// than kMaxWorkbookBytes, so that no file makes a reader lay out cells without end.
     void setText(int row, int column, const QString& text);
-    /// Makes the grid exactly rows × columns, dropping or adding empty cells.
+    /// Makes the grid exactly rows × columns, dropping or adding empty cells; throws
+    /// SheetLimitExceeded beyond kMaxSheetCells cells.
     void resize(int rows, int columns);
     /// Drops the empty rows and columns after the last non-empty cell.
     void trim();
@@ -32,6 +35,7 @@ private:
     int m_rows = 0;
     int m_columns = 0;
     int m_sheetCount = 0;
+    qint64 m_textBytes = 0;
     std::vector<std::vector<QString>> m_cells;
 };
 
