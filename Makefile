@@ -23,8 +23,9 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) --timeout 300
 
 bench: build
-	$(BUILD_DIR)/bench/velkor-bench
 	$(BUILD_DIR)/bench/velkor-gui-bench
+	$(BUILD_DIR)/bench/velkor-bench --benchmark_out=$(BUILD_DIR)/bench/velkor-bench.json --benchmark_out_format=json
+	python3 bench/summary.py $(BUILD_DIR)/bench/velkor-bench.json
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -17,7 +17,8 @@ QString placeholders(int count) {
 
 // Phase 1: the whole registered value of past profits, past losses and revaluation funds
 // becomes their adjustment difference, carried with a coefficient of -1 as the mark of a
-// closing-kind row.
+// closing-kind row. The list runs this step every time it is opened: rows that already
+// carry the mark are left alone, so that opening it again writes nothing to the file.
 void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
     const std::vector<std::pair<QString, QStringList>> kinds{
         {QStringLiteral("ZararKapama"), {"580", "591"}},
@@ -25,14 +26,20 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
         {QStringLiteral("MDVDKapama"), {"522", "523", "524"}},
     };
     for (const auto& [kind, accounts] : kinds) {
-        QVariantList params{adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+        const QVariantList marks{adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+        QVariantList params = marks;
         for (const QString& account : accounts)
             params << account;
+        params << marks;
         db.execute(
             QStringLiteral("UPDATE sabit_kiymet SET Enflasyon_Farki=VUK_Son_Degeri, fatura_tarihi=?, "
                            "Giris_Yi_UFE_Tarihi=?, Hesap_Yi_UFE_Tarihi=?, Giris_Yi_UFE=?, Hesap_Yi_UFE=?, "
                            "Duzeltme_Katsayisi=?, Hesaplama_Yontemi=? WHERE anahesapkodu IN (") +
-                placeholders(static_cast<int>(accounts.size())) + QStringLiteral(")"),
+                placeholders(static_cast<int>(accounts.size())) +
+                QStringLiteral(
+                    ") AND NOT (Enflasyon_Farki IS VUK_Son_Degeri AND fatura_tarihi IS ? AND "
+                    "Giris_Yi_UFE_Tarihi IS ? AND Hesap_Yi_UFE_Tarihi IS ? AND Giris_Yi_UFE IS ? "
+                    "AND Hesap_Yi_UFE IS ? AND Duzeltme_Katsayisi IS ? AND Hesaplama_Yontemi IS ?)"),
             params);
     }
 }
@@ -64,7 +71,7 @@ struct ResultRow {
 };
 
 // Writes a result into the row found by `existing` (a row id, null when there is none),
-// else into a new row.
+// else into a new row. A row that already holds the result is not written again.
 void writeResultRow(Database& db, const QVariant& existing, const ResultRow& row) {
     const QVariantList values{
         row.mainAccount,    row.subAccount,      row.name,
@@ -76,8 +83,10 @@ void writeResultRow(Database& db, const QVariant& existing, const ResultRow& row
             values);
     } else {
         db.execute(QStringLiteral("UPDATE sabit_kiymet SET anahesapkodu=?, sbk_kodu=?, sbk_adi=?, "
-                                  "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=?"),
-                   values + QVariantList{existing});
+                                  "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=? AND "
+                                  "NOT (anahesapkodu IS ? AND sbk_kodu IS ? AND sbk_adi IS ? AND "
+                                  "Duzeltilmis_Tutar IS ? AND VUK_Son_Degeri IS ? AND Enflasyon_Farki IS ?)"),
+                   values + QVariantList{existing} + values);
     }
 }
 
