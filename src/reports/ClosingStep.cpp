@@ -1,8 +1,12 @@
 #include "reports/ClosingStep.h"
 
+#include "base/TextHelpers.h"
 #include "storage/Connection.h"
-#include "storage/Query.h"
+#include "storage/Statement.h"
 #include "storage/Transaction.h"
+
+#include <QHash>
+#include <algorithm>
 
 namespace velkor {
 
@@ -44,21 +48,42 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
     }
 }
 
-// Phase 2: the sums run in the order of the item list (ties in the order of the rows'
-// keys, as the index on the two columns gives them), so that they come out the same to
-// the last bit on every run. Reading the table in its own order and sorting the few
-// columns needed is much cheaper than following the index row by row.
-ClosingTotals sumRows(Connection& company) {
-    Query rows(company);
-    rows.setSql(
-        {QStringLiteral("SELECT anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, Amortisman_Farki, "
-                        "vuk_birikmis_amortisman, Duzeltilmis_Amortisman FROM sabit_kiymet NOT INDEXED"),
-         QStringLiteral("ORDER BY anahesapkodu, sbk_kodu, rowid")});
-    rows.open();
+// Phase 2: the sums run in the order of the item list, ties in the order of the rows'
+// keys (as the index on the two columns gives them), so that they come out the same to
+// the last bit on every run. The order comes from the index alone and the few columns
+// needed from one pass over the table in its own order: following the index to every
+// row, or letting the engine sort whole records, costs several times more.
+ClosingTotals sumRows(Database& db) {
+    std::vector<qint64> ids;
+    std::vector<ItemRow> items;
+    Statement read(db, QStringLiteral("SELECT rowid, anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, "
+                                      "Amortisman_Farki, vuk_birikmis_amortisman, Duzeltilmis_Amortisman "
+                                      "FROM sabit_kiymet NOT INDEXED ORDER BY rowid"));
+    const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
+    const auto number = [](const QVariant& v) { return v.isNull() ? 0.0 : v.toDouble(); };
+    QHash<QString, double> accountNumbers;
+    while (read.step()) {
+        ids.push_back(read.value(0).toLongLong());
+        ItemRow& item = items.emplace_back();
+        item.mainAccount = text(read.value(1));
+        auto known = accountNumbers.constFind(item.mainAccount);
+        if (known == accountNumbers.cend())
+            known = accountNumbers.insert(item.mainAccount, ParseAmount(item.mainAccount));
+        item.accountNumber = *known;
+        item.kind = text(read.value(2));
+        item.difference = number(read.value(3));
+        if (const QVariant v = read.value(4); !v.isNull())
+            item.depreciationDifference = v.toDouble();
+        item.accumulatedDepreciation = number(read.value(5));
+        item.adjustedDepreciation = number(read.value(6));
+    }
     ClosingTotals totals;
-    const ItemRowReader reader(rows);
-    for (int i = 0; i < rows.recordCount(); ++i)
-        totals.add(reader.read(i));
+    Statement order(db,
+                    QStringLiteral("SELECT rowid FROM sabit_kiymet ORDER BY anahesapkodu, sbk_kodu, rowid"));
+    while (order.step()) {
+        const auto at = std::lower_bound(ids.begin(), ids.end(), order.value(0).toLongLong());
+        totals.add(items[static_cast<size_t>(at - ids.begin())]);
+    }
     return totals;
 }
 
@@ -127,7 +152,7 @@ ClosingTotals KarZarar698Ayarla(Connection& company, const QDate& adjustmentDate
     // transaction keeps the table whole.
     Transaction transaction(db);
     markClosingKindRows(db, adjustmentDate);
-    const ClosingTotals totals = sumRows(company);
+    const ClosingTotals totals = sumRows(db);
     writeClosingRow(db, QStringLiteral("698"), totals.gain698, totals.loss698,
                     QStringLiteral("ENFLASYON DÜZELTME KARI"), QStringLiteral("ENFLASYON DÜZELTME ZARARI"));
     writeClosingRow(db, QStringLiteral("697"), totals.gain697, totals.loss697,
