@@ -3,25 +3,34 @@
 from the same run, out of the JSON that `velkor-bench --benchmark_out=FILE` writes.
 
 The machine may be busy with other work: a ratio within one run says more than a time.
-Times are wall-clock (what the user waits for), the mean over the iterations of each.
+Times are wall-clock (what the user waits for): the median of the repetitions where a
+benchmark repeats, else the mean over its iterations.
 
     python3 bench/summary.py build/bench/velkor-bench.json
 """
 
 import json
+import re
 import os
 import sys
 
 
 def load(path):
+    """Each benchmark's wall time in ms (the median when it ran several times) and its counters."""
     with open(path, encoding="utf-8") as f:
         data = json.load(f)
     runs = {}
+    medians = {}
     for b in data.get("benchmarks", []):
-        if b.get("run_type", "iteration") != "iteration":
-            continue
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
-        runs[b["name"]] = {"ms": b["real_time"] * scale, "items": b.get("items")}
+        entry = {"ms": b["real_time"] * scale, "cpu": b["cpu_time"] * scale, "items": b.get("items")}
+        name = re.sub(r"/(repeats|iterations):\d+$", "", b.get("run_name", b["name"]))
+        if b.get("run_type") == "aggregate":
+            if b.get("aggregate_name") == "median":
+                medians[name] = entry
+        else:
+            runs.setdefault(name, entry)
+    runs.update(medians)
     return data.get("context", {}), runs
 
 
