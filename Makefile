@@ -24,7 +24,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/velkor-gui-bench
-	$(BUILD_DIR)/bench/velkor-bench --benchmark_out=$(BUILD_DIR)/bench/velkor-bench.json --benchmark_out_format=json
+	$(BUILD_DIR)/bench/velkor-bench --benchmark_enable_random_interleaving=true --benchmark_out=$(BUILD_DIR)/bench/velkor-bench.json --benchmark_out_format=json
 	python3 bench/summary.py $(BUILD_DIR)/bench/velkor-bench.json
 
 clean:
