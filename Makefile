@@ -25,8 +25,9 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) --timeout 300
 
 bench: build
-	$(BUILD_DIR)/bench/velkor-bench
 	$(BUILD_DIR)/bench/velkor-gui-bench
+	$(BUILD_DIR)/bench/velkor-bench --benchmark_enable_random_interleaving=true --benchmark_out=$(BUILD_DIR)/bench/velkor-bench.json --benchmark_out_format=json
+	python3 bench/summary.py $(BUILD_DIR)/bench/velkor-bench.json
 
 package: build
 	cmake --build $(BUILD_DIR) --target package

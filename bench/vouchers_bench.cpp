@@ -122,8 +122,8 @@ void BM_FourColumnVoucher(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_LucaVoucher)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LucaVoucher)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MikroVoucher)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LogoVoucher)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NetsisVoucher)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourColumnVoucher)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogoVoucher)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NetsisVoucher)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FourColumnVoucher)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

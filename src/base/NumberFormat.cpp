@@ -2,8 +2,10 @@
 
 #include <QLocale>
 #include <QVariant>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -32,32 +34,36 @@ Separators detectSeparators() {
 
 /// The decimal digits of |value| with the position of the decimal point: value is
 /// 0.digits × 10^point. Uses the shortest text that reads back as the same double.
-void decimalDigits(double value, std::string& digits, int& point) {
+/// Returns the number of digits written to `digits` (at most 17).
+int decimalDigits(double value, char* digits, int& point) {
     char buffer[64];
-    auto result =
+    const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
-    const std::string text(buffer, result.ptr);
-    const size_t e = text.find('e');
-    digits.clear();
-    for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            digits += text[i];
+    const char* e = std::find(buffer, result.ptr, 'e');
+    int count = 0;
+    for (const char* c = buffer; c != e; ++c) {
+        if (*c != '.')
+            digits[count++] = *c;
     }
-    point = std::stoi(text.substr(e + 1)) + 1;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), result.ptr, exponent);
+    point = exponent + 1;
+    return count;
 }
 
 /// Rounds the digits half away from zero so that `decimals` digits follow the point.
-void roundDigits(std::string& digits, int& point, int decimals) {
+/// `digits` has room for one more digit than it holds; returns the new count.
+int roundDigits(char* digits, int count, int& point, int decimals) {
     const int kept = point + decimals;
     if (kept < 0) {
-        digits = "0";
+        digits[0] = '0';
         point = 1;
-        return;
+        return 1;
     }
-    if (kept >= static_cast<int>(digits.size()))
-        return;
+    if (kept >= count)
+        return count;
     const bool up = digits[kept] >= '5';
-    digits.resize(kept);
+    count = kept;
     if (up) {
         int i = kept - 1;
         while (i >= 0 && digits[i] == '9') {
@@ -67,25 +73,52 @@ void roundDigits(std::string& digits, int& point, int decimals) {
         if (i >= 0) {
             ++digits[i];
         } else {
-            digits.insert(digits.begin(), '1');
+            std::memmove(digits + 1, digits, static_cast<size_t>(count));
+            digits[0] = '1';
+            ++count;
             ++point;
         }
     }
-    if (digits.empty()) {
-        digits = "0";
+    if (count == 0) {
+        digits[0] = '0';
         point = 1;
+        count = 1;
     }
+    return count;
 }
 
-QString groupDigits(const QString& integer, QChar separator) {
-    QString grouped;
-    const int n = integer.size();
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            grouped += separator;
-        grouped += integer.at(i);
+/// What a pattern such as "#,##0.00 %" asks for.
+struct NumberPattern {
+    bool grouping = false;
+    int minInteger = 0;
+    int minDecimals = 0;
+    int maxDecimals = 0;
+    QStringView tail;
+};
+
+// Read character by character: lists and journals format every amount of every row,
+// and splitting the pattern into strings each time cost more than the number itself.
+NumberPattern readPattern(QStringView pattern) {
+    NumberPattern p;
+    qsizetype end = 0;
+    bool fraction = false;
+    for (; end < pattern.size(); ++end) {
+        const char16_t c = pattern[end].unicode();
+        if (c != u'#' && c != u'0' && c != u',' && c != u'.')
+            break;
+        if (c == u'.' && !fraction) {
+            fraction = true;
+        } else if (!fraction) {
+            p.grouping = p.grouping || c == u',';
+            p.minInteger += c == u'0';
+        } else {
+            p.minDecimals += c == u'0';
+            p.maxDecimals += c == u'#';
+        }
     }
-    return grouped;
+    p.maxDecimals += p.minDecimals;
+    p.tail = pattern.mid(end);
+    return p;
 }
 
 } // namespace
@@ -106,55 +139,57 @@ void resetRegionalSeparators() {
 }
 
 QString FormatFloat(const QString& pattern, double value) {
-    // Split the pattern into its number part and a literal tail (such as " %").
-    int end = 0;
-    while (end < pattern.size() && QStringLiteral("#0,.").contains(pattern.at(end)))
-        ++end;
-    const QString number = pattern.left(end);
-    const QString tail = pattern.mid(end);
-    const int dot = number.indexOf(QLatin1Char('.'));
-    const QString integerPattern = dot < 0 ? number : number.left(dot);
-    const QString fractionPattern = dot < 0 ? QString() : number.mid(dot + 1);
-    const bool grouping = integerPattern.contains(QLatin1Char(','));
-    const int minInteger = static_cast<int>(integerPattern.count(QLatin1Char('0')));
-    const int minDecimals = static_cast<int>(fractionPattern.count(QLatin1Char('0')));
-    const int maxDecimals = minDecimals + static_cast<int>(fractionPattern.count(QLatin1Char('#')));
+    const NumberPattern p = readPattern(pattern);
 
-    std::string digits;
-    int point = 0;
-    if (value == 0.0 || !std::isfinite(value)) {
-        digits = "0";
-        point = 1;
-    } else {
-        decimalDigits(value, digits, point);
-        roundDigits(digits, point, maxDecimals);
+    char digits[24];
+    int count = 1;
+    int point = 1;
+    digits[0] = '0';
+    if (value != 0.0 && std::isfinite(value)) {
+        count = decimalDigits(value, digits, point);
+        count = roundDigits(digits, count, point, p.maxDecimals);
     }
+    const auto digitAt = [&](int index) -> char16_t {
+        return index >= 0 && index < count ? char16_t(digits[index]) : u'0';
+    };
 
-    QString integer;
-    for (int i = 0; i < point; ++i)
-        integer += i < static_cast<int>(digits.size()) ? QLatin1Char(digits[i]) : QLatin1Char('0');
-    while (integer.startsWith(QLatin1Char('0')))
-        integer.remove(0, 1);
-    while (integer.size() < minInteger)
-        integer.prepend(QLatin1Char('0'));
+    // The integer digits without leading zeros, then padded to the least count.
+    int firstInteger = 0;
+    while (firstInteger < point && digitAt(firstInteger) == u'0')
+        ++firstInteger;
+    const int integerDigits = std::max(point - firstInteger, 0);
+    const int integerWidth = std::max(integerDigits, p.minInteger);
 
-    QString fraction;
-    for (int i = 0; i < maxDecimals; ++i) {
-        const int index = point + i;
-        fraction += index >= 0 && index < static_cast<int>(digits.size()) ? QLatin1Char(digits[index])
-                                                                          : QLatin1Char('0');
-    }
-    while (fraction.size() > minDecimals && fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
+    int fractionWidth = p.maxDecimals;
+    while (fractionWidth > p.minDecimals && digitAt(point + fractionWidth - 1) == u'0')
+        --fractionWidth;
 
+    const bool zero = std::all_of(digits, digits + count, [](char c) { return c == '0'; });
+    const bool negative = value < 0 && !zero;
     const Separators separators = regionalSeparators();
-    QString result = grouping ? groupDigits(integer, separators.group) : integer;
-    if (!fraction.isEmpty())
-        result += separators.decimal + fraction;
-    const bool zero = std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
-    if (value < 0 && !zero)
-        result.prepend(QLatin1Char('-'));
-    return result + tail;
+
+    QString result(qsizetype(negative) + integerWidth + (p.grouping ? integerWidth / 3 : 0) +
+                       (fractionWidth > 0 ? 1 + fractionWidth : 0) + p.tail.size(),
+                   Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    char16_t* const begin = out;
+    if (negative)
+        *out++ = u'-';
+    for (int i = 0; i < integerWidth; ++i) {
+        if (p.grouping && i > 0 && (integerWidth - i) % 3 == 0)
+            *out++ = separators.group.unicode();
+        const int pad = integerWidth - integerDigits;
+        *out++ = i < pad ? u'0' : digitAt(firstInteger + i - pad);
+    }
+    if (fractionWidth > 0) {
+        *out++ = separators.decimal.unicode();
+        for (int i = 0; i < fractionWidth; ++i)
+            *out++ = digitAt(point + i);
+    }
+    for (const QChar c : p.tail)
+        *out++ = c.unicode();
+    result.truncate(out - begin);
+    return result;
 }
 
 QString FormatGeneral(double value) {

@@ -228,9 +228,13 @@ void ExcelImportForm::showProgress(int done, int total, bool writing) {
     window.setText(ctl::progress::DetayLabel,
                    (writing ? QStringLiteral("Kaydedilen kayıt :") : QStringLiteral("Aktarılan kayıt :")) +
                        QString::number(done) + QLatin1Char('/') + QString::number(total));
-    window.setText(ctl::progress::GecenSureLabel,
-                   QStringLiteral("Geçen süre: ") +
-                       QTime(0, 0).addSecs(elapsed).toString(QStringLiteral("hh:mm:ss")));
+    // Called for every row: the clock text is only formed again when the second changes.
+    if (elapsed != m_shownElapsed) {
+        m_shownElapsed = elapsed;
+        m_elapsedText = QStringLiteral("Geçen süre: ") +
+                        QTime(0, 0).addSecs(elapsed).toString(QStringLiteral("hh:mm:ss"));
+    }
+    window.setText(ctl::progress::GecenSureLabel, m_elapsedText);
     const int percent = total > 0 ? done * 100 / total : 100;
     m_progress.setProgress(writing ? 100 : percent, writing ? percent : 0);
     if (m_repaint && (now - m_lastRepaint >= kRepaintMs || done == total)) {
@@ -259,6 +263,7 @@ std::optional<int> ExcelImportForm::Import() {
     m_progress.showOnTop();
     m_startedAt = QDateTime::currentMSecsSinceEpoch();
     m_lastRepaint = 0;
+    m_shownElapsed = -1;
     if (m_busy)
         m_busy(true);
     struct EndProgress {

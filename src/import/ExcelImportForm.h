@@ -91,6 +91,8 @@ private:
     bool m_loaded = false;
     qint64 m_startedAt = 0;
     qint64 m_lastRepaint = 0;
+    int m_shownElapsed = -1;
+    QString m_elapsedText;
 };
 
 } // namespace velkor

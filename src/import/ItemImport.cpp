@@ -10,6 +10,7 @@
 #include "storage/Table.h"
 #include "storage/Transaction.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace velkor {
@@ -42,9 +43,22 @@ private:
 };
 
 // Values are stored as the sheets store them: read back from the text they are shown
-// with, so that an imported item and a typed one hold the same doubles.
+// with, so that an imported item and a typed one hold the same doubles. The text is made
+// on the stack for every row; an exact half (only possible for a value too large for its
+// decimals) and the values beyond the ordinary ones take Qt's way, which rounds halves
+// away from zero and shows no negative zero.
 double shown(double value, int decimals) {
-    return QString::number(RoundDecimals(value, decimals), 'f', decimals).toDouble();
+    const double rounded = RoundDecimals(value, decimals);
+    const double scaled = std::ldexp(rounded, decimals + 1);
+    const bool half = std::nearbyint(scaled) == scaled && std::fmod(scaled, 2.0) != 0;
+    if (!std::isfinite(rounded) || half || std::fabs(rounded) >= 1e15)
+        return QString::number(rounded, 'f', decimals).toDouble();
+    char text[64];
+    const char* end =
+        std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, decimals).ptr;
+    double result = 0;
+    std::from_chars(text, end, result);
+    return result == 0 ? 0.0 : result;
 }
 
 double amount(double value) {
@@ -84,7 +98,12 @@ ItemImport::ItemImport(IndexLookup& index, const QDate& adjustmentDate)
     : m_index(index), m_adjustmentDate(adjustmentDate) {}
 
 double ItemImport::requireIndex(int key, int gridRow, int gridColumn) {
-    const std::optional<double> value = m_index.LookupIndex(key);
+    // A trial balance has thousands of rows over a few hundred months: each month's
+    // index is looked up in the table once.
+    auto known = m_indexes.find(key);
+    if (known == m_indexes.end())
+        known = m_indexes.emplace(key, m_index.LookupIndex(key)).first;
+    const std::optional<double> value = known->second;
     if (!value || *value == 0.0) {
         if (gridRow > 0)
             throw ImportStopped(importStopMessage(missingIndexMessage(key), gridRow, gridColumn));

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QVariant>
 #include <functional>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -84,6 +85,7 @@ private:
 
     IndexLookup& m_index;
     QDate m_adjustmentDate;
+    std::map<int, std::optional<double>> m_indexes;
 };
 
 /// "Aktarım durduruldu; hiçbir kayıt aktarılmadı." under the reason and the place.

@@ -16,11 +16,12 @@ QVariant redemptionDateText(const QDate& entryDate, const QVariant& usefulLife) 
     if (!hasLife(entryDate, usefulLife))
         return {};
     const int year = entryDate.year() + usefulLife.toInt() - 1;
-    QString day = QStringLiteral("%1").arg(entryDate.day(), 2, 10, QLatin1Char('0'));
-    const QString month = QStringLiteral("%1").arg(entryDate.month(), 2, 10, QLatin1Char('0'));
-    if (month == QLatin1String("02") && day == QLatin1String("29"))
-        day = QStringLiteral("28");
-    return day + QLatin1Char('.') + month + QLatin1Char('.') + QString::number(year);
+    // Written character by character: the report list gives every row this column.
+    const int month = entryDate.month();
+    const int day = month == 2 && entryDate.day() == 29 ? 28 : entryDate.day();
+    const char16_t start[6] = {char16_t(u'0' + day / 10),   char16_t(u'0' + day % 10),   u'.',
+                               char16_t(u'0' + month / 10), char16_t(u'0' + month % 10), u'.'};
+    return QString(reinterpret_cast<const QChar*>(start), 6) + QString::number(year);
 }
 
 QVariant depreciationRate(const QDate& entryDate, const QVariant& usefulLife) {

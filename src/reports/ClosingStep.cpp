@@ -1,8 +1,12 @@
 #include "reports/ClosingStep.h"
 
+#include "base/TextHelpers.h"
 #include "storage/Connection.h"
-#include "storage/Query.h"
+#include "storage/Statement.h"
 #include "storage/Transaction.h"
+
+#include <QHash>
+#include <algorithm>
 
 namespace velkor {
 
@@ -17,7 +21,8 @@ QString placeholders(int count) {
 
 // Phase 1: the whole registered value of past profits, past losses and revaluation funds
 // becomes their adjustment difference, carried with a coefficient of -1 as the mark of a
-// closing-kind row.
+// closing-kind row. The list runs this step every time it is opened: rows that already
+// carry the mark are left alone, so that opening it again writes nothing to the file.
 void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
     const std::vector<std::pair<QString, QStringList>> kinds{
         {QStringLiteral("ZararKapama"), {"580", "591"}},
@@ -25,33 +30,60 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
         {QStringLiteral("MDVDKapama"), {"522", "523", "524"}},
     };
     for (const auto& [kind, accounts] : kinds) {
-        QVariantList params{adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+        const QVariantList marks{adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+        QVariantList params = marks;
         for (const QString& account : accounts)
             params << account;
+        params << marks;
         db.execute(
             QStringLiteral("UPDATE sabit_kiymet SET Enflasyon_Farki=VUK_Son_Degeri, fatura_tarihi=?, "
                            "Giris_Yi_UFE_Tarihi=?, Hesap_Yi_UFE_Tarihi=?, Giris_Yi_UFE=?, Hesap_Yi_UFE=?, "
                            "Duzeltme_Katsayisi=?, Hesaplama_Yontemi=? WHERE anahesapkodu IN (") +
-                placeholders(static_cast<int>(accounts.size())) + QStringLiteral(")"),
+                placeholders(static_cast<int>(accounts.size())) +
+                QStringLiteral(
+                    ") AND NOT (Enflasyon_Farki IS VUK_Son_Degeri AND fatura_tarihi IS ? AND "
+                    "Giris_Yi_UFE_Tarihi IS ? AND Hesap_Yi_UFE_Tarihi IS ? AND Giris_Yi_UFE IS ? "
+                    "AND Hesap_Yi_UFE IS ? AND Duzeltme_Katsayisi IS ? AND Hesaplama_Yontemi IS ?)"),
             params);
     }
 }
 
-// Phase 2: the sums run in the order of the item list (ties in the order of the rows'
-// keys, as the index on the two columns gives them), so that they come out the same to
-// the last bit on every run. Reading the table in its own order and sorting the few
-// columns needed is much cheaper than following the index row by row.
-ClosingTotals sumRows(Connection& company) {
-    Query rows(company);
-    rows.setSql(
-        {QStringLiteral("SELECT anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, Amortisman_Farki, "
-                        "vuk_birikmis_amortisman, Duzeltilmis_Amortisman FROM sabit_kiymet NOT INDEXED"),
-         QStringLiteral("ORDER BY anahesapkodu, sbk_kodu, rowid")});
-    rows.open();
+// Phase 2: the sums run in the order of the item list, ties in the order of the rows'
+// keys (as the index on the two columns gives them), so that they come out the same to
+// the last bit on every run. The order comes from the index alone and the few columns
+// needed from one pass over the table in its own order: following the index to every
+// row, or letting the engine sort whole records, costs several times more.
+ClosingTotals sumRows(Database& db) {
+    std::vector<qint64> ids;
+    std::vector<ItemRow> items;
+    Statement read(db, QStringLiteral("SELECT rowid, anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, "
+                                      "Amortisman_Farki, vuk_birikmis_amortisman, Duzeltilmis_Amortisman "
+                                      "FROM sabit_kiymet NOT INDEXED ORDER BY rowid"));
+    const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
+    const auto number = [](const QVariant& v) { return v.isNull() ? 0.0 : v.toDouble(); };
+    QHash<QString, double> accountNumbers;
+    while (read.step()) {
+        ids.push_back(read.value(0).toLongLong());
+        ItemRow& item = items.emplace_back();
+        item.mainAccount = text(read.value(1));
+        auto known = accountNumbers.constFind(item.mainAccount);
+        if (known == accountNumbers.cend())
+            known = accountNumbers.insert(item.mainAccount, ParseAmount(item.mainAccount));
+        item.accountNumber = *known;
+        item.kind = text(read.value(2));
+        item.difference = number(read.value(3));
+        if (const QVariant v = read.value(4); !v.isNull())
+            item.depreciationDifference = v.toDouble();
+        item.accumulatedDepreciation = number(read.value(5));
+        item.adjustedDepreciation = number(read.value(6));
+    }
     ClosingTotals totals;
-    const ItemRowReader reader(rows);
-    for (int i = 0; i < rows.recordCount(); ++i)
-        totals.add(reader.read(i));
+    Statement order(db,
+                    QStringLiteral("SELECT rowid FROM sabit_kiymet ORDER BY anahesapkodu, sbk_kodu, rowid"));
+    while (order.step()) {
+        const auto at = std::lower_bound(ids.begin(), ids.end(), order.value(0).toLongLong());
+        totals.add(items[static_cast<size_t>(at - ids.begin())]);
+    }
     return totals;
 }
 
@@ -64,7 +96,7 @@ struct ResultRow {
 };
 
 // Writes a result into the row found by `existing` (a row id, null when there is none),
-// else into a new row.
+// else into a new row. A row that already holds the result is not written again.
 void writeResultRow(Database& db, const QVariant& existing, const ResultRow& row) {
     const QVariantList values{
         row.mainAccount,    row.subAccount,      row.name,
@@ -76,8 +108,10 @@ void writeResultRow(Database& db, const QVariant& existing, const ResultRow& row
             values);
     } else {
         db.execute(QStringLiteral("UPDATE sabit_kiymet SET anahesapkodu=?, sbk_kodu=?, sbk_adi=?, "
-                                  "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=?"),
-                   values + QVariantList{existing});
+                                  "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=? AND "
+                                  "NOT (anahesapkodu IS ? AND sbk_kodu IS ? AND sbk_adi IS ? AND "
+                                  "Duzeltilmis_Tutar IS ? AND VUK_Son_Degeri IS ? AND Enflasyon_Farki IS ?)"),
+                   values + QVariantList{existing} + values);
     }
 }
 
@@ -118,7 +152,7 @@ ClosingTotals KarZarar698Ayarla(Connection& company, const QDate& adjustmentDate
     // transaction keeps the table whole.
     Transaction transaction(db);
     markClosingKindRows(db, adjustmentDate);
-    const ClosingTotals totals = sumRows(company);
+    const ClosingTotals totals = sumRows(db);
     writeClosingRow(db, QStringLiteral("698"), totals.gain698, totals.loss698,
                     QStringLiteral("ENFLASYON DÜZELTME KARI"), QStringLiteral("ENFLASYON DÜZELTME ZARARI"));
     writeClosingRow(db, QStringLiteral("697"), totals.gain697, totals.loss697,

@@ -59,10 +59,20 @@ const char* const kColumnNames[ColumnCount] = {"anahesapkodu",
 
 } // namespace
 
+const QStringList& itemRowColumns() {
+    static const QStringList columns = [] {
+        QStringList names;
+        for (const char* name : kColumnNames)
+            names << QString::fromLatin1(name);
+        return names;
+    }();
+    return columns;
+}
+
 ItemRowReader::ItemRowReader(const Dataset& dataset) : m_dataset(dataset) {
     m_columns.reserve(ColumnCount);
-    for (const char* name : kColumnNames)
-        m_columns.push_back(dataset.columnIndex(QString::fromLatin1(name)));
+    for (const QString& name : itemRowColumns())
+        m_columns.push_back(dataset.columnIndex(name));
 }
 
 ItemRow ItemRowReader::read(int row) const {

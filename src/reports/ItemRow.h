@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,9 @@ struct ItemRow {
     QString kind;                                 ///< `Hesaplama_Yontemi`
     QString rowKind;                              ///< `SBK_Diger`
 };
+
+/// The columns an `ItemRow` is read from.
+const QStringList& itemRowColumns();
 
 /// Reads item rows out of a dataset over `sabit_kiymet`. The column positions are found
 /// once, so reading many rows costs no name look-ups; a column the dataset lacks reads

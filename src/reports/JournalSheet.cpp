@@ -43,7 +43,7 @@ void JournalSheet::YevmiyeButClick() {
 
     const AccountFilter filter = accountFilter(filterText, m_form.items(ctl::journal::YevmiyeCombo));
     m_query.close();
-    m_query.setSql(itemSelectionSql(filter));
+    m_query.setSql(itemRowSelectionSql(filter));
     m_query.setParams(filter.params);
     m_query.open();
 

@@ -33,7 +33,7 @@ public:
     /// "Yevmiye Yazdır": `RichReport` with the lines of `YevmiyeRich` in its font.
     void YevmiyeYazButClick();
 
-    /// The journal's selection (open after a build).
+    /// The journal's selection: the columns of an `ItemRow` (open after a build).
     Query& journalQuery() { return m_query; }
 
 private:

@@ -1,8 +1,86 @@
 #include "spreadsheet/TypedText.h"
 
-#include <QRegularExpression>
+#include <optional>
 
 namespace velkor {
+
+namespace {
+
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+/// Reads a run of ASCII digits from `at`; returns how many there were.
+qsizetype digitRun(QStringView text, qsizetype at) {
+    qsizetype end = at;
+    while (end < text.size() && isAsciiDigit(text[end]))
+        ++end;
+    return end - at;
+}
+
+// "d.m.yyyy" with one or two digits for the day and the month, as the pattern
+// ^(\d{1,2})\.(\d{1,2})\.(\d{4})$ reads it (its end also matches before one final line
+// break). Read by hand: a workbook voucher resolves every one of its cells.
+std::optional<QDate> typedDate(QStringView text) {
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    const qsizetype dayDigits = digitRun(text, 0);
+    if (dayDigits < 1 || dayDigits > 2 || dayDigits >= text.size() || text[dayDigits] != u'.')
+        return std::nullopt;
+    const qsizetype monthAt = dayDigits + 1;
+    const qsizetype monthDigits = digitRun(text, monthAt);
+    const qsizetype yearAt = monthAt + monthDigits + 1;
+    if (monthDigits < 1 || monthDigits > 2 || yearAt > text.size() || text[yearAt - 1] != u'.')
+        return std::nullopt;
+    if (digitRun(text, yearAt) != 4 || yearAt + 4 != text.size())
+        return std::nullopt;
+    const QDate date(text.mid(yearAt, 4).toInt(), text.mid(monthAt, monthDigits).toInt(),
+                     text.left(dayDigits).toInt());
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+// A sign, digits with "." thousands groups or none, and a "," decimal part, as the
+// pattern ^([+-]?)(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d+))?$ reads it.
+std::optional<double> typedNumber(QStringView text) {
+    qsizetype at = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
+        ++at;
+    QString plain;
+    plain.reserve(text.size());
+    const qsizetype lead = digitRun(text, at);
+    if (lead < 1)
+        return std::nullopt;
+    plain += text.mid(at, lead);
+    at += lead;
+    if (at < text.size() && text[at] == u'.') {
+        if (lead > 3)
+            return std::nullopt;
+        while (at < text.size() && text[at] == u'.') {
+            if (digitRun(text, at + 1) != 3)
+                return std::nullopt;
+            plain += text.mid(at + 1, 3);
+            at += 4;
+        }
+    }
+    if (at < text.size() && text[at] == u',') {
+        const qsizetype decimals = digitRun(text, at + 1);
+        if (decimals < 1)
+            return std::nullopt;
+        plain += QLatin1Char('.');
+        plain += text.mid(at + 1, decimals);
+        at += 1 + decimals;
+    }
+    if (at != text.size())
+        return std::nullopt;
+    bool ok = false;
+    const double parsed = plain.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return negative ? -parsed : parsed;
+}
+
+} // namespace
 
 TypedValue resolveTypedText(const QString& text) {
     TypedValue value;
@@ -15,35 +93,22 @@ TypedValue resolveTypedText(const QString& text) {
         return value;
     }
     // Dates and numbers start with a digit or a sign; most texts can stop here.
-    const QChar lead = text.trimmed().isEmpty() ? QChar() : text.trimmed().front();
+    const QString trimmed = text.trimmed();
+    const QChar lead = trimmed.isEmpty() ? QChar() : trimmed.front();
     if (!lead.isDigit() && lead != QLatin1Char('+') && lead != QLatin1Char('-')) {
         value.kind = TypedValue::Kind::Text;
         value.text = text;
         return value;
     }
-    static const QRegularExpression date(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
-    if (const auto match = date.match(text); match.hasMatch()) {
-        const QDate parsed(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
-        if (parsed.isValid()) {
-            value.kind = TypedValue::Kind::Date;
-            value.date = parsed;
-            return value;
-        }
+    if (const std::optional<QDate> date = typedDate(text)) {
+        value.kind = TypedValue::Kind::Date;
+        value.date = *date;
+        return value;
     }
-    static const QRegularExpression number(
-        QStringLiteral("^([+-]?)(\\d{1,3}(?:\\.\\d{3})+|\\d+)(?:,(\\d+))?$"));
-    if (const auto match = number.match(text.trimmed()); match.hasMatch()) {
-        QString plain = match.captured(2).remove(QLatin1Char('.'));
-        if (!match.captured(3).isEmpty()) {
-            plain += QLatin1Char('.') + match.captured(3);
-        }
-        bool ok = false;
-        const double parsed = plain.toDouble(&ok);
-        if (ok) {
-            value.kind = TypedValue::Kind::Number;
-            value.number = match.captured(1) == QLatin1String("-") ? -parsed : parsed;
-            return value;
-        }
+    if (const std::optional<double> number = typedNumber(trimmed)) {
+        value.kind = TypedValue::Kind::Number;
+        value.number = *number;
+        return value;
     }
     value.kind = TypedValue::Kind::Text;
     value.text = text;

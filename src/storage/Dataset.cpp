@@ -138,6 +138,12 @@ bool Dataset::locate(const QString& column, const QVariant& value) {
 }
 
 int Dataset::columnIndex(const QString& column) const {
+    // Callers mostly spell a column as the table declares it: an exact match is found
+    // without folding the case of a hundred names.
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i) == column)
+            return i;
+    }
     for (int i = 0; i < m_columns.size(); ++i) {
         if (m_columns.at(i).compare(column, Qt::CaseInsensitive) == 0)
             return i;

@@ -8,6 +8,33 @@
 
 namespace velkor {
 
+namespace {
+
+// Dates are stored as ISO 8601 text, written here digit by digit: an import binds
+// several dates for every row it appends. Years outside four digits take Qt's way.
+int bindDate(sqlite3_stmt* stmt, int index, const QDate& date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1 || year > 9999)
+        return sqlite3_bind_text(stmt, index, date.toString(Qt::ISODate).toUtf8().constData(), -1,
+                                 SQLITE_TRANSIENT);
+    const char text[10] = {char('0' + year / 1000),
+                           char('0' + year / 100 % 10),
+                           char('0' + year / 10 % 10),
+                           char('0' + year % 10),
+                           '-',
+                           char('0' + month / 10),
+                           char('0' + month % 10),
+                           '-',
+                           char('0' + day / 10),
+                           char('0' + day % 10)};
+    return sqlite3_bind_text(stmt, index, text, sizeof text, SQLITE_TRANSIENT);
+}
+
+} // namespace
+
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
     int rc = SQLITE_OK;
     if (value.isNull()) {
@@ -24,26 +51,30 @@ void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
             rc = sqlite3_bind_int64(stmt, index, value.toLongLong());
             break;
         case QMetaType::Double:
-        case QMetaType::Float:
+        case QMetaType::Float: {
+            const double number = value.toDouble();
             // An infinite or undefined result is a fault upstream; stored, it would read
             // back as a number every report trusts.
-            if (!std::isfinite(value.toDouble()))
+            if (!std::isfinite(number))
                 throw DatabaseError(
                     QStringLiteral("Sonlu olmayan bir sayı veritabanına yazılamaz (%1. değer).").arg(index));
-            rc = sqlite3_bind_double(stmt, index, value.toDouble());
+            rc = sqlite3_bind_double(stmt, index, number);
             break;
+        }
         case QMetaType::QDate:
-            rc = sqlite3_bind_text(stmt, index, value.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
-                                   SQLITE_TRANSIENT);
+            rc = bindDate(stmt, index, *static_cast<const QDate*>(value.constData()));
             break;
         case QMetaType::QDateTime:
-            rc = sqlite3_bind_text(stmt, index,
-                                   value.toDateTime().date().toString(Qt::ISODate).toUtf8().constData(), -1,
-                                   SQLITE_TRANSIENT);
+            rc = bindDate(stmt, index, value.toDateTime().date());
             break;
         case QMetaType::QByteArray: {
             const QByteArray bytes = value.toByteArray();
             rc = sqlite3_bind_blob(stmt, index, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QString: {
+            const QByteArray text = static_cast<const QString*>(value.constData())->toUtf8();
+            rc = sqlite3_bind_text(stmt, index, text.constData(), text.size(), SQLITE_TRANSIENT);
             break;
         }
         default: {

@@ -17,8 +17,11 @@ QString quoted(const QString& name) {
 
 Table::Table(Connection& connection, const QString& tableName) : Dataset(connection), m_table(tableName) {}
 
+Table::~Table() = default;
+
 void Table::readColumnTypes() {
     m_types.clear();
+    m_declared.clear();
     m_key.clear();
     Statement info(connection().database(), QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)));
     static const QRegularExpression textType(QStringLiteral("^TEXT\\((\\d+)\\)$"));
@@ -50,6 +53,14 @@ void Table::open() {
     Statement statement(connection().database(),
                         QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quoted(m_table)));
     load(statement, &m_rowIds);
+    for (int i = 0; i < m_columns.size(); ++i) {
+        auto it = m_types.find(m_columns.at(i).toLower());
+        if (it != m_types.end()) {
+            it->second.index = i;
+            m_declared[m_columns.at(i)] = &it->second;
+        }
+    }
+    m_keyIndex = m_key.isEmpty() ? -1 : columnIndex(m_key);
     m_state = State::Browse;
     m_buffer.clear();
     setOpen(true);
@@ -58,6 +69,8 @@ void Table::open() {
 void Table::close() {
     m_state = State::Browse;
     m_buffer.clear();
+    // Prepared statements are let go before the connection closes its file.
+    m_inserts.clear();
     Dataset::close();
 }
 
@@ -79,13 +92,18 @@ void Table::append() {
     m_buffer.clear();
 }
 
-void Table::check(const QString& column, const QVariant& value) const {
+const Table::ColumnType& Table::columnType(const QString& column) const {
+    if (auto declared = m_declared.find(column); declared != m_declared.end())
+        return *declared->second;
     auto it = m_types.find(column.toLower());
-    if (it == m_types.end())
+    if (it == m_types.end() || it->second.index < 0)
         throw DatabaseError(QStringLiteral("Alan bulunamadı: %1").arg(column));
+    return it->second;
+}
+
+void Table::check(const QString& column, const ColumnType& type, const QVariant& value) const {
     if (value.isNull())
         return;
-    const ColumnType& type = it->second;
     if (type.kind == QLatin1String("TEXT")) {
         const int length = value.toString().size();
         if (length > type.length)
@@ -116,9 +134,9 @@ void Table::check(const QString& column, const QVariant& value) const {
 void Table::setValue(const QString& column, const QVariant& value) {
     if (m_state == State::Browse)
         throw DatabaseError(QStringLiteral("Tablo düzenleme durumunda değil: %1").arg(m_table));
-    check(column, value);
+    const ColumnType& type = columnType(column);
+    check(column, type, value);
     QVariant stored = value;
-    const ColumnType& type = m_types.at(column.toLower());
     if (!value.isNull()) {
         if (type.kind == QLatin1String("DATE"))
             stored = value.toDate();
@@ -129,15 +147,14 @@ void Table::setValue(const QString& column, const QVariant& value) {
         else if (type.kind == QLatin1String("TEXT") || type.kind == QLatin1String("LONGTEXT"))
             stored = value.toString();
     }
-    const int c = columnIndex(column);
-    m_buffer[m_columns.at(c)] = stored;
+    m_buffer[type.index] = stored;
 }
 
 QVariant Table::value(const QString& column) const {
     if (m_state != State::Browse) {
         const int c = columnIndex(column);
         if (c >= 0) {
-            auto it = m_buffer.find(m_columns.at(c));
+            auto it = m_buffer.find(c);
             if (it != m_buffer.end())
                 return it->second;
             if (m_state == State::Insert)
@@ -147,46 +164,64 @@ QVariant Table::value(const QString& column) const {
     return Dataset::value(column);
 }
 
+Statement& Table::insertStatement(const std::vector<int>& columns) {
+    std::unique_ptr<Statement>& statement = m_inserts[columns];
+    if (!statement) {
+        QStringList names;
+        QStringList marks;
+        for (int c : columns) {
+            names << quoted(m_columns.at(c));
+            marks << QStringLiteral("?");
+        }
+        statement = std::make_unique<Statement>(
+            connection().database(),
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(quoted(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+    }
+    return *statement;
+}
+
 void Table::post() {
     if (m_state == State::Browse)
         return;
     Database& db = connection().database();
-    QStringList names;
-    QVariantList values;
-    for (const auto& [name, value] : m_buffer) {
-        names << quoted(name);
-        values << value;
-    }
     if (m_state == State::Edit) {
-        if (!names.isEmpty()) {
+        if (!m_buffer.empty()) {
             QStringList sets;
-            for (const QString& n : names)
-                sets << n + QStringLiteral("=?");
+            QVariantList values;
+            for (const auto& [column, value] : m_buffer) {
+                sets << quoted(m_columns.at(column)) + QStringLiteral("=?");
+                values << value;
+            }
             values << m_rowIds[currentIndex()];
             db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
                            .arg(quoted(m_table), sets.join(QLatin1Char(','))),
                        values);
-            for (const auto& [name, value] : m_buffer)
-                m_rows[currentIndex()][columnIndex(name)] = value;
+            for (const auto& [column, value] : m_buffer)
+                m_rows[currentIndex()][column] = value;
             notifyRow(currentIndex());
         }
     } else {
-        if (names.isEmpty()) {
+        if (m_buffer.empty()) {
             db.execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table)));
         } else {
-            QStringList marks;
-            for (int i = 0; i < names.size(); ++i)
-                marks << QStringLiteral("?");
-            db.execute(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(quoted(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                       values);
+            std::vector<int> columns;
+            columns.reserve(m_buffer.size());
+            for (const auto& entry : m_buffer)
+                columns.push_back(entry.first);
+            Statement& insert = insertStatement(columns);
+            insert.reset();
+            int parameter = 0;
+            for (const auto& entry : m_buffer)
+                insert.bind(++parameter, entry.second);
+            insert.run();
         }
         std::vector<QVariant> row(m_columns.size());
-        for (const auto& [name, value] : m_buffer)
-            row[columnIndex(name)] = value;
+        for (const auto& [column, value] : m_buffer)
+            row[column] = value;
         const qint64 rowId = db.lastInsertId();
-        if (!m_key.isEmpty())
-            row[columnIndex(m_key)] = rowId;
+        if (m_keyIndex >= 0)
+            row[m_keyIndex] = rowId;
         m_rows.push_back(std::move(row));
         m_rowIds.push_back(rowId);
         notifyReset();

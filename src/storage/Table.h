@@ -3,6 +3,8 @@
 #include "storage/Dataset.h"
 
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace velkor {
 
@@ -18,6 +20,7 @@ public:
     enum class State { Browse, Edit, Insert };
 
     Table(Connection& connection, const QString& tableName);
+    ~Table() override;
 
     const QString& tableName() const { return m_table; }
     void open() override;
@@ -45,16 +48,27 @@ private:
     struct ColumnType {
         QString kind;
         int length = 0;
+        int index = -1; ///< the position among the dataset's columns
     };
     void readColumnTypes();
-    void check(const QString& column, const QVariant& value) const;
+    const ColumnType& columnType(const QString& column) const;
+    void check(const QString& column, const ColumnType& type, const QVariant& value) const;
+    Statement& insertStatement(const std::vector<int>& columns);
 
     QString m_table;
     QString m_key;
     std::vector<qint64> m_rowIds;
     State m_state = State::Browse;
-    std::map<QString, QVariant> m_buffer;
+    /// The values set since edit() or append(), by column position.
+    std::map<int, QVariant> m_buffer;
+    /// By lower-case column name.
     std::map<QString, ColumnType> m_types;
+    /// The same entries by the names as the table declares them: found without folding case.
+    std::map<QString, const ColumnType*> m_declared;
+    int m_keyIndex = -1;
+    /// One prepared insert per set of columns: an import appends thousands of rows with
+    /// the same columns, and preparing the statement cost more than running it.
+    std::map<std::vector<int>, std::unique_ptr<Statement>> m_inserts;
 };
 
 } // namespace velkor

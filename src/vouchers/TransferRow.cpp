@@ -64,7 +64,13 @@ std::vector<TransferRow> readTransferRows(const Dataset& dataset) {
 std::vector<TransferRow> selectTransferRows(Connection& company, const QString& filterText) {
     const AccountFilter filter = accountFilter(filterText, transferFilterItems());
     Query query(company);
-    query.setSql(itemSelectionSql(filter));
+    // Only the columns a transfer row is read from: a stored row has over a hundred.
+    QStringList sql = itemSelectionSql(filter);
+    sql.first() =
+        QStringLiteral("SELECT anahesapkodu, sbk_kodu, Hesaplama_Yontemi, SBK_Diger, Enflasyon_Farki, "
+                       "VUK_Son_Degeri, ROFM_Faiz, Duzeltme_Katsayisi, Amortisman_Farki, "
+                       "vuk_birikmis_amortisman, amortisman_kodu FROM sabit_kiymet");
+    query.setSql(sql);
     query.setParams(filter.params);
     query.open();
     return readTransferRows(query);

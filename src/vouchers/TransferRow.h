@@ -30,9 +30,9 @@ struct TransferRow {
 /// does not read as a number counts as 0.
 std::vector<TransferRow> readTransferRows(const Dataset& dataset);
 
-/// The rows that `FisTransferCombo`'s text selects ("SELECT * FROM sabit_kiymet", the
-/// group's condition with its codes bound, "ORDER BY anahesapkodu, sbk_kodu"); a typed
-/// text that is no entry of the combo selects every row.
+/// The rows that `FisTransferCombo`'s text selects (the columns of a transfer row from
+/// `sabit_kiymet`, the group's condition with its codes bound, "ORDER BY anahesapkodu,
+/// sbk_kodu"); a typed text that is no entry of the combo selects every row.
 std::vector<TransferRow> selectTransferRows(Connection& company, const QString& filterText);
 
 } // namespace velkor

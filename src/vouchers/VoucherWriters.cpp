@@ -14,9 +14,40 @@ bool isDebit(const VoucherLine& line) {
     return line.side == VoucherSide::Debit;
 }
 
+void appendEscaped(QString& text, const QString& value) {
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '&':
+            text += QLatin1String("&amp;");
+            break;
+        case '<':
+            text += QLatin1String("&lt;");
+            break;
+        case '>':
+            text += QLatin1String("&gt;");
+            break;
+        case '"':
+            text += QLatin1String("&quot;");
+            break;
+        case '\'':
+            text += QLatin1String("&apos;");
+            break;
+        default:
+            text += c;
+        }
+    }
+}
+
+// Appended piece by piece into the one text of the voucher: forming each element as a
+// text of its own first cost more than the rest of the voucher.
 void appendElement(QString& text, const QString& name, const QString& value) {
-    text += QLatin1Char('<') + name + QLatin1Char('>') + xmlEscaped(value) + QLatin1String("</") + name +
-            QLatin1String(">\r\n");
+    text += QLatin1Char('<');
+    text += name;
+    text += QLatin1Char('>');
+    appendEscaped(text, value);
+    text += QLatin1String("</");
+    text += name;
+    text += QLatin1String(">\r\n");
 }
 
 void appendLine(QString& text, const QString& line) {
@@ -57,27 +88,7 @@ QString mikroVoucherText(const std::vector<VoucherLine>& lines, const TransferOp
 QString xmlEscaped(const QString& text) {
     QString escaped;
     escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            escaped += QLatin1String("&amp;");
-            break;
-        case '<':
-            escaped += QLatin1String("&lt;");
-            break;
-        case '>':
-            escaped += QLatin1String("&gt;");
-            break;
-        case '"':
-            escaped += QLatin1String("&quot;");
-            break;
-        case '\'':
-            escaped += QLatin1String("&apos;");
-            break;
-        default:
-            escaped += c;
-        }
-    }
+    appendEscaped(escaped, text);
     return escaped;
 }
 

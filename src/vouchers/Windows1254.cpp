@@ -5,6 +5,7 @@
 #include <iconv.h>
 #include <stdexcept>
 #include <unordered_map>
+#include <vector>
 
 namespace velkor {
 
@@ -29,10 +30,28 @@ public:
         if (c < 0x80) {
             return static_cast<int>(c);
         }
+        // The characters of the basic plane are remembered in a flat table: a voucher
+        // asks for every character of every line.
+        if (c < m_plane.size()) {
+            qint16& known = m_plane[c];
+            if (known == kUnknown) {
+                known = static_cast<qint16>(convert(c));
+            }
+            return known;
+        }
         const auto found = m_known.find(c);
         if (found != m_known.end()) {
             return found->second;
         }
+        const int byte = convert(c);
+        m_known.emplace(c, byte);
+        return byte;
+    }
+
+private:
+    static constexpr qint16 kUnknown = -2;
+
+    int convert(char32_t c) {
         std::array<unsigned char, 4> in{
             static_cast<unsigned char>(c & 0xFF), static_cast<unsigned char>((c >> 8) & 0xFF),
             static_cast<unsigned char>((c >> 16) & 0xFF), static_cast<unsigned char>((c >> 24) & 0xFF)};
@@ -43,15 +62,13 @@ public:
         size_t outLeft = out.size();
         iconv(m_iconv, nullptr, nullptr, nullptr, nullptr);
         const size_t result = iconv(m_iconv, &inPtr, &inLeft, &outPtr, &outLeft);
-        const int byte = (result == static_cast<size_t>(-1) || outLeft != out.size() - 1)
-                             ? -1
-                             : static_cast<unsigned char>(out[0]);
-        m_known.emplace(c, byte);
-        return byte;
+        return (result == static_cast<size_t>(-1) || outLeft != out.size() - 1)
+                   ? -1
+                   : static_cast<unsigned char>(out[0]);
     }
 
-private:
     iconv_t m_iconv;
+    std::vector<qint16> m_plane = std::vector<qint16>(0x10000, kUnknown);
     std::unordered_map<char32_t, int> m_known;
 };
 
@@ -61,7 +78,15 @@ EncodedText toWindows1254(const QString& text) {
     static CodePage codePage;
     EncodedText encoded;
     encoded.bytes.reserve(text.size());
-    for (const uint c : text.toUcs4()) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        // A surrogate pair is one character; a lone surrogate is none and has no byte.
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text.at(++i).unicode());
+        } else if (QChar::isSurrogate(c)) {
+            c = QChar::ReplacementCharacter;
+        }
         const int byte = codePage.byteOf(c);
         if (byte < 0) {
             encoded.bytes.append('?');

@@ -1,5 +1,6 @@
 #include "base/NumberFormat.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace velkor;
@@ -20,6 +21,21 @@ TEST(NumberFormatTest, PatternsOfAmountsAndCoefficients) {
     EXPECT_EQ(FormatFloat(QStringLiteral("0.00 %"), 6.66), QStringLiteral("6,66 %"));
     EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), 999.995), QStringLiteral("1.000,00"));
     EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), 1e15), QStringLiteral("1.000.000.000.000.000,00"));
+}
+
+// The pattern is read character by character: optional decimals, padded integers, a
+// carry that adds a group and text after the number.
+TEST(NumberFormatTest, EveryPartOfAPatternCounts) {
+    EXPECT_EQ(FormatFloat(QStringLiteral("#.##"), 1.5), QStringLiteral("1,5"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#.##"), 2), QStringLiteral("2"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.0#"), 0.05), QStringLiteral("0,05"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("000.0"), 5), QStringLiteral("005,0"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), 99999.995), QStringLiteral("100.000,00"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0"), -999.5), QStringLiteral("-1.000"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00 TL"), -1234.5), QStringLiteral("-1.234,50 TL"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,###.00"), 0.004), QStringLiteral(",00"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), 1e-300), QStringLiteral("0,00"));
+    EXPECT_EQ(FormatFloat(QStringLiteral("#,##0.00"), -HUGE_VAL), QStringLiteral("0,00"));
 }
 
 TEST(NumberFormatTest, HalvesRoundAwayFromZeroOnTheShortestDecimalText) {

@@ -196,8 +196,26 @@ TEST_F(ClosingStepTest, SecondRunLeavesEveryValueAsItWas) {
     db.insert(equityRow("580", "01", "GEÇMİŞ YIL ZARARI", 700, 2915.02, 2915.02, "Nakti"));
     close();
     const auto once = db.snapshot();
+    Database& file = db.connection().database();
+    const qint64 changes = file.scalar(QStringLiteral("SELECT total_changes()")).toLongLong();
     close();
     EXPECT_EQ(db.snapshot(), once);
+    // The list runs the step on every opening: a run that finds nothing to change writes no row.
+    EXPECT_EQ(file.scalar(QStringLiteral("SELECT total_changes()")).toLongLong(), changes);
+}
+
+TEST_F(ClosingStepTest, AChangedClosingKindRowIsMarkedAgain) {
+    db.insert(asset("253", "01", 500, 0));
+    const qint64 profits = db.insert(other("570", "01", 100, 0, "Nakti"));
+    close();
+    EXPECT_DOUBLE_EQ(db.value(profits, "Enflasyon_Farki").toDouble(), 100);
+    db.connection().database().execute(QStringLiteral("UPDATE sabit_kiymet SET VUK_Son_Degeri=?, "
+                                                      "Hesaplama_Yontemi=? WHERE id=?"),
+                                       {250.0, QStringLiteral("Nakti"), profits});
+    close();
+    EXPECT_DOUBLE_EQ(db.value(profits, "Enflasyon_Farki").toDouble(), 250);
+    EXPECT_EQ(db.value(profits, "Hesaplama_Yontemi").toString(), "KarKapama");
+    EXPECT_DOUBLE_EQ(column("698", {}, "Enflasyon_Farki").toDouble(), 500 + 250);
 }
 
 TEST_F(ClosingStepTest, AFailureHalfwayLeavesTheTableAsItWas) {

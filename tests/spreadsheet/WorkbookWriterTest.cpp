@@ -36,6 +36,23 @@ TEST(TypedText, ResolvesAsATurkishSpreadsheetDoes) {
     EXPECT_EQ(resolveTypedText(QStringLiteral("12.34.56")).kind, TypedValue::Kind::Text);
 }
 
+// The texts are read by hand, as the patterns d.m.yyyy and [+-]digits[.ddd...][,digits]
+// read them.
+TEST(TypedText, EdgesOfDatesAndNumbers) {
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.2.2023")).date, QDate(2023, 2, 1));
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.2.2023\n")).date, QDate(2023, 2, 1));
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.2.2023\n\n")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("001.2.2023")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.2.23")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.234.567,89")).number, 1234567.89);
+    EXPECT_EQ(resolveTypedText(QStringLiteral(" +12 ")).number, 12);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1234.567")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1.234.5678")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("12,")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("-")).kind, TypedValue::Kind::Text);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1,2,3")).kind, TypedValue::Kind::Text);
+}
+
 TEST(TypedText, LocalNumberFormatsBecomeInvariant) {
     EXPECT_EQ(invariantNumberFormat(QStringLiteral("#.##0,00")), QStringLiteral("#,##0.00"));
     EXPECT_EQ(invariantNumberFormat(QStringLiteral("#.##0,00000")), QStringLiteral("#,##0.00000"));

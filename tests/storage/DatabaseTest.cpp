@@ -115,6 +115,39 @@ TEST_F(DatabaseTest, TableCursorEditsAppendsAndDeletes) {
     EXPECT_EQ(table.text(QStringLiteral("sbk_adi")), QString());
 }
 
+// Appends with the same columns share one prepared insert; other columns, names in
+// another case and a file closed and opened again under the table must still write.
+TEST_F(DatabaseTest, AppendsWriteWhateverColumnsTheyCarry) {
+    const QString file = companyFile();
+    Table table(open(file), QStringLiteral("sabit_kiymet"));
+    table.open();
+    const auto append = [&](const QString& code, const std::vector<std::pair<QString, QVariant>>& values) {
+        table.append();
+        table.setValue(QStringLiteral("sbk_kodu"), code);
+        for (const auto& [column, value] : values)
+            table.setValue(column, value);
+        table.post();
+    };
+    append(QStringLiteral("A"), {{QStringLiteral("VUK_Son_Degeri"), 1.5}});
+    append(QStringLiteral("B"), {{QStringLiteral("VUK_Son_Degeri"), 2.5}});
+    append(QStringLiteral("C"), {{QStringLiteral("vuk_son_degeri"), 3.5}, {QStringLiteral("SBK_ADI"), "Üç"}});
+    append(QStringLiteral("D"), {{QStringLiteral("fatura_tarihi"), QDate(2023, 2, 1)}});
+
+    connection.close();
+    connection.open();
+    table.open();
+    append(QStringLiteral("E"), {{QStringLiteral("VUK_Son_Degeri"), 5.5}});
+
+    Database& db = connection.database();
+    EXPECT_EQ(
+        db.scalar(QStringLiteral("SELECT group_concat(sbk_kodu || ':' || ifnull(VUK_Son_Degeri, '-') || ':' "
+                                 "|| ifnull(sbk_adi, '-') || ':' || ifnull(fatura_tarihi, '-'), ' ') "
+                                 "FROM sabit_kiymet")),
+        QStringLiteral("A:1.5:-:- B:2.5:-:- C:3.5:Üç:- D:-:-:2023-02-01 E:5.5:-:-"));
+    EXPECT_EQ(table.recordCount(), 5);
+    EXPECT_EQ(table.value(QStringLiteral("id")).toInt(), 5);
+}
+
 TEST_F(DatabaseTest, ValuesThatDoNotFitTheirColumnAreRefusedBeforeWriting) {
     Table table(open(companyFile()), QStringLiteral("sabit_kiymet"));
     table.open();

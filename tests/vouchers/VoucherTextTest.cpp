@@ -17,6 +17,10 @@ TEST(Windows1254, CharactersWithoutAFormBecomeQuestionMarksAndAreCounted) {
     const EncodedText text = toWindows1254(QStringLiteral("Ω1-☃-😀"));
     EXPECT_EQ(text.bytes, QByteArray("?1-?-?"));
     EXPECT_EQ(text.replaced, 3);
+    // Half of a pair is no character either.
+    const EncodedText lone = toWindows1254(QString(QChar(0xD83D)) + QStringLiteral("ş"));
+    EXPECT_EQ(lone.bytes, QByteArray("?\xFE"));
+    EXPECT_EQ(lone.replaced, 1);
 }
 
 TEST(CsvFieldRule, QuotesOnlyWhenNeeded) {
