@@ -1,7 +1,9 @@
 #include "BackupFixture.h"
 
 #include "backup/BackupNames.h"
+#include "backup/BackupWork.h"
 #include "backup/Compaction.h"
+#include "backup/Leftovers.h"
 #include "storage/Installation.h"
 
 #include <QStorageInfo>
@@ -158,6 +160,67 @@ TEST_F(FullDiskTest, BackupAndRestoreOnAFullDiskFailAndChangeNothing) {
     }
     setInstallationFolder({});
     QDir::setCurrent(QDir::tempPath());
+}
+
+} // namespace
+} // namespace velkor::test
+
+namespace velkor::test {
+namespace {
+
+QStringList litter(const QString& folder) {
+    return QDir(folder).entryList(
+        {QStringLiteral("*.yeni*"), QStringLiteral(".yedekleniyor-*"), QStringLiteral("*.bakim")},
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// A pair killed half-way left its archive without its companion, or beside the companion of
+// an earlier backup of the same name. The halves are named last, the companion after the
+// archive, and the start settles what a killed run left: the pair is the old or the new one.
+TEST_F(BackupTest, ABackupPairKilledHalfWayIsTheOldOrTheNewPairAfterTheNextStart) {
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    const QString archive = y + QStringLiteral("B.zip");
+    const std::vector<std::pair<const char*, bool>> steps{{"written", false}, {"named", true}};
+    for (const auto& [stopAt, renewed] : steps) {
+        backups.backupAll(archive);
+        const QByteArray oldArchive = sha256(archive);
+        const QByteArray oldCompanion = sha256(companionPath(archive));
+        addItem(QStringLiteral("AAA"), QStringLiteral("255"), QString::fromUtf8(stopAt));
+        home.context().general().database().exec(QStringLiteral("INSERT INTO mast VALUES ('x')"));
+        ASSERT_TRUE(killedAt(stopAt, [&](const auto& hook) { backups.backupAll(archive, hook); })) << stopAt;
+        EXPECT_FALSE(litter(y).isEmpty()) << stopAt;
+        clearLeftovers(home.home());
+        EXPECT_EQ(litter(y), QStringList()) << stopAt;
+        EXPECT_EQ(sha256(archive) != oldArchive, renewed) << stopAt;
+        EXPECT_EQ(sha256(companionPath(archive)) != oldCompanion, renewed) << stopAt;
+    }
+}
+
+TEST_F(BackupTest, TheStartRemovesWhatKilledRunsLeftButNotTheFilesOfARunningOne) {
+    closeConnections();
+    const QString path = data(QStringLiteral("AAA"));
+    ASSERT_TRUE(killedAt("compacted", [&](const auto& hook) { CompactCompanyDatabase(path, hook); }));
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    QDir().mkpath(y + QStringLiteral(".yedekleniyor-AbC123"));
+    QFile::copy(path, y + QStringLiteral(".yedekleniyor-AbC123/AAA.mdb"));
+    for (const char* name : {"OtoYedek2.zip.yeni", "C.zip.yeni.Xy12Z9"}) {
+        QFile file(y + QString::fromUtf8(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    const QStringList left = litter(y) + litter(home.home() + QStringLiteral("Data"));
+    ASSERT_EQ(left.size(), 4) << left.join(QLatin1Char(' ')).toStdString();
+    {
+        // A backup of another program is running: its files stay.
+        const BackupWork running(home.home(), FileLock::Mode::Shared);
+        clearLeftovers(home.home());
+        EXPECT_EQ(litter(y) + litter(home.home() + QStringLiteral("Data")), left);
+    }
+    // Every command-line run starts with the clean-up.
+    ASSERT_EQ(
+        runCli({QStringLiteral("--home"), home.home(), QStringLiteral("company"), QStringLiteral("list")}),
+        0);
+    EXPECT_EQ(litter(y) + litter(home.home() + QStringLiteral("Data")), QStringList());
+    home.context().OpenSharedConnections();
 }
 
 } // namespace
