@@ -40,8 +40,10 @@ struct OtherProgram {
 };
 
 /// Runs the compaction of `code` in a thread that stops after the compacted copy is written
-/// (before it replaces the file) until `during` has run in this thread, then lets it go.
-void whileCompactionHolds(Backups& backups, const QString& code, const std::function<void()>& during) {
+/// (before it replaces the file) until `during` has started in this thread and `hold` has
+/// passed, then lets it go.
+void whileCompactionHolds(Backups& backups, const QString& code, const std::function<void()>& during,
+                          std::chrono::milliseconds hold = 3ms) {
     std::promise<void> paused;
     std::atomic<bool> started{false};
     std::thread compaction([&] {
@@ -52,7 +54,7 @@ void whileCompactionHolds(Backups& backups, const QString& code, const std::func
             while (!started)
                 std::this_thread::yield();
             // The other program is now at the company's door.
-            std::this_thread::sleep_for(3ms);
+            std::this_thread::sleep_for(hold);
         });
     });
     paused.get_future().wait();
@@ -86,14 +88,17 @@ TEST_F(BackupTest, ASaveThatCannotWaitIsRefusedNamingTheOperationAndNothingIsLos
     const QString code = QStringLiteral("AAA");
     const qint64 before = itemCount(data(code));
     QString refusal;
-    whileCompactionHolds(backups, code, [&] {
-        OtherProgram other(home.home(), {30ms, 30ms});
-        try {
-            other.save(code, QStringLiteral("Reddedilen"));
-        } catch (const CompanyBusyError& e) {
-            refusal = e.message();
-        }
-    });
+    whileCompactionHolds(
+        backups, code,
+        [&] {
+            OtherProgram other(home.home(), {30ms, 30ms});
+            try {
+                other.save(code, QStringLiteral("Reddedilen"));
+            } catch (const CompanyBusyError& e) {
+                refusal = e.message();
+            }
+        },
+        300ms);
     EXPECT_EQ(refusal,
               QStringLiteral("AAA şirketinde şu anda \"Sıkıştırma\" işlemi sürüyor; işlem bitince tekrar "
                              "deneyiniz."));

@@ -5,6 +5,7 @@
 #include "backup/Compaction.h"
 #include "backup/Leftovers.h"
 #include "storage/Installation.h"
+#include "support/ZipPatch.h"
 
 #include <QStorageInfo>
 #include <csignal>
@@ -157,6 +158,38 @@ TEST_F(FullDiskTest, BackupAndRestoreOnAFullDiskFailAndChangeNothing) {
         EXPECT_EQ(hashes(), before);
         EXPECT_FALSE(QFileInfo::exists(ArchiveRestore::stagingFolder(folder)));
         EXPECT_TRUE(context.company().isOpen());
+    }
+    setInstallationFolder({});
+    QDir::setCurrent(QDir::tempPath());
+}
+
+// Entries that declare more than the disk holds are refused before the first byte is
+// extracted, not when the disk is full.
+TEST_F(FullDiskTest, ARestoreThatCannotFitIsRefusedBeforeAnythingIsExtracted) {
+    const QString folder = mountPoint + QStringLiteral("/kurulum/");
+    ensureInstallation(folder);
+    ScriptedPrompt prompt;
+    setInstallationFolder(folder);
+    {
+        AppContext context(folder, prompt);
+        context.OpenSharedConnections();
+        Backups backups(context);
+        ASSERT_TRUE(QFile::copy(folder + QStringLiteral("SBK.mdb"), folder + QStringLiteral("Data/A.mdb")));
+        const QString archive = dir.path() + QStringLiteral("/A_2024_3_5_9_7_3.zip");
+        backups.writeDatabaseArchive(archive, {folder + QStringLiteral("Data/A.mdb")});
+        ASSERT_EQ(declareEntrySize(archive, 20u << 20), 2);
+        int steps = 0;
+        try {
+            backups.restoreCompany(archive, QDateTime::currentDateTime(), [&steps](const char*) { ++steps; });
+            ADD_FAILURE() << "restored more than the disk holds";
+        } catch (const ShownError& e) {
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Diskte geri yükleme için yeterli boş yer yok: 37 MB "
+                                                      "gerekiyor, ")))
+                << e.what();
+        }
+        EXPECT_EQ(steps, 0);
+        EXPECT_FALSE(QFileInfo::exists(ArchiveRestore::stagingFolder(folder)));
     }
     setInstallationFolder({});
     QDir::setCurrent(QDir::tempPath());
