@@ -97,17 +97,24 @@ void Backups::writeArchives(const std::vector<std::pair<QString, QStringList>>& 
     QTemporaryDir copies(m_context.home() + QStringLiteral("Yedek/.yedekleniyor-XXXXXX"));
     if (!copies.isValid())
         throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
-    for (const auto& [archivePath, databases] : archives) {
-        ZipArchive archive(pendingArchivePath(archivePath), ZipArchive::Mode::Create);
-        for (const QString& database : databases) {
-            const QString name = QFileInfo(database).fileName();
-            const QString copy = copies.path() + QLatin1Char('/') + name;
-            QFile::remove(copy);
-            snapshotDatabase(database, copy);
-            archive.addFile(name, copy);
+    try {
+        for (const auto& [archivePath, databases] : archives) {
+            ZipArchive archive(pendingArchivePath(archivePath), ZipArchive::Mode::Create);
+            for (const QString& database : databases) {
+                const QString name = QFileInfo(database).fileName();
+                const QString copy = copies.path() + QLatin1Char('/') + name;
+                QFile::remove(copy);
+                snapshotDatabase(database, copy);
+                archive.addFile(name, copy);
+            }
+            archive.commit();
+            step("written");
         }
-        archive.commit();
-        step("written");
+    } catch (...) {
+        // A pair that failed half-way leaves neither half.
+        for (const auto& [archivePath, databases] : archives)
+            QFile::remove(pendingArchivePath(archivePath));
+        throw;
     }
     // Only complete archives get their names, a pair's companion last.
     for (const auto& [archivePath, databases] : archives) {

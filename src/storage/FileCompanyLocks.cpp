@@ -2,6 +2,8 @@
 
 #include "storage/CompanyFiles.h"
 
+#include <QFileInfo>
+
 namespace velkor {
 
 QString companyBusyMessage(const QString& code, const QString& operation) {
@@ -52,10 +54,21 @@ QString FileCompanyLocks::lockPath(const QString& home, const QString& code) {
 }
 
 std::unique_ptr<CompanyLock> FileCompanyLocks::shared(const QString& code) {
+    const QString path = lockPath(m_home, code);
     Entry& entry = m_entries[code];
     if (entry.shared == 0 && entry.exclusive == 0) {
-        if (!entry.file)
-            entry.file = std::make_unique<FileLock>(lockPath(m_home, code));
+        if (!entry.file) {
+            try {
+                entry.file = std::make_unique<FileLock>(path);
+            } catch (const ShownError&) {
+                m_entries.erase(code);
+                // In a folder nobody may write, no save lands and no file is replaced:
+                // reading needs no lock.
+                if (!QFileInfo(m_home).isWritable())
+                    return std::make_unique<CompanyLock>();
+                throw;
+            }
+        }
         if (!entry.file->lock(FileLock::Mode::Shared, m_waits.shared)) {
             const QString message = companyBusyMessage(code, entry.file->note());
             m_entries.erase(code);
@@ -67,10 +80,11 @@ std::unique_ptr<CompanyLock> FileCompanyLocks::shared(const QString& code) {
 }
 
 std::unique_ptr<CompanyLock> FileCompanyLocks::exclusive(const QString& code, const QString& operation) {
+    const QString path = lockPath(m_home, code);
     Entry& entry = m_entries[code];
     if (entry.exclusive == 0) {
         if (!entry.file)
-            entry.file = std::make_unique<FileLock>(lockPath(m_home, code));
+            entry.file = std::make_unique<FileLock>(path);
         if (!entry.file->lock(FileLock::Mode::Exclusive, m_waits.exclusive)) {
             const QString message = entry.file->heldExclusivelyElsewhere()
                                         ? companyBusyMessage(code, entry.file->note())

@@ -229,6 +229,16 @@ TEST_F(BackupTest, ABackupPairKilledHalfWayIsTheOldOrTheNewPairAfterTheNextStart
     }
 }
 
+TEST_F(BackupTest, ABackupPairThatFailsHalfWayLeavesNeitherHalf) {
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    home.context().general().close();
+    ASSERT_TRUE(QFile::rename(general(), general() + QStringLiteral("x")));
+    EXPECT_THROW(backups.backupAll(y + QStringLiteral("B.zip")), ShownError);
+    ASSERT_TRUE(QFile::rename(general() + QStringLiteral("x"), general()));
+    EXPECT_EQ(QDir(y).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    home.context().general().open();
+}
+
 TEST_F(BackupTest, TheStartRemovesWhatKilledRunsLeftButNotTheFilesOfARunningOne) {
     closeConnections();
     const QString path = data(QStringLiteral("AAA"));
