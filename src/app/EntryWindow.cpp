@@ -12,6 +12,7 @@
 #include "base/TextHelpers.h"
 #include "base/WindowNames.h"
 #include "registry/CompanyRegistry.h"
+#include "storage/CompanyLock.h"
 #include "storage/IniFile.h"
 #include "storage/ProgramLayout.h"
 
@@ -123,7 +124,13 @@ bool EntryWindow::DuzeltmeButClick() {
     const QString name = list.text(QStringLiteral("firmaadi"));
     m_form.setText(ctl::entry::Label1, name);
 
-    context.PointCompanyConnection(code);
+    try {
+        context.PointCompanyConnection(code);
+    } catch (const CompanyBusyError& e) {
+        // Another program compacts, restores or empties the company: entering waits for it.
+        m_program.prompt().showMessage(e.message(), kApplicationTitle, PromptIcon::Warning);
+        return false;
+    }
 
     if (!m_program.passwords().entryPasswordAccepts(m_form.text(ctl::entry::sifreEdit))) {
         m_form.setText(ctl::entry::sifreEdit, {});

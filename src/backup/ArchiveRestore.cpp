@@ -1,6 +1,7 @@
 #include "backup/ArchiveRestore.h"
 
 #include "backup/BackupNames.h"
+#include "backup/BackupWork.h"
 #include "backup/DatabaseSnapshot.h"
 #include "storage/DatabaseError.h"
 
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 namespace velkor {
@@ -33,7 +35,8 @@ QString prefixed(const QString& reason, const QString& archive) {
 std::vector<ZipEntry> archiveEntries(const ZipArchive& archive) {
     std::vector<ZipEntry> entries;
     for (int i = 0; i < archive.entryCount(); ++i)
-        entries.push_back({i, archive.entryName(i), archive.isLink(i), archive.isFolder(i)});
+        entries.push_back(
+            {i, archive.entryName(i), archive.isLink(i), archive.isFolder(i), archive.entrySize(i)});
     return entries;
 }
 
@@ -47,6 +50,12 @@ QString refusedEntry(const ZipEntry& entry, ArchiveKind kind) {
         name.contains(QLatin1Char(':')) || name.contains(QLatin1String("..")) ||
         name.startsWith(QLatin1Char('.')))
         return QStringLiteral("Yedek arşivinde klasör yolu taşıyan bir dosya adı var: %1").arg(name);
+    if (entry.size > kMaxRestoredFileBytes)
+        return QStringLiteral("Yedek arşivindeki %1 dosyası açıldığında %2 MB olacağını bildiriyor; bir "
+                              "veritabanı dosyası için sınır %3 MB.")
+            .arg(name)
+            .arg(entry.size >> 20)
+            .arg(kMaxRestoredFileBytes >> 20);
     if (kind == ArchiveKind::General) {
         if (name != QLatin1String("Genel.mdb"))
             return QStringLiteral("Genel veritabanı yedeğinde beklenmeyen bir dosya var: %1").arg(name);
@@ -79,7 +88,10 @@ void ArchiveRestore::add(const QString& archivePath, const QString& folder, Arch
         throw ZipError(prefixed(QStringLiteral("Genel veritabanı yedeğinde tek dosya olmalı."), archivePath));
     QSet<QString> seen;
     for (const ZipEntry& entry : part.entries) {
-        const QString reason = refusedEntry(entry, kind);
+        QString reason = refusedEntry(entry, kind);
+        // Extraction holds an entry to the size it declares; one that declares none is not taken.
+        if (reason.isEmpty() && entry.size < 0)
+            reason = QStringLiteral("Yedek arşivindeki %1 dosyasının boyutu belli değil.").arg(entry.name);
         if (!reason.isEmpty())
             throw ZipError(prefixed(reason, archivePath));
         const QString key = entry.name.toLower();
@@ -111,15 +123,37 @@ void ArchiveRestore::extractAll(const QString& staging) {
         } catch (const ZipError& e) {
             throw ZipError(prefixed(e.message(), part.archivePath), e.code());
         }
-        const QStringList& tables = part.kind == ArchiveKind::General ? generalTables() : companyTables();
+        const SchemaKind schema =
+            part.kind == ArchiveKind::General ? SchemaKind::General : SchemaKind::Company;
         for (const ZipEntry& entry : part.entries) {
             try {
-                verifyDatabase(folder + QLatin1Char('/') + entry.name, tables);
+                verifyDatabase(folder + QLatin1Char('/') + entry.name, schema);
             } catch (const ShownError& e) {
                 throw ShownError(prefixed(e.message(), part.archivePath));
             }
         }
     }
+}
+
+void ArchiveRestore::checkSpace() const {
+    // The staged files as the entries declare them, and for each file replaced its copy and
+    // its place in the safety archive (stored as it is), with room for the engine's work.
+    qint64 needed = qint64(16) << 20;
+    for (const Part& part : m_parts) {
+        for (const ZipEntry& entry : part.entries) {
+            needed += entry.size;
+            const QFileInfo current(m_home + part.folder + QLatin1Char('/') + entry.name);
+            if (current.isFile())
+                needed += 2 * current.size();
+        }
+    }
+    const QStorageInfo disk(m_home);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < needed)
+        throw ShownError(prefixed(QStringLiteral("Diskte geri yükleme için yeterli boş yer yok: %1 MB "
+                                                 "gerekiyor, %2 MB boş.")
+                                      .arg((needed + (1 << 20) - 1) >> 20)
+                                      .arg(disk.bytesAvailable() >> 20),
+                                  m_parts.front().archivePath));
 }
 
 QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
@@ -133,7 +167,7 @@ QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
         throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
     for (const Part& part : m_parts) {
         const QString archivePath = part.kind == ArchiveKind::General ? companionPath(base) : base;
-        ZipArchive safety(archivePath, ZipArchive::Mode::Create);
+        ZipArchive safety(pendingArchivePath(archivePath), ZipArchive::Mode::Create);
         int kept = 0;
         for (const ZipEntry& entry : part.entries) {
             const QString current = m_home + part.folder + QLatin1Char('/') + entry.name;
@@ -155,11 +189,16 @@ QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
             written << archivePath;
         }
     }
+    // The companies' archive is named first (it comes first in the parts), its companion last.
+    for (const QString& archivePath : written)
+        replaceFile(pendingArchivePath(archivePath), archivePath);
     return written;
 }
 
 QStringList ArchiveRestore::run(const QDateTime& at, const StepHook& hook) {
-    recover(m_home);
+    const BackupWork work(m_home, FileLock::Mode::Exclusive);
+    recoverHeld(m_home);
+    checkSpace();
     const QString staging = stagingFolder(m_home);
     QStringList kept;
     try {
@@ -184,12 +223,21 @@ QStringList ArchiveRestore::run(const QDateTime& at, const StepHook& hook) {
         throw;
     }
     step(hook, "journal");
-    recover(m_home, hook);
+    recoverHeld(m_home, hook);
     step(hook, "done");
     return kept;
 }
 
 void ArchiveRestore::recover(const QString& home, const StepHook& hook) {
+    if (!QFileInfo::exists(stagingFolder(home)))
+        return;
+    // A running restore's staging folder is its own, journal or not.
+    const std::unique_ptr<FileLock> alone = BackupWork::tryAlone(home);
+    if (alone)
+        recoverHeld(home, hook);
+}
+
+void ArchiveRestore::recoverHeld(const QString& home, const StepHook& hook) {
     const QString staging = stagingFolder(home);
     if (!QFileInfo::exists(staging))
         return;

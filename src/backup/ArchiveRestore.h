@@ -15,7 +15,13 @@ struct ZipEntry {
     QString name;
     bool isLink = false;
     bool isFolder = false;
+    /// The size the entry declares for its content, or -1.
+    qint64 size = -1;
 };
+
+/// The largest database file a restore extracts; a company's database with every item and
+/// its pictures stays far below it, an archive built to fill the disk does not.
+inline constexpr qint64 kMaxRestoredFileBytes = qint64(2) << 30;
 
 /// The entries of an archive opened for reading.
 std::vector<ZipEntry> archiveEntries(const ZipArchive& archive);
@@ -25,12 +31,14 @@ std::vector<ZipEntry> archiveEntries(const ZipArchive& archive);
 enum class ArchiveKind { Companies, General };
 
 /// Why an entry may not be extracted, in Turkish; empty when it may. Refused are folder
-/// parts, "..", absolute paths, links, folders and names that are not a database file of
-/// the kind the restore expects.
+/// parts, "..", absolute paths, links, folders, names that are not a database file of
+/// the kind the restore expects, and entries that declare a size beyond
+/// kMaxRestoredFileBytes (add() also refuses those that declare none).
 QString refusedEntry(const ZipEntry& entry, ArchiveKind kind);
 
 /// A restore of one or more archives into folders of the installation, done so that
-/// nothing is lost: every entry name is checked before anything is extracted; the
+/// nothing is lost: every entry name and size is checked before anything is extracted, and
+/// the sizes together against the free space of the disk; the
 /// entries are extracted into a staging folder inside the installation folder and each
 /// file is opened with the database password and checked for its tables; the files
 /// about to be replaced are kept in a safety archive in "Yedek"; only then a journal is
@@ -57,8 +65,11 @@ public:
     QStringList targets() const;
 
     /// Completes a restore interrupted after its journal, or removes the staging folder
-    /// of one interrupted before it. Run before any backup or restore and at start.
+    /// of one interrupted before it. Run before any backup or restore and at start; does
+    /// nothing while another backup or restore is running (BackupWork).
     static void recover(const QString& home, const StepHook& hook = {});
+    /// recover() for a caller that holds BackupWork alone.
+    static void recoverHeld(const QString& home, const StepHook& hook = {});
     /// The staging folder inside the installation folder.
     static QString stagingFolder(const QString& home);
 
@@ -71,6 +82,8 @@ private:
     };
 
     void extractAll(const QString& staging);
+    /// Throws ShownError when the disk has no room for the staged files and the copies kept.
+    void checkSpace() const;
     QStringList keepReplacedFiles(const QDateTime& at);
 
     QString m_home;

@@ -38,6 +38,18 @@ QString companionPath(const QString& archivePath) {
     return archivePath + QStringLiteral("Gen");
 }
 
+QString pendingArchivePath(const QString& archivePath) {
+    return archivePath + QStringLiteral(".yeni");
+}
+
+bool isPendingArchiveName(const QString& fileName) {
+    return fileName.endsWith(QLatin1String(".zip.yeni")) || fileName.endsWith(QLatin1String(".zipGen.yeni"));
+}
+
+QString archiveOfPending(const QString& pendingPath) {
+    return pendingPath.chopped(5);
+}
+
 QString dailyArchivePath(const QString& home, int n) {
     return home + QStringLiteral("Yedek/OtoYedek%1.zip").arg(n);
 }

@@ -3,6 +3,7 @@
 #include "backup/BackupKind.h"
 #include "backup/BackupNames.h"
 #include "backup/BackupSettings.h"
+#include "backup/BackupWork.h"
 #include "backup/Compaction.h"
 #include "backup/DatabaseSnapshot.h"
 #include "storage/AppContext.h"
@@ -10,6 +11,7 @@
 #include "storage/ZipArchive.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -81,24 +83,51 @@ QString Backups::companyDatabase(const QString& code) const {
 }
 
 void Backups::writeDatabaseArchive(const QString& archivePath, const QStringList& databases) {
+    writeArchives({{archivePath, databases}});
+}
+
+void Backups::writeArchives(const std::vector<std::pair<QString, QStringList>>& archives,
+                            const ArchiveRestore::StepHook& hook) {
+    const auto step = [&hook](const char* name) {
+        if (hook)
+            hook(name);
+    };
     ArchiveRestore::recover(m_context.home());
+    const BackupWork work(m_context.home(), FileLock::Mode::Shared);
     QTemporaryDir copies(m_context.home() + QStringLiteral("Yedek/.yedekleniyor-XXXXXX"));
     if (!copies.isValid())
         throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(copies.errorString()));
-    ZipArchive archive(archivePath, ZipArchive::Mode::Create);
-    for (const QString& database : databases) {
-        const QString name = QFileInfo(database).fileName();
-        const QString copy = copies.path() + QLatin1Char('/') + name;
-        snapshotDatabase(database, copy);
-        archive.addFile(name, copy);
+    try {
+        for (const auto& [archivePath, databases] : archives) {
+            ZipArchive archive(pendingArchivePath(archivePath), ZipArchive::Mode::Create);
+            for (const QString& database : databases) {
+                const QString name = QFileInfo(database).fileName();
+                const QString copy = copies.path() + QLatin1Char('/') + name;
+                QFile::remove(copy);
+                snapshotDatabase(database, copy);
+                archive.addFile(name, copy);
+            }
+            archive.commit();
+            step("written");
+        }
+    } catch (...) {
+        // A pair that failed half-way leaves neither half.
+        for (const auto& [archivePath, databases] : archives)
+            QFile::remove(pendingArchivePath(archivePath));
+        throw;
     }
-    archive.commit();
+    // Only complete archives get their names, a pair's companion last.
+    for (const auto& [archivePath, databases] : archives) {
+        replaceFile(pendingArchivePath(archivePath), archivePath);
+        step("named");
+    }
+    syncFolder(QFileInfo(archives.front().first).absolutePath());
 }
 
-void Backups::backupAll(const QString& archivePath) {
-    writeDatabaseArchive(archivePath, companyDatabases());
-    writeDatabaseArchive(companionPath(archivePath),
-                         {m_context.home() + QStringLiteral("AnaData/Genel.mdb")});
+void Backups::backupAll(const QString& archivePath, const ArchiveRestore::StepHook& hook) {
+    writeArchives({{archivePath, companyDatabases()},
+                   {companionPath(archivePath), {m_context.home() + QStringLiteral("AnaData/Genel.mdb")}}},
+                  hook);
 }
 
 QString Backups::restoreQuestion() {
@@ -163,6 +192,20 @@ QString Backups::backupCompany(const QString& code, const QDateTime& at) {
     return archive;
 }
 
+std::vector<std::unique_ptr<CompanyLock>> Backups::holdCompanies(const ArchiveRestore& restore) {
+    // In name order, so that two operations on several companies never wait on each other.
+    QStringList codes;
+    for (const QString& target : restore.targets()) {
+        if (target.startsWith(QLatin1String("Data/")))
+            codes << QFileInfo(target).completeBaseName();
+    }
+    codes.sort();
+    std::vector<std::unique_ptr<CompanyLock>> held;
+    for (const QString& code : codes)
+        held.push_back(m_context.companyLocks().exclusive(code, operations::kRestore));
+    return held;
+}
+
 RestoreOutcome Backups::restore(ArchiveRestore& restore, const QDateTime& at,
                                 const ArchiveRestore::StepHook& hook) {
     RestoreOutcome outcome;
@@ -184,6 +227,7 @@ RestoreOutcome Backups::restoreAll(const QString& archivePath, const QDateTime& 
         notice = QStringLiteral("Genel veritabanı yedeği bulunamadı: %1\n\rFirma listesi ve şifreler geri "
                                 "yüklenmedi.")
                      .arg(QDir::toNativeSeparators(companion));
+    const auto held = holdCompanies(r);
     ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
     RestoreOutcome outcome = restore(r, at, hook);
     outcome.notice = notice;
@@ -195,6 +239,7 @@ RestoreOutcome Backups::restoreDaily(const QString& archivePath, const QDateTime
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
     refuseWrongKind(BackupKind::Daily, archivePath, r);
+    const auto held = holdCompanies(r);
     ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
     return restore(r, at, hook);
 }
@@ -209,14 +254,17 @@ RestoreOutcome Backups::restoreCompany(const QString& archivePath, const QDateTi
             QStringLiteral("Tek firma yedeğinde yalnız bir firma veritabanı olmalı.\n\rYedek dosyası: "
                            "%1\n\rHiçbir dosya geri yüklenmedi.")
                 .arg(QDir::toNativeSeparators(archivePath)));
+    const auto held = holdCompanies(r);
     ClosedConnections closed{&m_context.company()};
     return restore(r, at, hook);
 }
 
-void Backups::compactCompany(const QString& code) {
+void Backups::compactCompany(const QString& code, const ArchiveRestore::StepHook& hook) {
     const QString path = companyDatabase(code);
+    const auto held = m_context.companyLocks().exclusive(code, operations::kCompaction);
+    const BackupWork work(m_context.home(), FileLock::Mode::Shared);
     ClosedConnections closed{&m_context.company()};
-    CompactCompanyDatabase(path);
+    CompactCompanyDatabase(path, hook);
 }
 
 QString Backups::restoreMessage(const RestoreOutcome& outcome) {

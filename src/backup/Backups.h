@@ -4,10 +4,14 @@
 
 #include <QDateTime>
 #include <QStringList>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace velkor {
 
 class AppContext;
+class CompanyLock;
 
 /// What a restore did: the installation-relative files it wrote and the safety archives
 /// that keep the files it replaced.
@@ -32,8 +36,10 @@ public:
     void writeDatabaseArchive(const QString& archivePath, const QStringList& databases);
 
     /// `TumunuYedekle` after the dialog: the companies into `archivePath`, the general
-    /// database into its "Gen" companion.
-    void backupAll(const QString& archivePath);
+    /// database into its "Gen" companion. Both are written under pending names and named
+    /// last, the companion after the archive, so that a run killed half-way never leaves
+    /// an archive with a companion of another day (start-up settles what it left).
+    void backupAll(const QString& archivePath, const ArchiveRestore::StepHook& hook = {});
     /// `TumunuYedekleOto`: the automatic all-companies backup into `SonOtoYedek`; stores
     /// the day. Shows the Turkish message and returns false when the folder is missing.
     bool TumunuYedekleOto(const QDate& today);
@@ -57,7 +63,10 @@ public:
 
     /// "Veritabanına Bakım Yap": closes the company connection, compacts the company's
     /// file and opens the connection again.
-    void compactCompany(const QString& code);
+    /// The company is held exclusively throughout (CompanyLocks): a save of another window or
+    /// program waits for it or is refused, and none lands in the file being replaced. `hook`
+    /// is CompactCompanyDatabase's.
+    void compactCompany(const QString& code, const ArchiveRestore::StepHook& hook = {});
 
     /// The message after a successful restore, naming the safety archives.
     static QString restoreMessage(const RestoreOutcome& outcome);
@@ -71,6 +80,12 @@ public:
     QString companyDatabase(const QString& code) const;
 
 private:
+    /// Writes each archive under its pending name, then gives them their names in order.
+    /// `hook` is called after each archive is written ("written") and named ("named").
+    void writeArchives(const std::vector<std::pair<QString, QStringList>>& archives,
+                       const ArchiveRestore::StepHook& hook = {});
+    /// Holds every company a restore replaces exclusively.
+    std::vector<std::unique_ptr<CompanyLock>> holdCompanies(const ArchiveRestore& restore);
     RestoreOutcome restore(ArchiveRestore& restore, const QDateTime& at,
                            const ArchiveRestore::StepHook& hook);
 

@@ -27,11 +27,11 @@ void CompactCompanyDatabase(const QString& path, const std::function<void(const 
     const QString copy = path + QStringLiteral(".bakim");
     QFile::remove(copy);
     try {
-        verifyDatabase(path, companyTables());
+        verifyDatabase(path, SchemaKind::Company);
         const qint64 before = itemCount(path);
         snapshotDatabase(path, copy);
         step("compacted");
-        verifyDatabase(copy, companyTables());
+        verifyDatabase(copy, SchemaKind::Company);
         if (itemCount(copy) != before)
             throw ShownError(QStringLiteral("Sıkıştırılmış kopyada kayıt sayısı tutmuyor."));
         step("verified");

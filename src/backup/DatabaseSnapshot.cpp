@@ -56,28 +56,14 @@ void snapshotDatabase(const QString& source, const QString& target) {
     db.exec(QStringLiteral("DETACH DATABASE snapshot"));
 }
 
-const QStringList& companyTables() {
-    static const QStringList tables{QStringLiteral("sabit_kiymet")};
-    return tables;
-}
-
-const QStringList& generalTables() {
-    static const QStringList tables{QStringLiteral("firmalar"), QStringLiteral("sifreli"),
-                                    QStringLiteral("mast")};
-    return tables;
-}
-
-void verifyDatabase(const QString& path, const QStringList& tables) {
+void verifyDatabase(const QString& path, SchemaKind kind) {
     const QString name = QFileInfo(path).fileName();
     try {
         Database db(path, kDatabasePassword);
         if (db.scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
             throw ShownError(QStringLiteral("%1 bozuk bir veritabanı.").arg(name));
-        for (const QString& table : tables) {
-            if (!db.hasTable(table))
-                throw ShownError(
-                    QStringLiteral("%1 bu programın veritabanı değil (%2 tablosu yok).").arg(name, table));
-        }
+        if (const QString problem = schemaProblem(db, kind); !problem.isEmpty())
+            throw ShownError(problem);
     } catch (const DatabaseError&) {
         throw ShownError(
             QStringLiteral("%1 bu programın şifresiyle açılamadı: dosya bozuk ya da başka bir programa ait.")

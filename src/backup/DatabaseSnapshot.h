@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SchemaCheck.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,13 +13,10 @@ namespace velkor {
 /// wholly in the copy or not at all. Throws DatabaseError.
 void snapshotDatabase(const QString& source, const QString& target);
 
-/// Checks that `path` opens with the database password and holds every table named;
-/// throws ShownError saying in Turkish what is wrong.
-void verifyDatabase(const QString& path, const QStringList& tables);
-
-/// The tables every company database holds, and those of the general database.
-const QStringList& companyTables();
-const QStringList& generalTables();
+/// Checks that `path` opens with the database password, is sound and holds every table
+/// and column the program uses in a database of `kind` (SchemaCheck); throws ShownError
+/// saying in Turkish what is wrong.
+void verifyDatabase(const QString& path, SchemaKind kind);
 
 /// Replaces `target` with `source` by one rename (atomic on one file system) and removes
 /// the engine's leftover journal files of the target first. Throws ShownError with the

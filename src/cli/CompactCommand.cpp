@@ -1,5 +1,6 @@
 #include "backup/Backups.h"
 #include "cli/CliCommand.h"
+#include "cli/StepPause.h"
 
 namespace velkor::cli {
 
@@ -13,7 +14,7 @@ int compact(CliRun& run) {
         throw UsageError(QString::fromUtf8(kUsage));
     if (!openCompany(run, code))
         return 1;
-    Backups(run.context).compactCompany(code);
+    Backups(run.context).compactCompany(code, stepPauseFromEnvironment());
     run.prompt.showMessage(QStringLiteral("Firma veritabanı bakım işlemi yapıldı!"));
     return 0;
 }

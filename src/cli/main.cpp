@@ -1,4 +1,4 @@
-#include "backup/ArchiveRestore.h"
+#include "backup/Leftovers.h"
 #include "base/ClassicNumbers.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
             ensureInstallation(context.home());
         // Only init makes databases; any other command on a missing one stops and names it.
         if (word != QLatin1String("init")) {
-            ArchiveRestore::recover(context.home());
+            clearLeftovers(context.home());
             requireInstallation(context.home());
             context.OpenSharedConnections();
             CompanyRegistry::recoverInterruptedCreations(context);

@@ -2,6 +2,7 @@
 
 #include "storage/CompanyFiles.h"
 #include "storage/ConnectionStrings.h"
+#include "storage/FileCompanyLocks.h"
 
 #include <QDir>
 
@@ -13,6 +14,17 @@ AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_pr
     m_company.setConnectionString(companyAtStartConnectionString());
     m_general.setConnectionString(generalConnectionString());
     m_rates.setConnectionString(ratesConnectionString());
+    m_locks = std::make_unique<FileCompanyLocks>(m_home);
+}
+
+AppContext::~AppContext() {
+    m_company.close();
+    m_companyHold.reset();
+}
+
+void AppContext::setCompanyLocks(std::unique_ptr<CompanyLocks> locks) {
+    m_companyHold.reset();
+    m_locks = std::move(locks);
 }
 
 void AppContext::OpenSharedConnections() {
@@ -25,7 +37,9 @@ void AppContext::OpenSharedConnections() {
 void AppContext::PointCompanyConnection(const QString& code) {
     // A code that is not a plain file name never reaches the connection string.
     companyDatabasePath(m_home, code);
+    std::unique_ptr<CompanyLock> hold = m_locks->shared(code);
     m_company.close();
+    m_companyHold = std::move(hold);
     QDir::setCurrent(m_home);
     m_company.setConnectionString(CompanyConnectionString(code));
     m_company.open();

@@ -2,9 +2,11 @@
 
 #include "base/FormModel.h"
 #include "base/Prompt.h"
+#include "storage/CompanyLock.h"
 #include "storage/Connection.h"
 
 #include <QMap>
+#include <memory>
 
 namespace velkor {
 
@@ -15,6 +17,7 @@ class AppContext {
 public:
     /// `home` is the installation folder; the connections are not opened yet.
     AppContext(const QString& home, Prompt& prompt);
+    ~AppContext();
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -39,6 +42,12 @@ public:
     /// The code the company connection was last pointed at (empty at start).
     const QString& companyCode() const { return m_companyCode; }
 
+    /// The company lock of the installation (lock files unless replaced).
+    CompanyLocks& companyLocks() { return *m_locks; }
+    /// Replaces the company lock (another engine's, or one with other waits in tests);
+    /// only before a company is pointed at.
+    void setCompanyLocks(std::unique_ptr<CompanyLocks> locks);
+
     /// Registers the model of a window; the context does not own it.
     void registerForm(FormModel* form);
     /// The model of a window, or nullptr when none is registered.
@@ -51,6 +60,9 @@ private:
     Connection m_general{QStringLiteral("genelConnection")};
     Connection m_rates{QStringLiteral("OranlarConnection")};
     QString m_companyCode;
+    std::unique_ptr<CompanyLocks> m_locks;
+    // Declared after the locks: given up before they go.
+    std::unique_ptr<CompanyLock> m_companyHold;
     QMap<QString, FormModel*> m_forms;
 };
 

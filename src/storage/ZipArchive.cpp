@@ -70,6 +70,15 @@ bool ZipArchive::isFolder(int index) const {
     return entryName(index).endsWith(QLatin1Char('/'));
 }
 
+qint64 ZipArchive::entrySize(int index) const {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
+        !(stat.valid & ZIP_STAT_SIZE))
+        return -1;
+    return static_cast<qint64>(stat.size);
+}
+
 int ZipArchive::find(const QString& name) const {
     return static_cast<int>(zip_name_locate(m_zip, name.toUtf8().constData(), 0));
 }
@@ -178,9 +187,18 @@ void ZipArchive::extract(int index, const QString& targetPath) const {
     const auto writeFailed = [&] {
         return ZipError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(targetPath, out.errorString()));
     };
+    // A deflated entry may inflate far beyond what it declares; the check of the whole
+    // entry comes only at its end, so the declaration is held up piece by piece.
+    const qint64 declared = entrySize(index);
+    qint64 written = 0;
     readEntry(
         index, QStringLiteral("Arşivdeki dosya bozuk: %1 (%2)"),
         [&](const char* bytes, qint64 n) {
+            written += n;
+            if (declared >= 0 && written > declared)
+                throw ZipError(QStringLiteral("Arşivdeki dosya bildirdiği boyuttan (%1 bayt) büyük: %2")
+                                   .arg(declared)
+                                   .arg(entryName(index)));
             if (out.write(bytes, n) != n)
                 throw writeFailed();
         },

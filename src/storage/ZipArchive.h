@@ -45,6 +45,9 @@ public:
     bool isLink(int index) const;
     /// True when entry `index` is a folder (its name ends with "/").
     bool isFolder(int index) const;
+    /// The size entry `index` declares for its content once extracted, or -1 when it
+    /// declares none. Only a declaration: extract() holds the entry to it.
+    qint64 entrySize(int index) const;
     /// The index of the entry named `name`, or -1.
     int find(const QString& name) const;
     /// The whole content of entry `index`, decrypted with the password. Reads at most
@@ -59,7 +62,8 @@ public:
     /// is compressed already (isCompressedKind), encrypted like write().
     void addFile(const QString& name, const QString& sourcePath);
     /// Writes entry `index` into the file `targetPath` (created or truncated), in pieces;
-    /// throws when the entry's data is damaged (CRC) or the file cannot be written. The file
+    /// throws when the entry's data is damaged (CRC) or the file cannot be written, and stops
+    /// as soon as the content grows beyond the size the entry declares. The file
     /// is not synced: callers that rename it into place sync once for all files.
     void extract(int index, const QString& targetPath) const;
     /// Whether files of this name are stored without recompression (archives, images,

@@ -146,10 +146,24 @@ int RecordDeletion::KayitSil(const DeletionGroups& groups) {
     return static_cast<int>(ids.size());
 }
 
+std::unique_ptr<CompanyLock> RecordDeletion::holdCompany(const QString& operation) {
+    try {
+        return m_workspace.context().companyLocks().exclusive(companyCode(), operation);
+    } catch (const CompanyBusyError& e) {
+        m_workspace.context().prompt().showMessage(e.message(), kTitle, PromptIcon::Warning);
+        return nullptr;
+    }
+}
+
 int RecordDeletion::KayitSilButClick() {
     if (!askBulk(
             QStringLiteral("Seçili enflasyon düzeltme değerleri silinecek!\n\r\n\rBu işlem sonrası kayıtlara "
                            "tekrar ulaşmanız\n\rmümkün olmayacaktır.\n\r\n\rDevam edilsinmi?")))
+        return -1;
+    // From the backup to the last deletion no other program saves into the company: its
+    // save would be in neither the backup nor the company.
+    const std::unique_ptr<CompanyLock> held = holdCompany(operations::kGroupDeletion);
+    if (!held)
         return -1;
     if (!backUp())
         return -1;
@@ -167,6 +181,9 @@ int RecordDeletion::EnflasyonDuzeltmeSil() {
     if (!askBulk(
             QStringLiteral("Bütün enflasyon düzeltme değerleri silinecek!\n\r\n\rBu işlem sonrası kayıtlara "
                            "tekrar ulaşmanız\n\rmümkün olmayacaktır.\n\r\n\rDevam edilsinmi?")))
+        return -1;
+    const std::unique_ptr<CompanyLock> held = holdCompany(operations::kReset);
+    if (!held)
         return -1;
     closeLists();
     if (!backUp())

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "base/FormModel.h"
+#include "storage/CompanyLock.h"
 
 #include <QDateTime>
 #include <functional>
+#include <memory>
 
 namespace velkor {
 
@@ -37,10 +39,12 @@ public:
     bool KaytSil1Click();
     /// `KayitSilButClick` ("Toplu Grup Kayıtları Sil"): the questions, the backup, then
     /// every item ("Tümünü Sil") or the ticked groups. Returns the rows deleted, or -1
-    /// when it stopped before deleting.
+    /// when it stopped before deleting. From the backup on, the company is held exclusively;
+    /// when another program holds it, the user is told and nothing is deleted.
     int KayitSilButClick();
-    /// "Enflasyon Düzeltme Sil": the questions, the backup, every item of the company.
-    /// Returns the rows deleted, or -1 when it stopped before deleting.
+    /// "Enflasyon Düzeltme Sil": the questions, the backup, every item of the company, the
+    /// company held exclusively as above. Returns the rows deleted, or -1 when it stopped
+    /// before deleting.
     int EnflasyonDuzeltmeSil();
 
     /// The ticked groups of the tab.
@@ -53,6 +57,8 @@ public:
 private:
     bool askBulk(const QString& first);
     bool backUp();
+    /// The company held exclusively for `operation`, or null (the user was told why).
+    std::unique_ptr<CompanyLock> holdCompany(const QString& operation);
     void closeLists();
     int deleteAll();
     int KayitSil(const DeletionGroups& groups);

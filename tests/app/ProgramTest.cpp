@@ -12,6 +12,7 @@
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/Database.h"
+#include "storage/FileCompanyLocks.h"
 #include "storage/IniFile.h"
 #include "workspace/Workspace.h"
 
@@ -210,6 +211,33 @@ TEST_F(ProgramTest, WorkspaceHiddenReturnsToTheMainMenu) {
     program.mainMenu().form().click(ctl::mainmenu::GeneIslemBarItems0);
     EXPECT_TRUE(program.windows().isVisible(windows::kWorkspace));
     program.windows().hide(windows::kWorkspace);
+    EXPECT_TRUE(program.windows().isVisible(windows::kMainMenu));
+}
+
+} // namespace
+
+namespace {
+
+// The program's own saves go into the company it entered; while another program compacts,
+// restores or empties that company, entering it waits a while and then says why, rather
+// than work on a file about to be replaced.
+TEST_F(ProgramTest, ACompanyAnotherProgramCompactsIsNotEnteredAndTheUserIsTold) {
+    using namespace std::chrono_literals;
+    home.addCompany("K2", "İki");
+    home.context().setCompanyLocks(
+        std::make_unique<FileCompanyLocks>(home.home(), FileCompanyLocks::Waits{30ms, 30ms}));
+    FileCompanyLocks other(home.home());
+    auto compaction = other.exclusive(QStringLiteral("K2"), operations::kCompaction);
+    home.prompt().clearShown();
+    FormModel& entry = program.entry().form();
+    entry.setText(ctl::entry::firmaedit, "K2");
+    entry.click(ctl::entry::DuzeltmeBut);
+    EXPECT_FALSE(program.windows().isVisible(windows::kMainMenu));
+    EXPECT_EQ(home.prompt().texts(),
+              QStringList{QStringLiteral(
+                  "K2 şirketinde şu anda \"Sıkıştırma\" işlemi sürüyor; işlem bitince tekrar deneyiniz.")});
+    compaction.reset();
+    entry.click(ctl::entry::DuzeltmeBut);
     EXPECT_TRUE(program.windows().isVisible(windows::kMainMenu));
 }
 

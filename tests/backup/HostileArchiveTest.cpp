@@ -1,6 +1,8 @@
 #include "BackupFixture.h"
 
 #include "backup/BackupNames.h"
+#include "storage/Schema.h"
+#include "support/ZipPatch.h"
 
 #include <sqlcipher/sqlite3.h>
 #include <sys/stat.h>
@@ -119,6 +121,88 @@ TEST_F(BackupTest, HostileArchivesAreRefusedAndChangeNothing) {
     QFile::copy(good, y + "wronggen.zip");
     QFile::copy(good, y + "wronggen.zipGen");
     EXPECT_THROW(backups.restoreAll(y + "wronggen.zip", QDateTime::currentDateTime()), ZipError);
+    EXPECT_EQ(files(), before);
+    EXPECT_TRUE(QDir(y).entryList({QStringLiteral("GeriYuklemeOncesi_*")}).isEmpty());
+}
+
+// A backup archive that declares 3 GB for its database: refused on its declaration, before
+// anything is extracted; one that declares less than it holds stops at the declaration.
+TEST_F(BackupTest, AZipBombIsRefusedBeforeItIsWrittenOut) {
+    const QString bomb =
+        backups.backupCompany(QStringLiteral("AAA"), QDateTime(QDate(2024, 3, 5), QTime(9, 7, 3)));
+    const QString liar = home.home() + QStringLiteral("Yedek/AAA_2024_3_5_9_7_4.zip");
+    ASSERT_TRUE(QFile::copy(bomb, liar));
+    ASSERT_EQ(declareEntrySize(bomb, 3000000000u), 2);
+    ASSERT_EQ(declareEntrySize(liar, 1000), 2);
+    const QMap<QString, QByteArray> before = files();
+    int steps = 0;
+    const auto count = [&steps](const char*) { ++steps; };
+    try {
+        backups.restoreCompany(bomb, QDateTime::currentDateTime(), count);
+        ADD_FAILURE() << "the bomb was restored";
+    } catch (const ShownError& e) {
+        EXPECT_TRUE(
+            e.message().startsWith(QStringLiteral("Yedek arşivindeki AAA.mdb dosyası açıldığında 2861 MB "
+                                                  "olacağını bildiriyor; bir veritabanı dosyası için "
+                                                  "sınır 2048 MB.")))
+            << e.what();
+    }
+    EXPECT_EQ(steps, 0);
+    try {
+        backups.restoreCompany(liar, QDateTime::currentDateTime(), count);
+        ADD_FAILURE() << "an entry larger than declared was restored";
+    } catch (const ShownError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("bildirdiği boyuttan (1000 bayt) büyük")))
+            << e.what();
+    }
+    EXPECT_EQ(steps, 0);
+    EXPECT_EQ(files(), before);
+    EXPECT_FALSE(QFileInfo::exists(ArchiveRestore::stagingFolder(home.home())));
+}
+
+// A file with the program's key whose tables lack what the program reads would restore and
+// then fail at every list ("no such column"); every file of every restore is checked first.
+TEST_F(BackupTest, ARestoreRefusesDatabasesWithoutTheTablesAndColumnsTheProgramUses) {
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    const auto encrypted = [&](const QString& name, const QString& sql) {
+        const QString path = y + name;
+        Database::create(path, kDatabasePassword);
+        Database db(path, kDatabasePassword);
+        db.exec(sql);
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    };
+    writeRawArchive(y + "thin.zip",
+                    {{"AAA.mdb", encrypted(QStringLiteral("thin.mdb"),
+                                           QStringLiteral("CREATE TABLE sabit_kiymet (id INTEGER "
+                                                          "PRIMARY KEY); INSERT INTO sabit_kiymet "
+                                                          "VALUES (1);"))}});
+    backups.backupAll(y + QStringLiteral("all.zip"));
+    writeRawArchive(y + "all.zipGen",
+                    {{"Genel.mdb", encrypted(QStringLiteral("genel.mdb"),
+                                             QStringLiteral("CREATE TABLE firmalar (fid INTEGER); "
+                                                            "CREATE TABLE sifreli (sid INTEGER); "
+                                                            "CREATE TABLE mast (mids TEXT);"))}});
+    addItem(QStringLiteral("AAA"), QStringLiteral("255"), QStringLiteral("Sonra"));
+    const QMap<QString, QByteArray> before = files();
+    try {
+        backups.restoreCompany(y + "thin.zip", QDateTime::currentDateTime());
+        ADD_FAILURE() << "restored a company without the item columns";
+    } catch (const ShownError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral(
+            "AAA.mdb bu programın veritabanı değil (sabit_kiymet tablosunda sbk_kodu alanı yok).")))
+            << e.what();
+    }
+    // The companies of the pair are sound, its registry is not: nothing is replaced.
+    try {
+        backups.restoreAll(y + "all.zip", QDateTime::currentDateTime());
+        ADD_FAILURE() << "restored a registry without its columns";
+    } catch (const ShownError& e) {
+        EXPECT_TRUE(e.message().startsWith(
+            QStringLiteral("Genel.mdb bu programın veritabanı değil (firmalar tablosunda kodu alanı yok).")))
+            << e.what();
+    }
     EXPECT_EQ(files(), before);
     EXPECT_TRUE(QDir(y).entryList({QStringLiteral("GeriYuklemeOncesi_*")}).isEmpty());
 }

@@ -1,8 +1,11 @@
 #include "BackupFixture.h"
 
 #include "backup/BackupNames.h"
+#include "backup/BackupWork.h"
 #include "backup/Compaction.h"
+#include "backup/Leftovers.h"
 #include "storage/Installation.h"
+#include "support/ZipPatch.h"
 
 #include <QStorageInfo>
 #include <csignal>
@@ -158,6 +161,109 @@ TEST_F(FullDiskTest, BackupAndRestoreOnAFullDiskFailAndChangeNothing) {
     }
     setInstallationFolder({});
     QDir::setCurrent(QDir::tempPath());
+}
+
+// Entries that declare more than the disk holds are refused before the first byte is
+// extracted, not when the disk is full.
+TEST_F(FullDiskTest, ARestoreThatCannotFitIsRefusedBeforeAnythingIsExtracted) {
+    const QString folder = mountPoint + QStringLiteral("/kurulum/");
+    ensureInstallation(folder);
+    ScriptedPrompt prompt;
+    setInstallationFolder(folder);
+    {
+        AppContext context(folder, prompt);
+        context.OpenSharedConnections();
+        Backups backups(context);
+        ASSERT_TRUE(QFile::copy(folder + QStringLiteral("SBK.mdb"), folder + QStringLiteral("Data/A.mdb")));
+        const QString archive = dir.path() + QStringLiteral("/A_2024_3_5_9_7_3.zip");
+        backups.writeDatabaseArchive(archive, {folder + QStringLiteral("Data/A.mdb")});
+        ASSERT_EQ(declareEntrySize(archive, 20u << 20), 2);
+        int steps = 0;
+        try {
+            backups.restoreCompany(archive, QDateTime::currentDateTime(), [&steps](const char*) { ++steps; });
+            ADD_FAILURE() << "restored more than the disk holds";
+        } catch (const ShownError& e) {
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Diskte geri yükleme için yeterli boş yer yok: 37 MB "
+                                                      "gerekiyor, ")))
+                << e.what();
+        }
+        EXPECT_EQ(steps, 0);
+        EXPECT_FALSE(QFileInfo::exists(ArchiveRestore::stagingFolder(folder)));
+    }
+    setInstallationFolder({});
+    QDir::setCurrent(QDir::tempPath());
+}
+
+} // namespace
+} // namespace velkor::test
+
+namespace velkor::test {
+namespace {
+
+QStringList litter(const QString& folder) {
+    return QDir(folder).entryList(
+        {QStringLiteral("*.yeni*"), QStringLiteral(".yedekleniyor-*"), QStringLiteral("*.bakim")},
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// A pair killed half-way left its archive without its companion, or beside the companion of
+// an earlier backup of the same name. The halves are named last, the companion after the
+// archive, and the start settles what a killed run left: the pair is the old or the new one.
+TEST_F(BackupTest, ABackupPairKilledHalfWayIsTheOldOrTheNewPairAfterTheNextStart) {
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    const QString archive = y + QStringLiteral("B.zip");
+    const std::vector<std::pair<const char*, bool>> steps{{"written", false}, {"named", true}};
+    for (const auto& [stopAt, renewed] : steps) {
+        backups.backupAll(archive);
+        const QByteArray oldArchive = sha256(archive);
+        const QByteArray oldCompanion = sha256(companionPath(archive));
+        addItem(QStringLiteral("AAA"), QStringLiteral("255"), QString::fromUtf8(stopAt));
+        home.context().general().database().exec(QStringLiteral("INSERT INTO mast VALUES ('x')"));
+        ASSERT_TRUE(killedAt(stopAt, [&](const auto& hook) { backups.backupAll(archive, hook); })) << stopAt;
+        EXPECT_FALSE(litter(y).isEmpty()) << stopAt;
+        clearLeftovers(home.home());
+        EXPECT_EQ(litter(y), QStringList()) << stopAt;
+        EXPECT_EQ(sha256(archive) != oldArchive, renewed) << stopAt;
+        EXPECT_EQ(sha256(companionPath(archive)) != oldCompanion, renewed) << stopAt;
+    }
+}
+
+TEST_F(BackupTest, ABackupPairThatFailsHalfWayLeavesNeitherHalf) {
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    home.context().general().close();
+    ASSERT_TRUE(QFile::rename(general(), general() + QStringLiteral("x")));
+    EXPECT_THROW(backups.backupAll(y + QStringLiteral("B.zip")), ShownError);
+    ASSERT_TRUE(QFile::rename(general() + QStringLiteral("x"), general()));
+    EXPECT_EQ(QDir(y).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    home.context().general().open();
+}
+
+TEST_F(BackupTest, TheStartRemovesWhatKilledRunsLeftButNotTheFilesOfARunningOne) {
+    closeConnections();
+    const QString path = data(QStringLiteral("AAA"));
+    ASSERT_TRUE(killedAt("compacted", [&](const auto& hook) { CompactCompanyDatabase(path, hook); }));
+    const QString y = home.home() + QStringLiteral("Yedek/");
+    QDir().mkpath(y + QStringLiteral(".yedekleniyor-AbC123"));
+    QFile::copy(path, y + QStringLiteral(".yedekleniyor-AbC123/AAA.mdb"));
+    for (const char* name : {"OtoYedek2.zip.yeni", "C.zip.yeni.Xy12Z9"}) {
+        QFile file(y + QString::fromUtf8(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    const QStringList left = litter(y) + litter(home.home() + QStringLiteral("Data"));
+    ASSERT_EQ(left.size(), 4) << left.join(QLatin1Char(' ')).toStdString();
+    {
+        // A backup of another program is running: its files stay.
+        const BackupWork running(home.home(), FileLock::Mode::Shared);
+        clearLeftovers(home.home());
+        EXPECT_EQ(litter(y) + litter(home.home() + QStringLiteral("Data")), left);
+    }
+    // Every command-line run starts with the clean-up.
+    ASSERT_EQ(
+        runCli({QStringLiteral("--home"), home.home(), QStringLiteral("company"), QStringLiteral("list")}),
+        0);
+    EXPECT_EQ(litter(y) + litter(home.home() + QStringLiteral("Data")), QStringList());
+    home.context().OpenSharedConnections();
 }
 
 } // namespace

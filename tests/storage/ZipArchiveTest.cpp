@@ -1,4 +1,5 @@
 #include "storage/ZipArchive.h"
+#include "support/ZipPatch.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,6 +65,34 @@ TEST(ZipArchiveTest, TellsLinksAndNamesThatLeaveTheirFolder) {
         EXPECT_FALSE(ZipArchive::isBareFileName(QString::fromLatin1(bad))) << bad;
     for (const char* good : {"velkor", "Genel.mdb", "kullanım kılavuzu.rtf", "..x"})
         EXPECT_TRUE(ZipArchive::isBareFileName(QString::fromUtf8(good))) << good;
+}
+
+} // namespace
+
+namespace {
+
+// A deflated entry can inflate far beyond what it declares; extraction stops right after the
+// declared size instead of filling the disk first.
+TEST(ZipArchiveTest, ExtractionStopsWhenAnEntryOutgrowsItsDeclaredSize) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/b.zip");
+    {
+        ZipArchive archive(path, ZipArchive::Mode::Create);
+        archive.write(QStringLiteral("ABC.mdb"), QByteArray(8 << 20, '\0'));
+        archive.commit();
+    }
+    ASSERT_EQ(velkor::test::declareEntrySize(path, 1000), 2);
+    ZipArchive archive(path, ZipArchive::Mode::Read);
+    EXPECT_EQ(archive.entrySize(0), 1000);
+    const QString target = dir.path() + QStringLiteral("/ABC.mdb");
+    try {
+        archive.extract(0, target);
+        FAIL() << "extracted beyond the declared size";
+    } catch (const ZipError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("bildirdiği boyuttan (1000 bayt) büyük")))
+            << e.what();
+    }
+    EXPECT_LE(QFile(target).size(), 1000);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "workspace/RecordDeletion.h"
 #include "backup/ArchiveRestore.h"
 #include "engine/WorkspaceStateControls.h"
+#include "storage/FileCompanyLocks.h"
 #include "storage/Statement.h"
 #include "support/TestSupport.h"
 #include "workspace/RecordDeletionControls.h"
@@ -164,6 +165,43 @@ TEST_F(RecordDeletionTest, OneItemFromTheListKeepsTheFilter) {
     EXPECT_FALSE(list.locate(QStringLiteral("id"), id));
     EXPECT_EQ(accounts().size(), 10);
     EXPECT_EQ(home.prompt().texts().first(), QStringLiteral("Kayıt silinsin mi?"));
+}
+
+} // namespace
+} // namespace velkor::test
+
+namespace velkor::test {
+namespace {
+
+// A save of another program between the backup and the deletion would be in neither: the
+// bulk deletions hold the company alone, and while another program has it open they say so
+// and delete nothing.
+TEST_F(RecordDeletionTest, BulkDeletionsWaitForAnotherProgramThatHasTheCompanyOpen) {
+    using namespace std::chrono_literals;
+    home.context().setCompanyLocks(
+        std::make_unique<FileCompanyLocks>(home.home(), FileCompanyLocks::Waits{30ms, 30ms}));
+    const QStringList before = accounts();
+    {
+        ScriptedPrompt otherPrompt;
+        AppContext other(home.home(), otherPrompt);
+        other.PointCompanyConnection(QStringLiteral("SIL"));
+        const QString open =
+            QStringLiteral("SIL şirketi şu anda başka bir pencerede ya da programda açık; \"%1\" "
+                           "işlemi için şirketi orada kapatıp tekrar deneyiniz.");
+        deletion().setChecked(ctl::deletion::StokSilCheck, true);
+        goOn();
+        home.prompt().clearShown();
+        EXPECT_EQ(deletion().KayitSilButClick(), -1);
+        EXPECT_EQ(home.prompt().texts().value(2), open.arg(QStringLiteral("Toplu Kayıt Silme")));
+        goOn();
+        home.prompt().clearShown();
+        EXPECT_EQ(deletion().EnflasyonDuzeltmeSil(), -1);
+        EXPECT_EQ(home.prompt().texts().value(2), open.arg(QStringLiteral("Enflasyon Düzeltme Silme")));
+        EXPECT_EQ(accounts(), before);
+        EXPECT_FALSE(QFileInfo::exists(archive()));
+    }
+    goOn();
+    EXPECT_EQ(deletion().KayitSilButClick(), 2);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "app/ui/ApplicationWindows.h"
 #include "app/ui/MissingTurkishTexts.h"
-#include "backup/ArchiveRestore.h"
+#include "backup/Leftovers.h"
 #include "base/ui/DialogPrompt.h"
 #include "base/ui/FormWindow.h"
 #include "base/ui/WindowMemory.h"
@@ -55,8 +55,9 @@ int runProgram(QApplication& app, const std::function<void(Program&, Application
 
     const QString home = GetPathPath();
     try {
-        // A restore cut off by a crash is completed (or forgotten) before any database opens.
-        ArchiveRestore::recover(home);
+        // A restore cut off by a crash is completed (or forgotten) before any database opens,
+        // with whatever else a killed run left behind.
+        clearLeftovers(home);
         // A first start sets the folder up; later a missing database is an error, not a blank one.
         if (isNewInstallation(home))
             ensureInstallation(home);
