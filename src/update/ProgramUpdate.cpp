@@ -96,11 +96,11 @@ bool ProgramUpdate::checkedAddress(QString& where) {
     return true;
 }
 
-bool ProgramUpdate::run(const QString& address) {
+bool ProgramUpdate::fetchSignature(const QString& packageAddress, QByteArray& signature) {
     // The small signature file is fetched first; not reaching the server is the connection test.
-    QByteArray signature;
     try {
-        signature = m_downloader.get(QUrl(address + kPackageName + kSignatureSuffix), kMaxSignatureSize);
+        signature = m_downloader.get(QUrl(packageAddress + kSignatureSuffix), kMaxSignatureSize);
+        return true;
     } catch (const UpdateError& e) {
         if (e.kind() == UpdateError::Kind::NoConnection)
             m_prompt.showMessage(
@@ -109,6 +109,12 @@ bool ProgramUpdate::run(const QString& address) {
             m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
         return false;
     }
+}
+
+bool ProgramUpdate::run(const QString& address) {
+    QByteArray signature;
+    if (!fetchSignature(address + kPackageName, signature))
+        return false;
 
     setGauge(1);
     m_windows.show(windows::kUpdateProgress);
@@ -157,17 +163,8 @@ QString ProgramUpdate::fetchDebianPackage(const QString& address, const QByteArr
 
 bool ProgramUpdate::runPackaged(const QString& address) {
     QByteArray signature;
-    try {
-        signature =
-            m_downloader.get(QUrl(address + kDebianPackageName + kSignatureSuffix), kMaxSignatureSize);
-    } catch (const UpdateError& e) {
-        if (e.kind() == UpdateError::Kind::NoConnection)
-            m_prompt.showMessage(
-                QStringLiteral("Internet bağlantınız yok! Bağlantı Yaptıktan sonra tekrar deneyiniz."));
-        else
-            m_prompt.showMessage(kFailed + QStringLiteral("\n\r") + e.message(), {}, PromptIcon::Error);
+    if (!fetchSignature(address + kDebianPackageName, signature))
         return false;
-    }
 
     setGauge(1);
     m_windows.show(windows::kUpdateProgress);

@@ -55,6 +55,9 @@ public:
 private:
     void setGauge(int position);
     bool checkedAddress(QString& where);
+    /// Fetches the signature of the package at the address; false, with the user told why, when
+    /// the server cannot be reached or refuses.
+    bool fetchSignature(const QString& packageAddress, QByteArray& signature);
     bool run(const QString& address);
     bool runPackaged(const QString& address);
     /// The verified Debian package downloaded into Yedek/; throws UpdateError.
