@@ -282,14 +282,8 @@ private:
         await(name, [this, win, button, condition, ticks] {
             if (condition())
                 return true;
-            if ((*ticks)++ % 10 == 0) {
-                // Another of the program's windows may lie over this one (the main menu takes
-                // the front when a box closes); the user brings it forward first.
-                if (QWidget* top = window(win); top && top->isVisible() && !top->isActiveWindow())
-                    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                             QString::number(top->winId())});
+            if ((*ticks)++ % 10 == 0)
                 press(win, button);
-            }
             return false;
         });
     }

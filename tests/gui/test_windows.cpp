@@ -24,6 +24,7 @@ private Q_SLOTS:
     void engineErrorsAreShownAndTheProgramGoesOn();
     void dialogFiltersAreConverted();
     void boxesOpenCentredOnTheirWindow();
+    void aBoxAfterAProgressWindowGoesOverTheWindowThatStartedTheWork();
 };
 
 void WindowsTest::everyWindowFitsTheSmallScreen() {
@@ -129,6 +130,34 @@ void WindowsTest::boxesOpenCentredOnTheirWindow() {
     QCOMPARE(boxParent, &window);
     QVERIFY2((boxCentre - window.frameGeometry().center()).manhattanLength() < 40,
              qPrintable(QStringLiteral("%1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
+}
+
+// The main menu stays open under the window the user works in; a progress window that took
+// the focus and closed again must not send the next box, and the focus after it, to the menu.
+void WindowsTest::aBoxAfterAProgressWindowGoesOverTheWindowThatStartedTheWork() {
+    DialogPrompt prompt;
+    QWidget menu;
+    menu.setGeometry(20, 20, 300, 300);
+    auto* menuEdit = new QLineEdit(&menu);
+    QWidget work;
+    work.setGeometry(200, 100, 700, 500);
+    auto* workEdit = new QLineEdit(&work);
+    QWidget progress;
+    progress.setGeometry(300, 300, 300, 100);
+    auto* progressEdit = new QLineEdit(&progress);
+    for (QWidget* w : {&menu, &work, &progress}) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    for (auto [window, edit] :
+         {std::pair<QWidget*, QLineEdit*>{&menu, menuEdit}, {&work, workEdit}, {&progress, progressEdit}}) {
+        window->activateWindow();
+        edit->setFocus();
+        QApplication::processEvents();
+    }
+    progress.hide();
+    QApplication::processEvents();
+    QCOMPARE(DialogPrompt::parentWindow(), &work);
 }
 
 QTEST_MAIN(WindowsTest)

@@ -44,7 +44,18 @@ QString boxText(const QString& text) {
     return result;
 }
 
-QPointer<QWidget> lastFocused;
+// The program's windows in the order they last had the focus, the newest last: when the
+// window that had it last is gone (a progress window that closed), a box goes over the one
+// before it, the window the user works in, not over whichever window was opened first.
+QList<QPointer<QWidget>> recentlyFocused;
+
+QWidget* newestFocusedShown() {
+    for (auto it = recentlyFocused.crbegin(); it != recentlyFocused.crend(); ++it) {
+        if (*it && (*it)->isVisible() && !(*it)->isMinimized())
+            return *it;
+    }
+    return nullptr;
+}
 
 /// Gives a box its icon, caption and text; every box of the program is found by one name.
 void dress(QMessageBox& box, const QString& text, const QString& title, PromptIcon icon) {
@@ -98,8 +109,11 @@ DialogPrompt::DialogPrompt() {
         if (!qApp)
             return false;
         QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
-            if (now && now->window() && !qobject_cast<QDialog*>(now->window()))
-                lastFocused = now->window();
+            if (now && now->window() && !qobject_cast<QDialog*>(now->window())) {
+                QWidget* window = now->window();
+                recentlyFocused.removeIf([window](const QPointer<QWidget>& w) { return !w || w == window; });
+                recentlyFocused.append(window);
+            }
         });
         return true;
     }();
@@ -113,8 +127,8 @@ QWidget* DialogPrompt::parentWindow() {
     // else any visible program window.
     if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
         return active;
-    if (lastFocused && lastFocused->isVisible())
-        return lastFocused;
+    if (QWidget* recent = newestFocusedShown())
+        return recent;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->isVisible() && top->isWindow() && !qobject_cast<QDialog*>(top) && !top->isMinimized())
             return top;
