@@ -1,5 +1,7 @@
 #include "spreadsheet/ZippedWorkbookScan.h"
 
+#include "storage/ZipArchive.h"
+
 #include "spreadsheet/WorkbookLimits.h"
 #include "spreadsheet/WorkbookReader.h"
 
@@ -9,7 +11,6 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <zip.h>
 
 namespace velkor {
 
@@ -38,72 +39,48 @@ qint64 countOf(QStringView text) {
     return ok ? std::clamp<qint64>(n, 1, qint64(1) << 40) : 1;
 }
 
+// The workbook's zip archive, read with the limits of an import: a damaged archive or entry
+// is a damaged workbook.
 class Archive {
 public:
-    explicit Archive(const QString& path) : m_path(path) {
-        int error = 0;
-        m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
-        if (!m_zip)
-            throw WorkbookError(damagedWorkbookMessage(path));
-    }
-    ~Archive() { zip_discard(m_zip); }
-    Archive(const Archive&) = delete;
-    Archive& operator=(const Archive&) = delete;
+    explicit Archive(const QString& path) : m_path(path), m_zip(open(path)) {}
 
-    int count() const { return static_cast<int>(std::max<zip_int64_t>(zip_get_num_entries(m_zip, 0), 0)); }
-    QString name(int index) const {
-        const char* name = zip_get_name(m_zip, static_cast<zip_uint64_t>(index), 0);
-        return name ? QString::fromUtf8(name) : QString();
-    }
-    int find(const QString& name) const {
-        return static_cast<int>(zip_name_locate(m_zip, name.toUtf8().constData(), 0));
-    }
+    int count() const { return m_zip->entryCount(); }
+    QString name(int index) const { return m_zip->entryName(index); }
+    int find(const QString& name) const { return m_zip->find(name); }
 
     // The sizes the directory declares, added up before anything is inflated.
     void checkDeclaredSizes() const {
         qint64 total = 0;
         for (int i = 0; i < count(); ++i) {
-            zip_stat_t stat;
-            zip_stat_init(&stat);
-            if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(i), 0, &stat) != 0)
-                throw WorkbookError(damagedWorkbookMessage(m_path));
-            if (!(stat.valid & ZIP_STAT_SIZE))
+            const qint64 size = m_zip->entrySize(i);
+            if (size < 0)
                 continue;
-            if (stat.size > static_cast<zip_uint64_t>(kMaxWorkbookBytes - total))
+            if (size > kMaxWorkbookBytes - total)
                 throw WorkbookError(tooLargeMessage(m_path));
-            total += static_cast<qint64>(stat.size);
+            total += size;
         }
     }
 
     // Inflates an entry in pieces, counting what really comes out against the limit for
     // the whole workbook.
     void inflate(int index, const Sink& sink) {
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(index), 0, &stat) != 0)
-            throw WorkbookError(damagedWorkbookMessage(m_path));
-        std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
-            zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0), zip_fclose);
-        if (!file)
-            throw WorkbookError(damagedWorkbookMessage(m_path));
-        const qint64 declared = (stat.valid & ZIP_STAT_SIZE) ? static_cast<qint64>(stat.size) : -1;
-        char buffer[65536];
+        const qint64 declared = m_zip->entrySize(index);
         qint64 entryBytes = 0;
-        for (;;) {
-            const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
-            if (n < 0)
-                throw WorkbookError(damagedWorkbookMessage(m_path));
-            if (n == 0)
-                break;
-            entryBytes += n;
-            m_inflated += n;
-            // The parser sizes its buffers by the declared size: an entry that turns out
-            // larger is no workbook the program reads, and is not inflated to its end.
-            if (declared >= 0 && entryBytes > declared)
-                throw WorkbookError(damagedWorkbookMessage(m_path));
-            if (m_inflated > kMaxWorkbookBytes)
-                throw WorkbookError(tooLargeMessage(m_path));
-            sink(buffer, n);
+        try {
+            m_zip->readInPieces(index, [&](const char* buffer, qint64 n) {
+                entryBytes += n;
+                m_inflated += n;
+                // The parser sizes its buffers by the declared size: an entry that turns out
+                // larger is no workbook the program reads, and is not inflated to its end.
+                if (declared >= 0 && entryBytes > declared)
+                    throw WorkbookError(damagedWorkbookMessage(m_path));
+                if (m_inflated > kMaxWorkbookBytes)
+                    throw WorkbookError(tooLargeMessage(m_path));
+                sink(buffer, n);
+            });
+        } catch (const ZipError&) {
+            throw WorkbookError(damagedWorkbookMessage(m_path));
         }
         if (declared >= 0 && entryBytes != declared)
             throw WorkbookError(damagedWorkbookMessage(m_path));
@@ -112,8 +89,16 @@ public:
     const QString& path() const { return m_path; }
 
 private:
-    zip_t* m_zip = nullptr;
+    static std::unique_ptr<ZipArchive> open(const QString& path) {
+        try {
+            return std::make_unique<ZipArchive>(path, ZipArchive::Mode::Read);
+        } catch (const ZipError&) {
+            throw WorkbookError(damagedWorkbookMessage(path));
+        }
+    }
+
     QString m_path;
+    std::unique_ptr<ZipArchive> m_zip;
     qint64 m_inflated = 0;
 };
 

@@ -106,6 +106,10 @@ void ZipArchive::readEntry(int index, const QString& damaged,
     }
 }
 
+void ZipArchive::readInPieces(int index, const std::function<void(const char*, qint64)>& sink) const {
+    readEntry(index, QStringLiteral("Arşivdeki dosya okunamadı: %1 (%2)"), sink);
+}
+
 QByteArray ZipArchive::read(int index, qint64 limit) const {
     zip_stat_t stat;
     zip_stat_init(&stat);

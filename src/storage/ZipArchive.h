@@ -50,6 +50,9 @@ public:
     qint64 entrySize(int index) const;
     /// The index of the entry named `name`, or -1.
     int find(const QString& name) const;
+    /// Hands the content of entry `index` to `sink` piece by piece, so that a caller can
+    /// count or stop what an entry inflates to; a read error throws ZipError.
+    void readInPieces(int index, const std::function<void(const char*, qint64)>& sink) const;
     /// The whole content of entry `index`, decrypted with the password. Reads at most
     /// `limit` bytes and throws when the entry is larger.
     QByteArray read(int index, qint64 limit = qint64(1) << 31) const;
