@@ -18,9 +18,10 @@ FLOORS = {
     "engine": 3,
     "reports": 4, "import": 4, "backup": 4,
     "vouchers": 5,
-    "workspace": 6,
-    "app": 7,
-    "app/main": 8, "app/screens": 8, "cli": 8,
+    "periods": 6,
+    "workspace": 7,
+    "app": 8,
+    "app/main": 9, "app/screens": 9, "cli": 9,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

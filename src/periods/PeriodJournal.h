@@ -1,0 +1,18 @@
+#pragma once
+
+#include "periods/PeriodCalculation.h"
+
+namespace velkor {
+
+/// The entries of a computed period in journal order: the lines by account and
+/// sub-account (each with its AD entry), then the catch-ups, then 697 and the 698
+/// closing by the period's "698 kapanışı" setting.
+std::vector<PeriodEntry> periodEntries(const Period& period, const std::vector<PeriodLine>& lines,
+                                       const PeriodTotals& totals);
+
+/// The period's journal text in the 31.12.2023 layout with P's date; `filter` is the
+/// heading's filter text as on the 31.12.2023 journal.
+QStringList periodJournalLines(const Period& period, const std::vector<PeriodEntry>& entries,
+                               const QString& filter);
+
+} // namespace velkor
