@@ -176,7 +176,7 @@ QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
             const QString copy =
                 copies.path() + QLatin1Char('/') + part.folder + QLatin1Char('_') + entry.name;
             try {
-                snapshotDatabase(current, copy);
+                copyDatabase(current, copy);
                 safety.addFile(entry.name, copy);
             } catch (const DatabaseError&) {
                 // A file the engine cannot read is kept byte for byte; nobody writes it now.

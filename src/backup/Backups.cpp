@@ -104,7 +104,7 @@ void Backups::writeArchives(const std::vector<std::pair<QString, QStringList>>& 
                 const QString name = QFileInfo(database).fileName();
                 const QString copy = copies.path() + QLatin1Char('/') + name;
                 QFile::remove(copy);
-                snapshotDatabase(database, copy);
+                copyDatabase(database, copy);
                 archive.addFile(name, copy);
             }
             archive.commit();

@@ -2,6 +2,7 @@
 
 #include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
+#include "storage/DatabaseFileCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,23 @@ void snapshotDatabase(const QString& source, const QString& target) {
         throw;
     }
     db.exec(QStringLiteral("DETACH DATABASE snapshot"));
+}
+
+void copyDatabase(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target))
+        throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(target));
+    Database db(source, kDatabasePassword);
+    db.exec(QStringLiteral("BEGIN"));
+    try {
+        // The first read takes the shared lock that holds the file still until COMMIT; a
+        // journal left by a writer that died is rolled back before it.
+        db.scalar(QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
+        copyDatabaseFile(db, target);
+    } catch (...) {
+        runQuietly(db, QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    db.exec(QStringLiteral("COMMIT"));
 }
 
 void verifyDatabase(const QString& path, SchemaKind kind) {

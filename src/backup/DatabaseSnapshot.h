@@ -13,6 +13,14 @@ namespace velkor {
 /// wholly in the copy or not at all. Throws DatabaseError.
 void snapshotDatabase(const QString& source, const QString& target);
 
+/// Writes a consistent copy of the database file `source` into the new file `target`, byte
+/// for byte as it lies on the disk: read under the engine's shared lock, so a transaction
+/// writing the source meanwhile is either wholly in the copy or not at all. Unlike a
+/// snapshot it neither decrypts nor compacts, which makes it the backups' copy: an archive
+/// gets the company's file as it is. Throws DatabaseError when the file does not open with
+/// the password or the copy cannot be written.
+void copyDatabase(const QString& source, const QString& target);
+
 /// Checks that `path` opens with the database password, is sound and holds every table
 /// and column the program uses in a database of `kind` (SchemaCheck); throws ShownError
 /// saying in Turkish what is wrong.

@@ -5,6 +5,9 @@
 #include "backup/BackupSettings.h"
 #include "storage/IniFile.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace velkor::test {
 namespace {
 
@@ -147,6 +150,39 @@ TEST_F(BackupTest, SnapshotOfADatabaseInTheMiddleOfAWriteHoldsNoHalfTransaction)
     backups.restoreCompany(archive, QDateTime::currentDateTime());
     Database db(data(QStringLiteral("AAA")), kDatabasePassword);
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM sabit_kiymet")), 2);
+}
+
+// An archive holds each company's file as it lies on the disk, read through the engine's
+// own handle: a writer of this program that holds the file meanwhile keeps its lock (a
+// second handle of the file, once closed, would have dropped every lock of the process).
+TEST_F(BackupTest, ABackupHoldsTheFileByteForByteAndLeavesTheWritersLockInPlace) {
+    const QString archive = home.home() + QStringLiteral("Yedek/bayt.zip");
+    Database writer(data(QStringLiteral("AAA")), kDatabasePassword);
+    writer.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    writer.exec(QStringLiteral("DELETE FROM sabit_kiymet"));
+    backups.writeDatabaseArchive(archive, {data(QStringLiteral("AAA"))});
+
+    // Another process finds the file still held for writing.
+    const pid_t child = fork();
+    if (child == 0) {
+        try {
+            Database other(data(QStringLiteral("AAA")), kDatabasePassword);
+            other.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+            other.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        } catch (const DatabaseError&) {
+            _exit(0);
+        }
+        _exit(1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the writer's lock was lost";
+    writer.exec(QStringLiteral("ROLLBACK"));
+
+    QFile file(data(QStringLiteral("AAA")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const ZipArchive zip(archive, ZipArchive::Mode::Read);
+    EXPECT_EQ(zip.read(zip.find(QStringLiteral("AAA.mdb"))), file.readAll());
 }
 
 } // namespace
