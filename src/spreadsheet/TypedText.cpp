@@ -1,6 +1,8 @@
 #include "spreadsheet/TypedText.h"
 
+#include <charconv>
 #include <optional>
+#include <string>
 
 namespace velkor {
 
@@ -40,18 +42,25 @@ std::optional<QDate> typedDate(QStringView text) {
 }
 
 // A sign, digits with "." thousands groups or none, and a "," decimal part, as the
-// pattern ^([+-]?)(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d+))?$ reads it.
+// pattern ^([+-]?)(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d+))?$ reads it. The digits are gathered
+// as plain ASCII and converted by the standard library, correctly rounded like any other
+// reader of the number but without a locale's detour: a workbook voucher resolves every
+// one of its cells.
 std::optional<double> typedNumber(QStringView text) {
     qsizetype at = 0;
     const bool negative = !text.isEmpty() && text[0] == u'-';
     if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
         ++at;
-    QString plain;
-    plain.reserve(text.size());
+    std::string plain;
+    plain.reserve(static_cast<size_t>(text.size()));
+    const auto take = [&plain, text](qsizetype from, qsizetype count) {
+        for (qsizetype i = from; i < from + count; ++i)
+            plain += static_cast<char>(text[i].unicode());
+    };
     const qsizetype lead = digitRun(text, at);
     if (lead < 1)
         return std::nullopt;
-    plain += text.mid(at, lead);
+    take(at, lead);
     at += lead;
     if (at < text.size() && text[at] == u'.') {
         if (lead > 3)
@@ -59,7 +68,7 @@ std::optional<double> typedNumber(QStringView text) {
         while (at < text.size() && text[at] == u'.') {
             if (digitRun(text, at + 1) != 3)
                 return std::nullopt;
-            plain += text.mid(at + 1, 3);
+            take(at + 1, 3);
             at += 4;
         }
     }
@@ -67,15 +76,15 @@ std::optional<double> typedNumber(QStringView text) {
         const qsizetype decimals = digitRun(text, at + 1);
         if (decimals < 1)
             return std::nullopt;
-        plain += QLatin1Char('.');
-        plain += text.mid(at + 1, decimals);
+        plain += '.';
+        take(at + 1, decimals);
         at += 1 + decimals;
     }
     if (at != text.size())
         return std::nullopt;
-    bool ok = false;
-    const double parsed = plain.toDouble(&ok);
-    if (!ok)
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
+    if (error != std::errc() || end != plain.data() + plain.size())
         return std::nullopt;
     return negative ? -parsed : parsed;
 }

@@ -51,6 +51,12 @@ TEST(TypedText, EdgesOfDatesAndNumbers) {
     EXPECT_EQ(resolveTypedText(QStringLiteral("12,")).kind, TypedValue::Kind::Text);
     EXPECT_EQ(resolveTypedText(QStringLiteral("-")).kind, TypedValue::Kind::Text);
     EXPECT_EQ(resolveTypedText(QStringLiteral("1,2,3")).kind, TypedValue::Kind::Text);
+    // Correctly rounded as any reader of the digits rounds them; too large is no number.
+    EXPECT_EQ(resolveTypedText(QStringLiteral("0,1")).number, 0.1);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("3,14159265358979323846")).number, 3.141592653589793);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("9.007.199.254.740.993")).number, 9007199254740992.0);
+    EXPECT_EQ(resolveTypedText(QStringLiteral("1") + QString(400, QLatin1Char('0'))).kind,
+              TypedValue::Kind::Text);
 }
 
 TEST(TypedText, LocalNumberFormatsBecomeInvariant) {
@@ -127,6 +133,26 @@ TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
 
     EXPECT_NEAR(back.widths().at(2), 30, 1);
     EXPECT_GT(back.widths().at(4), back.widths().at(3));
+}
+
+// A number without a format is as wide as its general text (15 digits): a fitted column
+// of numbers is as wide as one of those texts, also where the 15th digit rounds an exact
+// tie, where 15 digits do not hold the number, or for a negative zero.
+TEST_F(XlsxWorkbookTest, FittedNumbersTakeTheWidthOfTheirGeneralText) {
+    const std::vector<double> numbers{1234567.89,        -0.0,  0.1 + 0.2, 13381424753052050.0,
+                                      1234567890123.125, 1e-5,  1e15,      -7604841041746505.0,
+                                      123456789012345.0, 1e300, 2.5e-7,    -915.02};
+    XlsxWorkbook book;
+    int column = 0;
+    for (const double number : numbers) {
+        book.setNumber(1, ++column, number);
+        book.setText(1, ++column, QString::number(number, 'g', 15));
+    }
+    book.autoFitColumns(QStringLiteral("A1:IV15000"));
+    book.save(path(QStringLiteral("genislik.xlsx")));
+    const XlsxReadBack back(path(QStringLiteral("genislik.xlsx")));
+    for (int c = 1; c < column; c += 2)
+        EXPECT_EQ(back.widths().at(c), back.widths().at(c + 1)) << numbers[static_cast<size_t>(c / 2)];
 }
 
 // The workbook library prints numbers with printf; on a Turkish or German desktop that
