@@ -7,6 +7,11 @@ Times are wall-clock (what the user waits for): the median of the repetitions wh
 benchmark repeats, else the mean over its iterations.
 
     python3 bench/summary.py build/bench/velkor-bench.json
+    python3 bench/summary.py --cpu build/bench/velkor-bench.json
+
+On a machine shared with other work, `--cpu` forms the table from the CPU time each
+benchmark's thread used instead: it stays near what a quiet machine waits, where the
+wall-clock times grow with the other work's share of the cores.
 """
 
 import json
@@ -15,15 +20,16 @@ import os
 import sys
 
 
-def load(path):
-    """Each benchmark's wall time in ms (the median when it ran several times) and its counters."""
+def load(path, cpu=False):
+    """Each benchmark's time in ms, wall-clock or CPU (the median when it ran several times),
+    and its counters."""
     with open(path, encoding="utf-8") as f:
         data = json.load(f)
     runs = {}
     medians = {}
     for b in data.get("benchmarks", []):
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
-        entry = {"ms": b["real_time"] * scale, "cpu": b["cpu_time"] * scale, "items": b.get("items")}
+        entry = {"ms": b["cpu_time" if cpu else "real_time"] * scale, "items": b.get("items")}
         name = re.sub(r"/(repeats|iterations):\d+$", "", b.get("run_name", b["name"]))
         if b.get("run_type") == "aggregate":
             if b.get("aggregate_name") == "median":
@@ -39,9 +45,12 @@ def fmt(value, decimals=1):
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: summary.py RESULTS.json")
-    context, runs = load(sys.argv[1])
+    args = sys.argv[1:]
+    cpu = "--cpu" in args
+    args = [a for a in args if a != "--cpu"]
+    if len(args) != 1:
+        sys.exit("usage: summary.py [--cpu] RESULTS.json")
+    context, runs = load(args[0], cpu)
     rows = []
     failed = False
 
@@ -101,7 +110,8 @@ def main():
     print()
     print(f"Load average at the start: {', '.join(fmt(x, 2) for x in load_avg) if load_avg else '?'}"
           f" on {context.get('num_cpus', '?')} CPUs; "
-          f"compare ratios, the times depend on the load.")
+          f"compare ratios, the times depend on the load."
+          + (" Times are CPU times." if cpu else ""))
     for r in [header] + rows:
         print(" | ".join(str(c).ljust(w) for c, w in zip(r, widths)))
     return 1 if failed and os.environ.get("VELKOR_BENCH_STRICT") else 0
