@@ -205,10 +205,11 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     }
 
     if (method == StockMethod::SimpleAverage) {
-        if (book <= 0.0) {
+        if (!line.stockBalance) {
             markNotComputed(line, stockBalanceMissingNote());
             return;
         }
+        book = *line.stockBalance;
         line.status = LineStatus::SimpleAverage;
         line.coefficient =
             simpleAverageCoefficient(m_context.index, P, averageBaseMonth(m_settings.averageBase, P, Q));
@@ -239,8 +240,17 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     line.adjustedValue = r2(book * line.coefficient);
     line.difference = r2(line.adjustedValue - book);
 
-    if (!isDepreciableAccount(line.account) || line.usefulLife <= 0)
+    if (!isDepreciableAccount(line.account))
         return;
+    if (line.usefulLife <= 0) {
+        // Without a life nothing more is depreciated, but the AD already held is adjusted
+        // with the value, or the net value would grow by the adjustment.
+        line.accumulatedBefore = r2(accumulatedOfQ + bookedSinceQ);
+        line.adjustedAccumulated = r2(line.accumulatedBefore * line.coefficient);
+        line.accumulatedDifference = r2(line.adjustedAccumulated - line.accumulatedBefore);
+        line.closingAccumulated = line.adjustedAccumulated;
+        return;
+    }
     DepreciationBasis basis;
     basis.book = book;
     basis.accumulatedOfQ = accumulatedOfQ;
@@ -269,6 +279,20 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
 }
 
 } // namespace
+
+QStringList closingReminders(const std::vector<PeriodLine>& lines) {
+    QStringList reminders;
+    for (const PeriodLine& line : lines) {
+        if (line.status == LineStatus::NotComputed || line.status == LineStatus::Outside)
+            continue;
+        const QString label = lineLabel(line.account, line.subAccount, line.name);
+        if (line.periodDepreciationComputed)
+            reminders << QStringLiteral("Dönem amortismanı hesaplanan (kontrol ediniz): ") + label;
+        if (accountNumber(line.account) == 258)
+            reminders << label + QStringLiteral(": ") + investmentNote();
+    }
+    return reminders;
+}
 
 QString declarationSentence(double declarationDifference) {
     const double rounded = r2(declarationDifference);

@@ -72,11 +72,10 @@ BaseCarry carryFromBase(const BaseRow& row) {
     line.depreciationMethod = row.depreciationMethod;
     line.depreciationAccount = row.depreciationAccount;
     line.stockMethod = stockMethodOf(row);
+    line.bookValue = adjusted;
     if (line.stockMethod == StockMethod::SimpleAverage) {
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
-    } else {
-        line.bookValue = adjusted;
     }
     if (isDepreciableAccount(row.mainAccount))
         line.accumulatedOfQ = row.adjustedDepreciation.value_or(0.0);
@@ -140,11 +139,35 @@ std::optional<PeriodLine> carryFromPrevious(const PeriodLine& lineOfQ) {
     }
     if (line.stockMethod == StockMethod::SimpleAverage) {
         // The balance of the simple average is typed anew at every period end, at cost.
-        line.bookValue = 0;
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
     }
     return line;
+}
+
+PeriodLine additionTo(const PeriodLine& item, const QDate& entry, double cost) {
+    PeriodLine line;
+    line.account = item.account;
+    line.subAccount = item.subAccount;
+    line.name = item.name;
+    line.status = LineStatus::New;
+    line.entryDate = entry;
+    line.bookValue = cost;
+    line.usefulLife = item.usefulLife;
+    line.depreciationMethod = item.depreciationMethod;
+    line.depreciationAccount = item.depreciationAccount;
+    line.expenseAccount = item.expenseAccount;
+    line.stockMethod = item.stockMethod == StockMethod::None ? StockMethod::None : StockMethod::Actual;
+    return line;
+}
+
+bool stockMethodChangeNeedsConsent(StockMethod earlier, StockMethod chosen) {
+    // Only a method the line had in an earlier period binds; a line without one is free.
+    return earlier != StockMethod::None && chosen != StockMethod::None && earlier != chosen;
+}
+
+QString stockMethodChangeQuestion() {
+    return QStringLiteral("2024 yılından itibaren seçilen yöntemden üç yıl dönülemez. Devam edilsin mi?");
 }
 
 } // namespace velkor

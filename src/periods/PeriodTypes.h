@@ -118,6 +118,10 @@ struct PeriodLine {
     std::optional<double> remainingShare;
     /// "Kalan Tutar (önceki düzeltilmiş değerle)" of a stock by the actual method.
     std::optional<double> remainingAmount;
+    /// The period-end balance of a stock by "Basit Ortalama", typed at cost at every period
+    /// end; empty until typed. The book value keeps the previous adjusted value, from which
+    /// the part still on hand is taken when the line turns to "Gerçek Yöntem".
+    std::optional<double> stockBalance;
     int usefulLife = 0;
     QString depreciationMethod;
     /// The accumulated-depreciation account (amortisman_kodu; empty: 257/268 by the account).

@@ -67,7 +67,16 @@ TEST(PeriodCarryTest, StocksOfTheSimpleAverageAndTurnoverWaitForTheirBalance) {
     row.stockMethod = QStringLiteral("Devir");
     PeriodLine line = *carryFromBase(row).line;
     EXPECT_EQ(line.stockMethod, StockMethod::SimpleAverage);
-    EXPECT_DOUBLE_EQ(line.bookValue, 0);
+    EXPECT_FALSE(line.stockBalance);
+
+    // Turned to the actual method with the part still on hand, it starts from the
+    // 31.12.2023 adjusted value.
+    line.stockMethod = StockMethod::Actual;
+    line.remainingShare = 0.25;
+    std::vector<PeriodLine> lines{line};
+    computePeriod(contextOf(kJune, kBase), lines);
+    EXPECT_EQ(lines[0].status, LineStatus::Carried);
+    EXPECT_DOUBLE_EQ(lines[0].adjustedValue, 11949.30);
 
     row.stockMethod = QStringLiteral("Gercek");
     line = *carryFromBase(row).line;

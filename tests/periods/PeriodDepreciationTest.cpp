@@ -148,4 +148,32 @@ TEST(PeriodDepreciationTest, NewItemDepreciatesFromItsEntryMonth) {
                   "Varlık Net Değeri (12.000,00) X (1,14747) Katsayı ile Düzeltilmiştir. Giriş: 01.2024"));
 }
 
+TEST(PeriodDepreciationTest, AccumulatedDepreciationWithoutALifeIsStillAdjusted) {
+    PeriodLine line = machine();
+    line.usefulLife = 0;
+    line = computedMachine(kJune, PeriodDepreciation::IncludedInAccumulated, line);
+    EXPECT_DOUBLE_EQ(line.periodDepreciation, 0);
+    EXPECT_DOUBLE_EQ(line.accumulatedBefore, 27694.00);
+    EXPECT_DOUBLE_EQ(line.adjustedAccumulated, 33092.39);
+    EXPECT_DOUBLE_EQ(line.closingAccumulated, 33092.39);
+}
+
+TEST(PeriodDepreciationTest, AdditionIsANewItemWithTheItemsLife) {
+    std::vector<PeriodLine> lines{machine()};
+    lines.push_back(additionTo(lines[0], QDate(2024, 4, 2), 6000.00));
+    computePeriod(contextOf(kJune, kBase), lines);
+    EXPECT_DOUBLE_EQ(lines[0].adjustedValue, 165461.96);
+    EXPECT_EQ(lines[1].status, LineStatus::New);
+    EXPECT_EQ(lines[1].usefulLife, 5);
+    EXPECT_DOUBLE_EQ(lines[1].coefficient, 1.03361);       // 3.483,25 / 3.369,98
+    EXPECT_DOUBLE_EQ(lines[1].periodDepreciation, 200.00); // April and May at 100,00
+
+    // Computed DP is a point to check before closing, not an obstacle.
+    EXPECT_TRUE(closingObstacles(lines, {}).isEmpty());
+    EXPECT_EQ(
+        closingReminders(lines),
+        (QStringList{QStringLiteral("Dönem amortismanı hesaplanan (kontrol ediniz): 253.001 KALEM 001"),
+                     QStringLiteral("Dönem amortismanı hesaplanan (kontrol ediniz): 253.001 KALEM 001")}));
+}
+
 } // namespace

@@ -11,6 +11,8 @@ PeriodLine stockLine(StockMethod method, double value) {
     PeriodLine line = *carryFromBase(baseRow(30, QStringLiteral("153"), QStringLiteral("001"), value)).line;
     line.stockMethod = method;
     line.bookValue = value;
+    if (method == StockMethod::SimpleAverage)
+        line.stockBalance = value;
     return line;
 }
 
@@ -38,10 +40,16 @@ TEST(PeriodLinesTest, SimpleAverageByBothReadingsOfThePreviousPeriod) {
     computePeriod(contextOf(kSeptember, kJune), lines);
     EXPECT_TRUE(lines[0].notes.isEmpty());
 
-    // An empty balance is not computed as 0.
-    lines = {stockLine(StockMethod::SimpleAverage, 0)};
+    // An empty balance is not computed as 0; a typed 0 is.
+    lines = {stockLine(StockMethod::SimpleAverage, 600000.00)};
+    lines[0].stockBalance.reset();
     computePeriod(contextOf(kJune, kBase), lines);
     EXPECT_EQ(lines[0].status, LineStatus::NotComputed);
+    EXPECT_EQ(lines[0].notes, QStringList{QStringLiteral("Dönem sonu stok bakiyesini giriniz.")});
+    lines[0].stockBalance = 0.0;
+    computePeriod(contextOf(kJune, kBase), lines);
+    EXPECT_EQ(lines[0].status, LineStatus::SimpleAverage);
+    EXPECT_DOUBLE_EQ(lines[0].difference, 0);
 }
 
 TEST(PeriodLinesTest, ActualMethodCarriesThePartStillOnHand) {
