@@ -70,7 +70,7 @@ struct Period {
 enum class LineStatus { Carried, New, SimpleAverage, NotComputed, Outside };
 
 /// The stock method of a stock line (150-159) in a period; `None` for other lines.
-enum class StockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
+enum class PeriodStockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
 
 /// The 31.12.2023 item row as the carry rule reads it (the columns of `sabit_kiymet`).
 struct BaseRow {
@@ -110,7 +110,7 @@ struct PeriodLine {
     bool interrupted = false;
     /// The month it was adjusted to last (its previous adjusted value is of that month).
     QDate lastAdjustedEnd;
-    StockMethod stockMethod = StockMethod::None;
+    PeriodStockMethod stockMethod = PeriodStockMethod::None;
     /// Entry date (purchase, payment of capital); for carried lines the 31.12.2023 entry date.
     QDate entryDate;
     /// A disposal on the line: its date and, for a partial one, "Kalan Oran" (0 to 1).

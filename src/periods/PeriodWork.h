@@ -45,6 +45,10 @@ public:
     /// Q is the base), the stored inputs applied and every line computed; saves nothing
     /// ("Hesapla").
     PeriodView calculate(const QDate& end);
+    /// The same with the lines' inputs as edited on the screen in place of the stored ones
+    /// (lines matched by id; lines without an id are new items still to be saved); saves
+    /// nothing.
+    PeriodView calculate(const QDate& end, const std::vector<PeriodLine>& edited);
     /// The stored state of the period without computing ("Açık" periods as last saved).
     PeriodView load(const QDate& end);
     /// Saves the lines' inputs and results ("Kaydet"); refused for a closed period.
