@@ -42,6 +42,11 @@ QString averageReadingNote() {
                           "uygulamada 31.03.2024 endeksi kullanılmıştır.");
 }
 
+QString remainingAmountNote() {
+    return QStringLiteral("Önceki düzeltilmiş değer bulunmuyor: 'Kalan Tutar (önceki düzeltilmiş değerle)' "
+                          "giriniz.");
+}
+
 QString interruptedNote() {
     return QStringLiteral("Devreden (ara verilmiş)");
 }
@@ -170,17 +175,22 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
         }
     }
 
-    StockMethod method = line.stockMethod;
-    if (isStockAccount(line.account) && method == StockMethod::None)
-        method = StockMethod::Actual;
-    if (method == StockMethod::MovingWeightedAverage) {
+    PeriodStockMethod method = line.stockMethod;
+    if (isStockAccount(line.account) && method == PeriodStockMethod::None)
+        method = PeriodStockMethod::Actual;
+    if (method == PeriodStockMethod::MovingWeightedAverage) {
         markNotComputed(line, movingAverageNote());
         return;
     }
 
     double book = line.bookValue;
-    if (method == StockMethod::Actual && line.remainingAmount)
+    if (method == PeriodStockMethod::Actual && line.remainingAmount) {
         book = *line.remainingAmount;
+    } else if (method == PeriodStockMethod::Actual && book == 0.0 && line.remainingShare) {
+        // A stock of the simple average has no previous adjusted value to take a share of.
+        markNotComputed(line, remainingAmountNote());
+        return;
+    }
     double accumulatedOfQ = line.accumulatedOfQ;
     double bookedSinceQ = line.bookedSinceQ;
     std::optional<double> previousNewMonthly = line.previousNewMonthly;
@@ -204,12 +214,11 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
                           QStringLiteral(" TL azaltılmıştır.");
     }
 
-    if (method == StockMethod::SimpleAverage) {
-        if (!line.stockBalance) {
+    if (method == PeriodStockMethod::SimpleAverage) {
+        if (book <= 0.0) {
             markNotComputed(line, stockBalanceMissingNote());
             return;
         }
-        book = *line.stockBalance;
         line.status = LineStatus::SimpleAverage;
         line.coefficient =
             simpleAverageCoefficient(m_context.index, P, averageBaseMonth(m_settings.averageBase, P, Q));

@@ -31,14 +31,14 @@ bool neverCarried(const QString& account) {
     return false;
 }
 
-StockMethod stockMethodOf(const BaseRow& row) {
+PeriodStockMethod stockMethodOf(const BaseRow& row) {
     if (!isStockAccount(row.mainAccount))
-        return StockMethod::None;
+        return PeriodStockMethod::None;
     // "Devir Hızı" ended with 2023; its stocks and those of the simple average are offered
     // as simple average until the user gives the part still on hand.
     if (row.stockMethod == QLatin1String("Basit") || row.stockMethod == QLatin1String("Devir"))
-        return StockMethod::SimpleAverage;
-    return StockMethod::Actual;
+        return PeriodStockMethod::SimpleAverage;
+    return PeriodStockMethod::Actual;
 }
 
 bool wholeDisposal(const PeriodLine& line) {
@@ -72,10 +72,12 @@ BaseCarry carryFromBase(const BaseRow& row) {
     line.depreciationMethod = row.depreciationMethod;
     line.depreciationAccount = row.depreciationAccount;
     line.stockMethod = stockMethodOf(row);
-    line.bookValue = adjusted;
-    if (line.stockMethod == StockMethod::SimpleAverage) {
+    if (line.stockMethod == PeriodStockMethod::SimpleAverage) {
+        // The balance of the simple average is typed at the period end, at cost.
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
+    } else {
+        line.bookValue = adjusted;
     }
     if (isDepreciableAccount(row.mainAccount))
         line.accumulatedOfQ = row.adjustedDepreciation.value_or(0.0);
@@ -137,8 +139,9 @@ std::optional<PeriodLine> carryFromPrevious(const PeriodLine& lineOfQ) {
         line.lastAdjustedEnd = lineOfQ.lastAdjustedEnd;
         line.interrupted = true;
     }
-    if (line.stockMethod == StockMethod::SimpleAverage) {
+    if (line.stockMethod == PeriodStockMethod::SimpleAverage) {
         // The balance of the simple average is typed anew at every period end, at cost.
+        line.bookValue = 0;
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
     }
@@ -157,13 +160,14 @@ PeriodLine additionTo(const PeriodLine& item, const QDate& entry, double cost) {
     line.depreciationMethod = item.depreciationMethod;
     line.depreciationAccount = item.depreciationAccount;
     line.expenseAccount = item.expenseAccount;
-    line.stockMethod = item.stockMethod == StockMethod::None ? StockMethod::None : StockMethod::Actual;
+    line.stockMethod =
+        item.stockMethod == PeriodStockMethod::None ? PeriodStockMethod::None : PeriodStockMethod::Actual;
     return line;
 }
 
-bool stockMethodChangeNeedsConsent(StockMethod earlier, StockMethod chosen) {
+bool stockMethodChangeNeedsConsent(PeriodStockMethod earlier, PeriodStockMethod chosen) {
     // Only a method the line had in an earlier period binds; a line without one is free.
-    return earlier != StockMethod::None && chosen != StockMethod::None && earlier != chosen;
+    return earlier != PeriodStockMethod::None && chosen != PeriodStockMethod::None && earlier != chosen;
 }
 
 QString stockMethodChangeQuestion() {

@@ -35,7 +35,7 @@ PeriodLine additionTo(const PeriodLine& item, const QDate& entry, double cost);
 
 /// Whether choosing `chosen` for a stock line whose method in an earlier period from 2024 on
 /// was `earlier` needs the user's consent (`stockMethodChangeQuestion`).
-bool stockMethodChangeNeedsConsent(StockMethod earlier, StockMethod chosen);
+bool stockMethodChangeNeedsConsent(PeriodStockMethod earlier, PeriodStockMethod chosen);
 /// "2024 yılından itibaren seçilen yöntemden üç yıl dönülemez. Devam edilsin mi?"
 QString stockMethodChangeQuestion();
 

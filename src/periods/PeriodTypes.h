@@ -70,7 +70,7 @@ struct Period {
 enum class LineStatus { Carried, New, SimpleAverage, NotComputed, Outside };
 
 /// The stock method of a stock line (150-159) in a period; `None` for other lines.
-enum class StockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
+enum class PeriodStockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
 
 /// The 31.12.2023 item row as the carry rule reads it (the columns of `sabit_kiymet`).
 struct BaseRow {
@@ -110,7 +110,7 @@ struct PeriodLine {
     bool interrupted = false;
     /// The month it was adjusted to last (its previous adjusted value is of that month).
     QDate lastAdjustedEnd;
-    StockMethod stockMethod = StockMethod::None;
+    PeriodStockMethod stockMethod = PeriodStockMethod::None;
     /// Entry date (purchase, payment of capital); for carried lines the 31.12.2023 entry date.
     QDate entryDate;
     /// A disposal on the line: its date and, for a partial one, "Kalan Oran" (0 to 1).
@@ -118,10 +118,6 @@ struct PeriodLine {
     std::optional<double> remainingShare;
     /// "Kalan Tutar (önceki düzeltilmiş değerle)" of a stock by the actual method.
     std::optional<double> remainingAmount;
-    /// The period-end balance of a stock by "Basit Ortalama", typed at cost at every period
-    /// end; empty until typed. The book value keeps the previous adjusted value, from which
-    /// the part still on hand is taken when the line turns to "Gerçek Yöntem".
-    std::optional<double> stockBalance;
     int usefulLife = 0;
     QString depreciationMethod;
     /// The accumulated-depreciation account (amortisman_kodu; empty: 257/268 by the account).

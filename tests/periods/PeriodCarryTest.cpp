@@ -59,28 +59,31 @@ TEST(PeriodCarryTest, FixedAssetTakesItsAdjustedValuesAndColumns) {
     EXPECT_EQ(line.usefulLife, 5);
     EXPECT_EQ(line.depreciationAccount, QStringLiteral("257.01"));
     EXPECT_EQ(line.lastAdjustedEnd, kBase);
-    EXPECT_EQ(line.stockMethod, StockMethod::None);
+    EXPECT_EQ(line.stockMethod, PeriodStockMethod::None);
 }
 
 TEST(PeriodCarryTest, StocksOfTheSimpleAverageAndTurnoverWaitForTheirBalance) {
     BaseRow row = baseRow(3, QStringLiteral("153"), QStringLiteral("001"), 40000);
     row.stockMethod = QStringLiteral("Devir");
     PeriodLine line = *carryFromBase(row).line;
-    EXPECT_EQ(line.stockMethod, StockMethod::SimpleAverage);
-    EXPECT_FALSE(line.stockBalance);
+    EXPECT_EQ(line.stockMethod, PeriodStockMethod::SimpleAverage);
+    EXPECT_DOUBLE_EQ(line.bookValue, 0);
 
-    // Turned to the actual method with the part still on hand, it starts from the
-    // 31.12.2023 adjusted value.
-    line.stockMethod = StockMethod::Actual;
+    // Turned to the actual method, it needs the part still on hand as an amount: a share
+    // has no previous adjusted value to apply to.
+    line.stockMethod = PeriodStockMethod::Actual;
     line.remainingShare = 0.25;
     std::vector<PeriodLine> lines{line};
+    computePeriod(contextOf(kJune, kBase), lines);
+    EXPECT_EQ(lines[0].status, LineStatus::NotComputed);
+    lines[0].remainingAmount = 10000;
     computePeriod(contextOf(kJune, kBase), lines);
     EXPECT_EQ(lines[0].status, LineStatus::Carried);
     EXPECT_DOUBLE_EQ(lines[0].adjustedValue, 11949.30);
 
     row.stockMethod = QStringLiteral("Gercek");
     line = *carryFromBase(row).line;
-    EXPECT_EQ(line.stockMethod, StockMethod::Actual);
+    EXPECT_EQ(line.stockMethod, PeriodStockMethod::Actual);
     EXPECT_DOUBLE_EQ(line.bookValue, 40000);
 }
 

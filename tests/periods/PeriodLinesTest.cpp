@@ -7,19 +7,17 @@ using namespace velkor::test;
 
 namespace {
 
-PeriodLine stockLine(StockMethod method, double value) {
+PeriodLine stockLine(PeriodStockMethod method, double value) {
     PeriodLine line = *carryFromBase(baseRow(30, QStringLiteral("153"), QStringLiteral("001"), value)).line;
     line.stockMethod = method;
     line.bookValue = value;
-    if (method == StockMethod::SimpleAverage)
-        line.stockBalance = value;
     return line;
 }
 
 TEST(PeriodLinesTest, SimpleAverageByBothReadingsOfThePreviousPeriod) {
     PeriodSettings settings;
     settings.averageBase = AverageBase::PreviousProvisionalPeriod;
-    std::vector<PeriodLine> lines{stockLine(StockMethod::SimpleAverage, 600000.00)};
+    std::vector<PeriodLine> lines{stockLine(PeriodStockMethod::SimpleAverage, 600000.00)};
     computePeriod(contextOf(kJune, kBase, settings), lines);
     EXPECT_EQ(lines[0].status, LineStatus::SimpleAverage);
     EXPECT_DOUBLE_EQ(lines[0].coefficient, 1.03421);
@@ -29,33 +27,28 @@ TEST(PeriodLinesTest, SimpleAverageByBothReadingsOfThePreviousPeriod) {
     EXPECT_TRUE(lines[0].notes.isEmpty());
 
     // The default reading at 30.06.2024 notes what practice did before circular 176.
-    lines = {stockLine(StockMethod::SimpleAverage, 600000.00)};
+    lines = {stockLine(PeriodStockMethod::SimpleAverage, 600000.00)};
     computePeriod(contextOf(kJune, kBase), lines);
     EXPECT_DOUBLE_EQ(lines[0].coefficient, 1.08881);
     EXPECT_EQ(lines[0].notes,
               QStringList{QStringLiteral("176 Sıra No.lu VUK Sirküleri (01.11.2024) öncesinde beyan "
                                          "edilen dönemlerde uygulamada 31.03.2024 endeksi "
                                          "kullanılmıştır.")});
-    lines = {stockLine(StockMethod::SimpleAverage, 600000.00)};
+    lines = {stockLine(PeriodStockMethod::SimpleAverage, 600000.00)};
     computePeriod(contextOf(kSeptember, kJune), lines);
     EXPECT_TRUE(lines[0].notes.isEmpty());
 
-    // An empty balance is not computed as 0; a typed 0 is.
-    lines = {stockLine(StockMethod::SimpleAverage, 600000.00)};
-    lines[0].stockBalance.reset();
+    // An empty balance is not computed as 0.
+    lines = {stockLine(PeriodStockMethod::SimpleAverage, 0)};
     computePeriod(contextOf(kJune, kBase), lines);
     EXPECT_EQ(lines[0].status, LineStatus::NotComputed);
     EXPECT_EQ(lines[0].notes, QStringList{QStringLiteral("Dönem sonu stok bakiyesini giriniz.")});
-    lines[0].stockBalance = 0.0;
-    computePeriod(contextOf(kJune, kBase), lines);
-    EXPECT_EQ(lines[0].status, LineStatus::SimpleAverage);
-    EXPECT_DOUBLE_EQ(lines[0].difference, 0);
 }
 
 TEST(PeriodLinesTest, ActualMethodCarriesThePartStillOnHand) {
-    PeriodLine byShare = stockLine(StockMethod::Actual, 50000.00);
+    PeriodLine byShare = stockLine(PeriodStockMethod::Actual, 50000.00);
     byShare.remainingShare = 0.4;
-    PeriodLine byAmount = stockLine(StockMethod::Actual, 50000.00);
+    PeriodLine byAmount = stockLine(PeriodStockMethod::Actual, 50000.00);
     byAmount.remainingAmount = 12345.67;
     std::vector<PeriodLine> lines{byShare, byAmount};
     computePeriod(contextOf(kJune, kBase), lines);
@@ -67,8 +60,8 @@ TEST(PeriodLinesTest, ActualMethodCarriesThePartStillOnHand) {
 }
 
 TEST(PeriodLinesTest, MovingWeightedAverageIsRefusedAndLeftOutOfTheTotals) {
-    PeriodLine moving = stockLine(StockMethod::MovingWeightedAverage, 70000);
-    std::vector<PeriodLine> lines{moving, stockLine(StockMethod::Actual, 10000)};
+    PeriodLine moving = stockLine(PeriodStockMethod::MovingWeightedAverage, 70000);
+    std::vector<PeriodLine> lines{moving, stockLine(PeriodStockMethod::Actual, 10000)};
     const PeriodTotals totals = computePeriod(contextOf(kJune, kBase), lines);
     EXPECT_EQ(lines[0].status, LineStatus::NotComputed);
     EXPECT_EQ(lines[0].notes,
