@@ -289,20 +289,6 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
 
 } // namespace
 
-QStringList closingReminders(const std::vector<PeriodLine>& lines) {
-    QStringList reminders;
-    for (const PeriodLine& line : lines) {
-        if (line.status == LineStatus::NotComputed || line.status == LineStatus::Outside)
-            continue;
-        const QString label = lineLabel(line.account, line.subAccount, line.name);
-        if (line.periodDepreciationComputed)
-            reminders << QStringLiteral("Dönem amortismanı hesaplanan (kontrol ediniz): ") + label;
-        if (accountNumber(line.account) == 258)
-            reminders << label + QStringLiteral(": ") + investmentNote();
-    }
-    return reminders;
-}
-
 QString declarationSentence(double declarationDifference) {
     const double rounded = r2(declarationDifference);
     if (rounded == 0.0)

@@ -27,10 +27,6 @@ PeriodTotals computePeriod(const PeriodContext& context, std::vector<PeriodLine>
 /// "Hesaplanmadı", rows not carried); empty when it may be closed.
 QStringList closingObstacles(const std::vector<PeriodLine>& lines, const std::vector<LeftOutRow>& leftOut);
 
-/// The points "Dönemi Kapat" lists besides the obstacles, which do not keep the period from
-/// being closed: lines whose DP the program computed, and 258 lines.
-QStringList closingReminders(const std::vector<PeriodLine>& lines);
-
 /// The sentence printed with "Beyana esas fark" (empty when it is 0).
 QString declarationSentence(double declarationDifference);
 

@@ -148,30 +148,4 @@ std::optional<PeriodLine> carryFromPrevious(const PeriodLine& lineOfQ) {
     return line;
 }
 
-PeriodLine additionTo(const PeriodLine& item, const QDate& entry, double cost) {
-    PeriodLine line;
-    line.account = item.account;
-    line.subAccount = item.subAccount;
-    line.name = item.name;
-    line.status = LineStatus::New;
-    line.entryDate = entry;
-    line.bookValue = cost;
-    line.usefulLife = item.usefulLife;
-    line.depreciationMethod = item.depreciationMethod;
-    line.depreciationAccount = item.depreciationAccount;
-    line.expenseAccount = item.expenseAccount;
-    line.stockMethod =
-        item.stockMethod == PeriodStockMethod::None ? PeriodStockMethod::None : PeriodStockMethod::Actual;
-    return line;
-}
-
-bool stockMethodChangeNeedsConsent(PeriodStockMethod earlier, PeriodStockMethod chosen) {
-    // Only a method the line had in an earlier period binds; a line without one is free.
-    return earlier != PeriodStockMethod::None && chosen != PeriodStockMethod::None && earlier != chosen;
-}
-
-QString stockMethodChangeQuestion() {
-    return QStringLiteral("2024 yılından itibaren seçilen yöntemden üç yıl dönülemez. Devam edilsin mi?");
-}
-
 } // namespace velkor

@@ -29,14 +29,4 @@ std::optional<PeriodLine> resultLineFromBase(const BaseRow& closing698);
 /// value and the month it was adjusted to last, and is adjusted again from that month.
 std::optional<PeriodLine> carryFromPrevious(const PeriodLine& lineOfQ);
 
-/// An addition to a carried item (a further payment, an improvement): a new item of its own
-/// month and cost, never added to the carried value, with the item's life and method.
-PeriodLine additionTo(const PeriodLine& item, const QDate& entry, double cost);
-
-/// Whether choosing `chosen` for a stock line whose method in an earlier period from 2024 on
-/// was `earlier` needs the user's consent (`stockMethodChangeQuestion`).
-bool stockMethodChangeNeedsConsent(PeriodStockMethod earlier, PeriodStockMethod chosen);
-/// "2024 yılından itibaren seçilen yöntemden üç yıl dönülemez. Devam edilsin mi?"
-QString stockMethodChangeQuestion();
-
 } // namespace velkor
