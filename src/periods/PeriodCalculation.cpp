@@ -196,8 +196,9 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     std::optional<double> previousNewMonthly = line.previousNewMonthly;
     const bool shareApplies =
         line.remainingShare && (!line.disposalDate.isValid() || disposedInTime) && !line.remainingAmount;
+    const double bookBeforeShare = book;
+    const double share = shareApplies ? std::clamp(*line.remainingShare, 0.0, 1.0) : 1.0;
     if (shareApplies) {
-        const double share = std::clamp(*line.remainingShare, 0.0, 1.0);
         book = r2(book * share);
         accumulatedOfQ = r2(accumulatedOfQ * share);
         bookedSinceQ = r2(bookedSinceQ * share);
@@ -265,6 +266,8 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     basis.accumulatedOfQ = accumulatedOfQ;
     basis.bookedSinceQ = bookedSinceQ;
     basis.previousNewMonthly = previousNewMonthly;
+    basis.share = share;
+    basis.bookBeforeShare = bookBeforeShare;
     basis.coefficient = line.coefficient;
     basis.adjustedValue = line.adjustedValue;
     basis.periodEnd = P;

@@ -150,7 +150,7 @@ TEST(PeriodCarryTest, DisposalOnTheLineOfThePeriod) {
     // The share applies to the item as it stood in Q, then the coefficient.
     EXPECT_EQ(lines[1].status, LineStatus::Carried);
     EXPECT_DOUBLE_EQ(lines[1].adjustedValue, 82730.98); // 69.235,00 × 1,19493
-    EXPECT_DOUBLE_EQ(lines[1].oldMonthly, 1153.92);     // 69.235,00 × 0,20 / 12
+    EXPECT_DOUBLE_EQ(lines[1].oldMonthly, 1153.92);     // 2.307,83 × 0,5
     EXPECT_DOUBLE_EQ(lines[1].accumulatedBefore, 19616.60);
     // A disposal after P's end does not touch P.
     EXPECT_DOUBLE_EQ(lines[2].adjustedValue, 165461.96);

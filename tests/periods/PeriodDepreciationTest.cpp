@@ -171,4 +171,15 @@ TEST(PeriodDepreciationTest, AdditionIsANewItemOfItsOwnMonth) {
     EXPECT_TRUE(closingObstacles(lines, {}).isEmpty());
 }
 
+TEST(PeriodDepreciationTest, PartialDisposalSharesTheMonthlyDepreciationAsBooked) {
+    // 27,78 a month was booked; 70 % of the item is kept: 19,45, not 700,00 × 1/3 / 12 = 19,44.
+    PeriodLine line =
+        *carryFromBase(baseRow(8, QStringLiteral("255"), QStringLiteral("008"), 1000.00, 0.0, 3)).line;
+    line.disposalDate = QDate(2024, 2, 10);
+    line.remainingShare = 0.7;
+    line = computedMachine(kJune, PeriodDepreciation::IncludedInAccumulated, line);
+    EXPECT_DOUBLE_EQ(line.oldMonthly, 19.45);
+    EXPECT_DOUBLE_EQ(line.periodDepreciation, 97.25);
+}
+
 } // namespace
