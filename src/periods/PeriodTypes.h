@@ -159,6 +159,11 @@ struct PeriodLine {
     double catchUp = 0;
     /// "Son ay amortismanı (düzeltilmiş değerden)".
     double lastMonthDepreciation = 0;
+    /// The accumulated depreciation in the books at P's end ("Dönem Sonu Bakiye"): the
+    /// adjusted AD plus every depreciation of the year booked outside it (the last month;
+    /// under "Düzeltilmiş değerden yeniden" also the months at the old figure and the
+    /// catch-up). The next period carries the part outside the adjusted AD from it.
+    double closingAccumulated = 0;
     /// The explanation text of the line's journal entry.
     QString explanation;
     /// Notes and warnings shown on the line (not computed, 258, 176 ...).
@@ -181,6 +186,9 @@ using IndexValues = std::function<std::optional<double>(int monthKey)>;
 struct PeriodEntry {
     QString debitAccount;
     QString creditAccount;
+    /// The account names the journal prints beside the accounts.
+    QString debitDescription;
+    QString creditDescription;
     /// Always above 0.
     double amount = 0;
     /// The explanation line of the entry.
