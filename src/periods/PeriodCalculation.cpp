@@ -170,16 +170,16 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
         }
     }
 
-    StockMethod method = line.stockMethod;
-    if (isStockAccount(line.account) && method == StockMethod::None)
-        method = StockMethod::Actual;
-    if (method == StockMethod::MovingWeightedAverage) {
+    PeriodStockMethod method = line.stockMethod;
+    if (isStockAccount(line.account) && method == PeriodStockMethod::None)
+        method = PeriodStockMethod::Actual;
+    if (method == PeriodStockMethod::MovingWeightedAverage) {
         markNotComputed(line, movingAverageNote());
         return;
     }
 
     double book = line.bookValue;
-    if (method == StockMethod::Actual && line.remainingAmount)
+    if (method == PeriodStockMethod::Actual && line.remainingAmount)
         book = *line.remainingAmount;
     double accumulatedOfQ = line.accumulatedOfQ;
     double bookedSinceQ = line.bookedSinceQ;
@@ -204,7 +204,7 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
                           QStringLiteral(" TL azaltılmıştır.");
     }
 
-    if (method == StockMethod::SimpleAverage) {
+    if (method == PeriodStockMethod::SimpleAverage) {
         if (book <= 0.0) {
             markNotComputed(line, stockBalanceMissingNote());
             return;

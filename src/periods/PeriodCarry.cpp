@@ -31,14 +31,14 @@ bool neverCarried(const QString& account) {
     return false;
 }
 
-StockMethod stockMethodOf(const BaseRow& row) {
+PeriodStockMethod stockMethodOf(const BaseRow& row) {
     if (!isStockAccount(row.mainAccount))
-        return StockMethod::None;
+        return PeriodStockMethod::None;
     // "Devir Hızı" ended with 2023; its stocks and those of the simple average are offered
     // as simple average until the user gives the part still on hand.
     if (row.stockMethod == QLatin1String("Basit") || row.stockMethod == QLatin1String("Devir"))
-        return StockMethod::SimpleAverage;
-    return StockMethod::Actual;
+        return PeriodStockMethod::SimpleAverage;
+    return PeriodStockMethod::Actual;
 }
 
 bool wholeDisposal(const PeriodLine& line) {
@@ -72,7 +72,7 @@ BaseCarry carryFromBase(const BaseRow& row) {
     line.depreciationMethod = row.depreciationMethod;
     line.depreciationAccount = row.depreciationAccount;
     line.stockMethod = stockMethodOf(row);
-    if (line.stockMethod == StockMethod::SimpleAverage) {
+    if (line.stockMethod == PeriodStockMethod::SimpleAverage) {
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
     } else {
@@ -138,7 +138,7 @@ std::optional<PeriodLine> carryFromPrevious(const PeriodLine& lineOfQ) {
         line.lastAdjustedEnd = lineOfQ.lastAdjustedEnd;
         line.interrupted = true;
     }
-    if (line.stockMethod == StockMethod::SimpleAverage) {
+    if (line.stockMethod == PeriodStockMethod::SimpleAverage) {
         // The balance of the simple average is typed anew at every period end, at cost.
         line.bookValue = 0;
         line.status = LineStatus::SimpleAverage;

@@ -1,7 +1,7 @@
 #include "periods/PeriodRules.h"
 
 #include "periods/BaseRows.h"
-#include "periods/PeriodTexts.h"
+#include "base/NumberFormat.h"
 
 namespace velkor {
 
@@ -90,7 +90,7 @@ QString openEarlierPeriodProblem(const std::vector<Period>& periods, const QDate
     for (const Period& p : periods) {
         if (p.end < end && isLegal(p) && p.state == PeriodState::Open)
             return QStringLiteral("Önce %1 dönemini kapatınız veya 'Yapılmadı' olarak işaretleyiniz.")
-                .arg(periodName(p.end));
+                .arg(FormatDate(p.end));
     }
     return {};
 }
@@ -120,7 +120,7 @@ QString calendarYearProblem(const std::vector<Period>& periods, const Period& pe
         if (p.settings.depreciation != settings.depreciation || p.settings.booking != settings.booking)
             return QStringLiteral("\"Dönem amortismanı\" ve \"Amortisman kaydı\" aynı yılın dönemleri arasında "
                                   "değiştirilemez: %1 dönemi bu ayarlarla kapandı.")
-                .arg(periodName(p.end));
+                .arg(FormatDate(p.end));
     }
     return {};
 }

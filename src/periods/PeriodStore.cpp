@@ -1,6 +1,6 @@
 #include "periods/PeriodStore.h"
 
-#include "periods/PeriodTexts.h"
+#include "periods/PeriodNames.h"
 #include "storage/Database.h"
 #include "storage/Statement.h"
 
@@ -23,6 +23,38 @@ const QString kLineColumns = QStringLiteral(
     "katsayi, duzeltilmis_deger, fark, donem_amortismani, donem_amortismani_hesaplanan, birikmis_oncesi, "
     "duzeltilmis_birikmis, birikmis_fark, eski_aylik, yeni_aylik, telafi_ay, telafi, son_ay_amortismani, "
     "aciklama, notlar");
+
+// The words of a choice stored by its position in the enum's list.
+template <typename E>
+QString choiceText(const QStringList& choices, E value) {
+    return choices.value(static_cast<int>(value));
+}
+template <typename E>
+E choiceFrom(const QStringList& choices, const QVariant& text, E fallback) {
+    const qsizetype index = choices.indexOf(text.toString());
+    return index < 0 ? fallback : static_cast<E>(index);
+}
+
+QStringList stateChoices() {
+    return {periodStateName(PeriodState::Open), periodStateName(PeriodState::Closed),
+            periodStateName(PeriodState::Skipped)};
+}
+
+QStringList kindChoices() {
+    return {periodKindName(PeriodKind::Legal), periodKindName(PeriodKind::Informational)};
+}
+
+// The status without "(ara verilmiş)", which is stored in a column of its own.
+QStringList statusChoices() {
+    QStringList names;
+    for (const LineStatus status : {LineStatus::Carried, LineStatus::New, LineStatus::SimpleAverage,
+                                    LineStatus::NotComputed, LineStatus::Outside}) {
+        PeriodLine line;
+        line.status = status;
+        names << lineStatusName(line);
+    }
+    return names;
+}
 
 QVariant optionalValue(const std::optional<double>& value) {
     return value ? QVariant(*value) : QVariant();
@@ -53,19 +85,22 @@ QString assignments(const QString& columns) {
 }
 
 QVariantList periodValues(const Period& p) {
-    const QStringList settings = settingValues(p.settings);
-    QVariantList values{p.end,
-                        p.previousId,
-                        dateValue(p.previousEnd),
-                        optionalValue(p.carryCoefficient),
-                        stateText(p.state),
-                        kindText(p.kind),
-                        p.kindReason,
-                        p.declared ? 1 : 0};
-    for (const QString& setting : settings)
-        values << setting;
-    values << dateValue(p.closedOn);
-    return values;
+    const PeriodSettings& s = p.settings;
+    return {p.end,
+            p.previousId,
+            dateValue(p.previousEnd),
+            optionalValue(p.carryCoefficient),
+            choiceText(stateChoices(), p.state),
+            choiceText(kindChoices(), p.kind),
+            p.kindReason,
+            p.declared ? 1 : 0,
+            choiceText(depreciationChoices(), s.depreciation),
+            choiceText(bookingChoices(), s.booking),
+            choiceText(closingChoices(), s.closing),
+            choiceText(averageBaseChoices(), s.averageBase),
+            yesNoChoices().value(s.adjustFullyDepreciated ? 0 : 1),
+            choiceText(investmentChoices(), s.investmentDifference),
+            dateValue(p.closedOn)};
 }
 
 Period periodFrom(const Statement& row) {
@@ -75,13 +110,17 @@ Period periodFrom(const Statement& row) {
     p.previousId = row.value(2).toLongLong();
     p.previousEnd = row.value(3).toDate();
     p.carryCoefficient = optionalDouble(row.value(4));
-    p.state = stateFromText(row.value(5).toString()).value_or(PeriodState::Open);
-    p.kind = kindFromText(row.value(6).toString()).value_or(PeriodKind::Legal);
+    p.state = choiceFrom(stateChoices(), row.value(5), PeriodState::Open);
+    p.kind = choiceFrom(kindChoices(), row.value(6), PeriodKind::Legal);
     p.kindReason = row.value(7).toString();
     p.declared = row.value(8).toInt() != 0;
-    const auto& choices = periodSettingChoices();
-    for (size_t i = 0; i < choices.size(); ++i)
-        setSetting(p.settings, choices[i].caption, row.value(9 + static_cast<int>(i)).toString());
+    PeriodSettings& s = p.settings;
+    s.depreciation = choiceFrom(depreciationChoices(), row.value(9), s.depreciation);
+    s.booking = choiceFrom(bookingChoices(), row.value(10), s.booking);
+    s.closing = choiceFrom(closingChoices(), row.value(11), s.closing);
+    s.averageBase = choiceFrom(averageBaseChoices(), row.value(12), s.averageBase);
+    s.adjustFullyDepreciated = yesNoChoices().indexOf(row.value(13).toString()) != 1;
+    s.investmentDifference = choiceFrom(investmentChoices(), row.value(14), s.investmentDifference);
     p.closedOn = row.value(15).toDate();
     return p;
 }
@@ -93,10 +132,10 @@ QVariantList lineValues(qint64 periodId, const PeriodLine& l) {
             l.account,
             l.subAccount,
             l.name,
-            lineStatusText(l.status),
+            choiceText(statusChoices(), l.status),
             l.interrupted ? 1 : 0,
             dateValue(l.lastAdjustedEnd),
-            stockMethodText(l.stockMethod),
+            choiceText(stockMethodChoices(), l.stockMethod),
             dateValue(l.entryDate),
             dateValue(l.disposalDate),
             optionalValue(l.remainingShare),
@@ -140,10 +179,10 @@ PeriodLine lineFrom(const Statement& row) {
     l.account = row.value(c++).toString();
     l.subAccount = row.value(c++).toString();
     l.name = row.value(c++).toString();
-    l.status = lineStatusFromText(row.value(c++).toString()).value_or(LineStatus::Carried);
+    l.status = choiceFrom(statusChoices(), row.value(c++), LineStatus::Carried);
     l.interrupted = row.value(c++).toInt() != 0;
     l.lastAdjustedEnd = row.value(c++).toDate();
-    l.stockMethod = stockMethodFromText(row.value(c++).toString()).value_or(StockMethod::None);
+    l.stockMethod = choiceFrom(stockMethodChoices(), row.value(c++), PeriodStockMethod::None);
     l.entryDate = row.value(c++).toDate();
     l.disposalDate = row.value(c++).toDate();
     l.remainingShare = optionalDouble(row.value(c++));

@@ -7,7 +7,7 @@
 #include "periods/BaseRows.h"
 #include "periods/PeriodRules.h"
 #include "periods/PeriodStore.h"
-#include "periods/PeriodTexts.h"
+#include "base/NumberFormat.h"
 #include "storage/AppContext.h"
 #include "storage/SchemaUpgrade.h"
 #include "storage/Transaction.h"
@@ -41,10 +41,10 @@ void applyInputs(PeriodLine& line, const PeriodLine& stored) {
     line.expenseAccount = stored.expenseAccount;
     line.notAdjusted = stored.notAdjusted;
     line.transferSource = stored.transferSource;
-    if (stored.stockMethod != StockMethod::None)
+    if (stored.stockMethod != PeriodStockMethod::None)
         line.stockMethod = stored.stockMethod;
     // A simple-average balance is typed for the period; it is never carried.
-    if (stored.stockMethod == StockMethod::SimpleAverage)
+    if (stored.stockMethod == PeriodStockMethod::SimpleAverage)
         line.bookValue = stored.bookValue;
 }
 
@@ -69,7 +69,7 @@ struct PeriodWork::Impl {
     Period stored(const QDate& end) {
         std::optional<Period> period = readPeriod(db(), end);
         if (!period)
-            throw ShownError(QStringLiteral("Firmanın %1 düzeltme dönemi yok.").arg(periodName(end)));
+            throw ShownError(QStringLiteral("Firmanın %1 düzeltme dönemi yok.").arg(FormatDate(end)));
         return *period;
     }
 
@@ -98,7 +98,9 @@ struct PeriodWork::Impl {
         return lines;
     }
 
-    PeriodView compute(const Period& period) {
+    /// The period computed with the inputs stored for its lines, or with those of `edited`
+    /// (the lines as the screen holds them) when given.
+    PeriodView compute(const Period& period, const std::vector<PeriodLine>* edited = nullptr) {
         const std::vector<Period> all = readPeriods(db());
         if (const QString problem = openEarlierPeriodProblem(all, period.end); !problem.isEmpty())
             throw ShownError(problem);
@@ -110,21 +112,48 @@ struct PeriodWork::Impl {
         view.period.previousEnd = previous ? previous->end : baseEnd();
 
         std::vector<PeriodLine> fresh = carried(previous, view.leftOut);
-        QHash<QString, const PeriodLine*> inputs;
         const std::vector<PeriodLine> storedLines = readLines(db(), period.id);
+        QHash<QString, const PeriodLine*> stored;
         for (const PeriodLine& line : storedLines) {
             if (const QString key = originKey(line); !key.isEmpty())
-                inputs.insert(key, &line);
+                stored.insert(key, &line);
+        }
+        QHash<QString, const PeriodLine*> editedByOrigin;
+        QHash<qint64, const PeriodLine*> editedById;
+        if (edited) {
+            for (const PeriodLine& line : *edited) {
+                if (const QString key = originKey(line); !key.isEmpty())
+                    editedByOrigin.insert(key, &line);
+                if (line.id > 0)
+                    editedById.insert(line.id, &line);
+            }
         }
         for (PeriodLine& line : fresh) {
             line.periodId = period.id;
-            if (const PeriodLine* stored = inputs.value(originKey(line)))
-                applyInputs(line, *stored);
+            const QString key = originKey(line);
+            const PeriodLine* kept = stored.value(key);
+            const PeriodLine* onScreen = editedByOrigin.value(key);
+            if (!onScreen && kept)
+                onScreen = editedById.value(kept->id);
+            if (onScreen) {
+                applyInputs(line, *onScreen);
+                line.id = kept ? kept->id : onScreen->id;
+            } else if (kept) {
+                applyInputs(line, *kept);
+            }
         }
-        // Items that came in during P are stored with the period only.
-        for (const PeriodLine& line : storedLines) {
-            if (originKey(line).isEmpty())
-                fresh.push_back(line);
+        // Items that came in during P belong to the period only: as the screen holds them,
+        // else as stored.
+        if (edited) {
+            for (const PeriodLine& line : *edited) {
+                if (originKey(line).isEmpty())
+                    fresh.push_back(line);
+            }
+        } else {
+            for (const PeriodLine& line : storedLines) {
+                if (originKey(line).isEmpty())
+                    fresh.push_back(line);
+            }
         }
 
         PeriodContext context{view.period, view.period.previousEnd, adjustedEarlierInYear(period.end, previous),
@@ -132,7 +161,7 @@ struct PeriodWork::Impl {
                               [this](int key) { return index.LookupIndex(key); }};
         view.period.carryCoefficient = carryCoefficient(context.index, period.end, view.period.previousEnd);
         if (!view.period.carryCoefficient)
-            throw ShownError(missingIndexMessage(MonthKey(period.end)));
+            throw ShownError(periodIndexMissingMessage(MonthKey(period.end)));
         context.period = view.period;
         view.totals = computePeriod(context, fresh);
         view.lines = std::move(fresh);
@@ -157,7 +186,7 @@ struct PeriodWork::Impl {
     void refuseClosed(const Period& period) {
         if (period.state == PeriodState::Closed)
             throw ShownError(QStringLiteral("%1 dönemi kapandı; değiştirmek için önce dönemi açınız.")
-                                 .arg(periodName(period.end)));
+                                 .arg(FormatDate(period.end)));
     }
 };
 
@@ -185,7 +214,7 @@ std::optional<Period> PeriodWork::add(const QDate& end, const std::optional<Peri
     const std::vector<Period> all = readPeriods(db);
     for (const Period& p : all) {
         if (p.end == end)
-            throw ShownError(QStringLiteral("Firmanın %1 düzeltme dönemi zaten var.").arg(periodName(end)));
+            throw ShownError(QStringLiteral("Firmanın %1 düzeltme dönemi zaten var.").arg(FormatDate(end)));
     }
     const CompanyThreshold threshold =
         readCompanyThreshold(m_impl->context.general(), m_impl->context.companyCode());
@@ -242,6 +271,13 @@ PeriodView PeriodWork::calculate(const QDate& end) {
     if (period.state == PeriodState::Closed)
         return load(end);
     return m_impl->compute(period);
+}
+
+PeriodView PeriodWork::calculate(const QDate& end, const std::vector<PeriodLine>& edited) {
+    const Period period = m_impl->stored(end);
+    if (period.state == PeriodState::Closed)
+        return load(end);
+    return m_impl->compute(period, &edited);
 }
 
 PeriodView PeriodWork::load(const QDate& end) {
@@ -319,7 +355,7 @@ void PeriodWork::close(const QDate& end) {
     const Period period = m_impl->stored(end);
     m_impl->refuseClosed(period);
     if (period.state == PeriodState::Skipped)
-        throw ShownError(QStringLiteral("%1 dönemi 'Yapılmadı' olarak işaretli; kapatılamaz.").arg(periodName(end)));
+        throw ShownError(QStringLiteral("%1 dönemi 'Yapılmadı' olarak işaretli; kapatılamaz.").arg(FormatDate(end)));
     if (!isLegal(period))
         throw ShownError(QStringLiteral("Yasal olarak düzeltme yapılmayan dönem kapatılamaz."));
     PeriodView view = m_impl->compute(period);
@@ -350,7 +386,7 @@ void PeriodWork::reopen(const QDate& end) {
     Database& db = m_impl->db();
     Period period = m_impl->stored(end);
     if (period.state != PeriodState::Closed)
-        throw ShownError(QStringLiteral("%1 dönemi kapalı değil.").arg(periodName(end)));
+        throw ShownError(QStringLiteral("%1 dönemi kapalı değil.").arg(FormatDate(end)));
     if (const QString problem = laterClosedPeriodProblem(readPeriods(db), end); !problem.isEmpty())
         throw ShownError(problem);
     period.state = PeriodState::Open;
