@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace velkor {
 
@@ -100,7 +101,15 @@ PeriodTable periodReport(const PeriodView& view, const std::vector<PeriodEntry>&
                catchUp = 0;
     };
     std::map<QString, Sums> perAccount;
-    for (const PeriodLine& line : view.lines) {
+    // The report lists the lines by account and sub-account, as the journal does.
+    std::vector<const PeriodLine*> ordered;
+    for (const PeriodLine& line : view.lines)
+        ordered.push_back(&line);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const PeriodLine* a, const PeriodLine* b) {
+        return std::tie(a->account, a->subAccount) < std::tie(b->account, b->subAccount);
+    });
+    for (const PeriodLine* entry : ordered) {
+        const PeriodLine& line = *entry;
         table.rows.push_back(periodLineCells(line));
         if (!countsInTotals(line))
             continue;

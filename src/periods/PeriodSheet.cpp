@@ -199,6 +199,9 @@ void PeriodSheet::guarded(void (PeriodSheet::*button)()) {
 
 void PeriodSheet::openPeriod(const QDate& end) {
     m_view = m_work->load(end);
+    // A period never saved shows its lines as carried, computed but not saved.
+    if (m_view.period.state == PeriodState::Open && m_view.lines.empty())
+        m_view = m_work->calculate(end);
     m_dirty = false;
     m_editingNew = false;
     m_selected = -1;
@@ -341,8 +344,9 @@ void PeriodSheet::showLine(const PeriodLine& line, bool isNew) {
     setText(c::KalemAltHesapEdit, line.subAccount);
     setText(c::KalemAdiEdit, line.name);
     setText(c::KalemGirisTarihiEdit, FormatDate(line.entryDate));
-    setText(c::KalemDefterDegeriEdit,
-            isNew && line.bookValue == 0 ? QString() : FormatFloat(patterns::kAmount, line.bookValue));
+        const bool blank = isNew || (line.id == 0 && line.account.isEmpty());
+    setText(c::KalemDefterDegeriEdit, blank && line.bookValue == 0 ? QString()
+                                                                  : FormatFloat(patterns::kAmount, line.bookValue));
     setText(c::KalemDonemAmortEdit, optionalAmount(line.typedPeriodDepreciation));
     setText(c::KalemEskiAylikEdit, optionalAmount(line.typedOldMonthly));
     setText(c::KalemStokYontemiCombo, stockMethodChoices().value(static_cast<int>(line.stockMethod)));
@@ -515,6 +519,8 @@ void PeriodSheet::HesaplaButClick() {
     showPeriod();
     if (selected >= 0 && selected < rowCount())
         selectLine(selected);
+    else if (rowCount() > 0)
+        selectLine(0);
     else
         updateEnabled();
 }
