@@ -344,9 +344,9 @@ void PeriodSheet::showLine(const PeriodLine& line, bool isNew) {
     setText(c::KalemAltHesapEdit, line.subAccount);
     setText(c::KalemAdiEdit, line.name);
     setText(c::KalemGirisTarihiEdit, FormatDate(line.entryDate));
-        const bool blank = isNew || (line.id == 0 && line.account.isEmpty());
-    setText(c::KalemDefterDegeriEdit, blank && line.bookValue == 0 ? QString()
-                                                                  : FormatFloat(patterns::kAmount, line.bookValue));
+    const bool blank = isNew || (line.id == 0 && line.account.isEmpty());
+    setText(c::KalemDefterDegeriEdit,
+            blank && line.bookValue == 0 ? QString() : FormatFloat(patterns::kAmount, line.bookValue));
     setText(c::KalemDonemAmortEdit, optionalAmount(line.typedPeriodDepreciation));
     setText(c::KalemEskiAylikEdit, optionalAmount(line.typedOldMonthly));
     setText(c::KalemStokYontemiCombo, stockMethodChoices().value(static_cast<int>(line.stockMethod)));
@@ -606,7 +606,7 @@ void PeriodSheet::RaporYazButClick() {
     setLines(c::DonemRich, lines);
     if (!m_printService)
         throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
-    printTextBox(*m_printService, heading(), lines);
+    printTitledTextBox(*m_printService, heading(), periodReportTitle(m_view.period.end), lines);
 }
 
 QString PeriodSheet::RaporExcelButClick() {
@@ -631,7 +631,7 @@ void PeriodSheet::YevmiyeYazButClick() {
     YevmiyeButClick();
     if (!m_printService)
         throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
-    printTextBox(*m_printService, heading(), lines(c::DonemRich));
+    printTitledTextBox(*m_printService, heading(), periodReportTitle(m_view.period.end), lines(c::DonemRich));
 }
 
 VoucherSave PeriodSheet::FisAktarButClick() {

@@ -142,8 +142,8 @@ void Workspace::refreshPeriodChoice() {
         // The 31.12.2023 work opens even when the later periods cannot be read; choosing
         // one shows why.
     }
-    for (const QString& offered : {QStringLiteral("30.06.2024"), QStringLiteral("30.09.2024"),
-                                   QStringLiteral("31.12.2024")})
+    for (const QString& offered :
+         {QStringLiteral("30.06.2024"), QStringLiteral("30.09.2024"), QStringLiteral("31.12.2024")})
         if (!items.contains(offered))
             items << offered;
     std::sort(items.begin() + 1, items.end(),

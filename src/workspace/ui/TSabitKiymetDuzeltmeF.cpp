@@ -63,7 +63,8 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     m_tabs->addTab(buildJournalPage(workspace, m_tabs), captions.value(5));
     m_tabs->addTab(buildVoucherPage(workspace.transfer(), prompt, m_tabs), captions.value(6));
     m_tabs->addTab(buildDeletionPage(workspace, prompt, m_tabs), captions.value(7));
-    m_periodTab = m_tabs->addTab(buildPeriodPage(workspace, prompt, m_tabs), QStringLiteral("Dönem Düzeltmesi"));
+    m_periodTab =
+        m_tabs->addTab(buildPeriodPage(workspace, prompt, m_tabs), QStringLiteral("Dönem Düzeltmesi"));
     m_splitter->addWidget(m_tabs);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
