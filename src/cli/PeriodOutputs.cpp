@@ -72,7 +72,7 @@ int printPeriod(CliRun& run, const QString& kind, const QDate& end, const QStrin
         session.sheet.setItemIndex(ctl::period::RaporCombo, report);
         session.sheet.click(ctl::period::RaporYazBut);
     } else {
-        session.sheet.click(ctl::period::YevmiyeYazBut);
+        session.sheet.click(ctl::period::DonemYevmiyeYazBut);
     }
     if (pdf.written() == 0)
         return 1;

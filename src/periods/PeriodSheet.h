@@ -65,8 +65,8 @@ public:
     void RaporYazButClick();
     /// The saved workbook's path; empty when nothing was saved.
     QString RaporExcelButClick();
-    void YevmiyeButClick();
-    void YevmiyeYazButClick();
+    void DonemYevmiyeButClick();
+    void DonemYevmiyeYazButClick();
     /// The voucher in the format of `FisCombo`, with the transfer options, dated the period's end.
     VoucherSave FisAktarButClick();
 

@@ -102,8 +102,8 @@ QWidget* buttonRow(SheetWidgets& w, QWidget* parent) {
     layout->addWidget(inBar.button(c::RaporYazBut));
     layout->addWidget(inBar.button(c::RaporExcelBut));
     layout->addSpacing(12);
-    layout->addWidget(inBar.button(c::YevmiyeBut));
-    layout->addWidget(inBar.button(c::YevmiyeYazBut));
+    layout->addWidget(inBar.button(c::DonemYevmiyeBut));
+    layout->addWidget(inBar.button(c::DonemYevmiyeYazBut));
     layout->addSpacing(12);
     layout->addWidget(inBar.combo(c::FisCombo));
     layout->addWidget(inBar.button(c::FisAktarBut));
