@@ -55,9 +55,14 @@ void printFields(CliRun& run, const PeriodSheet& sheet, const QStringList& names
 }
 
 int add(CliRun& run, const QDate& end, const std::vector<FormStep>& steps) {
-    for (const FormStep& step : steps)
+    // Every setting is named right before anything is added.
+    FormModel names(windows::kWorkspace);
+    PeriodSheet::addControls(names);
+    for (const FormStep& step : steps) {
         if (step.kind != FormStep::Kind::Set)
             throw UsageError(usage());
+        settingControl(names, step.name);
+    }
     PeriodWork work(run.context);
     const std::optional<Period> added = work.add(end, run.prompt);
     if (!added)

@@ -226,7 +226,9 @@ PeriodTable coefficientTable(const Period& period, const IndexValues& index) {
         average = coefficient(RoundDecimals(*atEnd / ((*atEnd + *atBase) / 2), 5));
     table.rows.push_back({monthText(base), value(atBase), average,
                           QStringLiteral("Basit ortalama katsayısı (önceki dönem %1)").arg(monthText(base))});
-    for (QDate month = previous.addMonths(1); MonthKey(month) <= MonthKey(period.end);
+    // Month keys do not sort as months do (20249 < 202410): the months are counted as dates.
+    const QDate lastMonth(period.end.year(), period.end.month(), 1);
+    for (QDate month = QDate(previous.year(), previous.month(), 1).addMonths(1); month <= lastMonth;
          month = month.addMonths(1)) {
         const std::optional<double> atMonth = index(MonthKey(month));
         table.rows.push_back(
