@@ -55,19 +55,30 @@ void printFields(CliRun& run, const PeriodSheet& sheet, const QStringList& names
 }
 
 int add(CliRun& run, const QDate& end, const std::vector<FormStep>& steps) {
+    // Every setting is named right before anything is added.
+    FormModel names(windows::kWorkspace);
+    PeriodSheet::addControls(names);
+    for (const FormStep& step : steps) {
+        if (step.kind != FormStep::Kind::Set)
+            throw UsageError(usage());
+        settingControl(names, step.name);
+    }
     PeriodWork work(run.context);
     const std::optional<Period> added = work.add(end, run.prompt);
     if (!added)
         return 1;
     PeriodSession session(run.context);
-    session.sheet.openPeriod(end);
-    for (const FormStep& step : steps) {
-        if (step.kind != FormStep::Kind::Set)
-            throw UsageError(usage());
-        applyStep(run, session.sheet,
-                  {FormStep::Kind::Set, settingControl(session.sheet, step.name), step.value});
-    }
-    const Period& period = session.sheet.view().period;
+    PeriodSheet& sheet = session.sheet;
+    sheet.openPeriod(end);
+    const size_t shownBefore = run.prompt.shown().size();
+    for (const FormStep& step : steps)
+        applyStep(run, sheet, {FormStep::Kind::Set, settingControl(sheet, step.name), step.value});
+    // The carried lines are stored at once, so that `show` and `item` name them by number.
+    if (sheet.isEnabled(c::KaydetBut))
+        sheet.click(c::KaydetBut);
+    if (run.prompt.shown().size() > shownBefore)
+        return 1;
+    const Period& period = sheet.view().period;
     run.out << FormatDate(period.end) << '\t' << periodKindName(period.kind) << '\t'
             << periodStateName(period.state) << '\n';
     return 0;

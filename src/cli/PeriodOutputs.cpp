@@ -72,7 +72,7 @@ int printPeriod(CliRun& run, const QString& kind, const QDate& end, const QStrin
         session.sheet.setItemIndex(ctl::period::RaporCombo, report);
         session.sheet.click(ctl::period::RaporYazBut);
     } else {
-        session.sheet.click(ctl::period::YevmiyeYazBut);
+        session.sheet.click(ctl::period::DonemYevmiyeYazBut);
     }
     if (pdf.written() == 0)
         return 1;
@@ -92,7 +92,8 @@ int exportPeriod(CliRun& run, const QString& kind, const QDate& end, const QStri
     session.sheet.setPrinting(nullptr, [&run] {
         return registeredCompanyHeading(run.context.general(), run.context.companyCode());
     });
-    session.sheet.setOpener({});
+    // The saved workbook is reported instead of opened.
+    session.sheet.setOpener([](const QString&) { return true; });
     openForOutput(session, end);
     run.prompt.addFile(QDir(kStartFolder).absoluteFilePath(xlsxPath));
     session.sheet.setItemIndex(ctl::period::RaporCombo, report);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace velkor {
 
@@ -100,7 +101,15 @@ PeriodTable periodReport(const PeriodView& view, const std::vector<PeriodEntry>&
                catchUp = 0;
     };
     std::map<QString, Sums> perAccount;
-    for (const PeriodLine& line : view.lines) {
+    // The report lists the lines by account and sub-account, as the journal does.
+    std::vector<const PeriodLine*> ordered;
+    for (const PeriodLine& line : view.lines)
+        ordered.push_back(&line);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const PeriodLine* a, const PeriodLine* b) {
+        return std::tie(a->account, a->subAccount) < std::tie(b->account, b->subAccount);
+    });
+    for (const PeriodLine* entry : ordered) {
+        const PeriodLine& line = *entry;
         table.rows.push_back(periodLineCells(line));
         if (!countsInTotals(line))
             continue;
@@ -217,7 +226,9 @@ PeriodTable coefficientTable(const Period& period, const IndexValues& index) {
         average = coefficient(RoundDecimals(*atEnd / ((*atEnd + *atBase) / 2), 5));
     table.rows.push_back({monthText(base), value(atBase), average,
                           QStringLiteral("Basit ortalama katsayısı (önceki dönem %1)").arg(monthText(base))});
-    for (QDate month = previous.addMonths(1); MonthKey(month) <= MonthKey(period.end);
+    // Month keys do not sort as months do (20249 < 202410): the months are counted as dates.
+    const QDate lastMonth(period.end.year(), period.end.month(), 1);
+    for (QDate month = QDate(previous.year(), previous.month(), 1).addMonths(1); month <= lastMonth;
          month = month.addMonths(1)) {
         const std::optional<double> atMonth = index(MonthKey(month));
         table.rows.push_back(
@@ -264,33 +275,50 @@ QStringList tabSeparated(const PeriodTable& table) {
 }
 
 QStringList printedLines(const PeriodTable& table, const Period& period) {
-    // The text report's box holds about 110 characters of Courier: a wide table puts the
-    // cells that do not fit on continuation lines.
-    constexpr int kWidth = 108;
-    std::vector<int> widths(table.headers.size(), 0);
-    auto widen = [&widths](const QStringList& cells) {
-        for (int c = 0; c < cells.size() && c < static_cast<int>(widths.size()); ++c)
-            widths[c] = std::max(widths[c], static_cast<int>(cells[c].size()));
+    // The text box of the printed report holds about 96 characters of Courier on a line: a
+    // wide table is cut into parts of whole columns, each row printed as one line a part,
+    // the later parts indented, so that every column stays under its title.
+    constexpr int kWidth = 96;
+    constexpr int kIndent = 4;
+    const int columns = static_cast<int>(table.headers.size());
+    std::vector<int> widths(static_cast<size_t>(columns), 0);
+    auto widen = [&widths, columns](const QStringList& cells) {
+        for (int c = 0; c < cells.size() && c < columns; ++c)
+            widths[static_cast<size_t>(c)] =
+                std::max(widths[static_cast<size_t>(c)], static_cast<int>(cells[c].size()));
     };
     widen(table.headers);
     for (const QStringList& row : table.rows)
         widen(row);
+    std::vector<int> partStarts{0};
+    int used = 0;
+    for (int c = 0; c < columns; ++c) {
+        const int width = widths[static_cast<size_t>(c)] + 1;
+        if (used > 0 && used + width > kWidth) {
+            partStarts.push_back(c);
+            used = kIndent;
+        }
+        used += width;
+    }
+    partStarts.push_back(columns);
     auto isNumber = [&table](int column) {
         return std::find(table.numberColumns.begin(), table.numberColumns.end(), column) !=
                table.numberColumns.end();
     };
     auto layout = [&](const QStringList& cells) {
         QStringList out;
-        QString line;
-        for (int c = 0; c < cells.size() && c < static_cast<int>(widths.size()); ++c) {
-            const QString cell = isNumber(c) ? PadLeft(widths[c], cells[c]) : PadRight(widths[c], cells[c]);
-            if (!line.isEmpty() && line.size() + 1 + cell.size() > kWidth) {
-                out << line;
-                line = QStringLiteral("    ");
+        for (size_t part = 0; part + 1 < partStarts.size(); ++part) {
+            QString line = part == 0 ? QString() : QString(kIndent, QLatin1Char(' '));
+            for (int c = partStarts[part]; c < partStarts[part + 1]; ++c) {
+                const QString cell = cells.value(c);
+                const int width = widths[static_cast<size_t>(c)];
+                line += (isNumber(c) ? PadLeft(width, cell) : PadRight(width, cell)) + QLatin1Char(' ');
             }
-            line += (line.trimmed().isEmpty() ? QString() : QStringLiteral(" ")) + cell;
+            while (line.endsWith(QLatin1Char(' ')))
+                line.chop(1);
+            if (!line.isEmpty())
+                out << line;
         }
-        out << line;
         return out;
     };
     QStringList lines;
@@ -311,26 +339,30 @@ QStringList printedLines(const PeriodTable& table, const Period& period) {
     return lines;
 }
 
+QString periodReportTitle(const QDate& end) {
+    return end.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" ENFLASYON DÜZELTME RAPORU");
+}
+
 void writePeriodWorkbook(WorkbookWriter& book, const QString& companyName, const PeriodTable& table) {
-    book.setText(0, 0, companyName);
-    book.setText(1, 0, table.title);
+    book.setText(1, 1, companyName);
+    book.setText(2, 1, table.title);
     book.setBold(QStringLiteral("A1:A2"));
     book.setFontSize(QStringLiteral("A1:A2"), 14);
     for (int c = 0; c < table.headers.size(); ++c)
-        book.setText(2, c, table.headers[c]);
-    int row = 3;
+        book.setText(3, c + 1, table.headers[c]);
+    int row = 4;
     for (const QStringList& cells : table.rows) {
         for (int c = 0; c < cells.size(); ++c) {
             const bool number = std::find(table.numberColumns.begin(), table.numberColumns.end(), c) !=
                                 table.numberColumns.end();
             if (number && !cells[c].isEmpty()) {
                 try {
-                    book.setNumber(row, c, ParseAmount(cells[c]));
+                    book.setNumber(row, c + 1, ParseAmount(cells[c]));
                     continue;
                 } catch (const ConversionError&) {
                 }
             }
-            book.setText(row, c, cells[c]);
+            book.setText(row, c + 1, cells[c]);
         }
         ++row;
     }
@@ -338,7 +370,7 @@ void writePeriodWorkbook(WorkbookWriter& book, const QString& companyName, const
     for (const QString& text : table.footer) {
         const QStringList cells = text.split(QLatin1Char('\t'));
         for (int c = 0; c < cells.size(); ++c)
-            book.setText(row, c, cells[c]);
+            book.setText(row, c + 1, cells[c]);
         ++row;
     }
 }

@@ -46,8 +46,11 @@ QStringList tabSeparated(const PeriodTable& table);
 /// The table as fixed-width lines for the printed text report (a row that does not fit
 /// the page continues indented on the next line).
 QStringList printedLines(const PeriodTable& table, const Period& period);
-/// Writes the table to the first sheet: the company (A1) and the title (A2) bold, the
-/// column titles in row 3, the rows from row 4 with numbers as numbers, the footer below.
+/// The title over every printed page of a period's reports and journal: "gg/aa/yyyy
+/// ENFLASYON DÜZELTME RAPORU" with the period's end, as the 31.12.2023 reports carry theirs.
+QString periodReportTitle(const QDate& end);
+/// Writes the table to the first sheet (rows and columns counted from 1): the company (A1) and the title (A2)
+/// bold, the column titles in row 3, the rows from row 4 with numbers as numbers, the footer below.
 void writePeriodWorkbook(WorkbookWriter& book, const QString& companyName, const PeriodTable& table);
 
 /// The heading of every report of an informational period.

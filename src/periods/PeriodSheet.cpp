@@ -108,8 +108,8 @@ PeriodSheet::PeriodSheet(AppContext& context, IndexLookup& index, QObject* paren
     onClick(c::DonemAcBut, guard(&PeriodSheet::DonemAcButClick));
     onClick(c::RaporYazBut, guard(&PeriodSheet::RaporYazButClick));
     onClick(c::RaporExcelBut, [this] { runGuarded(m_context.prompt(), [this] { RaporExcelButClick(); }); });
-    onClick(c::YevmiyeBut, guard(&PeriodSheet::YevmiyeButClick));
-    onClick(c::YevmiyeYazBut, guard(&PeriodSheet::YevmiyeYazButClick));
+    onClick(c::DonemYevmiyeBut, guard(&PeriodSheet::DonemYevmiyeButClick));
+    onClick(c::DonemYevmiyeYazBut, guard(&PeriodSheet::DonemYevmiyeYazButClick));
     onClick(c::FisAktarBut, [this] { runGuarded(m_context.prompt(), [this] { FisAktarButClick(); }); });
     for (const QString& setting :
          {c::DonemAmortismaniCombo, c::AmortismanKaydiCombo, c::Kapanis698Combo, c::BasitOrtalamaCombo,
@@ -186,8 +186,8 @@ void PeriodSheet::addControls(FormModel& form) {
     combo(c::RaporCombo, reportChoices(), QStringLiteral("Rapor"));
     form.addButton(c::RaporYazBut, QStringLiteral("Yazdır"));
     form.addButton(c::RaporExcelBut, QStringLiteral("Excel'e Gönder"));
-    form.addButton(c::YevmiyeBut, QStringLiteral("Yevmiye"));
-    form.addButton(c::YevmiyeYazBut, QStringLiteral("Yevmiye Yazdır"));
+    form.addButton(c::DonemYevmiyeBut, QStringLiteral("Yevmiye"));
+    form.addButton(c::DonemYevmiyeYazBut, QStringLiteral("Yevmiye Yazdır"));
     combo(c::FisCombo, voucherChoices(), QStringLiteral("Fiş"));
     form.addButton(c::FisAktarBut, QStringLiteral("Fiş Aktar"));
     form.addRich(c::DonemRich);
@@ -199,6 +199,9 @@ void PeriodSheet::guarded(void (PeriodSheet::*button)()) {
 
 void PeriodSheet::openPeriod(const QDate& end) {
     m_view = m_work->load(end);
+    // A period never saved shows its lines as carried, computed but not saved.
+    if (m_view.period.state == PeriodState::Open && m_view.lines.empty())
+        m_view = m_work->calculate(end);
     m_dirty = false;
     m_editingNew = false;
     m_selected = -1;
@@ -299,7 +302,7 @@ void PeriodSheet::updateEnabled() {
     setEnabled(c::DonemKapatBut, open && legal);
     setEnabled(c::DonemAcBut, shown && m_view.period.state == PeriodState::Closed);
     for (const QString& button :
-         {c::RaporYazBut, c::RaporExcelBut, c::YevmiyeBut, c::YevmiyeYazBut, c::FisAktarBut})
+         {c::RaporYazBut, c::RaporExcelBut, c::DonemYevmiyeBut, c::DonemYevmiyeYazBut, c::FisAktarBut})
         setEnabled(button, shown);
     // The editor: what the line's kind lets the user change.
     const PeriodLine* line = nullptr;
@@ -341,8 +344,9 @@ void PeriodSheet::showLine(const PeriodLine& line, bool isNew) {
     setText(c::KalemAltHesapEdit, line.subAccount);
     setText(c::KalemAdiEdit, line.name);
     setText(c::KalemGirisTarihiEdit, FormatDate(line.entryDate));
+    const bool blank = isNew || (line.id == 0 && line.account.isEmpty());
     setText(c::KalemDefterDegeriEdit,
-            isNew && line.bookValue == 0 ? QString() : FormatFloat(patterns::kAmount, line.bookValue));
+            blank && line.bookValue == 0 ? QString() : FormatFloat(patterns::kAmount, line.bookValue));
     setText(c::KalemDonemAmortEdit, optionalAmount(line.typedPeriodDepreciation));
     setText(c::KalemEskiAylikEdit, optionalAmount(line.typedOldMonthly));
     setText(c::KalemStokYontemiCombo, stockMethodChoices().value(static_cast<int>(line.stockMethod)));
@@ -515,6 +519,8 @@ void PeriodSheet::HesaplaButClick() {
     showPeriod();
     if (selected >= 0 && selected < rowCount())
         selectLine(selected);
+    else if (rowCount() > 0)
+        selectLine(0);
     else
         updateEnabled();
 }
@@ -600,7 +606,7 @@ void PeriodSheet::RaporYazButClick() {
     setLines(c::DonemRich, lines);
     if (!m_printService)
         throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
-    printTextBox(*m_printService, heading(), lines);
+    printTitledTextBox(*m_printService, heading(), periodReportTitle(m_view.period.end), lines);
 }
 
 QString PeriodSheet::RaporExcelButClick() {
@@ -616,16 +622,16 @@ QString PeriodSheet::RaporExcelButClick() {
     return handOverWorkbook(book, m_context.prompt(), request, m_opener);
 }
 
-void PeriodSheet::YevmiyeButClick() {
+void PeriodSheet::DonemYevmiyeButClick() {
     commitEditor();
     setLines(c::DonemRich, journalLines());
 }
 
-void PeriodSheet::YevmiyeYazButClick() {
-    YevmiyeButClick();
+void PeriodSheet::DonemYevmiyeYazButClick() {
+    DonemYevmiyeButClick();
     if (!m_printService)
         throw ShownError(QStringLiteral("Yazdırma hizmeti bulunamadı."));
-    printTextBox(*m_printService, heading(), lines(c::DonemRich));
+    printTitledTextBox(*m_printService, heading(), periodReportTitle(m_view.period.end), lines(c::DonemRich));
 }
 
 VoucherSave PeriodSheet::FisAktarButClick() {

@@ -37,6 +37,8 @@ public:
     /// Whether a period is shown.
     bool hasPeriod() const { return m_view.period.end.isValid(); }
     const PeriodView& view() const { return m_view; }
+    /// The company's periods, as the workspace's period choice adds and lists them.
+    PeriodWork& work() { return *m_work; }
 
     /// The grid: its column titles, its rows' cell texts, the control that edits a column
     /// (empty for a column that only shows), and whether a cell may be changed now.
@@ -63,8 +65,8 @@ public:
     void RaporYazButClick();
     /// The saved workbook's path; empty when nothing was saved.
     QString RaporExcelButClick();
-    void YevmiyeButClick();
-    void YevmiyeYazButClick();
+    void DonemYevmiyeButClick();
+    void DonemYevmiyeYazButClick();
     /// The voucher in the format of `FisCombo`, with the transfer options, dated the period's end.
     VoucherSave FisAktarButClick();
 
