@@ -1,4 +1,5 @@
 #include "periods/PeriodFixture.h"
+#include "periods/PeriodReport.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,26 @@ TEST(PeriodJournalTest, DeclarationDifferenceAgreesUnderBothSettings) {
         computePeriod(context, lines).declarationText,
         QStringLiteral("VUK mük. 298/A-7: ara verilen yıldan sonra yapılan düzeltmenin vergi karşısındaki "
                        "durumu doğrulanamadı."));
+}
+
+// The AD at the period's end in the balance summary is the same under both settings: under
+// "Düzeltilmiş değerden yeniden" it holds the months at the old figure and the catch-up too.
+TEST(PeriodJournalTest, BalanceSummaryShowsTheADInTheBooksAtThePeriodsEnd) {
+    for (const PeriodDepreciation setting :
+         {PeriodDepreciation::IncludedInAccumulated, PeriodDepreciation::FromAdjustedValue}) {
+        PeriodView view;
+        view.period = periodOf(kJune, settingsWith(setting));
+        view.lines = {machine()};
+        view.totals = computePeriod(contextOf(kJune, kBase, view.period.settings), view.lines);
+        const PeriodTable table = balanceSummary(view);
+        const auto row = std::find_if(table.rows.begin(), table.rows.end(), [](const QStringList& r) {
+            return r.value(0) == QStringLiteral("257");
+        });
+        ASSERT_NE(row, table.rows.end());
+        EXPECT_EQ(row->value(4), setting == PeriodDepreciation::IncludedInAccumulated
+                                     ? QStringLiteral("49.638,57")
+                                     : QStringLiteral("49.638,59"));
+    }
 }
 
 } // namespace
