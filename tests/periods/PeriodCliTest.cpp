@@ -80,7 +80,7 @@ TEST_F(PeriodCliTest, YearEndFromTheBaseReportJournalVouchersCloseAndReopen) {
             &out, &err),
         0)
         << err.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("KalemDonemAmortEdit=80.000,00\n")));
+    EXPECT_TRUE(out.contains(c::KalemDonemAmortEdit + QStringLiteral("=80.000,00\n")));
     ASSERT_EQ(run(periodArgs("report"), &out), 0);
     const QStringList machine = lineOf(out, QStringLiteral("253\t01\t")).split(QLatin1Char('\t'));
     EXPECT_EQ(machine.value(8), QStringLiteral("80.000,00"));
@@ -153,7 +153,7 @@ TEST_F(PeriodCliTest, YearEndFromTheBaseReportJournalVouchersCloseAndReopen) {
     EXPECT_EQ(run(periodArgs("item") + QStringList{"--id", "1", "--set", c::KalemDonemAmortEdit + "=1,00"}),
               1);
     ASSERT_EQ(run(periodArgs("show"), &out), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("DonemDurumLabel=Kapandı · Yasal")));
+    EXPECT_TRUE(out.contains(c::DonemDurumLabel + QStringLiteral("=Kapandı · Yasal")));
     ASSERT_EQ(run(periodArgs("reopen"), &out, &err), 0) << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("31.12.2024\tAçık\n"));
 
@@ -187,8 +187,8 @@ TEST_F(PeriodCliTest, SettingsByCaptionAndUsage) {
               0)
         << err.toStdString();
     ASSERT_EQ(run(periodArgs("show"), &out), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("DonemAmortismaniCombo=Düzeltilmiş değerden yeniden\n")));
-    EXPECT_TRUE(out.contains(QStringLiteral("Kapanis698Combo=648/658\n")));
+    EXPECT_TRUE(out.contains(c::DonemAmortismaniCombo + QStringLiteral("=Düzeltilmiş değerden yeniden\n")));
+    EXPECT_TRUE(out.contains(c::Kapanis698Combo + QStringLiteral("=648/658\n")));
     ASSERT_EQ(run(periodArgs("report"), &out), 0);
     EXPECT_TRUE(out.contains(QStringLiteral("Kapanış\t698 / 648\t")) ||
                 out.contains(QStringLiteral("Kapanış\t658 / 698\t")));
