@@ -173,6 +173,7 @@ bool CompanyRegistry::dosyaac() {
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
             m_registrationTable.setValue(column, m_form.text(edit));
+        writeThreshold();
     } catch (...) {
         m_registrationTable.cancel();
         throw;
@@ -267,7 +268,7 @@ void CompanyRegistry::fillForEditing() {
         m_form.setText(edit, m_registrationTable.text(column));
     const QVariant sales = m_registrationTable.value(QStringLiteral("brut_satis_2023"));
     m_form.setText(ctl::registration::BrutSatis2023Edit,
-                   sales.isNull() ? QString() : FormatFloat(kAmount, sales.toDouble()));
+                   sales.isNull() ? QString() : FormatFloat(patterns::kAmount, sales.toDouble()));
     m_form.setChecked(ctl::registration::KiymetliMadenCheck,
                       m_registrationTable.value(QStringLiteral("kiymetli_maden")).toInt() != 0);
     m_form.setReadOnly(ctl::registration::KoduEdit, true);

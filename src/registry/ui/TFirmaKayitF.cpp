@@ -3,6 +3,7 @@
 #include "registry/RegistrationForm.h"
 #include "registry/RegistrationFormControls.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
