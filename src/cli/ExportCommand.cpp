@@ -1,5 +1,6 @@
 #include "base/WindowNames.h"
 #include "cli/CliCommand.h"
+#include "cli/PeriodOutputs.h"
 #include "reports/ReportSheet.h"
 #include "reports/ReportSheetControls.h"
 
@@ -9,7 +10,9 @@
 namespace velkor::cli {
 namespace {
 
-const char* const kUsage = "export report|totals --company KOD [--filter METİN] --xlsx DOSYA";
+const char* const kUsage = "export report|totals --company KOD [--filter METİN] --xlsx DOSYA\n"
+                           "  export report|report-depreciation|totals|coefficients --company KOD "
+                           "--period GG.AA.YYYY --xlsx DOSYA";
 
 int exportReport(CliRun& run) {
     if (run.args.isEmpty())
@@ -19,6 +22,11 @@ int exportReport(CliRun& run) {
     const bool filtered = run.args.contains(QStringLiteral("--filter"));
     const QString filter = takeOption(run.args, QStringLiteral("--filter"));
     const QString path = takeOption(run.args, QStringLiteral("--xlsx"));
+    if (const std::optional<QDate> period = takePeriodOption(run.args)) {
+        if (code.isEmpty() || path.isEmpty() || filtered || !run.args.isEmpty())
+            throw UsageError(QString::fromUtf8(kUsage));
+        return openCompany(run, code) ? exportPeriod(run, kind, *period, path) : 1;
+    }
     const bool report = kind == QLatin1String("report");
     if ((!report && kind != QLatin1String("totals")) || code.isEmpty() || path.isEmpty() ||
         !run.args.isEmpty() || (filtered && !report))

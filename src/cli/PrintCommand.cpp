@@ -1,5 +1,6 @@
 #include "base/WindowNames.h"
 #include "cli/CliCommand.h"
+#include "cli/PeriodOutputs.h"
 #include "engine/EquitySheet.h"
 #include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
@@ -20,7 +21,9 @@ namespace {
 
 const char* const kUsage =
     "print report|report-depreciation|totals|journal --company KOD [--filter METİN] --pdf DOSYA\n"
-    "  print text --company KOD --sheet fixed|stock|equity --load ID --pdf DOSYA";
+    "  print text --company KOD --sheet fixed|stock|equity --load ID --pdf DOSYA\n"
+    "  print report|report-depreciation|totals|coefficients|journal --company KOD --period GG.AA.YYYY --pdf "
+    "DOSYA";
 
 const QString& kForm = windows::kWorkspace;
 
@@ -111,6 +114,11 @@ int print(CliRun& run) {
     const QString kind = run.args.takeFirst();
     const QString code = takeOption(run.args, QStringLiteral("--company"));
     const QString path = takeOption(run.args, QStringLiteral("--pdf"));
+    if (const std::optional<QDate> period = takePeriodOption(run.args)) {
+        if (code.isEmpty() || path.isEmpty() || !run.args.isEmpty())
+            throw UsageError(QString::fromUtf8(kUsage));
+        return openCompany(run, code) ? printPeriod(run, kind, *period, path) : 1;
+    }
     static const QStringList kinds{QStringLiteral("report"), QStringLiteral("report-depreciation"),
                                    QStringLiteral("totals"), QStringLiteral("journal"),
                                    QStringLiteral("text")};

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/PeriodOutputs.h"
 #include "vouchers/TransferSheet.h"
 
 #include <QDir>
@@ -6,8 +7,8 @@
 namespace velkor::cli {
 namespace {
 
-const char* const kUsage =
-    "voucher luca|mikro|netsis|logo|sentez --company KOD --out DOSYA [--set KONTROL=METİN]...";
+const char* const kUsage = "voucher luca|mikro|netsis|logo|sentez --company KOD --out DOSYA [--period "
+                           "GG.AA.YYYY] [--set KONTROL=METİN]...";
 
 // The folder the command was started in, taken before the connections move the current
 // folder to the installation folder; a relative --out is relative to it.
@@ -17,6 +18,7 @@ int voucher(CliRun& run) {
     const std::vector<FormStep> steps = takeFormSteps(run.args);
     const QString code = takeOption(run.args, QStringLiteral("--company"));
     const QString out = takeOption(run.args, QStringLiteral("--out"));
+    const std::optional<QDate> period = takePeriodOption(run.args);
     if (code.isEmpty() || out.isEmpty() || run.args.size() != 1)
         throw UsageError(QString::fromUtf8(kUsage));
     const QString format = run.args.takeFirst();
@@ -25,6 +27,8 @@ int voucher(CliRun& run) {
         throw UsageError(QString::fromUtf8(kUsage));
     if (!openCompany(run, code))
         return 1;
+    if (period)
+        return voucherPeriod(run, format, *period, out, steps);
 
     TransferSheet sheet(run.context);
     sheet.setOpener({});

@@ -11,6 +11,7 @@ namespace velkor::ctl::workspace {
 inline const QString& Label4 = shared::Label4;
 inline const QString HesapTarihiDate = QStringLiteral("HesapTarihiDate");
 inline const QString HesapTarihAcBut = QStringLiteral("HesapTarihAcBut");
+inline const QString DuzeltmeDonemiCombo = QStringLiteral("DuzeltmeDonemiCombo");
 inline const QString& JvXPButton19 = shared::JvXPButton19;
 inline const QString& SBK_Ana_Combo = shared::SBK_Ana_Combo;
 inline const QString& AraEdit = shared::AraEdit;

@@ -11,8 +11,9 @@ std::vector<PeriodEntry> periodEntries(const Period& period, const std::vector<P
                                        const PeriodTotals& totals);
 
 /// The period's journal text in the 31.12.2023 layout with P's date; `filter` is the
-/// heading's filter text as on the 31.12.2023 journal.
+/// heading's filter text as on the 31.12.2023 journal, `companyName` the heading's second
+/// line.
 QStringList periodJournalLines(const Period& period, const std::vector<PeriodEntry>& entries,
-                               const QString& filter);
+                               const QString& filter, const QString& companyName = QString());
 
 } // namespace velkor

@@ -70,7 +70,7 @@ struct Period {
 enum class LineStatus { Carried, New, SimpleAverage, NotComputed, Outside };
 
 /// The stock method of a stock line (150-159) in a period; `None` for other lines.
-enum class StockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
+enum class PeriodStockMethod { None, Actual, SimpleAverage, MovingWeightedAverage };
 
 /// The 31.12.2023 item row as the carry rule reads it (the columns of `sabit_kiymet`).
 struct BaseRow {
@@ -110,7 +110,7 @@ struct PeriodLine {
     bool interrupted = false;
     /// The month it was adjusted to last (its previous adjusted value is of that month).
     QDate lastAdjustedEnd;
-    StockMethod stockMethod = StockMethod::None;
+    PeriodStockMethod stockMethod = PeriodStockMethod::None;
     /// Entry date (purchase, payment of capital); for carried lines the 31.12.2023 entry date.
     QDate entryDate;
     /// A disposal on the line: its date and, for a partial one, "Kalan Oran" (0 to 1).
@@ -159,6 +159,11 @@ struct PeriodLine {
     double catchUp = 0;
     /// "Son ay amortismanı (düzeltilmiş değerden)".
     double lastMonthDepreciation = 0;
+    /// The accumulated depreciation in the books at P's end ("Dönem Sonu Bakiye"): the
+    /// adjusted AD plus every depreciation of the year booked outside it (the last month;
+    /// under "Düzeltilmiş değerden yeniden" also the months at the old figure and the
+    /// catch-up). The next period carries the part outside the adjusted AD from it.
+    double closingAccumulated = 0;
     /// The explanation text of the line's journal entry.
     QString explanation;
     /// Notes and warnings shown on the line (not computed, 258, 176 ...).
@@ -181,6 +186,9 @@ using IndexValues = std::function<std::optional<double>(int monthKey)>;
 struct PeriodEntry {
     QString debitAccount;
     QString creditAccount;
+    /// The account names the journal prints beside the accounts.
+    QString debitDescription;
+    QString creditDescription;
     /// Always above 0.
     double amount = 0;
     /// The explanation line of the entry.

@@ -2,6 +2,7 @@
 
 #include "periods/PeriodJournal.h"
 
+#include <QDateTime>
 #include <memory>
 
 namespace velkor {
@@ -35,6 +36,9 @@ public:
     /// asking the questions of an informational period and for the 2023 gross sales when
     /// needed; returns nothing when the user declines.
     std::optional<Period> add(const QDate& end, Prompt& prompt);
+    /// As above with the settings given (`period add --set`) instead of the previous period's.
+    std::optional<Period> add(const QDate& end, const std::optional<PeriodSettings>& settings,
+                              Prompt& prompt);
     /// Changes the settings, kind flags or state "Yapılmadı" of an open period.
     void update(const Period& period);
 
@@ -42,6 +46,10 @@ public:
     /// Q is the base), the stored inputs applied and every line computed; saves nothing
     /// ("Hesapla").
     PeriodView calculate(const QDate& end);
+    /// The same with the lines' inputs as edited on the screen in place of the stored ones
+    /// (lines matched by id; lines without an id are new items still to be saved); saves
+    /// nothing.
+    PeriodView calculate(const QDate& end, const std::vector<PeriodLine>& edited);
     /// The stored state of the period without computing ("Açık" periods as last saved).
     PeriodView load(const QDate& end);
     /// Saves the lines' inputs and results ("Kaydet"); refused for a closed period.
@@ -60,6 +68,9 @@ public:
 
     /// The journal entries of the period as last computed.
     std::vector<PeriodEntry> entries(const QDate& end);
+
+    /// The clock of the closing date and of the backup's name; tests set a fixed one.
+    void setClock(std::function<QDateTime()> clock);
 
 private:
     struct Impl;

@@ -30,7 +30,7 @@ HeadingGeometry RichReport::headingGeometry() const {
 PrintBand RichReport::pageHeaderBand() const {
     PrintBand band;
     band.height = 40;
-    band.add(36, 3, 680, 34, kReportTitle, reportFont(12, true), Qt::AlignHCenter | Qt::AlignVCenter);
+    band.add(36, 3, 680, 34, m_title, reportFont(12, true), Qt::AlignHCenter | Qt::AlignVCenter);
     return band;
 }
 
@@ -75,6 +75,14 @@ void printTextBox(PrintService& service, const CompanyHeading& company, const QS
                   const PrintFont& font) {
     RichReport report(company, QDateTime::currentDateTime());
     report.setTextFont(font);
+    report.setLines(lines);
+    service.present(report);
+}
+
+void printTitledTextBox(PrintService& service, const CompanyHeading& company, const QString& title,
+                        const QStringList& lines) {
+    RichReport report(company, QDateTime::currentDateTime());
+    report.setTitle(title);
     report.setLines(lines);
     service.present(report);
 }

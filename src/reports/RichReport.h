@@ -21,6 +21,9 @@ public:
     void setLines(const QStringList& lines) { m_lines = lines; }
     const PrintFont& textFont() const { return m_font; }
     const QStringList& lines() const { return m_lines; }
+    /// The title at the top of every page; the 31.12.2023 report's title unless set (a
+    /// later period prints its own date).
+    void setTitle(const QString& title) { m_title = title; }
 
 protected:
     HeadingGeometry headingGeometry() const override;
@@ -34,6 +37,7 @@ protected:
 private:
     PrintFont m_font{QStringLiteral("Courier New"), 8, false};
     QStringList m_lines;
+    QString m_title = kReportTitle;
 };
 
 class PrintService;
@@ -46,5 +50,8 @@ PrintFont textBoxFont();
 /// with the company and printed now.
 void printTextBox(PrintService& service, const CompanyHeading& company, const QStringList& lines,
                   const PrintFont& font = textBoxFont());
+/// The same under a title of its own at the top of every page.
+void printTitledTextBox(PrintService& service, const CompanyHeading& company, const QString& title,
+                        const QStringList& lines);
 
 } // namespace velkor

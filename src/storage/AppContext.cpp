@@ -3,6 +3,7 @@
 #include "storage/CompanyFiles.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/FileCompanyLocks.h"
+#include "storage/SchemaUpgrade.h"
 
 #include <QDir>
 
@@ -14,6 +15,10 @@ AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_pr
     m_company.setConnectionString(companyAtStartConnectionString());
     m_general.setConnectionString(generalConnectionString());
     m_rates.setConnectionString(ratesConnectionString());
+    // The company details gained the threshold fields of the later periods; a general
+    // database of an earlier release gains their columns whenever it is opened (also
+    // after a restore put an older one in place).
+    m_general.setOnOpen([](Database& db) { upgradeGeneralSchema(db); });
     m_locks = std::make_unique<FileCompanyLocks>(m_home);
 }
 

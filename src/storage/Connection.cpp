@@ -20,7 +20,10 @@ void Connection::open() {
     const QString path = cs.resolvedDataSource();
     if (path.isEmpty())
         throw DatabaseError(QStringLiteral("Bağlantı dizesinde veri kaynağı yok (%1)").arg(m_name));
-    m_db = std::make_unique<Database>(path, cs.password());
+    auto db = std::make_unique<Database>(path, cs.password());
+    if (m_onOpen)
+        m_onOpen(*db);
+    m_db = std::move(db);
 }
 
 void Connection::ensureOpen() {

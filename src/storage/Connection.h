@@ -3,6 +3,7 @@
 #include "storage/Database.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     /// The full path of the open database file (empty when closed).
     QString filePath() const;
 
+    /// Runs on every database the connection opens, before any dataset reads it: brings
+    /// the file's tables up to what this program reads (a file of an earlier release).
+    void setOnOpen(std::function<void(Database&)> upgrade) { m_onOpen = std::move(upgrade); }
+
     /// Datasets register themselves so that closing the connection closes them.
     void attach(Dataset* dataset);
     void detach(Dataset* dataset);
@@ -45,6 +50,7 @@ private:
     QString m_connectionString;
     std::unique_ptr<Database> m_db;
     std::vector<Dataset*> m_datasets;
+    std::function<void(Database&)> m_onOpen;
 };
 
 } // namespace velkor

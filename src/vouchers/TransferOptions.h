@@ -29,6 +29,8 @@ struct TransferOptions {
     QString logoVoucherNumber;                                        ///< `LogoFisNoEdit`
     bool pointForComma = true;                                        ///< `NoktaVirgulCheck`
     bool closingEntries = false;                                      ///< `KapanisKaydiCheck`
+    /// The date every dated voucher line carries: the adjustment date, or a later period's end.
+    QString voucherDate = QStringLiteral("31.12.2023");
 };
 
 /// Declares the transfer controls on a form with their labels, items and start values.

@@ -67,8 +67,8 @@ QString lucaVoucherText(const std::vector<VoucherLine>& lines, const TransferOpt
                 d);
     for (const VoucherLine& line : lines) {
         const QString amount = FormatGeneral(line.amount);
-        text += csvLine({QString(), kVoucherDate, line.account, documentNumber(options, line), kVoucherDate,
-                         line.description, isDebit(line) ? amount : QString(),
+        text += csvLine({QString(), options.voucherDate, line.account, documentNumber(options, line),
+                         options.voucherDate, line.description, isDebit(line) ? amount : QString(),
                          isDebit(line) ? QString() : amount, QString(), QString()},
                         d);
     }
@@ -104,7 +104,7 @@ QString logoVoucherText(const std::vector<VoucherLine>& lines, const TransferOpt
     if (number > 0) {
         appendElement(text, QStringLiteral("NUMBER"), FormatGeneral(number));
     }
-    appendElement(text, QStringLiteral("DATE"), kVoucherDate);
+    appendElement(text, QStringLiteral("DATE"), options.voucherDate);
     appendElement(text, QStringLiteral("NOTES1"), QStringLiteral("ENFLASYON DUZELTME KAYITLARI"));
     appendLine(text, QStringLiteral("<TRANSACTIONS>"));
     int reference = 0;
@@ -157,12 +157,12 @@ void writeNetsisVoucher(WorkbookWriter& book, const std::vector<VoucherLine>& li
         book.setTyped(row, 2, options.monthCode);
         book.setTyped(row, 3, documentNumber(options, line));
         book.setTyped(row, 4, QStringLiteral("M"));
-        book.setTyped(row, 5, kVoucherDate);
+        book.setTyped(row, 5, options.voucherDate);
         book.setTyped(row, 6, QString::number(row - 1));
         book.setTyped(row, 7, QLatin1Char('\'') + line.account);
         book.setTyped(row, 8, isDebit(line) ? QStringLiteral("B") : QStringLiteral("A"));
         book.setTyped(row, 9, line.description);
-        book.setTyped(row, 11, kVoucherDate);
+        book.setTyped(row, 11, options.voucherDate);
         book.setNumber(row, 13, line.amount);
     }
     book.autoFitColumns(QStringLiteral("A1:IV15000"));

@@ -6,6 +6,8 @@
 #include "reports/RichReport.h"
 #include "spreadsheet/WorkbookHandOver.h"
 
+#include "base/ErrorReport.h"
+#include "base/NumberFormat.h"
 #include "base/ShownError.h"
 #include "base/TextHelpers.h"
 #include "engine/AccountGroups.h"
@@ -16,15 +18,19 @@
 #include "engine/StockSheet.h"
 #include "engine/StockSheetControls.h"
 #include "engine/WorkspaceStateControls.h"
+#include "periods/PeriodSheet.h"
 #include "storage/DatasetSearch.h"
 #include "vouchers/TransferSheet.h"
 #include "workspace/RecordDeletion.h"
+
+#include <algorithm>
 
 namespace velkor {
 
 namespace {
 
 const QString kRow = QStringLiteral("anahesapkodu");
+const QString kBasePeriodName = QStringLiteral("31.12.2023");
 
 double accountValue(const QString& text) {
     try {
@@ -74,6 +80,13 @@ Workspace::Workspace(AppContext& context)
     setPrintService(nullptr);
     m_transfer = std::make_unique<TransferSheet>(context);
     m_deletion = std::make_unique<RecordDeletion>(*this);
+    m_period = std::make_unique<PeriodSheet>(context, m_index);
+    m_period->setTransferOptions(m_transfer.get());
+    m_period->setPrinting(nullptr, [this] { return companyHeading(); });
+    m_state.addCombo(ctl::workspace::DuzeltmeDonemiCombo, {kBasePeriodName}, kBasePeriodName,
+                     QStringLiteral("Düzeltme Dönemi"));
+    m_state.onChange(ctl::workspace::DuzeltmeDonemiCombo,
+                     [this] { choosePeriod(m_state.text(ctl::workspace::DuzeltmeDonemiCombo)); });
 
     m_state.setWorkspace(this);
     m_state.setItemListRefresher([this] {
@@ -116,6 +129,58 @@ void Workspace::open() {
     m_sbkTable.ensureOpen();
     m_toplamQuery.ensureOpen();
     m_state.setItemIndex(ctl::workspace::DuzeltmePage, WorkspaceState::FixedAssetPage);
+    m_chosenPeriod = {};
+    refreshPeriodChoice();
+}
+
+void Workspace::refreshPeriodChoice() {
+    QStringList items{kBasePeriodName};
+    try {
+        for (const Period& period : m_period->work().periods())
+            items << FormatDate(period.end);
+    } catch (const std::exception&) {
+        // The 31.12.2023 work opens even when the later periods cannot be read; choosing
+        // one shows why.
+    }
+    for (const QString& offered :
+         {QStringLiteral("30.06.2024"), QStringLiteral("30.09.2024"), QStringLiteral("31.12.2024")})
+        if (!items.contains(offered))
+            items << offered;
+    std::sort(items.begin() + 1, items.end(),
+              [](const QString& a, const QString& b) { return ParseDate(a) < ParseDate(b); });
+    m_state.setItems(ctl::workspace::DuzeltmeDonemiCombo, items);
+    m_state.setText(ctl::workspace::DuzeltmeDonemiCombo,
+                    m_chosenPeriod.isValid() ? FormatDate(m_chosenPeriod) : kBasePeriodName);
+}
+
+void Workspace::choosePeriod(const QString& text) {
+    const QString previous = m_chosenPeriod.isValid() ? FormatDate(m_chosenPeriod) : kBasePeriodName;
+    const QDate end = ParseDate(text.trimmed());
+    if (text.trimmed() == kBasePeriodName) {
+        m_chosenPeriod = {};
+        return;
+    }
+    bool declined = false;
+    const bool ran = runGuarded(m_context.prompt(), [&] {
+        if (!end.isValid() || end <= kAdjustmentDate)
+            throw ShownError(QStringLiteral("Düzeltme dönemi 31.12.2023 sonrasında bir ay sonu olmalıdır "
+                                            "(gg.aa.yyyy): %1")
+                                 .arg(text));
+        bool known = false;
+        for (const Period& period : m_period->work().periods())
+            known = known || period.end == end;
+        if (!known && !m_period->work().add(end, m_context.prompt())) {
+            declined = true;
+            return;
+        }
+        m_period->openPeriod(end);
+    });
+    const bool chosen = ran && !declined;
+    if (chosen)
+        m_chosenPeriod = end;
+    refreshPeriodChoice();
+    if (!chosen)
+        m_state.setText(ctl::workspace::DuzeltmeDonemiCombo, previous);
 }
 
 void Workspace::ListeYenile() {
@@ -206,6 +271,8 @@ void Workspace::setPrintService(PrintService* service) {
     const auto heading = [this] { return companyHeading(); };
     m_reports->setPrinting(service, heading);
     m_journal->setPrinting(service, heading);
+    if (m_period)
+        m_period->setPrinting(service, heading);
 }
 
 } // namespace velkor

@@ -20,6 +20,7 @@ class ReportSheet;
 class PrintService;
 class TransferSheet;
 class RecordDeletion;
+class PeriodSheet;
 
 /// The sheet that opens an item of the list, by its main account.
 enum class ItemSheet { None, FixedAsset, Stock, Equity };
@@ -73,6 +74,18 @@ public:
     JournalSheet& journal() { return *m_journal; }
     /// The tab "Kayıt Sil" and the list's "Kayıt Sil" item.
     RecordDeletion& deletion() { return *m_deletion; }
+    /// The tab "Dönem Düzeltmesi" of the later period chosen in `DuzeltmeDonemiCombo`.
+    PeriodSheet& period() { return *m_period; }
+
+    /// The later period chosen in "Düzeltme Dönemi", or an invalid date while the choice is
+    /// "31.12.2023" (the three sheets of the base period).
+    QDate chosenPeriod() const { return m_chosenPeriod; }
+    /// The user chooses a period by its end ("31.12.2023" or a later month end): a period
+    /// of the company opens in the tab "Dönem Düzeltmesi"; one not yet added is added with
+    /// its questions first, and the choice goes back when the user declines.
+    void choosePeriod(const QString& text);
+    /// Offers "31.12.2023", the company's later periods and the usual 2024 period ends.
+    void refreshPeriodChoice();
 
     /// Opening the window: `Bosalt`, the company connection and the datasets opened when
     /// closed (the list with the SQL it last had), the first tab selected.
@@ -116,6 +129,8 @@ private:
     PrintService* m_printService = nullptr;
     std::unique_ptr<TransferSheet> m_transfer;
     std::unique_ptr<RecordDeletion> m_deletion;
+    std::unique_ptr<PeriodSheet> m_period;
+    QDate m_chosenPeriod;
 };
 
 } // namespace velkor

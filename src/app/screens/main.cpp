@@ -21,6 +21,8 @@
 #include "import/ExcelImportForm.h"
 #include "import/ExcelImportFormControls.h"
 #include "legislation/LegislationForm.h"
+#include "periods/PeriodSheet.h"
+#include "periods/PeriodSheetControls.h"
 #include "referencedata/ReferenceDataForm.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
@@ -229,6 +231,13 @@ int main(int argc, char* argv[]) {
         ok = screens.shoot(windows::kWorkspace, QStringLiteral("yevmiye")) && ok;
         screens.showTab(6);
         ok = screens.shoot(windows::kWorkspace, QStringLiteral("fis-aktarimi")) && ok;
+        // A later period of the same company: its tab computed, then its journal.
+        program.workspace().userSet(ctl::workspace::DuzeltmeDonemiCombo, QStringLiteral("31.12.2024"));
+        workspace.period().click(ctl::period::HesaplaBut);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("donem-duzeltmesi")) && ok;
+        workspace.period().click(ctl::period::DonemYevmiyeBut);
+        ok = screens.shoot(windows::kWorkspace, QStringLiteral("donem-yevmiye")) && ok;
+        program.workspace().userSet(ctl::workspace::DuzeltmeDonemiCombo, QStringLiteral("31.12.2023"));
         program.windows().hide(windows::kWorkspace);
 
         program.mainMenu().form().click(ctl::mainmenu::EkIslemBarItems0);

@@ -8,6 +8,7 @@
 #include "workspace/RecordDeletion.h"
 #include "workspace/Workspace.h"
 #include "workspace/ui/ItemSheetPages.h"
+#include "workspace/ui/PeriodPage.h"
 #include "workspace/ui/ReportPages.h"
 #include "workspace/ui/SheetWidgets.h"
 
@@ -62,6 +63,8 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     m_tabs->addTab(buildJournalPage(workspace, m_tabs), captions.value(5));
     m_tabs->addTab(buildVoucherPage(workspace.transfer(), prompt, m_tabs), captions.value(6));
     m_tabs->addTab(buildDeletionPage(workspace, prompt, m_tabs), captions.value(7));
+    m_periodTab =
+        m_tabs->addTab(buildPeriodPage(workspace, prompt, m_tabs), QStringLiteral("Dönem Düzeltmesi"));
     m_splitter->addWidget(m_tabs);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -70,6 +73,11 @@ TSabitKiymetDuzeltmeF::TSabitKiymetDuzeltmeF(Workspace& workspace, WindowManager
     layout->addWidget(m_splitter, 1);
 
     followSavedItems();
+    showChosenPeriod();
+    connect(&model(), &FormModel::fieldChanged, this, [this](const QString& name) {
+        if (name == ctl::workspace::DuzeltmeDonemiCombo)
+            QTimer::singleShot(0, this, [this] { showChosenPeriod(); });
+    });
     resize(1366, 740);
     bindForm();
 }
@@ -91,6 +99,11 @@ QWidget* TSabitKiymetDuzeltmeF::buildTopBar() {
     top->addWidget(w.caption(ctl::workspace::HesapTarihiDate, date));
     top->addWidget(date);
     top->addWidget(w.button(ctl::workspace::HesapTarihAcBut));
+    top->addSpacing(12);
+    QComboBox* period = w.combo(ctl::workspace::DuzeltmeDonemiCombo);
+    period->setMinimumWidth(110);
+    top->addWidget(w.caption(ctl::workspace::DuzeltmeDonemiCombo, period));
+    top->addWidget(period);
     top->addSpacing(24);
     QPushButton* close = w.button(ctl::workspace::JvXPButton19);
     close->setMinimumWidth(100);
@@ -149,6 +162,18 @@ void TSabitKiymetDuzeltmeF::showListMenu(const QPoint& at) {
             [this] { act([this] { m_workspace.deletion().KaytSil1Click(); }); });
     menu.setToolTipsVisible(true);
     menu.exec(m_list->viewport()->mapToGlobal(at));
+}
+
+void TSabitKiymetDuzeltmeF::showChosenPeriod() {
+    // The base period shows the sheets of 31.12.2023 as they always were; a later period
+    // shows its own tab in their place.
+    const bool later = m_workspace.chosenPeriod().isValid();
+    for (int tab = 0; tab < m_tabs->count(); ++tab)
+        m_tabs->setTabVisible(tab, (tab == m_periodTab) == later);
+    if (later)
+        m_tabs->setCurrentIndex(m_periodTab);
+    else if (m_tabs->currentIndex() == m_periodTab)
+        m_tabs->setCurrentIndex(0);
 }
 
 void TSabitKiymetDuzeltmeF::followSavedItems() {

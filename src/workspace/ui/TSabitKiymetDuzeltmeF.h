@@ -30,12 +30,15 @@ private:
     /// After a save the list stands on the saved row when the filter shows it.
     void followSavedItems();
     void showListMenu(const QPoint& at);
+    /// Shows the tab "Dönem Düzeltmesi" alone for a later period, the sheets of 31.12.2023 otherwise.
+    void showChosenPeriod();
 
     Workspace& m_workspace;
     DatasetGrid* m_list = nullptr;
     QTabWidget* m_tabs = nullptr;
     QSplitter* m_splitter = nullptr;
     qint64 m_savedId = 0;
+    int m_periodTab = -1;
 };
 
 } // namespace velkor

@@ -1,0 +1,42 @@
+#include "periods/PeriodAccounts.h"
+
+namespace velkor {
+
+int accountNumber(const QString& account) {
+    return account.trimmed().left(3).toInt();
+}
+
+bool isStockAccount(const QString& account) {
+    const int n = accountNumber(account);
+    return n >= 150 && n <= 159;
+}
+
+bool isDepreciableAccount(const QString& account) {
+    const int n = accountNumber(account);
+    return n >= 250 && n <= 267 && n != 257 && n != 258;
+}
+
+bool isConstructionAccount(const QString& account) {
+    const int n = accountNumber(account);
+    return (n >= 170 && n <= 177) || (n >= 350 && n <= 357);
+}
+
+bool isDebitBalanceAccount(const QString& account) {
+    const int n = accountNumber(account);
+    return n < 300 || n == 580;
+}
+
+QString accumulatedAccount(const QString& account, const QString& ownAccount) {
+    if (!ownAccount.trimmed().isEmpty())
+        return ownAccount.trimmed();
+    return accountNumber(account) <= 259 ? QStringLiteral("257") : QStringLiteral("268");
+}
+
+QString lineAccountText(const QString& account, const QString& subAccount) {
+    const QString main = account == QLatin1String("500") ? QStringLiteral("502") : account;
+    if (subAccount.isEmpty())
+        return main.left(12);
+    return (main + QLatin1Char('.') + subAccount).left(12);
+}
+
+} // namespace velkor
