@@ -1,10 +1,12 @@
 #include "engine/ItemRowFields.h"
 
 #include "base/NumberFormat.h"
+#include "base/ShownError.h"
 #include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
 #include "engine/WorkspaceStateControls.h"
 #include "storage/Dataset.h"
+#include "storage/PeriodGuard.h"
 #include "storage/Table.h"
 
 namespace velkor {
@@ -25,9 +27,13 @@ QVariant amountOf(const FormModel& sheet, const QString& field) {
 void editOrAppend(Table& table, const QString& recordNumber) {
     table.ensureOpen();
     const double id = ParseAmount(recordNumber);
-    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id)))
+    if (id > 0 && table.locate(QStringLiteral("id"), static_cast<qint64>(id))) {
+        // A closed later period carries this row's values; changing it would leave that
+        // period's frozen figures without their source.
+        if (hasClosedPeriod(table.connection().database()))
+            throw ShownError(kClosedPeriodUseMessage);
         table.edit();
-    else
+    } else
         table.append();
 }
 

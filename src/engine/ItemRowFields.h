@@ -61,7 +61,8 @@ inline const ItemFields kEquityFields{
 
 /// A field's text read as an amount, for a DOUBLE column.
 QVariant amountOf(const FormModel& sheet, const QString& field);
-/// Edits the row whose `id` is the record number when it exists, else appends a new one.
+/// Edits the row whose `id` is the record number when it exists, else appends a new one. An
+/// existing row is refused (ShownError) while a later period of the company is closed.
 void editOrAppend(Table& table, const QString& recordNumber);
 /// Edits or appends the row of the record number, lets `writeColumns` set its values and
 /// posts it. A refused value cancels the row, so no half-written row is left for the next

@@ -26,11 +26,12 @@ QDate baseEnd() {
 
 std::vector<BaseRow> readBaseRows(Database& db) {
     std::vector<BaseRow> rows;
-    Statement query(db, QStringLiteral("SELECT id, anahesapkodu, sbk_kodu, sbk_adi, fatura_tarihi, "
-                                       "Duzeltilmis_Tutar, Duzeltilmis_Amortisman, Enflasyon_Farki, "
-                                       "VUK_Son_Degeri, Hesap_Yi_UFE_Tarihi, vuk_amortisman_sure, "
-                                       "vuk_amortisman_yontem, amortisman_kodu, Hesaplama_Yontemi, SBK_Diger, "
-                                       "ROFM_Tutar FROM sabit_kiymet ORDER BY id"));
+    Statement query(db,
+                    QStringLiteral("SELECT id, anahesapkodu, sbk_kodu, sbk_adi, fatura_tarihi, "
+                                   "Duzeltilmis_Tutar, Duzeltilmis_Amortisman, Enflasyon_Farki, "
+                                   "VUK_Son_Degeri, Hesap_Yi_UFE_Tarihi, vuk_amortisman_sure, "
+                                   "vuk_amortisman_yontem, amortisman_kodu, Hesaplama_Yontemi, SBK_Diger, "
+                                   "ROFM_Tutar FROM sabit_kiymet ORDER BY id"));
     while (query.step()) {
         BaseRow row;
         row.id = query.value(0).toLongLong();

@@ -42,6 +42,11 @@ QString averageReadingNote() {
                           "uygulamada 31.03.2024 endeksi kullanılmıştır.");
 }
 
+QString remainingAmountNote() {
+    return QStringLiteral("Önceki düzeltilmiş değer bulunmuyor: 'Kalan Tutar (önceki düzeltilmiş değerle)' "
+                          "giriniz.");
+}
+
 QString interruptedNote() {
     return QStringLiteral("Devreden (ara verilmiş)");
 }
@@ -179,15 +184,21 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     }
 
     double book = line.bookValue;
-    if (method == PeriodStockMethod::Actual && line.remainingAmount)
+    if (method == PeriodStockMethod::Actual && line.remainingAmount) {
         book = *line.remainingAmount;
+    } else if (method == PeriodStockMethod::Actual && book == 0.0 && line.remainingShare) {
+        // A stock of the simple average has no previous adjusted value to take a share of.
+        markNotComputed(line, remainingAmountNote());
+        return;
+    }
     double accumulatedOfQ = line.accumulatedOfQ;
     double bookedSinceQ = line.bookedSinceQ;
     std::optional<double> previousNewMonthly = line.previousNewMonthly;
     const bool shareApplies =
         line.remainingShare && (!line.disposalDate.isValid() || disposedInTime) && !line.remainingAmount;
+    const double bookBeforeShare = book;
+    const double share = shareApplies ? std::clamp(*line.remainingShare, 0.0, 1.0) : 1.0;
     if (shareApplies) {
-        const double share = std::clamp(*line.remainingShare, 0.0, 1.0);
         book = r2(book * share);
         accumulatedOfQ = r2(accumulatedOfQ * share);
         bookedSinceQ = r2(bookedSinceQ * share);
@@ -239,13 +250,24 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     line.adjustedValue = r2(book * line.coefficient);
     line.difference = r2(line.adjustedValue - book);
 
-    if (!isDepreciableAccount(line.account) || line.usefulLife <= 0)
+    if (!isDepreciableAccount(line.account))
         return;
+    if (line.usefulLife <= 0) {
+        // Without a life nothing more is depreciated, but the AD already held is adjusted
+        // with the value, or the net value would grow by the adjustment.
+        line.accumulatedBefore = r2(accumulatedOfQ + bookedSinceQ);
+        line.adjustedAccumulated = r2(line.accumulatedBefore * line.coefficient);
+        line.accumulatedDifference = r2(line.adjustedAccumulated - line.accumulatedBefore);
+        line.closingAccumulated = line.adjustedAccumulated;
+        return;
+    }
     DepreciationBasis basis;
     basis.book = book;
     basis.accumulatedOfQ = accumulatedOfQ;
     basis.bookedSinceQ = bookedSinceQ;
     basis.previousNewMonthly = previousNewMonthly;
+    basis.share = share;
+    basis.bookBeforeShare = bookBeforeShare;
     basis.coefficient = line.coefficient;
     basis.adjustedValue = line.adjustedValue;
     basis.periodEnd = P;

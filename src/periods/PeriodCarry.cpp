@@ -73,6 +73,7 @@ BaseCarry carryFromBase(const BaseRow& row) {
     line.depreciationAccount = row.depreciationAccount;
     line.stockMethod = stockMethodOf(row);
     if (line.stockMethod == PeriodStockMethod::SimpleAverage) {
+        // The balance of the simple average is typed at the period end, at cost.
         line.status = LineStatus::SimpleAverage;
         line.notes << stockBalanceMissingNote();
     } else {

@@ -52,7 +52,9 @@ DepreciationOutcome computeLineDepreciation(PeriodLine& line, const Depreciation
     const int yearUnits = outsideUnits - priorUnits;
     const bool sameYearAsQ = basis.firstOutside.year() == basis.periodEnd.year() && basis.previousNewMonthly;
 
-    const double computedMonthly = r2(basis.book * perUnit);
+    double computedMonthly = r2(basis.book * perUnit);
+    if (basis.share != 1.0)
+        computedMonthly = r2(r2(basis.bookBeforeShare * perUnit) * basis.share);
     double oldMonthly = computedMonthly;
     if (line.typedOldMonthly)
         oldMonthly = *line.typedOldMonthly;

@@ -11,6 +11,10 @@ struct DepreciationBasis {
     double accumulatedOfQ = 0;
     double bookedSinceQ = 0;
     std::optional<double> previousNewMonthly;
+    /// The share of a partial disposal: the monthly depreciation is that of the item as it
+    /// stood, times the share (book value and AD above are already shared).
+    double share = 1;
+    double bookBeforeShare = 0;
     double coefficient = 0;
     double adjustedValue = 0;
     /// The first month whose depreciation is not inside the AD of Q: the month after

@@ -188,8 +188,9 @@ PeriodTable balanceSummary(const PeriodView& view) {
         ad.difference += line.accumulatedDifference;
         ad.after += line.adjustedAccumulated;
         // The balance at the period's end also holds what was booked in the period outside
-        // the adjusted figure: the catch-up and the last month on the adjusted value.
-        ad.closing += line.adjustedAccumulated + line.catchUp + line.lastMonthDepreciation;
+        // the adjusted figure: the last month on the adjusted value and, under "Düzeltilmiş
+        // değerden yeniden", the year's months at the old figure and the catch-up.
+        ad.closing += line.closingAccumulated;
     }
     for (const auto& [account, sums] : perAccount)
         table.rows.push_back({account, amount(sums.before), amount(sums.difference), amount(sums.after),

@@ -1,7 +1,7 @@
 #include "periods/PeriodRules.h"
 
-#include "periods/BaseRows.h"
 #include "base/NumberFormat.h"
+#include "periods/BaseRows.h"
 
 namespace velkor {
 
@@ -11,7 +11,8 @@ const QString k563Reason =
     QStringLiteral("563 Sıra No.lu VUK Genel Tebliği: 2023 brüt satışları 50.000.000 TL'nin altında");
 
 QString notAdjustedQuestion(const QString& reason) {
-    return QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (%1). Yine de devam etmek istiyor musunuz?")
+    return QStringLiteral(
+               "Bu dönem için enflasyon düzeltmesi yapılmaz (%1). Yine de devam etmek istiyor musunuz?")
         .arg(reason);
 }
 
@@ -50,10 +51,11 @@ PeriodKindDecision decidePeriodKind(const QDate& end, const CompanyThreshold& th
     if (end.year() >= 2025 && end.year() <= 2027) {
         decision.kind = PeriodKind::Informational;
         decision.reason = QStringLiteral("7571 sayılı Kanun, VUK geçici 37. madde");
-        decision.question = threshold.preciousMetalDealer
-                                ? QStringLiteral("Kıymetli maden ticareti yapanlar için 2025–2027 dönemlerine "
-                                                 "ilişkin kural doğrulanamadı. Devam edilsin mi?")
-                                : notAdjustedQuestion(decision.reason);
+        decision.question =
+            threshold.preciousMetalDealer
+                ? QStringLiteral("Kıymetli maden ticareti yapanlar için 2025–2027 dönemlerine "
+                                 "ilişkin kural doğrulanamadı. Devam edilsin mi?")
+                : notAdjustedQuestion(decision.reason);
         return decision;
     }
     if (isThresholdQuarter(end) && !threshold.preciousMetalDealer && threshold.grossSales2023 &&
@@ -80,7 +82,8 @@ void applyDeclared(Period& period, bool declared) {
 std::optional<Period> previousAdjusted(const std::vector<Period>& periods, const QDate& end) {
     std::optional<Period> previous;
     for (const Period& p : periods) {
-        if (p.end < end && isLegal(p) && p.state == PeriodState::Closed && (!previous || p.end > previous->end))
+        if (p.end < end && isLegal(p) && p.state == PeriodState::Closed &&
+            (!previous || p.end > previous->end))
             previous = p;
     }
     return previous;
@@ -118,8 +121,9 @@ QString calendarYearProblem(const std::vector<Period>& periods, const Period& pe
         if (p.id == period.id || p.end.year() != period.end.year() || p.state != PeriodState::Closed)
             continue;
         if (p.settings.depreciation != settings.depreciation || p.settings.booking != settings.booking)
-            return QStringLiteral("\"Dönem amortismanı\" ve \"Amortisman kaydı\" aynı yılın dönemleri arasında "
-                                  "değiştirilemez: %1 dönemi bu ayarlarla kapandı.")
+            return QStringLiteral(
+                       "\"Dönem amortismanı\" ve \"Amortisman kaydı\" aynı yılın dönemleri arasında "
+                       "değiştirilemez: %1 dönemi bu ayarlarla kapandı.")
                 .arg(FormatDate(p.end));
     }
     return {};

@@ -22,15 +22,13 @@ const QString kLineColumns = QStringLiteral(
     "onceki_birikmis, girilen_donem_amortismani, girilen_eski_aylik, onceki_yeni_aylik, sonradan_ayrilan, "
     "katsayi, duzeltilmis_deger, fark, donem_amortismani, donem_amortismani_hesaplanan, birikmis_oncesi, "
     "duzeltilmis_birikmis, birikmis_fark, eski_aylik, yeni_aylik, telafi_ay, telafi, son_ay_amortismani, "
-    "aciklama, notlar");
+    "donem_sonu_birikmis, aciklama, notlar");
 
 // The words of a choice stored by its position in the enum's list.
-template <typename E>
-QString choiceText(const QStringList& choices, E value) {
+template <typename E> QString choiceText(const QStringList& choices, E value) {
     return choices.value(static_cast<int>(value));
 }
-template <typename E>
-E choiceFrom(const QStringList& choices, const QVariant& text, E fallback) {
+template <typename E> E choiceFrom(const QStringList& choices, const QVariant& text, E fallback) {
     const qsizetype index = choices.indexOf(text.toString());
     return index < 0 ? fallback : static_cast<E>(index);
 }
@@ -165,6 +163,7 @@ QVariantList lineValues(qint64 periodId, const PeriodLine& l) {
             l.catchUpMonths,
             l.catchUp,
             l.lastMonthDepreciation,
+            l.closingAccumulated,
             l.explanation,
             l.notes.join(QLatin1Char('\n'))};
 }
@@ -212,6 +211,7 @@ PeriodLine lineFrom(const Statement& row) {
     l.catchUpMonths = row.value(c++).toInt();
     l.catchUp = row.value(c++).toDouble();
     l.lastMonthDepreciation = row.value(c++).toDouble();
+    l.closingAccumulated = row.value(c++).toDouble();
     l.explanation = row.value(c++).toString();
     const QString notes = row.value(c++).toString();
     if (!notes.isEmpty())
@@ -242,9 +242,9 @@ std::optional<Period> readPeriod(Database& db, const QDate& end) {
 }
 
 qint64 insertPeriod(Database& db, const Period& period) {
-    db.execute(
-        QStringLiteral("INSERT INTO donem (%1) VALUES (%2)").arg(kPeriodColumns, placeholders(kPeriodColumns)),
-        periodValues(period));
+    db.execute(QStringLiteral("INSERT INTO donem (%1) VALUES (%2)")
+                   .arg(kPeriodColumns, placeholders(kPeriodColumns)),
+               periodValues(period));
     return db.lastInsertId();
 }
 
@@ -276,16 +276,18 @@ PeriodTotals readTotals(Database& db, qint64 periodId) {
 void writeTotals(Database& db, qint64 periodId, const PeriodTotals& totals) {
     db.execute(QStringLiteral("UPDATE donem SET g698=?, l698=?, g697=?, l697=?, telafi_toplami=?, "
                               "beyana_esas_fark=?, beyana_esas_metin=?, uyarilar=? WHERE id = ?"),
-               {totals.g698, totals.l698, totals.g697, totals.l697, totals.catchUps, totals.declarationDifference,
-                totals.declarationText, totals.warnings.join(QLatin1Char('\n')), periodId});
+               {totals.g698, totals.l698, totals.g697, totals.l697, totals.catchUps,
+                totals.declarationDifference, totals.declarationText, totals.warnings.join(QLatin1Char('\n')),
+                periodId});
 }
 
 std::vector<PeriodLine> readLines(Database& db, qint64 periodId) {
     std::vector<PeriodLine> lines;
     if (!db.hasTable(QStringLiteral("donem_kalem")))
         return lines;
-    Statement rows(db,
-                   QStringLiteral("SELECT id, %1 FROM donem_kalem WHERE donem_id = ? ORDER BY id").arg(kLineColumns));
+    Statement rows(
+        db,
+        QStringLiteral("SELECT id, %1 FROM donem_kalem WHERE donem_id = ? ORDER BY id").arg(kLineColumns));
     rows.bindAll({periodId});
     while (rows.step())
         lines.push_back(lineFrom(rows));
@@ -300,7 +302,8 @@ void writeLines(Database& db, qint64 periodId, std::vector<PeriodLine>& lines) {
         while (ids.step())
             stored.insert(ids.value(0).toLongLong());
     }
-    Statement update(db, QStringLiteral("UPDATE donem_kalem SET %1 WHERE id = ?").arg(assignments(kLineColumns)));
+    Statement update(db,
+                     QStringLiteral("UPDATE donem_kalem SET %1 WHERE id = ?").arg(assignments(kLineColumns)));
     Statement insert(db, QStringLiteral("INSERT INTO donem_kalem (%1) VALUES (%2)")
                              .arg(kLineColumns, placeholders(kLineColumns)));
     QSet<qint64> kept;
@@ -349,8 +352,9 @@ std::vector<PeriodEntry> readEntries(Database& db, qint64 periodId) {
 }
 
 void writeEntries(Database& db, qint64 periodId, const std::vector<PeriodEntry>& entries) {
-    Statement insert(db, QStringLiteral("INSERT INTO donem_kayit (donem_id, sira, borc_hesap, alacak_hesap, tutar, "
-                                        "aciklama, turu, kalem_id) VALUES (?,?,?,?,?,?,?,?)"));
+    Statement insert(
+        db, QStringLiteral("INSERT INTO donem_kayit (donem_id, sira, borc_hesap, alacak_hesap, tutar, "
+                           "aciklama, turu, kalem_id) VALUES (?,?,?,?,?,?,?,?)"));
     int order = 0;
     for (const PeriodEntry& e : entries) {
         insert.reset();

@@ -1,13 +1,13 @@
 #include "periods/PeriodWork.h"
 
 #include "backup/Backups.h"
+#include "base/NumberFormat.h"
 #include "base/ShownError.h"
 #include "engine/IndexLookup.h"
 #include "engine/MonthKey.h"
 #include "periods/BaseRows.h"
 #include "periods/PeriodRules.h"
 #include "periods/PeriodStore.h"
-#include "base/NumberFormat.h"
 #include "storage/AppContext.h"
 #include "storage/SchemaUpgrade.h"
 #include "storage/Transaction.h"
@@ -156,9 +156,9 @@ struct PeriodWork::Impl {
             }
         }
 
-        PeriodContext context{view.period, view.period.previousEnd, adjustedEarlierInYear(period.end, previous),
-                              afterYearWithoutAdjustment(all, period.end),
-                              [this](int key) { return index.LookupIndex(key); }};
+        PeriodContext context{
+            view.period, view.period.previousEnd, adjustedEarlierInYear(period.end, previous),
+            afterYearWithoutAdjustment(all, period.end), [this](int key) { return index.LookupIndex(key); }};
         view.period.carryCoefficient = carryCoefficient(context.index, period.end, view.period.previousEnd);
         if (!view.period.carryCoefficient)
             throw ShownError(periodIndexMissingMessage(MonthKey(period.end)));
@@ -219,10 +219,11 @@ std::optional<Period> PeriodWork::add(const QDate& end, const std::optional<Peri
     const CompanyThreshold threshold =
         readCompanyThreshold(m_impl->context.general(), m_impl->context.companyCode());
     if (needsGrossSales(end, threshold)) {
-        prompt.showMessage(QStringLiteral("2024 geçici vergi dönemlerinin düzeltilip düzeltilmeyeceği 2023 brüt "
-                                          "satışlarına bağlıdır (563 Sıra No.lu VUK Genel Tebliği). Önce firma "
-                                          "bilgilerinde \"2023 Brüt Satışlar\" alanını doldurunuz."),
-                           kTitle, PromptIcon::Information);
+        prompt.showMessage(
+            QStringLiteral("2024 geçici vergi dönemlerinin düzeltilip düzeltilmeyeceği 2023 brüt "
+                           "satışlarına bağlıdır (563 Sıra No.lu VUK Genel Tebliği). Önce firma "
+                           "bilgilerinde \"2023 Brüt Satışlar\" alanını doldurunuz."),
+            kTitle, PromptIcon::Information);
         return std::nullopt;
     }
     const PeriodKindDecision decision = decidePeriodKind(end, threshold);
@@ -341,11 +342,13 @@ QStringList PeriodWork::closingPoints(const QDate& end) {
             ++investments;
     }
     if (computed > 0)
-        points << QStringLiteral("%1 kalemde dönem amortismanı program tarafından hesaplandı (kontrol ediniz).")
+        points << QStringLiteral(
+                      "%1 kalemde dönem amortismanı program tarafından hesaplandı (kontrol ediniz).")
                       .arg(computed);
     if (investments > 0)
-        points << QStringLiteral("%1 kalem 258 hesabında: 7529 sayılı Kanun kapsamındaki özel fon uygulamasını "
-                                 "kontrol ediniz.")
+        points << QStringLiteral(
+                      "%1 kalem 258 hesabında: 7529 sayılı Kanun kapsamındaki özel fon uygulamasını "
+                      "kontrol ediniz.")
                       .arg(investments);
     return points;
 }
@@ -355,7 +358,8 @@ void PeriodWork::close(const QDate& end) {
     const Period period = m_impl->stored(end);
     m_impl->refuseClosed(period);
     if (period.state == PeriodState::Skipped)
-        throw ShownError(QStringLiteral("%1 dönemi 'Yapılmadı' olarak işaretli; kapatılamaz.").arg(FormatDate(end)));
+        throw ShownError(
+            QStringLiteral("%1 dönemi 'Yapılmadı' olarak işaretli; kapatılamaz.").arg(FormatDate(end)));
     if (!isLegal(period))
         throw ShownError(QStringLiteral("Yasal olarak düzeltme yapılmayan dönem kapatılamaz."));
     PeriodView view = m_impl->compute(period);

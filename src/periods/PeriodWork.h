@@ -37,7 +37,8 @@ public:
     /// needed; returns nothing when the user declines.
     std::optional<Period> add(const QDate& end, Prompt& prompt);
     /// As above with the settings given (`period add --set`) instead of the previous period's.
-    std::optional<Period> add(const QDate& end, const std::optional<PeriodSettings>& settings, Prompt& prompt);
+    std::optional<Period> add(const QDate& end, const std::optional<PeriodSettings>& settings,
+                              Prompt& prompt);
     /// Changes the settings, kind flags or state "Yapılmadı" of an open period.
     void update(const Period& period);
 

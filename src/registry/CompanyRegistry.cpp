@@ -1,5 +1,8 @@
 #include "registry/CompanyRegistry.h"
 
+#include "base/NumberFormat.h"
+#include "base/ShownError.h"
+#include "base/StrictAmount.h"
 #include "base/TextHelpers.h"
 #include "registry/RegistrationFormControls.h"
 #include "storage/CompanyFiles.h"
@@ -86,6 +89,7 @@ void CompanyRegistry::yeniFirma() {
         if (m_form.kind(name) == FieldKind::Edit)
             m_form.setText(name, {});
     }
+    m_form.setChecked(ctl::registration::KiymetliMadenCheck, false);
     m_form.setReadOnly(ctl::registration::KoduEdit, false);
 }
 
@@ -169,6 +173,7 @@ bool CompanyRegistry::dosyaac() {
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
             m_registrationTable.setValue(column, m_form.text(edit));
+        writeThreshold();
     } catch (...) {
         m_registrationTable.cancel();
         throw;
@@ -221,6 +226,7 @@ void CompanyRegistry::postFormRow() {
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
             m_registrationTable.setValue(column, m_form.text(edit));
+        writeThreshold();
         m_registrationTable.post();
     } catch (...) {
         m_registrationTable.cancel();
@@ -240,10 +246,31 @@ bool CompanyRegistry::FirmaBilgileriGuncelle() {
     return true;
 }
 
+void CompanyRegistry::writeThreshold() {
+    const QString sales = m_form.text(ctl::registration::BrutSatis2023Edit).trimmed();
+    QVariant value;
+    if (!sales.isEmpty()) {
+        const std::optional<double> amount = ParseStrictAmount(sales);
+        if (!amount || *amount < 0)
+            throw ShownError(QStringLiteral("\"2023 Brüt Satışlar\" alanına 0 veya daha büyük bir tutar "
+                                            "yazınız: %1")
+                                 .arg(sales));
+        value = *amount;
+    }
+    m_registrationTable.setValue(QStringLiteral("brut_satis_2023"), value);
+    m_registrationTable.setValue(QStringLiteral("kiymetli_maden"),
+                                 m_form.isChecked(ctl::registration::KiymetliMadenCheck) ? 1 : 0);
+}
+
 void CompanyRegistry::fillForEditing() {
     m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
     for (const auto& [edit, column] : RegistrationForm::editColumns())
         m_form.setText(edit, m_registrationTable.text(column));
+    const QVariant sales = m_registrationTable.value(QStringLiteral("brut_satis_2023"));
+    m_form.setText(ctl::registration::BrutSatis2023Edit,
+                   sales.isNull() ? QString() : FormatFloat(patterns::kAmount, sales.toDouble()));
+    m_form.setChecked(ctl::registration::KiymetliMadenCheck,
+                      m_registrationTable.value(QStringLiteral("kiymetli_maden")).toInt() != 0);
     m_form.setReadOnly(ctl::registration::KoduEdit, true);
 }
 

@@ -93,6 +93,9 @@ private:
     /// Writes the form's fields into the row being edited or appended and stores it; a
     /// refused value or write cancels the row.
     void postFormRow();
+    /// Writes "2023 Brüt Satışlar" (empty: null) and "Kıymetli maden ticareti (298/A-9)" into
+    /// the row; a text that is no amount is refused with a ShownError.
+    void writeThreshold();
     AppContext& m_context;
     RegistrationForm m_form;
     Table m_registrationTable;

@@ -22,6 +22,11 @@ RegistrationForm::RegistrationForm(QObject* parent) : FormModel(windows::kRegist
     addEdit(ctl::registration::Vergi_NoEdit, {}, QStringLiteral("Ver. No:"));
     addEdit(ctl::registration::YetkiliAdiEdit, {}, QStringLiteral("Yetkili Adı"));
     addEdit(ctl::registration::YetkiliUnvanEdit, {}, QStringLiteral("Ünvanı"));
+    // The threshold of the later periods: whether the company's 2024 quarters are adjusted.
+    addEdit(ctl::registration::BrutSatis2023Edit, {}, QStringLiteral("2023 Brüt Satışlar"));
+    setKeyRule(ctl::registration::BrutSatis2023Edit, KeyRule::Amount);
+    addCheck(ctl::registration::KiymetliMadenCheck, false,
+             QStringLiteral("Kıymetli maden ticareti (298/A-9)"));
     addButton(ctl::registration::kaydetBut, QStringLiteral("SAKLA"));
     addButton(ctl::registration::yeniButton, QStringLiteral("YENİ FİRMA"));
     addButton(ctl::registration::kapatBut, QStringLiteral("KAPAT"));

@@ -6,7 +6,8 @@ namespace velkor {
 
 /// The company registration window "TFirmaKayitF" as a form: `Sira_No_Edit`, `KoduEdit`,
 /// `FirmaAdiEdit`, `AdresiEdit`, `SehirEdit`, `ilceEdit`, `TelefonEdit`, `Telefon2Edit`,
-/// `FaksEdit`, `Vergi_DaireEdit`, `Vergi_NoEdit`, `YetkiliAdiEdit`, `YetkiliUnvanEdit` and the
+/// `FaksEdit`, `Vergi_DaireEdit`, `Vergi_NoEdit`, `YetkiliAdiEdit`, `YetkiliUnvanEdit`, the
+/// threshold fields of the later periods `BrutSatis2023Edit` and `KiymetliMadenCheck`, and the
 /// buttons `kaydetBut`, `yeniButton`, `kapatBut`, `vazgecBut`.
 class RegistrationForm : public FormModel {
     Q_OBJECT

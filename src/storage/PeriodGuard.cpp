@@ -13,14 +13,15 @@ const QString kOpenPeriodDeletionQuestion =
 bool hasClosedPeriod(Database& db) {
     if (!db.hasTable(QStringLiteral("donem")))
         return false;
-    return db.scalar(QStringLiteral("SELECT count(*) FROM donem WHERE durum = ?"), {kClosedPeriodState}).toInt() > 0;
+    return db.scalar(QStringLiteral("SELECT count(*) FROM donem WHERE durum = ?"), {kClosedPeriodState})
+               .toInt() > 0;
 }
 
 bool hasOpenPeriod(Database& db) {
     if (!db.hasTable(QStringLiteral("donem")))
         return false;
-    return db.scalar(QStringLiteral("SELECT count(*) FROM donem WHERE durum IS NOT ?"), {kClosedPeriodState}).toInt() >
-           0;
+    return db.scalar(QStringLiteral("SELECT count(*) FROM donem WHERE durum IS NOT ?"), {kClosedPeriodState})
+               .toInt() > 0;
 }
 
 int removeOpenPeriodLines(Database& db, const std::vector<qint64>& itemIds) {

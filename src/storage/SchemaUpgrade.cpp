@@ -80,6 +80,7 @@ const char* const kPeriodTables[] = {
     "telafi_ay SMALLINT, "
     "telafi DOUBLE, "
     "son_ay_amortismani DOUBLE, "
+    "donem_sonu_birikmis DOUBLE, "
     "aciklama LONGTEXT, "
     "notlar LONGTEXT)",
     "CREATE INDEX IF NOT EXISTS donem_kalem_donem ON donem_kalem (donem_id)",

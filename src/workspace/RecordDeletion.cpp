@@ -2,6 +2,7 @@
 
 #include "backup/Backups.h"
 #include "base/TextHelpers.h"
+#include "storage/PeriodGuard.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"
 #include "workspace/RecordDeletionControls.h"
@@ -53,8 +54,27 @@ QString RecordDeletion::companyCode() const {
     return m_workspace.context().companyCode();
 }
 
+bool RecordDeletion::refusedForClosedPeriod() {
+    m_workspace.context().company().ensureOpen();
+    Database& db = m_workspace.context().company().database();
+    if (!hasClosedPeriod(db))
+        return false;
+    m_workspace.context().prompt().showMessage(kClosedPeriodUseMessage, kTitle, PromptIcon::Warning);
+    return true;
+}
+
+bool RecordDeletion::declinedForOpenPeriods() {
+    m_workspace.context().company().ensureOpen();
+    if (!hasOpenPeriod(m_workspace.context().company().database()))
+        return false;
+    return m_workspace.context().prompt().ask(kOpenPeriodDeletionQuestion, kTitle, PromptIcon::Question,
+                                              Yes | No) != Yes;
+}
+
 bool RecordDeletion::KaytSil1Click() {
     Prompt& prompt = m_workspace.context().prompt();
+    if (refusedForClosedPeriod())
+        return false;
     if (prompt.ask(QStringLiteral("Kayıt silinsin mi?"), {}, PromptIcon::None, Yes | No) != Yes)
         return false;
     if (prompt.ask(QStringLiteral("Kayıt silinirse bir daha bu kayda ulaşamayacaksınız?Silme işlemini kesmek "
@@ -64,12 +84,15 @@ bool RecordDeletion::KaytSil1Click() {
     Query& list = m_workspace.SBKQuery();
     if (!list.isOpen() || list.isEmpty() || list.eof())
         return false;
+    if (declinedForOpenPeriods())
+        return false;
     const QVariant id = list.value(QStringLiteral("id"));
     Database& db = m_workspace.context().company().database();
     int changed = 0;
     {
         Transaction transaction(db);
         changed = db.execute(QStringLiteral("DELETE FROM sabit_kiymet WHERE id = ?"), {id});
+        removeOpenPeriodLines(db, {id.toLongLong()});
         transaction.commit();
     }
     // The list keeps its SQL and thus its group filter.
@@ -111,8 +134,15 @@ void RecordDeletion::closeLists() {
 
 int RecordDeletion::deleteAll() {
     Database& db = m_workspace.context().company().database();
+    std::vector<qint64> ids;
+    {
+        Statement rows(db, QStringLiteral("SELECT id FROM sabit_kiymet ORDER BY id"));
+        while (rows.step())
+            ids.push_back(rows.value(0).toLongLong());
+    }
     Transaction transaction(db);
     const int deleted = db.execute(QStringLiteral("DELETE FROM sabit_kiymet"));
+    removeOpenPeriodLines(db, ids);
     transaction.commit();
     return deleted;
 }
@@ -136,6 +166,7 @@ int RecordDeletion::KayitSil(const DeletionGroups& groups) {
         remove.bindAll({id});
         remove.run();
     }
+    removeOpenPeriodLines(db, ids);
     transaction.commit();
     m_workspace.context().company().ensureOpen();
     if (m_workspace.SBKQuery().sqlLines().isEmpty())
@@ -156,9 +187,13 @@ std::unique_ptr<CompanyLock> RecordDeletion::holdCompany(const QString& operatio
 }
 
 int RecordDeletion::KayitSilButClick() {
+    if (refusedForClosedPeriod())
+        return -1;
     if (!askBulk(
             QStringLiteral("Seçili enflasyon düzeltme değerleri silinecek!\n\r\n\rBu işlem sonrası kayıtlara "
                            "tekrar ulaşmanız\n\rmümkün olmayacaktır.\n\r\n\rDevam edilsinmi?")))
+        return -1;
+    if (declinedForOpenPeriods())
         return -1;
     // From the backup to the last deletion no other program saves into the company: its
     // save would be in neither the backup nor the company.
@@ -178,9 +213,13 @@ int RecordDeletion::KayitSilButClick() {
 }
 
 int RecordDeletion::EnflasyonDuzeltmeSil() {
+    if (refusedForClosedPeriod())
+        return -1;
     if (!askBulk(
             QStringLiteral("Bütün enflasyon düzeltme değerleri silinecek!\n\r\n\rBu işlem sonrası kayıtlara "
                            "tekrar ulaşmanız\n\rmümkün olmayacaktır.\n\r\n\rDevam edilsinmi?")))
+        return -1;
+    if (declinedForOpenPeriods())
         return -1;
     const std::unique_ptr<CompanyLock> held = holdCompany(operations::kReset);
     if (!held)

@@ -27,7 +27,8 @@ struct DeletionGroups {
 /// ("Kayıt Sil"), items by group from the tab "Kayıt Sil" (the model of that tab), and
 /// every item of the company ("Enflasyon Düzeltme Sil" of the main menu). A bulk
 /// deletion first writes the company's backup archive in "Yedek"; when that fails
-/// nothing is deleted. Every deletion runs in one transaction.
+/// nothing is deleted. Every deletion runs in one transaction. While a later period is closed
+/// nothing is deleted; while later periods are open, their lines of the deleted rows go too.
 class RecordDeletion : public FormModel {
     Q_OBJECT
 
@@ -56,6 +57,11 @@ public:
 
 private:
     bool askBulk(const QString& first);
+    /// Shows why nothing is deleted while a later period is closed; true then.
+    bool refusedForClosedPeriod();
+    /// Asks whether the open later periods lose the lines of the deleted rows too; true when
+    /// the user declines.
+    bool declinedForOpenPeriods();
     bool backUp();
     /// The company held exclusively for `operation`, or null (the user was told why).
     std::unique_ptr<CompanyLock> holdCompany(const QString& operation);

@@ -156,3 +156,35 @@ TEST_F(FixedAssetStoreTest, FinancingRoundTripsWithItsFormats) {
 
 } // namespace
 } // namespace velkor::test
+
+#include "base/ShownError.h"
+#include "storage/SchemaUpgrade.h"
+
+namespace velkor::test {
+namespace {
+
+// A closed later period carries the 31.12.2023 rows' values: a stored row stays as it is,
+// a new one may still be added.
+TEST_F(FixedAssetStoreTest, AClosedLaterPeriodKeepsAStoredRowFromChanging) {
+    const qint64 id = save();
+    Database& db = home.context().company().database();
+    upgradeCompanySchema(db);
+    db.execute(QStringLiteral("INSERT INTO donem (bitis_tarihi, durum) VALUES (?, ?)"),
+               {QDate(2024, 12, 31), QStringLiteral("Kapandı")});
+    sheet().userSet(ctl::fixedasset::AdiEdit, QStringLiteral("Freze"));
+    try {
+        save();
+        FAIL() << "a row of a closed period was changed";
+    } catch (const ShownError& e) {
+        EXPECT_EQ(
+            e.message(),
+            QStringLiteral("Bu kayıt kapanmış bir düzeltme döneminde kullanılıyor; önce dönemleri açınız."));
+    }
+    EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Torna Tezgahı"));
+    db.execute(QStringLiteral("UPDATE donem SET durum = ?"), {QStringLiteral("Açık")});
+    EXPECT_EQ(save(), id);
+    EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Freze"));
+}
+
+} // namespace
+} // namespace velkor::test

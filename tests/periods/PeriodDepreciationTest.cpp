@@ -148,4 +148,38 @@ TEST(PeriodDepreciationTest, NewItemDepreciatesFromItsEntryMonth) {
                   "Varlık Net Değeri (12.000,00) X (1,14747) Katsayı ile Düzeltilmiştir. Giriş: 01.2024"));
 }
 
+TEST(PeriodDepreciationTest, AccumulatedDepreciationWithoutALifeIsStillAdjusted) {
+    PeriodLine line = machine();
+    line.usefulLife = 0;
+    line = computedMachine(kJune, PeriodDepreciation::IncludedInAccumulated, line);
+    EXPECT_DOUBLE_EQ(line.periodDepreciation, 0);
+    EXPECT_DOUBLE_EQ(line.accumulatedBefore, 27694.00);
+    EXPECT_DOUBLE_EQ(line.adjustedAccumulated, 33092.39);
+    EXPECT_DOUBLE_EQ(line.closingAccumulated, 33092.39);
+}
+
+TEST(PeriodDepreciationTest, AdditionIsANewItemOfItsOwnMonth) {
+    std::vector<PeriodLine> lines{machine()};
+    lines.push_back(newItem(QStringLiteral("253"), QStringLiteral("001"), 6000.00, QDate(2024, 4, 2), 5));
+    computePeriod(contextOf(kJune, kBase), lines);
+    EXPECT_DOUBLE_EQ(lines[0].adjustedValue, 165461.96);
+    EXPECT_EQ(lines[1].status, LineStatus::New);
+    EXPECT_DOUBLE_EQ(lines[1].coefficient, 1.03361);       // 3.483,25 / 3.369,98
+    EXPECT_DOUBLE_EQ(lines[1].periodDepreciation, 200.00); // April and May at 100,00
+    // Computed DP is a point to check before closing, not an obstacle.
+    EXPECT_TRUE(lines[1].periodDepreciationComputed);
+    EXPECT_TRUE(closingObstacles(lines, {}).isEmpty());
+}
+
+TEST(PeriodDepreciationTest, PartialDisposalSharesTheMonthlyDepreciationAsBooked) {
+    // 27,78 a month was booked; 70 % of the item is kept: 19,45, not 700,00 × 1/3 / 12 = 19,44.
+    PeriodLine line =
+        *carryFromBase(baseRow(8, QStringLiteral("255"), QStringLiteral("008"), 1000.00, 0.0, 3)).line;
+    line.disposalDate = QDate(2024, 2, 10);
+    line.remainingShare = 0.7;
+    line = computedMachine(kJune, PeriodDepreciation::IncludedInAccumulated, line);
+    EXPECT_DOUBLE_EQ(line.oldMonthly, 19.45);
+    EXPECT_DOUBLE_EQ(line.periodDepreciation, 97.25);
+}
+
 } // namespace

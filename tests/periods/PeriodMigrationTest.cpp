@@ -124,8 +124,10 @@ TEST(PeriodMigration, TheCommandLineShowsThe2023WorkOfAnEarlierInstallationUncha
     const QString home = dir.path();
     ASSERT_EQ(runCli({QStringLiteral("--home"), home, QStringLiteral("init")}), 0);
     QFile::remove(home + QStringLiteral("/AnaData/Genel.mdb"));
-    ASSERT_TRUE(QFile::copy(earlierReleaseData(QStringLiteral("Genel.mdb")), home + QStringLiteral("/AnaData/Genel.mdb")));
-    ASSERT_TRUE(QFile::copy(earlierReleaseData(QStringLiteral("ESK.mdb")), home + QStringLiteral("/Data/ESK.mdb")));
+    ASSERT_TRUE(QFile::copy(earlierReleaseData(QStringLiteral("Genel.mdb")),
+                            home + QStringLiteral("/AnaData/Genel.mdb")));
+    ASSERT_TRUE(
+        QFile::copy(earlierReleaseData(QStringLiteral("ESK.mdb")), home + QStringLiteral("/Data/ESK.mdb")));
     for (const QString& file : {QStringLiteral("/AnaData/Genel.mdb"), QStringLiteral("/Data/ESK.mdb")})
         QFile::setPermissions(home + file, QFile::ReadOwner | QFile::WriteOwner);
 

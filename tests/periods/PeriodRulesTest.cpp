@@ -45,20 +45,23 @@ TEST(PeriodRules, EndsAreMonthEndsAfterTheBase) {
 TEST(PeriodRules, InformationalPeriodsAskWithTheirReasons) {
     const PeriodKindDecision march = decidePeriodKind(kMarch, above());
     EXPECT_EQ(march.kind, PeriodKind::Informational);
-    EXPECT_EQ(march.question, QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (560 Sıra No.lu VUK Genel "
-                                             "Tebliği). Yine de devam etmek istiyor musunuz?"));
+    EXPECT_EQ(march.question,
+              QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (560 Sıra No.lu VUK Genel "
+                             "Tebliği). Yine de devam etmek istiyor musunuz?"));
 
     const PeriodKindDecision later = decidePeriodKind(QDate(2025, 6, 30), above());
     EXPECT_EQ(later.kind, PeriodKind::Informational);
-    EXPECT_EQ(later.question, QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (7571 sayılı Kanun, VUK "
-                                             "geçici 37. madde). Yine de devam etmek istiyor musunuz?"));
+    EXPECT_EQ(later.question,
+              QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (7571 sayılı Kanun, VUK "
+                             "geçici 37. madde). Yine de devam etmek istiyor musunuz?"));
     EXPECT_EQ(decidePeriodKind(QDate(2027, 12, 31), above()).kind, PeriodKind::Informational);
 
     const PeriodKindDecision quarter = decidePeriodKind(kJune, below());
     EXPECT_EQ(quarter.kind, PeriodKind::Informational);
-    EXPECT_EQ(quarter.question,
-              QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (563 Sıra No.lu VUK Genel Tebliği: 2023 "
-                             "brüt satışları 50.000.000 TL'nin altında). Yine de devam etmek istiyor musunuz?"));
+    EXPECT_EQ(
+        quarter.question,
+        QStringLiteral("Bu dönem için enflasyon düzeltmesi yapılmaz (563 Sıra No.lu VUK Genel Tebliği: 2023 "
+                       "brüt satışları 50.000.000 TL'nin altında). Yine de devam etmek istiyor musunuz?"));
     EXPECT_EQ(decidePeriodKind(kSeptember, below()).kind, PeriodKind::Informational);
 }
 
@@ -83,8 +86,9 @@ TEST(PeriodRules, PreciousMetalDealers) {
     EXPECT_EQ(decidePeriodKind(kJune, dealer()).kind, PeriodKind::Legal);
     EXPECT_FALSE(needsGrossSales(kJune, dealer()));
     const PeriodKindDecision later = decidePeriodKind(QDate(2026, 3, 31), dealer());
-    EXPECT_EQ(later.question, QStringLiteral("Kıymetli maden ticareti yapanlar için 2025–2027 dönemlerine ilişkin "
-                                             "kural doğrulanamadı. Devam edilsin mi?"));
+    EXPECT_EQ(later.question,
+              QStringLiteral("Kıymetli maden ticareti yapanlar için 2025–2027 dönemlerine ilişkin "
+                             "kural doğrulanamadı. Devam edilsin mi?"));
 }
 
 TEST(PeriodRules, GrossSalesAreAskedForTheThresholdQuartersOnly) {
@@ -176,5 +180,6 @@ TEST(PeriodRules, AYearWithoutAdjustment) {
     EXPECT_FALSE(afterYearWithoutAdjustment({periodOf(1, QDate(2027, 12, 31), PeriodState::Closed)},
                                             QDate(2028, 12, 31)));
     EXPECT_TRUE(afterYearWithoutAdjustment(
-        {periodOf(1, QDate(2027, 12, 31), PeriodState::Closed, PeriodKind::Informational)}, QDate(2028, 12, 31)));
+        {periodOf(1, QDate(2027, 12, 31), PeriodState::Closed, PeriodKind::Informational)},
+        QDate(2028, 12, 31)));
 }

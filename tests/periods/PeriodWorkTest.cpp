@@ -44,8 +44,9 @@ protected:
     }
 
     int backups() {
-        return static_cast<int>(
-            QDir(home.home() + QStringLiteral("Yedek")).entryList({QStringLiteral("ESK_*.zip")}, QDir::Files).size());
+        return static_cast<int>(QDir(home.home() + QStringLiteral("Yedek"))
+                                    .entryList({QStringLiteral("ESK_*.zip")}, QDir::Files)
+                                    .size());
     }
 
     Database& db() { return home.context().company().database(); }
@@ -187,8 +188,9 @@ TEST_F(PeriodWorkTest, ANewItemMustComeInAfterThePreviousPeriod) {
         work.addLine(kYearEnd, item);
         FAIL() << "an item of 2023 was added";
     } catch (const ShownError& e) {
-        EXPECT_EQ(e.message(),
-                  QStringLiteral("Bu tarihte aktife girmiş bir kalem önceki düzeltme döneminde düzeltilmelidir."));
+        EXPECT_EQ(
+            e.message(),
+            QStringLiteral("Bu tarihte aktife girmiş bir kalem önceki düzeltme döneminde düzeltilmelidir."));
     }
     item.entryDate = QDate(2025, 1, 15);
     EXPECT_THROW(work.addLine(kYearEnd, item), ShownError);
@@ -211,8 +213,9 @@ TEST_F(PeriodWorkTest, ALaterPeriodWaitsForAnOpenLegalOneBeforeIt) {
         work.calculate(kYearEnd);
         FAIL() << "computed past an open period";
     } catch (const ShownError& e) {
-        EXPECT_EQ(e.message(),
-                  QStringLiteral("Önce 30.06.2024 dönemini kapatınız veya 'Yapılmadı' olarak işaretleyiniz."));
+        EXPECT_EQ(
+            e.message(),
+            QStringLiteral("Önce 30.06.2024 dönemini kapatınız veya 'Yapılmadı' olarak işaretleyiniz."));
     }
     Period june = work.periods().front();
     june.state = PeriodState::Skipped;

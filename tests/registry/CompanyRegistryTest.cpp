@@ -194,3 +194,48 @@ TEST_F(CompanyRegistryTest, SaveRefusesControlCharactersAndCaseTwins) {
 }
 
 } // namespace
+
+#include "base/ShownError.h"
+#include "registry/CompanyThreshold.h"
+
+namespace {
+
+TEST_F(CompanyRegistryTest, TheThresholdFieldsOfTheLaterPeriodsAreStoredAndShownAgain) {
+    fill(QStringLiteral("ESI"), QStringLiteral("Eşik A.Ş."));
+    registry.form().userSet(ctl::registration::BrutSatis2023Edit, QStringLiteral("62.500.000,50"));
+    registry.form().setChecked(ctl::registration::KiymetliMadenCheck, true);
+    registry.form().click(ctl::registration::kaydetBut);
+    CompanyThreshold threshold = readCompanyThreshold(home.context().general(), QStringLiteral("ESI"));
+    EXPECT_EQ(threshold.grossSales2023, 62500000.50);
+    EXPECT_TRUE(threshold.preciousMetalDealer);
+
+    registry.yeniFirma();
+    EXPECT_TRUE(registry.form().text(ctl::registration::BrutSatis2023Edit).isEmpty());
+    EXPECT_FALSE(registry.form().isChecked(ctl::registration::KiymetliMadenCheck));
+    registry.registrationTable().ensureOpen();
+    ASSERT_TRUE(registry.registrationTable().locate(QStringLiteral("kodu"), QStringLiteral("ESI")));
+    registry.fillForEditing();
+    EXPECT_EQ(registry.form().text(ctl::registration::BrutSatis2023Edit), QStringLiteral("62.500.000,50"));
+    EXPECT_TRUE(registry.form().isChecked(ctl::registration::KiymetliMadenCheck));
+
+    // Emptied, the sales are unknown again: not 0, which would put the company below the threshold.
+    registry.form().userSet(ctl::registration::BrutSatis2023Edit, QString());
+    registry.form().setChecked(ctl::registration::KiymetliMadenCheck, false);
+    registry.form().click(ctl::registration::kaydetBut);
+    threshold = readCompanyThreshold(home.context().general(), QStringLiteral("ESI"));
+    EXPECT_FALSE(threshold.grossSales2023);
+    EXPECT_FALSE(threshold.preciousMetalDealer);
+}
+
+TEST_F(CompanyRegistryTest, GrossSalesThatAreNoAmountAreRefused) {
+    fill(QStringLiteral("ESI"), QStringLiteral("Eşik A.Ş."));
+    registry.form().click(ctl::registration::kaydetBut);
+    registry.registrationTable().ensureOpen();
+    ASSERT_TRUE(registry.registrationTable().locate(QStringLiteral("kodu"), QStringLiteral("ESI")));
+    registry.fillForEditing();
+    registry.form().setText(ctl::registration::BrutSatis2023Edit, QStringLiteral("-5"));
+    EXPECT_THROW(registry.kaydetButClick(), ShownError);
+    EXPECT_FALSE(readCompanyThreshold(home.context().general(), QStringLiteral("ESI")).grossSales2023);
+}
+
+} // namespace

@@ -206,3 +206,91 @@ TEST_F(RecordDeletionTest, BulkDeletionsWaitForAnotherProgramThatHasTheCompanyOp
 
 } // namespace
 } // namespace velkor::test
+
+#include "storage/PeriodGuard.h"
+#include "storage/SchemaUpgrade.h"
+
+namespace velkor::test {
+namespace {
+
+// The later periods rest on the 31.12.2023 rows: a closed one keeps them from being deleted,
+// open ones lose their lines of the deleted rows.
+class PeriodGuardedDeletionTest : public RecordDeletionTest {
+protected:
+    PeriodGuardedDeletionTest() { upgradeCompanySchema(db()); }
+    Database& db() { return home.context().company().database(); }
+    void addPeriod(const QString& state) {
+        db().execute(QStringLiteral("INSERT INTO donem (bitis_tarihi, durum) VALUES (?, ?)"),
+                     {QDate(2024, 6 + 3 * periods++, 30), state});
+    }
+    void addLineOf(qint64 itemId) {
+        db().execute(QStringLiteral("INSERT INTO donem_kalem (donem_id, sabit_kiymet_id) VALUES (1, ?)"),
+                     {itemId});
+    }
+    int periodLines() { return db().scalar(QStringLiteral("SELECT count(*) FROM donem_kalem")).toInt(); }
+    int periods = 0;
+};
+
+TEST_F(PeriodGuardedDeletionTest, AClosedPeriodRefusesEveryDeletion) {
+    addPeriod(QStringLiteral("Kapandı"));
+    workspace->SBKQuery().first();
+    EXPECT_FALSE(deletion().KaytSil1Click());
+    deletion().setChecked(ctl::deletion::StokSilCheck, true);
+    EXPECT_EQ(deletion().KayitSilButClick(), -1);
+    deletion().setChecked(ctl::deletion::TumunuSilCheck, true);
+    EXPECT_EQ(deletion().KayitSilButClick(), -1);
+    EXPECT_EQ(deletion().EnflasyonDuzeltmeSil(), -1);
+    EXPECT_EQ(accounts().size(), 11);
+    EXPECT_FALSE(QFileInfo::exists(archive()));
+    ASSERT_EQ(home.prompt().texts().size(), 4);
+    for (const QString& text : home.prompt().texts())
+        EXPECT_EQ(text,
+                  QStringLiteral("Bu kayıt kapanmış bir düzeltme döneminde kullanılıyor; önce dönemleri "
+                                 "açınız."));
+}
+
+TEST_F(PeriodGuardedDeletionTest, OpenPeriodsAskAndLoseTheLinesOfTheDeletedRows) {
+    addPeriod(QStringLiteral("Açık"));
+    Query& list = workspace->SBKQuery();
+    list.first();
+    const qint64 id = list.value(QStringLiteral("id")).toLongLong();
+    addLineOf(id);
+    addLineOf(id + 1);
+    home.prompt().addAnswer(Yes);
+    home.prompt().addAnswer(No);
+    home.prompt().addAnswer(No); // the open periods
+    EXPECT_FALSE(deletion().KaytSil1Click());
+    EXPECT_EQ(home.prompt().texts().last(),
+              QStringLiteral("Bu kalem açık dönemlerde de silinecek. Devam edilsin mi?"));
+    EXPECT_EQ(periodLines(), 2);
+    home.prompt().addAnswer(Yes);
+    home.prompt().addAnswer(No);
+    home.prompt().addAnswer(Yes);
+    EXPECT_TRUE(deletion().KaytSil1Click());
+    EXPECT_EQ(periodLines(), 1);
+
+    deletion().setChecked(ctl::deletion::TumunuSilCheck, true);
+    goOn();
+    home.prompt().addAnswer(Yes);
+    EXPECT_EQ(deletion().KayitSilButClick(), 10);
+    EXPECT_EQ(periodLines(), 0);
+}
+
+TEST(PeriodGuardTest, AFileWithoutPeriodsHasNoneAndSkippedPeriodsCountAsOpen) {
+    TempHome home;
+    home.addCompany(QStringLiteral("YOK"), QStringLiteral("Yok A.Ş."));
+    Database& db = home.context().company().database();
+    EXPECT_FALSE(hasClosedPeriod(db));
+    EXPECT_FALSE(hasOpenPeriod(db));
+    upgradeCompanySchema(db);
+    db.execute(QStringLiteral("INSERT INTO donem (bitis_tarihi, durum) VALUES (?, ?)"),
+               {QDate(2024, 6, 30), QStringLiteral("Yapılmadı")});
+    EXPECT_TRUE(hasOpenPeriod(db));
+    EXPECT_FALSE(hasClosedPeriod(db));
+    db.execute(QStringLiteral("UPDATE donem SET durum = ?"), {kClosedPeriodState});
+    EXPECT_TRUE(hasClosedPeriod(db));
+    EXPECT_FALSE(hasOpenPeriod(db));
+}
+
+} // namespace
+} // namespace velkor::test

@@ -3,6 +3,7 @@
 #include "registry/RegistrationForm.h"
 #include "registry/RegistrationFormControls.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,6 +55,11 @@ TFirmaKayitF::TFirmaKayitF(RegistrationForm& registration, WindowManager& window
         grid->addWidget(makeCaption(form.label(name), this), place.row, place.column);
         grid->addWidget(edit, place.row, place.column + 1, 1, place.span);
     }
+    QLineEdit* sales = makeEdit(ctl::registration::BrutSatis2023Edit);
+    sales->setAlignment(Qt::AlignRight);
+    grid->addWidget(makeCaption(form.label(ctl::registration::BrutSatis2023Edit), this), 9, 0);
+    grid->addWidget(sales, 9, 1);
+    grid->addWidget(makeCheck(ctl::registration::KiymetliMadenCheck), 9, 2, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
