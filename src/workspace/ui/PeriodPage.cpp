@@ -139,6 +139,8 @@ QWidget* buildPeriodPage(Workspace& workspace, Prompt& prompt, QWidget* parent) 
         if (sheet.selectedRow() >= 0)
             grid->selectRow(sheet.selectedRow());
     });
+    // Every column as wide as its title before any line is shown.
+    grid->resizeColumnsToContents();
     QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, grid,
                      [&sheet, &prompt](const QModelIndex& current) {
                          if (current.isValid() && current.row() != sheet.selectedRow())
@@ -157,7 +159,13 @@ QWidget* buildPeriodPage(Workspace& workspace, Prompt& prompt, QWidget* parent) 
     split->setStretchFactor(1, 0);
     layout->addWidget(split, 1);
     new FormBinder(sheet, *page, prompt);
-    return page;
+    // The tab scrolls rather than widen the window: a page's least size is the least size of
+    // the whole tab widget, hidden pages included, and the window has to fit the screen.
+    auto* scroll = new QScrollArea(parent);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    return scroll;
 }
 
 } // namespace velkor
