@@ -1,5 +1,7 @@
 #include "storage/DatabaseFileCopy.h"
 
+#include "storage/EngineFailure.h"
+
 #include <QFile>
 #include <QString>
 #include <algorithm>
@@ -57,6 +59,10 @@ public:
 
 private:
     DatabaseError failure(int error) const {
+        // A disk that takes no more reads as the engine's own writes do, so a backup on a full disk
+        // says the same as a save there.
+        if (error == ENOSPC || error == EFBIG || error == EDQUOT)
+            return DatabaseError(engineFailureMessage(SQLITE_IOERR, m_path, systemMessage(error)));
         return DatabaseError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(m_path, systemMessage(error)));
     }
 
