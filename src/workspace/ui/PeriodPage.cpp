@@ -55,14 +55,15 @@ QGroupBox* settingsBox(SheetWidgets& w, QWidget* parent) {
     SheetWidgets inBox(w.model(), box);
     auto* grid = new QGridLayout(box);
     int row = 0;
+    // Two settings a row, so that the tab fits a 1366 pixel wide screen beside the item list.
     inBox.addPair(grid, row, 0, c::DonemAmortismaniCombo);
-    inBox.addPair(grid, row, 2, c::AmortismanKaydiCombo);
-    inBox.addPair(grid, row++, 4, c::Kapanis698Combo);
+    inBox.addPair(grid, row++, 2, c::AmortismanKaydiCombo);
     inBox.addPair(grid, row, 0, c::BasitOrtalamaCombo);
-    inBox.addPair(grid, row, 2, c::BitenKiymetCombo);
-    inBox.addPair(grid, row++, 4, c::Fark258Combo);
-    grid->addWidget(inBox.check(c::BeyanCheck), row, 0, 1, 4);
-    grid->addWidget(inBox.check(c::YapilmadiCheck), row, 4, 1, 2);
+    inBox.addPair(grid, row++, 2, c::BitenKiymetCombo);
+    inBox.addPair(grid, row, 0, c::Kapanis698Combo);
+    inBox.addPair(grid, row++, 2, c::Fark258Combo);
+    grid->addWidget(inBox.check(c::BeyanCheck), row, 0, 1, 2);
+    grid->addWidget(inBox.check(c::YapilmadiCheck), row, 2, 1, 2);
     return box;
 }
 
@@ -93,11 +94,17 @@ QWidget* lineEditor(SheetWidgets& w, QWidget* parent) {
 QWidget* buttonRow(SheetWidgets& w, QWidget* parent) {
     auto* bar = new QWidget(parent);
     SheetWidgets inBar(w.model(), bar);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The period's work on one row, what it gives out on the next: one row of both would not
+    // fit the screen.
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* work = new QHBoxLayout;
     for (const QString& name : {c::HesaplaBut, c::KaydetBut, c::DonemKapatBut, c::DonemAcBut})
-        layout->addWidget(inBar.button(name));
-    layout->addSpacing(12);
+        work->addWidget(inBar.button(name));
+    work->addStretch();
+    rows->addLayout(work);
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout);
     layout->addWidget(inBar.combo(c::RaporCombo));
     layout->addWidget(inBar.button(c::RaporYazBut));
     layout->addWidget(inBar.button(c::RaporExcelBut));
