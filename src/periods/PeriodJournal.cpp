@@ -29,11 +29,20 @@ bool accountOrder(const PeriodLine* a, const PeriodLine* b) {
 
 std::vector<PeriodEntry> periodEntries(const Period& period, const std::vector<PeriodLine>& lines,
                                        const PeriodTotals& totals) {
-    std::vector<const PeriodLine*> ordered;
-    ordered.reserve(lines.size());
+    // The account numbers are read once a line, not at every comparison of the sort.
+    std::vector<std::pair<int, const PeriodLine*>> keyed;
+    keyed.reserve(lines.size());
     for (const PeriodLine& line : lines)
-        ordered.push_back(&line);
-    std::stable_sort(ordered.begin(), ordered.end(), accountOrder);
+        keyed.emplace_back(accountNumber(line.account), &line);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return accountOrder(a.second, b.second);
+    });
+    std::vector<const PeriodLine*> ordered;
+    ordered.reserve(keyed.size());
+    for (const auto& entry : keyed)
+        ordered.push_back(entry.second);
 
     std::vector<PeriodEntry> entries;
     for (const PeriodLine* line : ordered) {
