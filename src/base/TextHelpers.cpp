@@ -119,9 +119,9 @@ QString PadRight(int width, const QString& text) {
     return text.size() < width ? text + QString(width - text.size(), QLatin1Char(' ')) : text;
 }
 
-QString dateSeparator(int dashes) {
+QString dateSeparator(int dashes, const QDate& date) {
     const QString run(dashes, QLatin1Char('-'));
-    return run + QStringLiteral("31/12/2023") + run;
+    return run + date.toString(QStringLiteral("dd/MM/yyyy")) + run;
 }
 
 } // namespace velkor

@@ -2,6 +2,7 @@
 
 #include "base/ShownError.h"
 
+#include <QDate>
 #include <QString>
 
 namespace velkor {
@@ -37,8 +38,8 @@ QString TurkishLower(const QString& text);
 QString PadLeft(int width, const QString& text);
 /// Left-aligns a text in a field of the width with spaces; never cuts.
 QString PadRight(int width, const QString& text);
-/// The separator line of the printed texts: the adjustment date "31/12/2023" between two
-/// runs of the number of "-".
-QString dateSeparator(int dashes);
+/// The separator line of the printed texts: the adjustment date ("31/12/2023", or the end of
+/// a later period) between two runs of the number of "-".
+QString dateSeparator(int dashes, const QDate& date = QDate(2023, 12, 31));
 
 } // namespace velkor

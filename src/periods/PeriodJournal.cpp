@@ -10,11 +10,6 @@ namespace velkor {
 
 namespace {
 
-QString dateSeparator(const QDate& end) {
-    const QString run(42, QLatin1Char('-'));
-    return run + end.toString(QStringLiteral("dd/MM/yyyy")) + run;
-}
-
 bool accountOrder(const PeriodLine* a, const PeriodLine* b) {
     const int na = accountNumber(a->account);
     const int nb = accountNumber(b->account);
@@ -62,23 +57,17 @@ std::vector<PeriodEntry> periodEntries(const Period& period, const std::vector<P
 
 QStringList periodJournalLines(const Period& period, const std::vector<PeriodEntry>& entries,
                                const QString& filter, const QString& companyName) {
-    QStringList lines{QString(), companyName, QString(),
-                      period.end.toString(QStringLiteral("dd/MM/yyyy")) +
-                          QStringLiteral(" ENFLASYON DÜZELTMESİ YEVMİYE KAYITLARI - ") + filter,
-                      QString()};
+    QStringList lines = journalHeader(companyName, filter, period.end);
     if (entries.empty())
         return lines;
-    const QString separator = dateSeparator(period.end);
-    static const QString indent(16, QLatin1Char(' '));
     for (const PeriodEntry& entry : entries) {
-        lines << separator;
-        lines << journalPostingLine(entry.debitAccount, entry.debitDescription, entry.amount);
-        lines << QString();
-        lines << indent + journalPostingLine(entry.creditAccount, entry.creditDescription, entry.amount);
-        lines << QString();
-        lines << entry.explanation.split(QLatin1Char('\n'));
+        appendEntryBlock(lines,
+                         JournalEntry{entry.debitAccount, entry.debitDescription, entry.creditAccount,
+                                      entry.creditDescription, entry.amount,
+                                      entry.explanation.split(QLatin1Char('\n'))},
+                         period.end);
     }
-    lines << separator;
+    lines << journalSeparator(period.end);
     return lines;
 }
 

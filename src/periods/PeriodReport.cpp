@@ -2,6 +2,7 @@
 
 #include "base/NumberFormat.h"
 #include "base/TextHelpers.h"
+#include "engine/ExplanationText.h"
 #include "engine/MonthKey.h"
 #include "engine/Rounding.h"
 #include "periods/PeriodNames.h"
@@ -15,10 +16,6 @@
 namespace velkor {
 
 namespace {
-
-QString amount(double value) {
-    return FormatFloat(patterns::kAmount, value);
-}
 
 QString coefficient(double value) {
     return FormatFloat(patterns::kCoefficient, value);
@@ -73,12 +70,12 @@ QStringList periodLineHeaders() {
 
 QStringList periodLineCells(const PeriodLine& line) {
     const bool computed = line.status != LineStatus::NotComputed && line.status != LineStatus::Outside;
-    auto number = [computed](double value) { return computed ? amount(value) : QString(); };
+    auto number = [computed](double value) { return computed ? amountText(value) : QString(); };
     return {line.account,
             line.subAccount,
             line.name,
             lineStatusName(line),
-            amount(line.bookValue),
+            amountText(line.bookValue),
             computed ? coefficient(line.coefficient) : QString(),
             number(line.adjustedValue),
             number(line.difference),
@@ -127,27 +124,27 @@ PeriodTable periodReport(const PeriodView& view, const std::vector<PeriodEntry>&
         footer << kInformationalHeading;
     for (const auto& [account, sums] : perAccount) {
         footer << QStringList{QStringLiteral("TOPLAM %1").arg(account),
-                              amount(sums.book),
-                              amount(sums.adjusted),
-                              amount(sums.difference),
-                              amount(sums.before),
-                              amount(sums.adjustedAd),
-                              amount(sums.adDifference),
-                              amount(sums.catchUp)}
+                              amountText(sums.book),
+                              amountText(sums.adjusted),
+                              amountText(sums.difference),
+                              amountText(sums.before),
+                              amountText(sums.adjustedAd),
+                              amountText(sums.adDifference),
+                              amountText(sums.catchUp)}
                       .join(QLatin1Char('\t'));
     }
     const PeriodTotals& totals = view.totals;
-    footer << QStringLiteral("G698\t") + amount(totals.g698)
-           << QStringLiteral("L698\t") + amount(totals.l698);
+    footer << QStringLiteral("G698\t") + amountText(totals.g698)
+           << QStringLiteral("L698\t") + amountText(totals.l698);
     if (totals.g697 != 0 || totals.l697 != 0)
-        footer << QStringLiteral("G697\t") + amount(totals.g697)
-               << QStringLiteral("L697\t") + amount(totals.l697);
+        footer << QStringLiteral("G697\t") + amountText(totals.g697)
+               << QStringLiteral("L697\t") + amountText(totals.l697);
     for (const PeriodEntry& entry : entries) {
         if (entry.kind == PeriodEntry::Kind::Closing697 || entry.kind == PeriodEntry::Kind::Closing698)
             footer << QStringLiteral("Kapanış\t%1\t%2\t%3")
-                          .arg(entryAccountsText(entry), amount(entry.amount), entry.explanation);
+                          .arg(entryAccountsText(entry), amountText(entry.amount), entry.explanation);
     }
-    footer << QStringLiteral("Beyana esas fark\t") + amount(totals.declarationDifference);
+    footer << QStringLiteral("Beyana esas fark\t") + amountText(totals.declarationDifference);
     if (!totals.declarationText.isEmpty())
         footer << totals.declarationText;
     footer << totals.warnings;
@@ -193,8 +190,9 @@ PeriodTable balanceSummary(const PeriodView& view) {
         ad.closing += line.closingAccumulated;
     }
     for (const auto& [account, sums] : perAccount)
-        table.rows.push_back({account, amount(sums.before), amount(sums.difference), amount(sums.after),
-                              sums.accumulated ? amount(sums.closing) : QString()});
+        table.rows.push_back({account, amountText(sums.before), amountText(sums.difference),
+                              amountText(sums.after),
+                              sums.accumulated ? amountText(sums.closing) : QString()});
     if (view.period.kind == PeriodKind::Informational)
         table.footer << kInformationalHeading;
     return table;
@@ -209,7 +207,7 @@ PeriodTable coefficientTable(const Period& period, const IndexValues& index) {
     const QDate previous = period.previousEnd.isValid() ? period.previousEnd : QDate(2023, 12, 31);
     const std::optional<double> atEnd = index(MonthKey(period.end));
     const std::optional<double> atPrevious = index(MonthKey(previous));
-    auto value = [](const std::optional<double>& v) { return v ? amount(*v) : QStringLiteral("yok"); };
+    auto value = [](const std::optional<double>& v) { return v ? amountText(*v) : QStringLiteral("yok"); };
     auto ratio = [&atEnd](const std::optional<double>& base) {
         return atEnd && base && *base != 0 ? coefficient(RoundDecimals(*atEnd / *base, 5)) : QString();
     };
@@ -260,8 +258,8 @@ PeriodTable depreciationTable(const PeriodView& view) {
                                    ? line.newMonthly
                                    : RoundDecimals(line.adjustedValue / (line.usefulLife * 12.0), 2);
         const int monthsLeft = monthly > 0 && net > 0 ? static_cast<int>(std::ceil(net / monthly - 1e-9)) : 0;
-        table.rows.push_back({line.account, line.subAccount, line.name, amount(line.adjustedValue),
-                              amount(line.adjustedAccumulated), amount(monthly),
+        table.rows.push_back({line.account, line.subAccount, line.name, amountText(line.adjustedValue),
+                              amountText(line.adjustedAccumulated), amountText(monthly),
                               QString::number(monthsLeft)});
     }
     return table;

@@ -10,9 +10,15 @@ QString journalSeparator() {
     return line;
 }
 
-QStringList journalHeader(const QString& companyName, const QString& filterText) {
+QString journalSeparator(const QDate& date) {
+    return dateSeparator(42, date);
+}
+
+QStringList journalHeader(const QString& companyName, const QString& filterText, const QDate& date) {
     return {QString(), companyName, QString(),
-            QStringLiteral("31/12/2023 ENFLASYON DÜZELTMESİ YEVMİYE KAYITLARI - ") + filterText, QString()};
+            date.toString(QStringLiteral("dd/MM/yyyy")) +
+                QStringLiteral(" ENFLASYON DÜZELTMESİ YEVMİYE KAYITLARI - ") + filterText,
+            QString()};
 }
 
 QString journalPostingLine(const QString& account, const QString& description, double amount) {
@@ -20,14 +26,26 @@ QString journalPostingLine(const QString& account, const QString& description, d
            PadLeft(23, FormatFloat(patterns::kAmount, amount));
 }
 
-void appendEntryBlock(QStringList& lines, const JournalEntry& entry) {
+namespace {
+
+void appendEntryLines(QStringList& lines, const QString& separator, const JournalEntry& entry) {
     static const QString indent(16, QLatin1Char(' '));
-    lines << journalSeparator();
+    lines << separator;
     lines << journalPostingLine(entry.debitAccount, entry.debitDescription, entry.amount);
     lines << QString();
     lines << indent + journalPostingLine(entry.creditAccount, entry.creditDescription, entry.amount);
     lines << QString();
     lines << entry.explanation;
+}
+
+} // namespace
+
+void appendEntryBlock(QStringList& lines, const JournalEntry& entry) {
+    appendEntryLines(lines, journalSeparator(), entry);
+}
+
+void appendEntryBlock(QStringList& lines, const JournalEntry& entry, const QDate& date) {
+    appendEntryLines(lines, journalSeparator(date), entry);
 }
 
 } // namespace velkor
