@@ -33,6 +33,33 @@ int bindDate(sqlite3_stmt* stmt, int index, const QDate& date) {
     return sqlite3_bind_text(stmt, index, text, sizeof text, SQLITE_TRANSIENT);
 }
 
+int digit(const unsigned char c) {
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+// The first ten characters as "yyyy-MM-dd", read digit by digit; anything else takes Qt's way.
+QDate isoDate(const unsigned char* text, int size) {
+    if (size >= 10 && text[4] == '-' && text[7] == '-') {
+        const auto number = [text](int from, int count) {
+            int value = 0;
+            for (int i = from; i < from + count; ++i) {
+                const int d = digit(text[i]);
+                if (d < 0)
+                    return -1;
+                value = value * 10 + d;
+            }
+            return value;
+        };
+        const int year = number(0, 4);
+        const int month = number(5, 2);
+        const int day = number(8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
+    }
+    return QDate::fromString(QString::fromUtf8(reinterpret_cast<const char*>(text), size).left(10),
+                             Qt::ISODate);
+}
+
 } // namespace
 
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value) {
@@ -183,6 +210,30 @@ QVariant Statement::value(int column) const {
         return text;
     }
     }
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+qint64 Statement::integer(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+double Statement::number(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
+
+QString Statement::text(int column) const {
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    return data ? QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column)) : QString();
+}
+
+QDate Statement::date(int column) const {
+    if (sqlite3_column_type(m_stmt, column) != SQLITE_TEXT)
+        return {};
+    const unsigned char* data = sqlite3_column_text(m_stmt, column);
+    return data ? isoDate(data, sqlite3_column_bytes(m_stmt, column)) : QDate();
 }
 
 } // namespace velkor
