@@ -4,7 +4,8 @@
 #include "storage/Database.h"
 #include "storage/Statement.h"
 
-#include <QSet>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace velkor {
 
@@ -28,40 +29,52 @@ const QString kLineColumns = QStringLiteral(
 template <typename E> QString choiceText(const QStringList& choices, E value) {
     return choices.value(static_cast<int>(value));
 }
-template <typename E> E choiceFrom(const QStringList& choices, const QVariant& text, E fallback) {
-    const qsizetype index = choices.indexOf(text.toString());
+template <typename E> E choiceFrom(const QStringList& choices, const QString& text, E fallback) {
+    const qsizetype index = choices.indexOf(text);
     return index < 0 ? fallback : static_cast<E>(index);
 }
 
-QStringList stateChoices() {
-    return {periodStateName(PeriodState::Open), periodStateName(PeriodState::Closed),
-            periodStateName(PeriodState::Skipped)};
+// The lists are formed once: every line read or written looks its words up in them.
+const QStringList& stateChoices() {
+    static const QStringList choices{periodStateName(PeriodState::Open), periodStateName(PeriodState::Closed),
+                                     periodStateName(PeriodState::Skipped)};
+    return choices;
 }
 
-QStringList kindChoices() {
-    return {periodKindName(PeriodKind::Legal), periodKindName(PeriodKind::Informational)};
+const QStringList& kindChoices() {
+    static const QStringList choices{periodKindName(PeriodKind::Legal),
+                                     periodKindName(PeriodKind::Informational)};
+    return choices;
 }
 
 // The status without "(ara verilmiş)", which is stored in a column of its own.
-QStringList statusChoices() {
-    QStringList names;
-    for (const LineStatus status : {LineStatus::Carried, LineStatus::New, LineStatus::SimpleAverage,
-                                    LineStatus::NotComputed, LineStatus::Outside}) {
-        PeriodLine line;
-        line.status = status;
-        names << lineStatusName(line);
-    }
-    return names;
+const QStringList& statusChoices() {
+    static const QStringList choices = [] {
+        QStringList names;
+        for (const LineStatus status : {LineStatus::Carried, LineStatus::New, LineStatus::SimpleAverage,
+                                        LineStatus::NotComputed, LineStatus::Outside}) {
+            PeriodLine line;
+            line.status = status;
+            names << lineStatusName(line);
+        }
+        return names;
+    }();
+    return choices;
+}
+
+const QStringList& stockChoices() {
+    static const QStringList choices = stockMethodChoices();
+    return choices;
 }
 
 QVariant optionalValue(const std::optional<double>& value) {
     return value ? QVariant(*value) : QVariant();
 }
 
-std::optional<double> optionalDouble(const QVariant& value) {
-    if (value.isNull())
+std::optional<double> optionalDouble(const Statement& row, int column) {
+    if (row.isNull(column))
         return std::nullopt;
-    return value.toDouble();
+    return row.number(column);
 }
 
 QVariant dateValue(const QDate& date) {
@@ -103,23 +116,23 @@ QVariantList periodValues(const Period& p) {
 
 Period periodFrom(const Statement& row) {
     Period p;
-    p.id = row.value(0).toLongLong();
-    p.end = row.value(1).toDate();
-    p.previousId = row.value(2).toLongLong();
-    p.previousEnd = row.value(3).toDate();
-    p.carryCoefficient = optionalDouble(row.value(4));
-    p.state = choiceFrom(stateChoices(), row.value(5), PeriodState::Open);
-    p.kind = choiceFrom(kindChoices(), row.value(6), PeriodKind::Legal);
-    p.kindReason = row.value(7).toString();
-    p.declared = row.value(8).toInt() != 0;
+    p.id = row.integer(0);
+    p.end = row.date(1);
+    p.previousId = row.integer(2);
+    p.previousEnd = row.date(3);
+    p.carryCoefficient = optionalDouble(row, 4);
+    p.state = choiceFrom(stateChoices(), row.text(5), PeriodState::Open);
+    p.kind = choiceFrom(kindChoices(), row.text(6), PeriodKind::Legal);
+    p.kindReason = row.text(7);
+    p.declared = row.integer(8) != 0;
     PeriodSettings& s = p.settings;
-    s.depreciation = choiceFrom(depreciationChoices(), row.value(9), s.depreciation);
-    s.booking = choiceFrom(bookingChoices(), row.value(10), s.booking);
-    s.closing = choiceFrom(closingChoices(), row.value(11), s.closing);
-    s.averageBase = choiceFrom(averageBaseChoices(), row.value(12), s.averageBase);
-    s.adjustFullyDepreciated = yesNoChoices().indexOf(row.value(13).toString()) != 1;
-    s.investmentDifference = choiceFrom(investmentChoices(), row.value(14), s.investmentDifference);
-    p.closedOn = row.value(15).toDate();
+    s.depreciation = choiceFrom(depreciationChoices(), row.text(9), s.depreciation);
+    s.booking = choiceFrom(bookingChoices(), row.text(10), s.booking);
+    s.closing = choiceFrom(closingChoices(), row.text(11), s.closing);
+    s.averageBase = choiceFrom(averageBaseChoices(), row.text(12), s.averageBase);
+    s.adjustFullyDepreciated = yesNoChoices().indexOf(row.text(13)) != 1;
+    s.investmentDifference = choiceFrom(investmentChoices(), row.text(14), s.investmentDifference);
+    p.closedOn = row.date(15);
     return p;
 }
 
@@ -133,7 +146,7 @@ QVariantList lineValues(qint64 periodId, const PeriodLine& l) {
             choiceText(statusChoices(), l.status),
             l.interrupted ? 1 : 0,
             dateValue(l.lastAdjustedEnd),
-            choiceText(stockMethodChoices(), l.stockMethod),
+            choiceText(stockChoices(), l.stockMethod),
             dateValue(l.entryDate),
             dateValue(l.disposalDate),
             optionalValue(l.remainingShare),
@@ -168,52 +181,53 @@ QVariantList lineValues(qint64 periodId, const PeriodLine& l) {
             l.notes.join(QLatin1Char('\n'))};
 }
 
+// Read by column index and type: a period's report reads every line of it.
 PeriodLine lineFrom(const Statement& row) {
     PeriodLine l;
     int c = 0;
-    l.id = row.value(c++).toLongLong();
-    l.periodId = row.value(c++).toLongLong();
-    l.baseItemId = row.value(c++).toLongLong();
-    l.previousLineId = row.value(c++).toLongLong();
-    l.account = row.value(c++).toString();
-    l.subAccount = row.value(c++).toString();
-    l.name = row.value(c++).toString();
-    l.status = choiceFrom(statusChoices(), row.value(c++), LineStatus::Carried);
-    l.interrupted = row.value(c++).toInt() != 0;
-    l.lastAdjustedEnd = row.value(c++).toDate();
-    l.stockMethod = choiceFrom(stockMethodChoices(), row.value(c++), PeriodStockMethod::None);
-    l.entryDate = row.value(c++).toDate();
-    l.disposalDate = row.value(c++).toDate();
-    l.remainingShare = optionalDouble(row.value(c++));
-    l.remainingAmount = optionalDouble(row.value(c++));
-    l.usefulLife = row.value(c++).toInt();
-    l.depreciationMethod = row.value(c++).toString();
-    l.depreciationAccount = row.value(c++).toString();
-    l.expenseAccount = row.value(c++).toString();
-    l.notAdjusted = row.value(c++).toInt() != 0;
-    l.transferSource = row.value(c++).toString();
-    l.bookValue = row.value(c++).toDouble();
-    l.accumulatedOfQ = row.value(c++).toDouble();
-    l.typedPeriodDepreciation = optionalDouble(row.value(c++));
-    l.typedOldMonthly = optionalDouble(row.value(c++));
-    l.previousNewMonthly = optionalDouble(row.value(c++));
-    l.bookedSinceQ = row.value(c++).toDouble();
-    l.coefficient = row.value(c++).toDouble();
-    l.adjustedValue = row.value(c++).toDouble();
-    l.difference = row.value(c++).toDouble();
-    l.periodDepreciation = row.value(c++).toDouble();
-    l.periodDepreciationComputed = row.value(c++).toInt() != 0;
-    l.accumulatedBefore = row.value(c++).toDouble();
-    l.adjustedAccumulated = row.value(c++).toDouble();
-    l.accumulatedDifference = row.value(c++).toDouble();
-    l.oldMonthly = row.value(c++).toDouble();
-    l.newMonthly = row.value(c++).toDouble();
-    l.catchUpMonths = row.value(c++).toInt();
-    l.catchUp = row.value(c++).toDouble();
-    l.lastMonthDepreciation = row.value(c++).toDouble();
-    l.closingAccumulated = row.value(c++).toDouble();
-    l.explanation = row.value(c++).toString();
-    const QString notes = row.value(c++).toString();
+    l.id = row.integer(c++);
+    l.periodId = row.integer(c++);
+    l.baseItemId = row.integer(c++);
+    l.previousLineId = row.integer(c++);
+    l.account = row.text(c++);
+    l.subAccount = row.text(c++);
+    l.name = row.text(c++);
+    l.status = choiceFrom(statusChoices(), row.text(c++), LineStatus::Carried);
+    l.interrupted = row.integer(c++) != 0;
+    l.lastAdjustedEnd = row.date(c++);
+    l.stockMethod = choiceFrom(stockChoices(), row.text(c++), PeriodStockMethod::None);
+    l.entryDate = row.date(c++);
+    l.disposalDate = row.date(c++);
+    l.remainingShare = optionalDouble(row, c++);
+    l.remainingAmount = optionalDouble(row, c++);
+    l.usefulLife = static_cast<int>(row.integer(c++));
+    l.depreciationMethod = row.text(c++);
+    l.depreciationAccount = row.text(c++);
+    l.expenseAccount = row.text(c++);
+    l.notAdjusted = row.integer(c++) != 0;
+    l.transferSource = row.text(c++);
+    l.bookValue = row.number(c++);
+    l.accumulatedOfQ = row.number(c++);
+    l.typedPeriodDepreciation = optionalDouble(row, c++);
+    l.typedOldMonthly = optionalDouble(row, c++);
+    l.previousNewMonthly = optionalDouble(row, c++);
+    l.bookedSinceQ = row.number(c++);
+    l.coefficient = row.number(c++);
+    l.adjustedValue = row.number(c++);
+    l.difference = row.number(c++);
+    l.periodDepreciation = row.number(c++);
+    l.periodDepreciationComputed = row.integer(c++) != 0;
+    l.accumulatedBefore = row.number(c++);
+    l.adjustedAccumulated = row.number(c++);
+    l.accumulatedDifference = row.number(c++);
+    l.oldMonthly = row.number(c++);
+    l.newMonthly = row.number(c++);
+    l.catchUpMonths = static_cast<int>(row.integer(c++));
+    l.catchUp = row.number(c++);
+    l.lastMonthDepreciation = row.number(c++);
+    l.closingAccumulated = row.number(c++);
+    l.explanation = row.text(c++);
+    const QString notes = row.text(c++);
     if (!notes.isEmpty())
         l.notes = notes.split(QLatin1Char('\n'));
     return l;
@@ -260,14 +274,14 @@ PeriodTotals readTotals(Database& db, qint64 periodId) {
     row.bindAll({periodId});
     if (!row.step())
         return totals;
-    totals.g698 = row.value(0).toDouble();
-    totals.l698 = row.value(1).toDouble();
-    totals.g697 = row.value(2).toDouble();
-    totals.l697 = row.value(3).toDouble();
-    totals.catchUps = row.value(4).toDouble();
-    totals.declarationDifference = row.value(5).toDouble();
-    totals.declarationText = row.value(6).toString();
-    const QString warnings = row.value(7).toString();
+    totals.g698 = row.number(0);
+    totals.l698 = row.number(1);
+    totals.g697 = row.number(2);
+    totals.l697 = row.number(3);
+    totals.catchUps = row.number(4);
+    totals.declarationDifference = row.number(5);
+    totals.declarationText = row.text(6);
+    const QString warnings = row.text(7);
     if (!warnings.isEmpty())
         totals.warnings = warnings.split(QLatin1Char('\n'));
     return totals;
@@ -295,21 +309,28 @@ std::vector<PeriodLine> readLines(Database& db, qint64 periodId) {
 }
 
 void writeLines(Database& db, qint64 periodId, std::vector<PeriodLine>& lines) {
-    QSet<qint64> stored;
-    {
-        Statement ids(db, QStringLiteral("SELECT id FROM donem_kalem WHERE donem_id = ?"));
-        ids.bindAll({periodId});
-        while (ids.step())
-            stored.insert(ids.value(0).toLongLong());
-    }
+    // A period is saved after every "Hesapla" and once more when it is closed, and most of
+    // its lines come out as they were stored: only the lines that differ are written.
+    const std::vector<PeriodLine> storedLines = readLines(db, periodId);
+    std::unordered_map<qint64, const PeriodLine*> stored;
+    stored.reserve(storedLines.size());
+    for (const PeriodLine& line : storedLines)
+        stored.emplace(line.id, &line);
     Statement update(db,
                      QStringLiteral("UPDATE donem_kalem SET %1 WHERE id = ?").arg(assignments(kLineColumns)));
     Statement insert(db, QStringLiteral("INSERT INTO donem_kalem (%1) VALUES (%2)")
                              .arg(kLineColumns, placeholders(kLineColumns)));
-    QSet<qint64> kept;
+    std::unordered_set<qint64> kept;
+    kept.reserve(lines.size());
     for (PeriodLine& line : lines) {
         line.periodId = periodId;
-        if (line.id > 0 && stored.contains(line.id)) {
+        const auto found = line.id > 0 ? stored.find(line.id) : stored.end();
+        if (found != stored.end()) {
+            // A second line of the same id overwrites the first, as it always did.
+            if (*found->second == line && !kept.contains(line.id)) {
+                kept.insert(line.id);
+                continue;
+            }
             update.reset();
             update.bindAll(lineValues(periodId, line) + QVariantList{line.id});
             update.run();
@@ -322,11 +343,11 @@ void writeLines(Database& db, qint64 periodId, std::vector<PeriodLine>& lines) {
         kept.insert(line.id);
     }
     Statement remove(db, QStringLiteral("DELETE FROM donem_kalem WHERE id = ?"));
-    for (const qint64 id : stored) {
-        if (kept.contains(id))
+    for (const PeriodLine& line : storedLines) {
+        if (kept.contains(line.id))
             continue;
         remove.reset();
-        remove.bindAll({id});
+        remove.bindAll({line.id});
         remove.run();
     }
 }
@@ -340,12 +361,12 @@ std::vector<PeriodEntry> readEntries(Database& db, qint64 periodId) {
     rows.bindAll({periodId});
     while (rows.step()) {
         PeriodEntry e;
-        e.debitAccount = rows.value(0).toString();
-        e.creditAccount = rows.value(1).toString();
-        e.amount = rows.value(2).toDouble();
-        e.explanation = rows.value(3).toString();
-        e.kind = static_cast<PeriodEntry::Kind>(rows.value(4).toInt());
-        e.lineId = rows.value(5).toLongLong();
+        e.debitAccount = rows.text(0);
+        e.creditAccount = rows.text(1);
+        e.amount = rows.number(2);
+        e.explanation = rows.text(3);
+        e.kind = static_cast<PeriodEntry::Kind>(rows.integer(4));
+        e.lineId = rows.integer(5);
         entries.push_back(e);
     }
     return entries;

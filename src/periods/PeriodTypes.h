@@ -168,6 +168,9 @@ struct PeriodLine {
     QString explanation;
     /// Notes and warnings shown on the line (not computed, 258, 176 ...).
     QStringList notes;
+
+    /// Every field alike: a saved line equal to the stored one need not be written again.
+    bool operator==(const PeriodLine&) const = default;
 };
 
 /// A 31.12.2023 row that is not carried, with its reason.
