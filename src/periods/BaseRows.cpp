@@ -24,38 +24,58 @@ QDate baseEnd() {
     return QDate(2023, 12, 31);
 }
 
-std::vector<BaseRow> readBaseRows(Database& db) {
+namespace {
+
+std::vector<BaseRow> readRows(Database& db, const QString& condition, const QVariantList& params) {
     std::vector<BaseRow> rows;
     Statement query(db,
                     QStringLiteral("SELECT id, anahesapkodu, sbk_kodu, sbk_adi, fatura_tarihi, "
                                    "Duzeltilmis_Tutar, Duzeltilmis_Amortisman, Enflasyon_Farki, "
                                    "VUK_Son_Degeri, Hesap_Yi_UFE_Tarihi, vuk_amortisman_sure, "
                                    "vuk_amortisman_yontem, amortisman_kodu, Hesaplama_Yontemi, SBK_Diger, "
-                                   "ROFM_Tutar FROM sabit_kiymet ORDER BY id"));
+                                   "ROFM_Tutar FROM sabit_kiymet %1 ORDER BY id")
+                        .arg(condition));
+    query.bindAll(params);
+    // Texts and dates by their type; the amounts and the life through their values, which
+    // read a stored text that is no number as empty.
     while (query.step()) {
         BaseRow row;
-        row.id = query.value(0).toLongLong();
-        row.mainAccount = query.value(1).toString().trimmed();
-        row.subAccount = query.value(2).toString();
-        row.name = query.value(3).toString();
-        row.entryDate = query.value(4).toDate();
+        row.id = query.integer(0);
+        row.mainAccount = query.text(1).trimmed();
+        row.subAccount = query.text(2);
+        row.name = query.text(3);
+        row.entryDate = query.date(4);
         row.adjustedValue = amount(query.value(5));
         row.adjustedDepreciation = amount(query.value(6));
         row.difference = amount(query.value(7));
         row.bookValue = amount(query.value(8));
-        row.adjustmentDate = query.value(9).toDate();
+        row.adjustmentDate = query.date(9);
         row.usefulLife = query.value(10).toInt();
-        row.depreciationMethod = query.value(11).toString();
-        row.depreciationAccount = query.value(12).toString();
-        row.stockMethod = query.value(13).toString();
-        row.kind = query.value(14).toString();
+        row.depreciationMethod = query.text(11);
+        row.depreciationAccount = query.text(12);
+        row.stockMethod = query.text(13);
+        row.kind = query.text(14);
         // The closing step writes "KAR" or "ZARAR" as the sub-account of the 698 and 697 rows.
         if (row.mainAccount == QLatin1String("698") || row.mainAccount == QLatin1String("697"))
             row.closingText = row.subAccount;
         row.rofm = amount(query.value(15));
-        rows.push_back(row);
+        rows.push_back(std::move(row));
     }
     return rows;
+}
+
+} // namespace
+
+std::vector<BaseRow> readBaseRows(Database& db) {
+    return readRows(db, QString(), {});
+}
+
+std::vector<BaseRow> readBaseRowsWithoutLine(Database& db, qint64 periodId) {
+    return readRows(
+        db,
+        QStringLiteral("WHERE id NOT IN (SELECT sabit_kiymet_id FROM donem_kalem WHERE donem_id = ? "
+                       "AND sabit_kiymet_id IS NOT NULL)"),
+        {periodId});
 }
 
 std::vector<BaseRow> currentBaseRows(Connection& company) {

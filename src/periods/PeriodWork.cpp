@@ -169,12 +169,13 @@ struct PeriodWork::Impl {
     }
 
     /// The 31.12.2023 rows a period whose Q is the base does not carry, without running the
-    /// closing step (a stored period is only read).
+    /// closing step (a stored period is only read). The rows it holds lines of are carried
+    /// and not read again.
     std::vector<LeftOutRow> leftOutOfBase(const Period& period) {
         std::vector<LeftOutRow> leftOut;
         if (period.previousId != 0)
             return leftOut;
-        for (const BaseRow& row : readBaseRows(db())) {
+        for (const BaseRow& row : readBaseRowsWithoutLine(db(), period.id)) {
             if (row.mainAccount == QLatin1String("698"))
                 continue;
             if (BaseCarry carry = carryFromBase(row); carry.leftOut)
