@@ -221,9 +221,11 @@ int period(CliRun& run) {
     }
     PeriodSession session(run.context);
     openForOutput(session, end);
-    const QStringList lines = word == QLatin1String("journal")
-                                  ? session.sheet.journalLines()
-                                  : tabSeparated(periodReport(session.sheet.view(), session.sheet.entries()));
+    const PeriodView& view = session.sheet.view();
+    const QStringList lines =
+        word == QLatin1String("journal")
+            ? session.sheet.journalLines()
+            : tabSeparated(periodReport(view, closingEntries(view.period, view.totals)));
     for (const QString& line : lines)
         run.out << line << '\n';
     return 0;

@@ -48,6 +48,13 @@ std::vector<PeriodEntry> periodEntries(const Period& period, const std::vector<P
         if (auto entry = catchUpEntry(*line, period.settings))
             entries.push_back(std::move(*entry));
     }
+    for (PeriodEntry& entry : closingEntries(period, totals))
+        entries.push_back(std::move(entry));
+    return entries;
+}
+
+std::vector<PeriodEntry> closingEntries(const Period& period, const PeriodTotals& totals) {
+    std::vector<PeriodEntry> entries;
     if (auto entry = constructionClosing(totals.g697, totals.l697))
         entries.push_back(std::move(*entry));
     if (auto entry = resultClosing(totals.g698, totals.l698, period.settings.closing))

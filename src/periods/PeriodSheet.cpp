@@ -575,7 +575,7 @@ PeriodTable PeriodSheet::chosenReport() const {
     case 3:
         return depreciationTable(m_view);
     default:
-        return periodReport(m_view, entries());
+        return periodReport(m_view, closingEntries(m_view.period, m_view.totals));
     }
 }
 
