@@ -117,6 +117,29 @@ TEST(PeriodJournalTest, ClosingOf698ByTheSetting) {
     EXPECT_TRUE(periodEntries(period, {}, totals).empty());
 }
 
+// The report prints the closing entries without forming the lines' entries: they are the
+// journal's last ones.
+TEST(PeriodJournalTest, TheClosingEntriesAreTheJournalsLast) {
+    PeriodTotals totals;
+    totals.g698 = 500;
+    totals.l698 = 200;
+    totals.g697 = 40;
+    totals.l697 = 90;
+    const Period period = periodOf(kJune);
+    const std::vector<PeriodEntry> journal = periodEntries(period, {}, totals);
+    const std::vector<PeriodEntry> closing = closingEntries(period, totals);
+    ASSERT_EQ(journal.size(), 2u);
+    ASSERT_EQ(closing.size(), 2u);
+    EXPECT_EQ(closing[0].kind, PeriodEntry::Kind::Closing697);
+    EXPECT_EQ(closing[1].kind, PeriodEntry::Kind::Closing698);
+    for (size_t i = 0; i < closing.size(); ++i) {
+        EXPECT_EQ(closing[i].debitAccount, journal[i].debitAccount);
+        EXPECT_EQ(closing[i].creditAccount, journal[i].creditAccount);
+        EXPECT_DOUBLE_EQ(closing[i].amount, journal[i].amount);
+        EXPECT_EQ(closing[i].explanation, journal[i].explanation);
+    }
+}
+
 TEST(PeriodJournalTest, JournalTextInThe2023LayoutWithThePeriodsDate) {
     std::vector<PeriodLine> lines{machine()};
     lines[0].name = QStringLiteral("CNC TEZGAHI");

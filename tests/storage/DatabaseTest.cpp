@@ -185,6 +185,44 @@ TEST_F(DatabaseTest, KeylessTableCanBeEditedAndTransactionsRollBack) {
     EXPECT_EQ(connection.database().scalar(QStringLiteral("SELECT count(*) FROM mast")).toInt(), 1);
 }
 
+// The typed reads give what value() and its conversions give, cell by cell: the readers of
+// many rows use them in place of value().
+TEST_F(DatabaseTest, TypedReadsAgreeWithTheValues) {
+    const QString file = path(QStringLiteral("turler.mdb"));
+    createDatabaseFile(file, [](Database& db) {
+        db.exec(QStringLiteral("CREATE TABLE t (n DOUBLE, i SMALLINT, s TEXT(20), d DATE)"));
+    });
+    Database& db = open(file).database();
+    const QVariantList rows[] = {
+        {QVariant(), QVariant(), QVariant(), QVariant()},
+        {12, 3, QStringLiteral("Dönem"), QDate(2024, 6, 30)},
+        {-0.125, 0, QString(), QStringLiteral("2023-12-31T00:00:00")},
+        {1e15 + 0.5, 1, QStringLiteral("12,5"), QStringLiteral("2024-02-30")},
+        {7.0, 2, QStringLiteral("x"), QStringLiteral("31.12.2023")},
+        {0.0, 4, QStringLiteral("y"), 20240630},
+    };
+    for (const QVariantList& row : rows)
+        db.execute(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?)"), row);
+    Statement read(db, QStringLiteral("SELECT n, i, s, d FROM t ORDER BY rowid"));
+    int count = 0;
+    while (read.step()) {
+        SCOPED_TRACE(count);
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(read.isNull(c), read.value(c).isNull());
+        EXPECT_EQ(read.number(0), read.value(0).toDouble());
+        EXPECT_EQ(read.integer(1), read.value(1).toLongLong());
+        EXPECT_EQ(read.text(2), read.value(2).toString());
+        EXPECT_EQ(read.date(3), read.value(3).toDate());
+        ++count;
+    }
+    EXPECT_EQ(count, 6);
+    read.reset();
+    ASSERT_TRUE(read.step() && read.step());
+    EXPECT_EQ(read.date(3), QDate(2024, 6, 30));
+    ASSERT_TRUE(read.step());
+    EXPECT_EQ(read.date(3), QDate(2023, 12, 31));
+}
+
 TEST_F(DatabaseTest, ClosingTheConnectionClosesItsDatasets) {
     Connection& c = open(companyFile());
     Query query(c);
