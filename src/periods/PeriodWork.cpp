@@ -20,13 +20,14 @@ namespace {
 
 const QString kTitle = QStringLiteral("Velkor Enflasyon Düzeltme Programı");
 
-// Where a line of P comes from, which ties a freshly carried line to the inputs stored for it.
-QString originKey(const PeriodLine& line) {
+// Where a line of P comes from, which ties a freshly carried line to the inputs stored for it:
+// the line of Q (odd keys) or else the 31.12.2023 row (even keys); 0 for none.
+qint64 originKey(const PeriodLine& line) {
     if (line.previousLineId > 0)
-        return QStringLiteral("q%1").arg(line.previousLineId);
+        return line.previousLineId * 2 + 1;
     if (line.baseItemId > 0)
-        return QStringLiteral("b%1").arg(line.baseItemId);
-    return {};
+        return line.baseItemId * 2;
+    return 0;
 }
 
 // The user's inputs of a stored line laid over the line carried afresh: what the grid lets
@@ -113,16 +114,17 @@ struct PeriodWork::Impl {
 
         std::vector<PeriodLine> fresh = carried(previous, view.leftOut);
         const std::vector<PeriodLine> storedLines = readLines(db(), period.id);
-        QHash<QString, const PeriodLine*> stored;
+        QHash<qint64, const PeriodLine*> stored;
+        stored.reserve(static_cast<qsizetype>(storedLines.size()));
         for (const PeriodLine& line : storedLines) {
-            if (const QString key = originKey(line); !key.isEmpty())
+            if (const qint64 key = originKey(line); key != 0)
                 stored.insert(key, &line);
         }
-        QHash<QString, const PeriodLine*> editedByOrigin;
+        QHash<qint64, const PeriodLine*> editedByOrigin;
         QHash<qint64, const PeriodLine*> editedById;
         if (edited) {
             for (const PeriodLine& line : *edited) {
-                if (const QString key = originKey(line); !key.isEmpty())
+                if (const qint64 key = originKey(line); key != 0)
                     editedByOrigin.insert(key, &line);
                 if (line.id > 0)
                     editedById.insert(line.id, &line);
@@ -130,7 +132,7 @@ struct PeriodWork::Impl {
         }
         for (PeriodLine& line : fresh) {
             line.periodId = period.id;
-            const QString key = originKey(line);
+            const qint64 key = originKey(line);
             const PeriodLine* kept = stored.value(key);
             const PeriodLine* onScreen = editedByOrigin.value(key);
             if (!onScreen && kept)
@@ -146,12 +148,12 @@ struct PeriodWork::Impl {
         // else as stored.
         if (edited) {
             for (const PeriodLine& line : *edited) {
-                if (originKey(line).isEmpty())
+                if (originKey(line) == 0)
                     fresh.push_back(line);
             }
         } else {
             for (const PeriodLine& line : storedLines) {
-                if (originKey(line).isEmpty())
+                if (originKey(line) == 0)
                     fresh.push_back(line);
             }
         }
@@ -171,11 +173,17 @@ struct PeriodWork::Impl {
     /// The 31.12.2023 rows a period whose Q is the base does not carry, without running the
     /// closing step (a stored period is only read). The rows it holds lines of are carried
     /// and not read again.
-    std::vector<LeftOutRow> leftOutOfBase(const Period& period) {
+    std::vector<LeftOutRow> leftOutOfBase(const Period& period, const std::vector<PeriodLine>& lines) {
         std::vector<LeftOutRow> leftOut;
         if (period.previousId != 0)
             return leftOut;
-        for (const BaseRow& row : readBaseRowsWithoutLine(db(), period.id)) {
+        std::unordered_set<qint64> carried;
+        carried.reserve(lines.size());
+        for (const PeriodLine& line : lines) {
+            if (line.baseItemId > 0)
+                carried.insert(line.baseItemId);
+        }
+        for (const BaseRow& row : readBaseRowsOtherThan(db(), carried)) {
             if (row.mainAccount == QLatin1String("698"))
                 continue;
             if (BaseCarry carry = carryFromBase(row); carry.leftOut)
@@ -288,7 +296,7 @@ PeriodView PeriodWork::load(const QDate& end) {
     view.period = m_impl->stored(end);
     view.lines = readLines(db, view.period.id);
     view.totals = readTotals(db, view.period.id);
-    view.leftOut = m_impl->leftOutOfBase(view.period);
+    view.leftOut = m_impl->leftOutOfBase(view.period, view.lines);
     return view;
 }
 
