@@ -2,7 +2,6 @@
 
 #include "base/NumberFormat.h"
 #include "base/ShownError.h"
-#include "engine/MonthKey.h"
 #include "engine/Rounding.h"
 #include "periods/PeriodAccounts.h"
 #include "periods/PeriodEntries.h"
@@ -49,6 +48,12 @@ QString remainingAmountNote() {
 
 QString interruptedNote() {
     return QStringLiteral("Devreden (ara verilmiş)");
+}
+
+// Whether two dates fall in one month (as their month keys would tell, without forming them:
+// every line of a period asks).
+bool sameMonth(const QDate& a, const QDate& b) {
+    return a.year() == b.year() && a.month() == b.month();
 }
 
 QString lineLabel(const QString& account, const QString& subAccount, const QString& name) {
@@ -230,7 +235,7 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
         line.status = LineStatus::New;
         line.coefficient = periodCoefficient(m_context.index, P, line.entryDate);
         line.explanation = newItemExplanation(book, line.coefficient, line.entryDate);
-    } else if (MonthKey(line.lastAdjustedEnd) != MonthKey(Q) && line.lastAdjustedEnd < Q) {
+    } else if (!sameMonth(line.lastAdjustedEnd, Q) && line.lastAdjustedEnd < Q) {
         line.status = LineStatus::Carried;
         line.interrupted = true;
         line.coefficient = periodCoefficient(m_context.index, P, line.lastAdjustedEnd);
@@ -273,7 +278,7 @@ void LineComputation::compute(PeriodLine& line, double transferred) const {
     basis.periodEnd = P;
     if (!carried) {
         basis.firstOutside = line.entryDate;
-    } else if (MonthKey(line.lastAdjustedEnd) == MonthKey(kBaseEnd)) {
+    } else if (sameMonth(line.lastAdjustedEnd, kBaseEnd)) {
         // The AD of 31.12.2023 holds the whole year 2023.
         basis.firstOutside = QDate(2024, 1, 1);
     } else {
@@ -334,7 +339,7 @@ PeriodTotals computePeriod(const PeriodContext& context, std::vector<PeriodLine>
             ++notComputed;
             continue;
         }
-        for (const PeriodEntry& entry : lineEntries(line, context.period.settings))
+        for (const PeriodEntry& entry : lineEntryAmounts(line, context.period.settings))
             addToTotals(entry, totals);
         if (line.status == LineStatus::Outside)
             continue;

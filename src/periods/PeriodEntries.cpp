@@ -52,7 +52,11 @@ QString expenseDescription(const QString& account) {
 
 } // namespace
 
-std::vector<PeriodEntry> lineEntries(const PeriodLine& line, const PeriodSettings& settings) {
+namespace {
+
+// The entries with their accounts and amounts always, and their descriptions and
+// explanations when `texts` asks for them: the totals of every "Hesapla" need no texts.
+std::vector<PeriodEntry> entriesOf(const PeriodLine& line, const PeriodSettings& settings, bool texts) {
     std::vector<PeriodEntry> entries;
     if (!isComputed(line))
         return entries;
@@ -66,23 +70,34 @@ std::vector<PeriodEntry> lineEntries(const PeriodLine& line, const PeriodSetting
         counter = kSpecialFundAccount;
         counterDescription = kSpecialFundDescription;
     }
-    if (auto entry =
-            sidedEntry(isDebitBalanceAccount(line.account), lineAccountText(line.account, line.subAccount),
-                       line.name.left(40), counter, counterDescription, line.difference)) {
+    if (auto entry = sidedEntry(
+            isDebitBalanceAccount(line.account), lineAccountText(line.account, line.subAccount),
+            texts ? line.name.left(40) : QString(), counter, counterDescription, line.difference)) {
         entry->explanation = line.explanation;
         entry->kind = PeriodEntry::Kind::Difference;
         entry->lineId = line.id;
         entries.push_back(*entry);
     }
     if (auto entry = sidedEntry(false, accumulatedAccount(line.account, line.depreciationAccount),
-                                accumulatedDescription(line), journal::kAdjustmentAccount,
+                                texts ? accumulatedDescription(line) : QString(), journal::kAdjustmentAccount,
                                 journal::kAdjustmentDescription, line.accumulatedDifference)) {
-        entry->explanation = accumulatedExplanation(line.accumulatedBefore, line.coefficient);
+        if (texts)
+            entry->explanation = accumulatedExplanation(line.accumulatedBefore, line.coefficient);
         entry->kind = PeriodEntry::Kind::AccumulatedDifference;
         entry->lineId = line.id;
         entries.push_back(*entry);
     }
     return entries;
+}
+
+} // namespace
+
+std::vector<PeriodEntry> lineEntries(const PeriodLine& line, const PeriodSettings& settings) {
+    return entriesOf(line, settings, true);
+}
+
+std::vector<PeriodEntry> lineEntryAmounts(const PeriodLine& line, const PeriodSettings& settings) {
+    return entriesOf(line, settings, false);
 }
 
 std::optional<PeriodEntry> catchUpEntry(const PeriodLine& line, const PeriodSettings& settings) {

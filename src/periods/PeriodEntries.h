@@ -11,6 +11,9 @@ namespace velkor {
 /// construction, or 549 for 258 under "Özel fon (549)") and its AD difference; none for a
 /// line that is not computed or lies outside the period.
 std::vector<PeriodEntry> lineEntries(const PeriodLine& line, const PeriodSettings& settings);
+/// The same entries with their accounts, amounts and kinds only, without the descriptions
+/// and explanations: what the totals are summed from.
+std::vector<PeriodEntry> lineEntryAmounts(const PeriodLine& line, const PeriodSettings& settings);
 /// The catch-up of a line under "Düzeltilmiş değerden yeniden": its expense account
 /// against its AD account; nothing when it is 0.
 std::optional<PeriodEntry> catchUpEntry(const PeriodLine& line, const PeriodSettings& settings);
