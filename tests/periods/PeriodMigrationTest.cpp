@@ -153,3 +153,35 @@ TEST(PeriodMigration, TheCommandLineShowsThe2023WorkOfAnEarlierInstallationUncha
     EXPECT_EQ(run(QStringList{QStringLiteral("report")} + company), report);
     EXPECT_EQ(run(QStringList{QStringLiteral("journal")} + company), journal);
 }
+
+// A company file whose periods the previous build saved and closed (30.06.2024 closed with a
+// typed DP, 31.12.2024 open with a partial disposal and a new item): its stored periods read
+// back and print exactly as that build printed them.
+TEST(PeriodMigration, StoredPeriodsOfThePreviousBuildPrintAsItPrintedThem) {
+    QTemporaryDir dir;
+    const QString home = dir.path();
+    ASSERT_EQ(runCli({QStringLiteral("--home"), home, QStringLiteral("init")}), 0);
+    ASSERT_TRUE(QFile::copy(earlierReleaseData(QStringLiteral("ESK-donemler.mdb")),
+                            home + QStringLiteral("/Data/ESK.mdb")));
+    QFile::setPermissions(home + QStringLiteral("/Data/ESK.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(runCli({QStringLiteral("--home"), home, QStringLiteral("company"), QStringLiteral("adopt"),
+                      QStringLiteral("ESK"), QStringLiteral("Eski Dosya A.Ş.")}),
+              0);
+    for (const QString& end : {QStringLiteral("30.06.2024"), QStringLiteral("31.12.2024")}) {
+        for (const QString& word : {QStringLiteral("report"), QStringLiteral("journal")}) {
+            QString out;
+            QString err;
+            EXPECT_EQ(
+                runCli({QStringLiteral("--home"), home, QStringLiteral("period"), word,
+                        QStringLiteral("--company"), QStringLiteral("ESK"), QStringLiteral("--end"), end},
+                       &out, &err),
+                0)
+                << err.toStdString();
+            const QString expected = QStringLiteral("ESK-donem-%1-%2.txt")
+                                         .arg(word == QLatin1String("report") ? QStringLiteral("rapor")
+                                                                              : QStringLiteral("yevmiye"),
+                                              end);
+            EXPECT_EQ(out, readText(earlierReleaseData(expected))) << expected.toStdString();
+        }
+    }
+}
