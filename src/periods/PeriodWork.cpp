@@ -13,6 +13,7 @@
 #include "storage/Transaction.h"
 
 #include <QHash>
+#include <unordered_set>
 
 namespace velkor {
 
