@@ -68,7 +68,8 @@ std::vector<BaseRow> readBaseRows(Database& db) {
 std::vector<BaseRow> readBaseRowsOtherThan(Database& db, const std::unordered_set<qint64>& carried) {
     if (carried.empty())
         return readBaseRows(db);
-    // The ids come from the account index alone; only the rows not carried are read whole.
+    // The ids alone first (the engine takes them from the account index, which is far smaller
+    // than the rows); only the rows not carried are read whole.
     std::vector<qint64> ids;
     {
         Statement all(db, QStringLiteral("SELECT id FROM sabit_kiymet"));

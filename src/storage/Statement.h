@@ -44,7 +44,8 @@ public:
     qint64 integer(int column) const;
     double number(int column) const;
     QString text(int column) const;
-    /// An ISO 8601 date text ("2024-06-30", a time after it ignored) as value() reads it.
+    /// An ISO 8601 date text ("2024-06-30", a time after it ignored) as value() reads a DATE
+    /// column; a cell that is no text reads as a null date.
     QDate date(int column) const;
 
 private:
