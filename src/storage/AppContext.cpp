@@ -3,6 +3,7 @@
 #include "storage/CompanyFiles.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/FileCompanyLocks.h"
+#include "storage/OfficeConnection.h"
 
 #include <QDir>
 
@@ -14,6 +15,14 @@ AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_pr
     m_company.setConnectionString(companyAtStartConnectionString());
     m_general.setConnectionString(generalConnectionString());
     m_rates.setConnectionString(ratesConnectionString());
+    // An office that keeps its companies on a server names the server's service in
+    // Ayarlar.ini; the registry, the reference tables and the companies are its schemas.
+    m_service = officeService(m_home);
+    if (!m_service.isEmpty()) {
+        const QString conninfo = PgConnection::serviceConnInfo(m_service);
+        m_general.setConnectionString(serverConnectionString(conninfo, kGeneralSchema));
+        m_rates.setConnectionString(serverConnectionString(conninfo, kRatesSchema));
+    }
     m_locks = std::make_unique<FileCompanyLocks>(m_home);
 }
 
@@ -41,7 +50,10 @@ void AppContext::PointCompanyConnection(const QString& code) {
     m_company.close();
     m_companyHold = std::move(hold);
     QDir::setCurrent(m_home);
-    m_company.setConnectionString(CompanyConnectionString(code));
+    m_company.setConnectionString(
+        m_service.isEmpty()
+            ? CompanyConnectionString(code)
+            : serverConnectionString(PgConnection::serviceConnInfo(m_service), companySchema(code)));
     m_company.open();
     m_companyCode = code;
 }

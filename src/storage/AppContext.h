@@ -60,6 +60,8 @@ private:
     Connection m_general{QStringLiteral("genelConnection")};
     Connection m_rates{QStringLiteral("OranlarConnection")};
     QString m_companyCode;
+    /// The office server's libpq service from Ayarlar.ini; empty when the companies are files.
+    QString m_service;
     std::unique_ptr<CompanyLocks> m_locks;
     // Declared after the locks: given up before they go.
     std::unique_ptr<CompanyLock> m_companyHold;

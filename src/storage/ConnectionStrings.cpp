@@ -49,4 +49,19 @@ QString CompanyConnectionString(const QString& code) {
                           "Repair=False;Jet OLEDB:SFP=False");
 }
 
+QString companySchema(const QString& code) {
+    QString schema = QStringLiteral("firma_") + code;
+    for (QChar& c : schema) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return schema;
+}
+
+QString serverConnectionString(const QString& conninfo, const QString& schema) {
+    // A connection string's values end at ";" outside double quotes; libpq's own string
+    // has neither.
+    return QStringLiteral("Sunucu=\"%1\";Sema=\"%2\"").arg(conninfo, schema);
+}
+
 } // namespace velkor

@@ -16,4 +16,14 @@ QString ratesConnectionString();
 /// The company connection for a company code: "Data/" + code + ".mdb".
 QString CompanyConnectionString(const QString& code);
 
+/// The schemas of the office database that hold the registry and the reference tables.
+inline const QString kGeneralSchema = QStringLiteral("genel");
+inline const QString kRatesSchema = QStringLiteral("oranlar");
+/// The schema of the office database that holds a company: "firma_" and the code with its
+/// ASCII letters in lower case.
+QString companySchema(const QString& code);
+/// A connection to a schema of the office server through a libpq connection string
+/// ("service=buro").
+QString serverConnectionString(const QString& conninfo, const QString& schema);
+
 } // namespace velkor
