@@ -173,12 +173,25 @@ void PgSchemaConnection::createTable(const PgTableDefinition& definition, const 
                                "EACH STATEMENT EXECUTE FUNCTION %1()")
                     .arg(function, name));
         }
+        // One statement for all the columns: a company table has over a hundred, and each
+        // statement is a round trip to the server.
+        QStringList rows;
+        QVariantList values;
         int position = 0;
-        for (const PgColumnDefinition& column : definition.columns)
-            m_pg->execute(
-                QStringLiteral("INSERT INTO velkor_sutunlar (tablo, sira, sutun, tur, anahtar) VALUES "
-                               "($1, $2, $3, $4, $5)"),
-                {definition.name, ++position, column.name, column.type, column.autoKey});
+        for (const PgColumnDefinition& column : definition.columns) {
+            const int base = static_cast<int>(values.size());
+            rows << QStringLiteral("($%1, $%2, $%3, $%4, $%5)")
+                        .arg(base + 1)
+                        .arg(base + 2)
+                        .arg(base + 3)
+                        .arg(base + 4)
+                        .arg(base + 5);
+            values << definition.name << ++position << column.name << column.type << column.autoKey;
+        }
+        m_pg->execute(
+            QStringLiteral("INSERT INTO velkor_sutunlar (tablo, sira, sutun, tur, anahtar) VALUES ") +
+                rows.join(QStringLiteral(", ")),
+            values);
         m_pg->execute(QStringLiteral("INSERT INTO velkor_tanimlar (komut) VALUES ($1)"), {sql});
         if (own)
             m_pg->exec(QStringLiteral("COMMIT"));
