@@ -187,6 +187,20 @@ TEST_F(OfficeServerTest, TheReadOnlyRoleReadsEverythingAndChangesNothing) {
         QVariant(qint64(1)));
 }
 
+TEST(OfficeServerSetUpTest, AnAdministratorWhoMayCreateRolesSetsUpTheDatabaseHeOwns) {
+    VELKOR_REQUIRE_POSTGRES(server);
+    const QString database = server->createDatabase(QStringLiteral("yonetim"));
+    const QString administrator = database + QStringLiteral("_yonetici");
+    PgConnection superuser(server->conninfo(database));
+    superuser.exec(
+        QStringLiteral("CREATE ROLE %1 LOGIN CREATEROLE PASSWORD 'parola'; ALTER DATABASE %2 OWNER TO %1")
+            .arg(superuser.quoteIdentifier(administrator), superuser.quoteIdentifier(database)));
+    PgConnection admin(server->conninfo(database, administrator, QStringLiteral("parola")));
+    initOffice(admin);
+    addCompanySchema(admin, QStringLiteral("ABC"));
+    EXPECT_EQ(inspectOffice(admin).companies, QStringList{QStringLiteral("ABC")});
+}
+
 TEST(CompanySchemaNameTest, OnlyLettersDigitsAndUnderscoresAndOneSchemaACode) {
     const QRegularExpression safe(QStringLiteral("^firma_[a-z0-9_]{1,60}$"));
     for (const char* code :
