@@ -146,6 +146,10 @@ void copyRowsToServer(Database& file, PgConnection& server, const QString& schem
                 key = c.name;
         }
         const QString target = qualified(server, schema, table);
+        // A table the server's side lacks would be left behind, rows and all.
+        if (!server.scalar(QStringLiteral("SELECT to_regclass($1)"), {target}).isValid())
+            throw DatabaseError(QStringLiteral("Sunucudaki %1 şemasında %2 tablosu yok; kopyalama yapılmadı.")
+                                    .arg(schema, table));
         const QString insert =
             QStringLiteral("INSERT INTO %1 (%2) OVERRIDING SYSTEM VALUE VALUES (%3)")
                 .arg(target, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
