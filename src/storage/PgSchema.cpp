@@ -136,12 +136,10 @@ void copyRowsToServer(Database& file, PgConnection& server, const QString& schem
         const std::vector<FileColumn> columns = columnsOf(file, table);
         QStringList names;
         QStringList fileNames;
-        QStringList placeholders;
         QString key;
         for (const FileColumn& c : columns) {
             names << identifier(server, c.name);
             fileNames << fileQuoted(c.name);
-            placeholders << QStringLiteral("$%1").arg(placeholders.size() + 1);
             if (c.key)
                 key = c.name;
         }
@@ -150,18 +148,41 @@ void copyRowsToServer(Database& file, PgConnection& server, const QString& schem
         if (!server.scalar(QStringLiteral("SELECT to_regclass($1)"), {target}).isValid())
             throw DatabaseError(QStringLiteral("Sunucudaki %1 şemasında %2 tablosu yok; kopyalama yapılmadı.")
                                     .arg(schema, table));
-        const QString insert =
-            QStringLiteral("INSERT INTO %1 (%2) OVERRIDING SYSTEM VALUE VALUES (%3)")
-                .arg(target, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+        // Many rows a statement: one round trip to the server for each row would make the
+        // copy of a large company take most of its time waiting. The server takes at most
+        // 65535 parameters a statement.
+        const int width = std::max(1, int(columns.size()));
+        const int batch = std::clamp(60000 / width, 1, 200);
+        const auto insertOf = [&](int rowCount) {
+            QStringList tuples;
+            for (int r = 0; r < rowCount; ++r) {
+                QStringList placeholders;
+                for (int c = 0; c < width; ++c)
+                    placeholders << QStringLiteral("$%1").arg(r * width + c + 1);
+                tuples << QLatin1Char('(') + placeholders.join(QStringLiteral(", ")) + QLatin1Char(')');
+            }
+            return QStringLiteral("INSERT INTO %1 (%2) OVERRIDING SYSTEM VALUE VALUES %3")
+                .arg(target, names.join(QStringLiteral(", ")), tuples.join(QStringLiteral(", ")));
+        };
+        const QString fullInsert = insertOf(batch);
         Statement rows(
             file,
             QStringLiteral("SELECT %1 FROM %2").arg(fileNames.join(QStringLiteral(", ")), fileQuoted(table)));
+        QVariantList values;
+        int pending = 0;
+        const auto flush = [&] {
+            if (pending > 0)
+                server.execute(pending == batch ? fullInsert : insertOf(pending), values);
+            values.clear();
+            pending = 0;
+        };
         while (rows.step()) {
-            QVariantList values;
             for (int c = 0; c < int(columns.size()); ++c)
                 values << rows.value(c);
-            server.execute(insert, values);
+            if (++pending == batch)
+                flush();
         }
+        flush();
         // The next row added on the server continues after the copied ones, as it would in the file.
         if (!key.isEmpty() &&
             server.scalar(QStringLiteral("SELECT pg_get_serial_sequence($1, $2)"), {target, key.toLower()})
