@@ -173,8 +173,20 @@ PgConnection::PgConnection(const QString& conninfo) {
                       QStringLiteral("08001"));
     if (PQstatus(m_conn) != CONNECTION_OK) {
         const QString text = QString::fromUtf8(PQerrorMessage(m_conn)).trimmed();
+        const bool needsPassword = PQconnectionNeedsPassword(m_conn) == 1;
         PQfinish(m_conn);
         m_conn = nullptr;
+        // libpq's own words here ("no password supplied") tell a user nothing about where
+        // the program looks for one.
+        if (needsPassword) {
+            PgError error(
+                QStringLiteral("Veritabanı sunucusu parola istiyor, ancak parola bulunamadı. Parolayı "
+                               "~/.pgpass dosyasına (sunucu:kapı:veritabanı:kullanıcı:parola, yalnızca "
+                               "sizin okuyabileceğiniz biçimde) yazınız."),
+                QStringLiteral("28P01"));
+            error.setServerMessage(text);
+            throw error;
+        }
         // libpq reports refused passwords and unreachable servers alike as connection
         // failures; the server's text says which.
         PgError error(QStringLiteral("Veritabanı sunucusuna bağlanılamadı: %1").arg(text),

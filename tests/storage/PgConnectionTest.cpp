@@ -92,6 +92,19 @@ TEST_F(PgConnectionTest, AWrongPasswordIsRefusedWithTheServersReason) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Veritabanı sunucusuna bağlanılamadı")));
         EXPECT_TRUE(e.message().contains(QStringLiteral("password authentication failed")));
     }
+    // No password anywhere libpq looks: the user is told where to put it.
+    qunsetenv("PGPASSWORD");
+    try {
+        PgConnection none(
+            QStringLiteral("host=%1 port=%2 dbname=%3 user=%4 sslmode=disable passfile=/yok/pgpass")
+                .arg(server->host())
+                .arg(server->port())
+                .arg(database, PostgresServer::superuser()));
+        FAIL() << "connected";
+    } catch (const PgError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Veritabanı sunucusu parola istiyor"))) << e.what();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("~/.pgpass")));
+    }
     EXPECT_EQ(connection->serverVersion() / 10000, 15);
     EXPECT_FALSE(connection->usesTls());
 }
