@@ -4,6 +4,7 @@
 #include "storage/ConnectionStrings.h"
 #include "storage/FileCompanyLocks.h"
 #include "storage/OfficeConnection.h"
+#include "storage/PgCompanyLocks.h"
 
 #include <QDir>
 
@@ -23,7 +24,8 @@ AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_pr
         m_general.setConnectionString(serverConnectionString(conninfo, kGeneralSchema));
         m_rates.setConnectionString(serverConnectionString(conninfo, kRatesSchema));
     }
-    m_locks = std::make_unique<FileCompanyLocks>(m_home);
+    if (m_service.isEmpty())
+        m_locks = std::make_unique<FileCompanyLocks>(m_home);
 }
 
 AppContext::~AppContext() {
@@ -36,6 +38,14 @@ void AppContext::setCompanyLocks(std::unique_ptr<CompanyLocks> locks) {
     m_locks = std::move(locks);
 }
 
+CompanyLocks& AppContext::companyLocks() {
+    // The server's locks need its session, opened when first needed: a context is made
+    // before anything may go wrong in a way the user is told of.
+    if (!m_locks)
+        m_locks = std::make_unique<PgCompanyLocks>(PgConnection::serviceConnInfo(m_service));
+    return *m_locks;
+}
+
 void AppContext::OpenSharedConnections() {
     QDir::setCurrent(m_home);
     m_company.open();
@@ -46,7 +56,7 @@ void AppContext::OpenSharedConnections() {
 void AppContext::PointCompanyConnection(const QString& code) {
     // A code that is not a plain file name never reaches the connection string.
     companyDatabasePath(m_home, code);
-    std::unique_ptr<CompanyLock> hold = m_locks->shared(code);
+    std::unique_ptr<CompanyLock> hold = companyLocks().shared(code);
     m_company.close();
     m_companyHold = std::move(hold);
     QDir::setCurrent(m_home);

@@ -1,5 +1,6 @@
 #include "storage/CompanyTransfer.h"
 
+#include "storage/ConnectionStrings.h"
 #include "storage/Database.h"
 #include "storage/Installation.h"
 #include "storage/OfficeServer.h"
@@ -28,17 +29,17 @@ QStringList fileColumns(Database& file, const QString& table) {
 void copyCompanyToServer(Database& file, PgConnection& server, const QString& code) {
     PgTransaction transaction(server);
     addCompanySchema(server, code);
-    copyRowsToServer(file, server, companySchemaName(code));
+    copyRowsToServer(file, server, companySchema(code));
     transaction.commit();
 }
 
 void copyCompanyToFile(PgConnection& server, const QString& code, const QString& path) {
     if (QFileInfo::exists(path))
         throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(path));
-    const QString schema = server.quoteIdentifier(companySchemaName(code));
+    const QString schema = server.quoteIdentifier(companySchema(code));
     // One snapshot of the company, whatever others save meanwhile.
     PgTransaction snapshot(server, QStringLiteral("ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-    if (!server.scalar(QStringLiteral("SELECT to_regnamespace($1)"), {companySchemaName(code)}).isValid())
+    if (!server.scalar(QStringLiteral("SELECT to_regnamespace($1)"), {companySchema(code)}).isValid())
         throw DatabaseError(QStringLiteral("Sunucuda %1 firması bulunamadı.").arg(code));
     createDatabaseFile(path, [&](Database& file) {
         createCompanySchema(file);

@@ -1,5 +1,9 @@
 #include "storage/ConnectionStrings.h"
 
+#include "base/TextHelpers.h"
+
+#include <QCryptographicHash>
+
 namespace velkor {
 
 namespace {
@@ -50,12 +54,19 @@ QString CompanyConnectionString(const QString& code) {
 }
 
 QString companySchema(const QString& code) {
-    QString schema = QStringLiteral("firma_") + code;
-    for (QChar& c : schema) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
+    const QString folded = TurkishLower(code).toLower();
+    QString readable;
+    for (const QChar c : folded) {
+        if (readable.size() >= 24)
+            break;
+        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+        readable += plain ? c : QLatin1Char('_');
     }
-    return schema;
+    // The digest of the whole code keeps apart codes that differ only outside a-z and 0-9.
+    const QByteArray digest =
+        QCryptographicHash::hash(folded.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
+    return QStringLiteral("firma_%1_%2").arg(readable, QString::fromLatin1(digest));
 }
 
 QString serverConnectionString(const QString& conninfo, const QString& schema) {

@@ -5,10 +5,8 @@
 #include "storage/ConnectionStrings.h"
 #include "storage/Installation.h"
 #include "storage/PgConnection.h"
-#include "storage/PgSchema.h"
-
-#include <QCryptographicHash>
-#include <QTemporaryDir>
+#include "storage/PgSchemaConnection.h"
+#include "storage/Schema.h"
 
 namespace velkor {
 
@@ -17,21 +15,48 @@ namespace {
 const QString kVersionKey = QStringLiteral("sema_surumu");
 
 // The function that creates a company's schema as the owner, for members of the writer
-// role. It takes only names of the form companySchemaName gives and copies the template's
-// tables with their keys, identities and indexes.
+// role. It takes only names of the form companySchema gives and makes the schema what the
+// engine makes of an empty company: the template's tables with their keys, indexes, key
+// counters and triggers, and the engine's catalog with its rows.
 const char* const kAddCompanyFunction = R"SQL(
 CREATE FUNCTION genel.firma_semasi_ekle(kod text, sema text) RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $body$
 DECLARE
   t record;
+  c record;
+  g record;
+  s text;
 BEGIN
   IF sema !~ '^firma_[a-z0-9_]{1,60}$' THEN
     RAISE EXCEPTION 'Geçersiz firma şeması: %', sema USING ERRCODE = '42602';
   END IF;
   EXECUTE format('CREATE SCHEMA %I', sema);
-  FOR t IN SELECT c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace
-           WHERE n.nspname = 'sablon' AND c.relkind = 'r' ORDER BY c.oid LOOP
-    EXECUTE format('CREATE TABLE %I.%I (LIKE sablon.%I INCLUDING ALL)', sema, t.relname, t.relname);
+  FOR t IN SELECT k.oid, k.relname FROM pg_class k JOIN pg_namespace n ON n.oid = k.relnamespace
+           WHERE n.nspname = 'sablon' AND k.relkind = 'r' ORDER BY k.oid LOOP
+    EXECUTE format('CREATE TABLE %I.%I (LIKE sablon.%I INCLUDING ALL EXCLUDING DEFAULTS)',
+                   sema, t.relname, t.relname);
+    -- A key counter of its own, not the template's.
+    FOR c IN SELECT a.attname FROM pg_attribute a WHERE a.attrelid = t.oid AND a.attnum > 0
+             AND NOT a.attisdropped
+             AND pg_get_serial_sequence(format('sablon.%I', t.relname), a.attname) IS NOT NULL LOOP
+      s := format('%I.%I', sema, t.relname || '_' || c.attname || '_seq');
+      EXECUTE format('CREATE SEQUENCE %s OWNED BY %I.%I.%I', s, sema, t.relname, c.attname);
+      EXECUTE format('ALTER TABLE %I.%I ALTER COLUMN %I SET DEFAULT nextval(%L::regclass)',
+                     sema, t.relname, c.attname, s);
+    END LOOP;
+    FOR g IN SELECT r.tgname, r.tgfoid::regprocedure AS fn FROM pg_trigger r
+             WHERE r.tgrelid = t.oid AND NOT r.tgisinternal LOOP
+      EXECUTE format('CREATE TRIGGER %I AFTER INSERT ON %I.%I REFERENCING NEW TABLE AS yeni '
+                     'FOR EACH STATEMENT EXECUTE FUNCTION %s', g.tgname, sema, t.relname, g.fn);
+    END LOOP;
+    EXECUTE format('INSERT INTO %I.%I SELECT * FROM sablon.%I', sema, t.relname, t.relname);
+    FOR c IN SELECT a.attname FROM pg_attribute a WHERE a.attrelid = t.oid AND a.attnum > 0
+             AND NOT a.attisdropped
+             AND pg_get_serial_sequence(format('sablon.%I', t.relname), a.attname) IS NOT NULL LOOP
+      EXECUTE format('SELECT setval(pg_get_serial_sequence(%L, %L), max(%I)) FROM %I.%I '
+                     'HAVING max(%I) IS NOT NULL', format('%I.%I', sema, t.relname), c.attname,
+                     c.attname, sema, t.relname, c.attname);
+    END LOOP;
   END LOOP;
   INSERT INTO genel.sunucu_firmalari (kodu, sema) VALUES (kod, sema);
 END
@@ -61,13 +86,13 @@ void requireEmpty(PgConnection& admin) {
                                         "kurulur. Yeni bir veritabanı oluşturup tekrar deneyiniz."));
 }
 
-// Builds the files of a new installation, whose content the office starts with.
-void copyInstallationFile(PgConnection& admin, const QString& path, const QString& schema) {
-    Database file(path, kDatabasePassword);
-    admin.exec(QStringLiteral("CREATE SCHEMA ") + admin.quoteIdentifier(schema));
-    for (const QString& statement : pgTableStatements(file, schema, admin))
-        admin.exec(statement);
-    copyRowsToServer(file, admin, schema);
+// Creates a schema of the office as the engine creates every schema, so that the engine
+// opens it, and builds in it what a new installation's file of the same job holds.
+void buildOfficeSchema(PgConnection& admin, const QString& schema,
+                       const std::function<void(Database&)>& build) {
+    PgSchemaConnection::create(admin, schema);
+    Database db(std::make_unique<PgSchemaConnection>(admin, schema));
+    build(db);
 }
 
 } // namespace
@@ -77,30 +102,9 @@ OfficeRoles officeRoles(const QString& database) {
             database + QStringLiteral("_okur")};
 }
 
-QString companySchemaName(const QString& code) {
-    const QString folded = TurkishLower(code).toLower();
-    QString readable;
-    for (const QChar c : folded) {
-        if (readable.size() >= 24)
-            break;
-        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-                           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
-        readable += plain ? c : QLatin1Char('_');
-    }
-    const QByteArray digest =
-        QCryptographicHash::hash(folded.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
-    return QStringLiteral("firma_%1_%2").arg(readable, QString::fromLatin1(digest));
-}
-
 void initOffice(PgConnection& admin) {
     const QString database = admin.scalar(QStringLiteral("SELECT current_database()")).toString();
     const OfficeRoles roles = officeRoles(database);
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        throw ShownError(QStringLiteral("Geçici klasör oluşturulamadı: %1").arg(folder.errorString()));
-    ensureInstallation(folder.path());
-    const QString files = folder.path() + QStringLiteral("/AnaData/");
-
     PgTransaction transaction(admin);
     requireEmpty(admin);
     for (const QString& role : {roles.owner, roles.writer, roles.reader}) {
@@ -119,16 +123,17 @@ void initOffice(PgConnection& admin) {
             .arg(db, owner, writer, reader));
     // Everything from here on belongs to the owner, and so does what the owner creates later.
     admin.exec(QStringLiteral("SET LOCAL ROLE %1").arg(owner));
-    admin.exec(QStringLiteral("ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT USAGE ON SCHEMAS TO %2, %3; "
-                              "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT SELECT, INSERT, UPDATE, DELETE ON "
-                              "TABLES TO %2; "
-                              "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT USAGE, SELECT ON SEQUENCES TO %2; "
-                              "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT SELECT ON TABLES TO %3; "
-                              "ALTER DEFAULT PRIVILEGES FOR ROLE %1 REVOKE EXECUTE ON FUNCTIONS FROM PUBLIC")
-                   .arg(owner, writer, reader));
-    copyInstallationFile(admin, files + QStringLiteral("Genel.mdb"), office::kGeneralSchema);
-    copyInstallationFile(admin, files + QStringLiteral("Oranlar.mdb"), office::kRatesSchema);
-    copyInstallationFile(admin, files + QStringLiteral("SBK.mdb"), office::kTemplateSchema);
+    admin.exec(
+        QStringLiteral("ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT USAGE ON SCHEMAS TO %2, %3; "
+                       "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT SELECT, INSERT, UPDATE, DELETE ON "
+                       "TABLES TO %2; "
+                       "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT USAGE, SELECT, UPDATE ON SEQUENCES TO %2; "
+                       "ALTER DEFAULT PRIVILEGES FOR ROLE %1 GRANT SELECT ON TABLES TO %3; "
+                       "ALTER DEFAULT PRIVILEGES FOR ROLE %1 REVOKE EXECUTE ON FUNCTIONS FROM PUBLIC")
+            .arg(owner, writer, reader));
+    buildOfficeSchema(admin, kGeneralSchema, buildGeneralDatabase);
+    buildOfficeSchema(admin, kRatesSchema, buildRatesDatabase);
+    buildOfficeSchema(admin, office::kTemplateSchema, createCompanySchema);
     admin.exec(QStringLiteral(
         "CREATE TABLE genel.ofis (anahtar text PRIMARY KEY, deger text NOT NULL); "
         "CREATE TABLE genel.sunucu_firmalari (kodu text PRIMARY KEY, sema text NOT NULL UNIQUE)"));
@@ -146,8 +151,7 @@ void initOffice(PgConnection& admin) {
 }
 
 void addCompanySchema(PgConnection& connection, const QString& code) {
-    connection.query(QStringLiteral("SELECT genel.firma_semasi_ekle($1, $2)"),
-                     {code, companySchemaName(code)});
+    connection.query(QStringLiteral("SELECT genel.firma_semasi_ekle($1, $2)"), {code, companySchema(code)});
 }
 
 OfficeState inspectOffice(PgConnection& connection) {

@@ -12,8 +12,6 @@ class PgConnection;
 /// (Oranlar.mdb) in `oranlar`, an empty company (the template SBK.mdb) in `sablon`, and one
 /// schema per company, so that a company is backed up, restored, moved or dropped alone.
 namespace office {
-inline const QString kGeneralSchema = QStringLiteral("genel");
-inline const QString kRatesSchema = QStringLiteral("oranlar");
 inline const QString kTemplateSchema = QStringLiteral("sablon");
 /// The version of the layout that this program writes and reads.
 constexpr int kSchemaVersion = 1;
@@ -27,11 +25,6 @@ struct OfficeRoles {
     QString reader; ///< reads only: auditors and trainees
 };
 OfficeRoles officeRoles(const QString& database);
-
-/// The schema of a company on the server: "firma_", the code's letters and digits in
-/// lower case, and a digest of the whole code, so that codes that differ only in letters
-/// outside a–z get schemas of their own. Only letters, digits and "_" ever reach a name.
-QString companySchemaName(const QString& code);
 
 /// Sets up the office on the database `admin` is connected to, in one transaction: the
 /// roles (when the server does not have them yet), the schemas with their tables, the

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace velkor {
 
@@ -38,19 +39,34 @@ bool hasCatalog(PgConnection& pg, const QString& schema) {
 } // namespace
 
 PgSchemaConnection::PgSchemaConnection(const QString& conninfo, const QString& schema)
-    : m_pg(connectToOffice(conninfo)), m_schema(schema), m_conninfo(conninfo) {
+    : m_own(connectToOffice(conninfo)), m_pg(m_own.get()), m_schema(schema), m_conninfo(conninfo) {
     if (!hasCatalog(*m_pg, schema))
         throw DatabaseError(QStringLiteral("Veritabanı sunucusunda %1 şeması bulunamadı.").arg(schema));
     m_pg->exec(QStringLiteral("SET search_path TO ") + m_pg->quoteIdentifier(schema));
     loadCatalog();
 }
 
+PgSchemaConnection::PgSchemaConnection(PgConnection& connection, const QString& schema)
+    : m_pg(&connection), m_schema(schema) {
+    if (!hasCatalog(*m_pg, schema))
+        throw DatabaseError(QStringLiteral("Veritabanı sunucusunda %1 şeması bulunamadı.").arg(schema));
+    // Inside the caller's transaction the schema is the default only until it ends.
+    m_pg->exec((m_pg->inTransaction() ? QStringLiteral("SET LOCAL search_path TO ")
+                                      : QStringLiteral("SET search_path TO ")) +
+               m_pg->quoteIdentifier(schema));
+    loadCatalog();
+}
+
 PgSchemaConnection::~PgSchemaConnection() = default;
 
 void PgSchemaConnection::create(const QString& conninfo, const QString& schema) {
-    const std::unique_ptr<PgConnection> server = connectToOffice(conninfo);
-    PgConnection& pg = *server;
-    PgTransaction transaction(pg);
+    create(*connectToOffice(conninfo), schema);
+}
+
+void PgSchemaConnection::create(PgConnection& pg, const QString& schema) {
+    std::optional<PgTransaction> transaction;
+    if (!pg.inTransaction())
+        transaction.emplace(pg);
     if (pg.scalar(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = $1"), {schema})
             .toLongLong() > 0)
         throw DatabaseError(QStringLiteral("Veritabanı sunucusunda %1 şeması zaten var.").arg(schema));
@@ -58,7 +74,8 @@ void PgSchemaConnection::create(const QString& conninfo, const QString& schema) 
     pg.exec(QStringLiteral("CREATE SCHEMA ") + name);
     pg.exec(QStringLiteral("SET LOCAL search_path TO ") + name);
     pg.exec(QString::fromLatin1(kCatalog));
-    transaction.commit();
+    if (transaction)
+        transaction->commit();
 }
 
 bool PgSchemaConnection::exists(const QString& conninfo, const QString& schema) {
@@ -248,6 +265,13 @@ QString PgSchemaConnection::rowKey(const QString& name) {
 }
 
 void PgSchemaConnection::begin(TransactionKind kind) {
+    // Within the caller's transaction a COMMIT here would end the caller's too.
+    if (m_pg->inTransaction()) {
+        m_savepoints.push_back(true);
+        m_pg->exec(QStringLiteral("SAVEPOINT velkor_%1").arg(m_savepoints.size()));
+        return;
+    }
+    m_savepoints.push_back(false);
     // A reader sees the data as they were at its first statement until it ends, whatever
     // others save meanwhile.
     m_pg->exec(kind == TransactionKind::Read ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
@@ -255,11 +279,20 @@ void PgSchemaConnection::begin(TransactionKind kind) {
 }
 
 void PgSchemaConnection::commit() {
-    m_pg->exec(QStringLiteral("COMMIT"));
+    const bool savepoint = !m_savepoints.empty() && m_savepoints.back();
+    const QString name = QStringLiteral("velkor_%1").arg(m_savepoints.size());
+    if (!m_savepoints.empty())
+        m_savepoints.pop_back();
+    m_pg->exec(savepoint ? QStringLiteral("RELEASE SAVEPOINT ") + name : QStringLiteral("COMMIT"));
 }
 
 void PgSchemaConnection::rollback() {
-    m_pg->exec(QStringLiteral("ROLLBACK"));
+    const bool savepoint = !m_savepoints.empty() && m_savepoints.back();
+    const QString name = QStringLiteral("velkor_%1").arg(m_savepoints.size());
+    if (!m_savepoints.empty())
+        m_savepoints.pop_back();
+    m_pg->exec(savepoint ? QStringLiteral("ROLLBACK TO SAVEPOINT %1; RELEASE SAVEPOINT %1").arg(name)
+                         : QStringLiteral("ROLLBACK"));
 }
 
 void PgSchemaConnection::compactInto(const QString& targetPath, const QString& password) {

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <map>
+#include <vector>
 
 namespace velkor {
 
@@ -20,12 +21,18 @@ public:
     /// Connects with a libpq connection string (under the office's rule for the way to the
     /// server) and works in the schema, which must exist and carry the catalog.
     PgSchemaConnection(const QString& conninfo, const QString& schema);
+    /// Works in the schema on a connection of the caller's, which outlives this object; the
+    /// caller's transaction, when one is open, holds what this object does (a transaction
+    /// begun here is a savepoint inside it).
+    PgSchemaConnection(PgConnection& connection, const QString& schema);
     ~PgSchemaConnection() override;
     PgSchemaConnection(const PgSchemaConnection&) = delete;
     PgSchemaConnection& operator=(const PgSchemaConnection&) = delete;
 
     /// Creates a new, empty schema with the catalog; fails when the schema exists.
     static void create(const QString& conninfo, const QString& schema);
+    /// The same on a connection of the caller's, inside its transaction when one is open.
+    static void create(PgConnection& connection, const QString& schema);
     /// Whether the schema exists.
     static bool exists(const QString& conninfo, const QString& schema);
     /// Drops the schema with everything in it.
@@ -61,7 +68,10 @@ private:
     void loadCatalog();
     void createTable(const PgTableDefinition& definition, const QString& sql);
 
-    std::unique_ptr<PgConnection> m_pg;
+    std::unique_ptr<PgConnection> m_own;
+    PgConnection* m_pg = nullptr;
+    /// For each transaction begun here: whether it is a savepoint in the caller's.
+    std::vector<bool> m_savepoints;
     QString m_schema;
     QString m_conninfo;
     /// By folded name.

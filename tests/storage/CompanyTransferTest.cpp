@@ -59,7 +59,7 @@ protected:
 TEST_F(CompanyTransferTest, ACompanyGoesToTheServerAndBackWithEveryValueAndId) {
     Database file(source, kDatabasePassword);
     copyCompanyToServer(file, *server, QStringLiteral("ABC"));
-    const QString schema = server->quoteIdentifier(companySchemaName(QStringLiteral("ABC")));
+    const QString schema = server->quoteIdentifier(companySchema(QStringLiteral("ABC")));
     EXPECT_EQ(
         server->scalar(
             QStringLiteral("SELECT string_agg(id::text, ',' ORDER BY id) FROM %1.sabit_kiymet").arg(schema)),
@@ -99,8 +99,7 @@ TEST_F(CompanyTransferTest, ACopyThatFailsLeavesNothingOnTheServer) {
         EXPECT_THROW(copyCompanyToServer(file, *server, QStringLiteral("ABC")), DatabaseError);
     }
     EXPECT_FALSE(
-        server
-            ->scalar(QStringLiteral("SELECT to_regnamespace($1)"), {companySchemaName(QStringLiteral("ABC"))})
+        server->scalar(QStringLiteral("SELECT to_regnamespace($1)"), {companySchema(QStringLiteral("ABC"))})
             .isValid());
     EXPECT_EQ(server->scalar(QStringLiteral("SELECT count(*) FROM genel.sunucu_firmalari")),
               QVariant(qint64(0)));

@@ -2,7 +2,9 @@
 #include "storage/ConnectionStrings.h"
 #include "storage/Installation.h"
 #include "storage/PgConnection.h"
+#include "storage/PgDialect.h"
 #include "storage/PgSchema.h"
+#include "storage/PgSchemaConnection.h"
 #include "storage/Schema.h"
 #include "support/PostgresServer.h"
 
@@ -76,17 +78,25 @@ TEST_F(OfficeServerTest, AnEmptyDatabaseBecomesAnOfficeWithTheInstallationsData)
 
     // The company tables follow the column definitions of the files.
     const PgResult columns = admin->query(QStringLiteral(
-        "SELECT column_name, data_type, is_identity FROM information_schema.columns "
+        "SELECT column_name, data_type, column_default LIKE 'nextval%' FROM information_schema.columns "
         "WHERE table_schema = 'sablon' AND table_name = 'sabit_kiymet' ORDER BY ordinal_position"));
     ASSERT_EQ(columns.rowCount(), int(kItemColumns.size()));
     EXPECT_EQ(columns.value(0, 0), QVariant(QStringLiteral("id")));
-    EXPECT_EQ(columns.value(0, 2), QVariant(QStringLiteral("YES")));
+    EXPECT_EQ(columns.value(0, 2), QVariant(true));
     for (int row = 0; row < columns.rowCount(); ++row) {
         EXPECT_EQ(columns.value(row, 0).toString(), QString::fromUtf8(kItemColumns[row].name).toLower());
         EXPECT_EQ(columns.value(row, 1).toString(),
                   row == 0 ? QStringLiteral("bigint")
-                           : pgColumnType(QString::fromUtf8(kItemColumns[row].type)));
+                           : PgDialect::columnType(QString::fromUtf8(kItemColumns[row].type)));
     }
+
+    // The registry and the reference tables open through the program's storage, with the
+    // names as the program declared them.
+    Database general(std::make_unique<PgSchemaConnection>(*admin, kGeneralSchema));
+    EXPECT_EQ(general.scalar(QStringLiteral("SELECT mids FROM mast")), QVariant(QStringLiteral("mirtan")));
+    Database serverRates(std::make_unique<PgSchemaConnection>(*admin, kRatesSchema));
+    EXPECT_EQ(serverRates.scalar(QStringLiteral("SELECT Yi_UFE FROM YI_UFE_Yeni WHERE YilAy = ?"), {202312}),
+              rates.scalar(QStringLiteral("SELECT Yi_UFE FROM YI_UFE_Yeni WHERE YilAy = ?"), {202312}));
 
     // A database that holds anything is left alone.
     try {
@@ -101,7 +111,7 @@ TEST_F(OfficeServerTest, AnEmptyDatabaseBecomesAnOfficeWithTheInstallationsData)
 TEST_F(OfficeServerTest, AnAccountantAddsACompanyWhoseRowsKeepTheirIds) {
     auto ayse = login(writerLogin);
     addCompanySchema(*ayse, QStringLiteral("ŞİRKET 1"));
-    const QString schema = ayse->quoteIdentifier(companySchemaName(QStringLiteral("ŞİRKET 1")));
+    const QString schema = ayse->quoteIdentifier(companySchema(QStringLiteral("ŞİRKET 1")));
     EXPECT_EQ(ayse->execute(QStringLiteral("INSERT INTO %1.sabit_kiymet (sbk_adi) VALUES ($1)").arg(schema),
                             {QStringLiteral("Bina")}),
               1);
@@ -119,8 +129,20 @@ TEST_F(OfficeServerTest, AnAccountantAddsACompanyWhoseRowsKeepTheirIds) {
     // The schema is the owner's, not the accountant's who asked for it.
     EXPECT_EQ(
         admin->scalar(QStringLiteral("SELECT nspowner::regrole::text FROM pg_namespace WHERE nspname = $1"),
-                      {companySchemaName(QStringLiteral("ŞİRKET 1"))}),
+                      {companySchema(QStringLiteral("ŞİRKET 1"))}),
         QVariant(officeRoles(database).owner));
+    // The engine opens the new company as it opens one it created itself: same tables,
+    // same declared columns, and new rows continue after the copied ones.
+    {
+        Database company(
+            std::make_unique<PgSchemaConnection>(*ayse, companySchema(QStringLiteral("ŞİRKET 1"))));
+        Database made(std::make_unique<PgSchemaConnection>(*admin, office::kTemplateSchema));
+        EXPECT_EQ(company.tableNames(), made.tableNames());
+        EXPECT_EQ(company.scalar(QStringLiteral("SELECT count(*) FROM Sabit_Kiymet")).toLongLong(), 2);
+        company.execute(QStringLiteral("INSERT INTO Sabit_Kiymet (SBK_ADI) VALUES (?)"),
+                        {QStringLiteral("Yol")});
+        EXPECT_EQ(company.lastInsertId(), 41);
+    }
     // The function takes no name but a company schema's.
     EXPECT_THROW(ayse->query(QStringLiteral("SELECT genel.firma_semasi_ekle($1, $2)"),
                              {QStringLiteral("X"), QStringLiteral("genel2")}),
@@ -129,7 +151,7 @@ TEST_F(OfficeServerTest, AnAccountantAddsACompanyWhoseRowsKeepTheirIds) {
 
 TEST_F(OfficeServerTest, TheReadOnlyRoleReadsEverythingAndChangesNothing) {
     addCompanySchema(*admin, QStringLiteral("ABC"));
-    const QString company = companySchemaName(QStringLiteral("ABC"));
+    const QString company = companySchema(QStringLiteral("ABC"));
     admin->exec(QStringLiteral("INSERT INTO %1.sabit_kiymet (sbk_adi) VALUES ('Bina')")
                     .arg(admin->quoteIdentifier(company)));
     auto auditor = login(readerLogin);
@@ -205,10 +227,10 @@ TEST(CompanySchemaNameTest, OnlyLettersDigitsAndUnderscoresAndOneSchemaACode) {
     const QRegularExpression safe(QStringLiteral("^firma_[a-z0-9_]{1,60}$"));
     for (const char* code :
          {"ABC", "ŞİRKET 1", "x\"; DROP SCHEMA genel; --", "Çok Uzun Bir Firma Kodu 12345"})
-        EXPECT_TRUE(safe.match(companySchemaName(QString::fromUtf8(code))).hasMatch()) << code;
-    EXPECT_EQ(companySchemaName(QStringLiteral("abc")), companySchemaName(QStringLiteral("ABC")));
-    EXPECT_NE(companySchemaName(QStringLiteral("ŞİRKET")), companySchemaName(QStringLiteral("SIRKET")));
-    EXPECT_NE(companySchemaName(QStringLiteral("A-B")), companySchemaName(QStringLiteral("A_B")));
+        EXPECT_TRUE(safe.match(companySchema(QString::fromUtf8(code))).hasMatch()) << code;
+    EXPECT_EQ(companySchema(QStringLiteral("abc")), companySchema(QStringLiteral("ABC")));
+    EXPECT_NE(companySchema(QStringLiteral("ŞİRKET")), companySchema(QStringLiteral("SIRKET")));
+    EXPECT_NE(companySchema(QStringLiteral("A-B")), companySchema(QStringLiteral("A_B")));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "storage/ConnectionStrings.h"
 #include "storage/OfficeServer.h"
 #include "storage/PgConnection.h"
 #include "storage/RowStamp.h"
@@ -16,7 +17,7 @@ TEST(RowStampServerTest, ASaveOverAnotherAccountantsChangeOrDeletionIsRefusedOnT
     initOffice(first);
     addCompanySchema(first, QStringLiteral("ABC"));
     PgConnection second(server->conninfo(database));
-    const QString schema = companySchemaName(QStringLiteral("ABC"));
+    const QString schema = companySchema(QStringLiteral("ABC"));
     const QString table = first.quoteIdentifier(schema) + QStringLiteral(".sabit_kiymet");
     const qint64 id =
         first.scalar(QStringLiteral("INSERT INTO %1 (sbk_adi) VALUES ('Torna') RETURNING id").arg(table))
