@@ -85,6 +85,24 @@ TEST_F(ServerCliTest, InitSetsUpAnEmptyDatabaseOnceAndCheckReportsIt) {
     EXPECT_TRUE((out + err).contains(QStringLiteral("Veritabanı boş değil"))) << (out + err).toStdString();
 }
 
+TEST_F(ServerCliTest, TheProgramWorksOnTheOfficeThatInitSetUp) {
+    QString fileRates;
+    QString err;
+    const QStringList show{QStringLiteral("rates"), QStringLiteral("show"), QStringLiteral("yi-ufe"),
+                           QStringLiteral("--year"), QStringLiteral("2023")};
+    ASSERT_EQ(cli(show, &fileRates, &err), 0) << err.toStdString();
+
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    QString out;
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    // The reference tables and the registry are read from the server, as from the files.
+    QString serverRates;
+    ASSERT_EQ(cli(show, &serverRates, &err), 0) << err.toStdString();
+    EXPECT_EQ(serverRates, fileRates);
+    EXPECT_EQ(cli({QStringLiteral("company"), QStringLiteral("list")}, &out, &err), 0) << err.toStdString();
+}
+
 TEST_F(ServerCliTest, AServerOnAnotherComputerWithoutAVerifiedCertificateIsRefused) {
     QString out;
     QString err;

@@ -1,6 +1,12 @@
 #include "storage/PgCompanyLocks.h"
+#include "base/ScriptedPrompt.h"
+#include "storage/AppContext.h"
+#include "storage/IniFile.h"
+#include "storage/OfficeConnection.h"
 #include "support/PostgresServer.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -28,18 +34,53 @@ protected:
     void SetUp() override {
         VELKOR_REQUIRE_POSTGRES(found);
         server = found;
-        conninfo = server->conninfo(server->createDatabase(QStringLiteral("kilit")));
+        database = server->createDatabase(QStringLiteral("kilit"));
+        conninfo = server->conninfo(database);
         first = std::make_unique<PgCompanyLocks>(conninfo, shortWaits);
         second = std::make_unique<PgCompanyLocks>(conninfo, shortWaits);
     }
 
     PostgresServer* server = nullptr;
+    QString database;
     QString conninfo;
     PgCompanyLocks::Waits shortWaits{100ms, 100ms};
     std::unique_ptr<PgCompanyLocks> first;
     std::unique_ptr<PgCompanyLocks> second;
     const QString code = QStringLiteral("ABC");
 };
+
+TEST_F(PgCompanyLocksTest, AnInstallationOnTheOfficeServerLocksItsCompaniesThere) {
+    QTemporaryDir home;
+    const auto write = [&](const QString& name, const QString& text) {
+        QFile file(home.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    };
+    write(QStringLiteral("pg_service.conf"),
+          QStringLiteral("[buro]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\nsslmode=disable\n")
+              .arg(server->host())
+              .arg(server->port())
+              .arg(database, PostgresServer::superuser()));
+    write(QStringLiteral("pgpass"), QStringLiteral("%1:%2:*:%3:%4\n")
+                                        .arg(server->host())
+                                        .arg(server->port())
+                                        .arg(PostgresServer::superuser(), PostgresServer::password()));
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    qputenv("PGSERVICEFILE", home.filePath(QStringLiteral("pg_service.conf")).toLocal8Bit());
+    qputenv("PGPASSFILE", home.filePath(QStringLiteral("pgpass")).toLocal8Bit());
+    ScriptedPrompt prompt;
+    AppContext context(home.path(), prompt);
+    auto hold = context.companyLocks().exclusive(code, operations::kCompaction);
+    qunsetenv("PGSERVICEFILE");
+    qunsetenv("PGPASSFILE");
+    // Another program on the office sees the operation.
+    EXPECT_EQ(refusal([&] { second->shared(code); }),
+              QStringLiteral("ABC şirketinde şu anda \"Sıkıştırma\" işlemi sürüyor; işlem bitince tekrar "
+                             "deneyiniz."));
+}
 
 TEST_F(PgCompanyLocksTest, SavesShareACompanyAndAnOperationWaitsForThemOrSaysWhy) {
     auto a = first->shared(code);
