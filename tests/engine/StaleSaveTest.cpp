@@ -1,12 +1,11 @@
 #include "FixedAssetFixture.h"
-#include "storage/CompanyFiles.h"
-#include "storage/ConnectionStrings.h"
+#include "storage/Connection.h"
 #include "storage/RowStamp.h"
 
 namespace velkor::test {
 namespace {
 
-/// A saved item open in the sheet, and another program writing the same company file.
+/// A saved item open in the sheet, and another program writing the same company.
 class StaleSaveTest : public FixedAssetTest {
 protected:
     StaleSaveTest() {
@@ -19,8 +18,12 @@ protected:
         workspace->openItem(id);
     }
 
-    Database other() {
-        return Database(companyDatabasePath(home.home(), QStringLiteral("SK")), kDatabasePassword);
+    /// The company as another program opens it, on whichever engine holds it.
+    std::unique_ptr<Connection> other() {
+        auto connection = std::make_unique<Connection>(QStringLiteral("baska"));
+        connection->setConnectionString(home.context().company().connectionString());
+        connection->open();
+        return connection;
     }
 
     QString refusalOfSave() {
@@ -38,8 +41,8 @@ protected:
 };
 
 TEST_F(StaleSaveTest, ASaveOverAnotherUsersChangeIsRefusedAndTheReloadShowsTheirValues) {
-    other().execute(QStringLiteral("UPDATE sabit_kiymet SET sbk_adi = ? WHERE id = ?"),
-                    {QStringLiteral("Freze"), id});
+    other()->database().execute(QStringLiteral("UPDATE sabit_kiymet SET sbk_adi = ? WHERE id = ?"),
+                                {QStringLiteral("Freze"), id});
     sheet().userSet(ctl::fixedasset::AdiEdit, QStringLiteral("Torna (benim)"));
     EXPECT_EQ(refusalOfSave(), stale);
     EXPECT_EQ(stored(id, QStringLiteral("sbk_adi")).toString(), QStringLiteral("Freze"));
@@ -56,14 +59,14 @@ TEST_F(StaleSaveTest, ASaveOverAnotherUsersChangeIsRefusedAndTheReloadShowsTheir
 }
 
 TEST_F(StaleSaveTest, AnItemAnotherUserDeletedIsNotWrittenBackAsANewOne) {
-    other().execute(QStringLiteral("DELETE FROM sabit_kiymet WHERE id = ?"), {id});
+    other()->database().execute(QStringLiteral("DELETE FROM sabit_kiymet WHERE id = ?"), {id});
     EXPECT_EQ(refusalOfSave(), stale);
     EXPECT_EQ(rowCount(), 0);
 }
 
 TEST_F(StaleSaveTest, ANewItemIsSavedWhateverOthersDo) {
-    other().execute(QStringLiteral("UPDATE sabit_kiymet SET sbk_adi = ? WHERE id = ?"),
-                    {QStringLiteral("Freze"), id});
+    other()->database().execute(QStringLiteral("UPDATE sabit_kiymet SET sbk_adi = ? WHERE id = ?"),
+                                {QStringLiteral("Freze"), id});
     sheet().click(ctl::fixedasset::YeniBut);
     enterItem(QStringLiteral("254"), QStringLiteral("02"), QStringLiteral("Kamyon"), QDate(2020, 3, 1),
               QStringLiteral("50.000,00"));

@@ -3,6 +3,7 @@
 #include "storage/Installation.h"
 #include "storage/OfficeServer.h"
 #include "storage/PgConnection.h"
+#include "storage/PgSchemaConnection.h"
 #include "storage/Schema.h"
 #include "storage/Statement.h"
 #include "support/PostgresServer.h"
@@ -64,6 +65,11 @@ TEST_F(CompanyTransferTest, ACompanyGoesToTheServerAndBackWithEveryValueAndId) {
         server->scalar(
             QStringLiteral("SELECT string_agg(id::text, ',' ORDER BY id) FROM %1.sabit_kiymet").arg(schema)),
         QVariant(QStringLiteral("3,7,40")));
+    {
+        // The program opens the copied company as one its engine made on the server.
+        Database moved(std::make_unique<PgSchemaConnection>(*server, companySchema(QStringLiteral("ABC"))));
+        EXPECT_EQ(allRows(moved), allRows(file));
+    }
     // The next item continues after the copied ones, as it would in the file.
     EXPECT_EQ(
         server->scalar(
