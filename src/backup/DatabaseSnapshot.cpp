@@ -31,30 +31,7 @@ void snapshotDatabase(const QString& source, const QString& target) {
     if (QFileInfo::exists(target))
         throw DatabaseError(QStringLiteral("Dosya zaten var: %1").arg(target));
     Database db(source, kDatabasePassword);
-    db.execute(QStringLiteral("ATTACH DATABASE ? AS snapshot KEY ?"),
-               {QFileInfo(target).absoluteFilePath(), kDatabasePassword});
-    try {
-        db.exec(QStringLiteral("PRAGMA snapshot.kdf_iter = 4000;"));
-        // The copy is a scratch file until it is archived or checked: no journal, no sync.
-        db.exec(QStringLiteral("PRAGMA snapshot.journal_mode = OFF; PRAGMA snapshot.synchronous = OFF;"));
-        db.exec(QStringLiteral("BEGIN"));
-        try {
-            // The first read takes the shared lock that holds the source still until COMMIT.
-            db.scalar(QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
-            db.scalar(QStringLiteral("SELECT sqlcipher_export('snapshot')"));
-            db.exec(QStringLiteral("COMMIT"));
-        } catch (...) {
-            // On a full disk the engine has already rolled back; the failing ROLLBACK would
-            // replace the error that says why ("cannot rollback - no transaction is active").
-            runQuietly(db, QStringLiteral("ROLLBACK"));
-            throw;
-        }
-    } catch (...) {
-        runQuietly(db, QStringLiteral("DETACH DATABASE snapshot"));
-        QFile::remove(target);
-        throw;
-    }
-    db.exec(QStringLiteral("DETACH DATABASE snapshot"));
+    db.snapshotInto(target, kDatabasePassword);
 }
 
 void copyDatabase(const QString& source, const QString& target) {
@@ -78,7 +55,7 @@ void verifyDatabase(const QString& path, SchemaKind kind) {
     const QString name = QFileInfo(path).fileName();
     try {
         Database db(path, kDatabasePassword);
-        if (db.scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
+        if (!db.isIntact())
             throw ShownError(QStringLiteral("%1 bozuk bir veritabanı.").arg(name));
         if (const QString problem = schemaProblem(db, kind); !problem.isEmpty())
             throw ShownError(problem);

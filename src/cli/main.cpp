@@ -123,7 +123,9 @@ int main(int argc, char* argv[]) {
         if (home.isEmpty() && programLayout().installed() && isNewInstallation(context.home()))
             ensureInstallation(context.home());
         // Only init makes databases; any other command on a missing one stops and names it.
-        if (word != QLatin1String("init")) {
+        // The server commands set up and inspect the office itself, which the shared
+        // connections of an installation on the server would need before it exists.
+        if (word != QLatin1String("init") && !word.startsWith(QLatin1String("server "))) {
             clearLeftovers(context.home());
             requireInstallation(context.home());
             context.OpenSharedConnections();

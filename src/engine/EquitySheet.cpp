@@ -6,6 +6,7 @@
 #include "engine/EquitySheetControls.h"
 #include "engine/EquityStore.h"
 #include "engine/ItemKeyRules.h"
+#include "engine/ItemRowFields.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockExplanation.h"
 #include "engine/WorkspaceState.h"
@@ -127,7 +128,14 @@ void EquitySheet::DuzeltmeAnaHesapComboOChange() {
 }
 
 void EquitySheet::KaydetButtonOClick() {
-    const qint64 id = saveEquitySheet(*this, m_state.adjustmentDate(), m_table);
+    qint64 id = 0;
+    try {
+        id = saveEquitySheet(*this, m_state.adjustmentDate(), m_table);
+    } catch (const StaleRowError&) {
+        // The list then shows what the others saved, for the user to load again.
+        m_state.refreshItemList();
+        throw;
+    }
     setText(ctl::equity::Kayit_No_EditO, QString::number(id));
     m_state.refreshItemList();
 }
@@ -136,6 +144,7 @@ void EquitySheet::DuzeltOzkaynaklar(const Dataset& row) {
     if (mainAccountValue(row.text(QStringLiteral("anahesapkodu"))) < 500)
         return;
     loadEquitySheet(*this, m_state, row);
+    m_shownRow = storedItemStamp(m_table, text(ctl::equity::Kayit_No_EditO));
 }
 
 void EquitySheet::GirisTarihiDateOExit() {

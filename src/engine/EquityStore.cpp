@@ -20,12 +20,15 @@ const ItemFields& kFields = kEquityFields;
 } // namespace
 
 qint64 saveEquitySheet(const EquitySheet& sheet, const QDate& adjustmentDate, Table& table) {
-    return saveItemRow(table, sheet.text(kFields.record), [&] {
-        writeRegisterColumns(table, sheet, kFields, adjustmentDate);
-        writeResultColumns(table, sheet, kFields);
-        table.setValue(QStringLiteral("Hesaplama_Yontemi"), capitalKindKey(sheet.capitalKind()));
-        table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
-    });
+    return saveItemRow(
+        table, sheet.text(kFields.record),
+        [&] {
+            writeRegisterColumns(table, sheet, kFields, adjustmentDate);
+            writeResultColumns(table, sheet, kFields);
+            table.setValue(QStringLiteral("Hesaplama_Yontemi"), capitalKindKey(sheet.capitalKind()));
+            table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
+        },
+        &sheet.shownRow());
 }
 
 void loadEquitySheet(EquitySheet& sheet, WorkspaceState& state, const Dataset& row) {

@@ -11,6 +11,7 @@
 #include "engine/FixedAssetStore.h"
 #include "engine/IndexFields.h"
 #include "engine/ItemKeyRules.h"
+#include "engine/ItemRowFields.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/MonthKey.h"
 #include "engine/WorkspaceState.h"
@@ -247,12 +248,19 @@ void FixedAssetSheet::KaydetButtonClick() {
     // them would put an item with no adjustment into the journal.
     if (!YeniKatsayiBul())
         return;
-    saveFixedAsset(*this, m_table, m_state);
+    try {
+        saveFixedAsset(*this, m_table, m_state);
+    } catch (const StaleRowError&) {
+        // The list then shows what the others saved, for the user to load again.
+        m_state.refreshItemList();
+        throw;
+    }
     m_state.refreshItemList();
 }
 
 void FixedAssetSheet::Duzelt(const Dataset& row) {
     loadFixedAsset(*this, row, m_state);
+    m_shownRow = storedItemStamp(m_table, text(ctl::fixedasset::Kayit_No_Edit));
 }
 
 QString FixedAssetSheet::lifeLimitMessage() {

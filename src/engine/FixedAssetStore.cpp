@@ -24,8 +24,8 @@ const ItemFields& kFields = kFixedAssetFields;
 static void writeFixedAssetColumns(FixedAssetSheet& s, Table& table, const WorkspaceState& state);
 
 void saveFixedAsset(FixedAssetSheet& s, Table& table, const WorkspaceState& state) {
-    const qint64 id =
-        saveItemRow(table, s.text(kFields.record), [&] { writeFixedAssetColumns(s, table, state); });
+    const qint64 id = saveItemRow(
+        table, s.text(kFields.record), [&] { writeFixedAssetColumns(s, table, state); }, &s.shownRow());
     s.setText(kFields.record, QString::number(id));
 }
 

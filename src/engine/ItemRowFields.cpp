@@ -5,8 +5,10 @@
 #include "base/TextHelpers.h"
 #include "engine/ExplanationText.h"
 #include "engine/WorkspaceStateControls.h"
+#include "storage/Connection.h"
 #include "storage/Dataset.h"
 #include "storage/PeriodGuard.h"
+#include "storage/RowStamp.h"
 #include "storage/Table.h"
 
 namespace velkor {
@@ -37,7 +39,24 @@ void editOrAppend(Table& table, const QString& recordNumber) {
         table.append();
 }
 
-qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns) {
+RowStamp storedItemStamp(Table& table, const QString& recordNumber) {
+    const double id = ParseAmount(recordNumber);
+    if (id <= 0)
+        return {};
+    const auto row = storedRow(table.connection().database(), table.tableName(), static_cast<qint64>(id));
+    return row ? RowStamp::of(*row) : RowStamp();
+}
+
+qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns,
+                   RowStamp* shown) {
+    // Others may have saved or deleted the item since this sheet showed it (several programs
+    // on one company); the check reads the stored row itself, not the table's copy of it.
+    if (shown) {
+        const double id = ParseAmount(recordNumber);
+        if (id > 0)
+            requireUnchanged(
+                *shown, storedRow(table.connection().database(), table.tableName(), static_cast<qint64>(id)));
+    }
     editOrAppend(table, recordNumber);
     try {
         writeColumns();
@@ -46,7 +65,10 @@ qint64 saveItemRow(Table& table, const QString& recordNumber, const std::functio
         table.cancel();
         throw;
     }
-    return table.value(QStringLiteral("id")).toLongLong();
+    const qint64 id = table.value(QStringLiteral("id")).toLongLong();
+    if (shown)
+        *shown = storedItemStamp(table, QString::number(id));
+    return id;
 }
 
 void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields) {

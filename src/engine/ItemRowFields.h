@@ -14,6 +14,7 @@ namespace velkor {
 
 struct ItemPosting;
 class Dataset;
+class RowStamp;
 class Table;
 
 /// The register and adjustment controls every item sheet has, under the names of one sheet
@@ -67,7 +68,12 @@ void editOrAppend(Table& table, const QString& recordNumber);
 /// Edits or appends the row of the record number, lets `writeColumns` set its values and
 /// posts it. A refused value cancels the row, so no half-written row is left for the next
 /// save to post, and is thrown on. Returns the row's `id`.
-qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns);
+/// With `shown`, the save is refused (StaleRowError) when the stored row is no longer the
+/// one the stamp took, and the stamp takes the row as saved.
+qint64 saveItemRow(Table& table, const QString& recordNumber, const std::function<void()>& writeColumns,
+                   RowStamp* shown = nullptr);
+/// The stamp of the stored item row of a record number (empty when there is none).
+RowStamp storedItemStamp(Table& table, const QString& recordNumber);
 
 /// Sets `anahesapkodu`, `sbk_kodu` and `sbk_adi` from the account, code and name.
 void writeItemIdentity(Table& table, const FormModel& sheet, const ItemFields& fields);

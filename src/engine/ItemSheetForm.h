@@ -2,6 +2,7 @@
 
 #include "base/FormModel.h"
 #include "storage/AppContext.h"
+#include "storage/RowStamp.h"
 
 namespace velkor {
 
@@ -20,6 +21,10 @@ public:
     ItemSheetForm(const QString& name, AppContext& context, WorkspaceState& state, IndexLookup& index,
                   InterestLookup& interest, Table& sbkTable, QObject* parent = nullptr);
 
+    /// The item row the sheet shows, as stored when the sheet loaded or last saved it: a
+    /// save that finds it changed since by someone else is refused.
+    RowStamp& shownRow() const { return m_shownRow; }
+
 protected:
     /// The lookups, prompt and adjustment date a financing computation of this sheet reads.
     FinancingContext financingContext() const;
@@ -29,6 +34,8 @@ protected:
     IndexLookup& m_index;
     InterestLookup& m_interest;
     Table& m_table;
+    /// Kept by the saves of a sheet that is otherwise read only while it is written.
+    mutable RowStamp m_shownRow;
 };
 
 } // namespace velkor

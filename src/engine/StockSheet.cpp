@@ -5,6 +5,7 @@
 #include "engine/FinancingCost.h"
 #include "engine/ItemAdjustment.h"
 #include "engine/ItemKeyRules.h"
+#include "engine/ItemRowFields.h"
 #include "engine/ItemSheetControls.h"
 #include "engine/StockAdjustment.h"
 #include "engine/StockExplanation.h"
@@ -276,7 +277,14 @@ void StockSheet::KaydetButtonSClick() {
         m_context.prompt().showMessage(stock::kNotAdjusted);
         return;
     }
-    const qint64 id = saveStockSheet(*this, m_state.adjustmentDate(), m_table);
+    qint64 id = 0;
+    try {
+        id = saveStockSheet(*this, m_state.adjustmentDate(), m_table);
+    } catch (const StaleRowError&) {
+        // The list then shows what the others saved, for the user to load again.
+        m_state.refreshItemList();
+        throw;
+    }
     setText(ctl::stock::Kayit_No_EditS, QString::number(id));
     m_state.refreshItemList();
 }
@@ -287,6 +295,7 @@ void StockSheet::DuzeltStok(const Dataset& row) {
     if (account > 249 && account < 269)
         return;
     loadStockSheet(*this, m_state, row);
+    m_shownRow = storedItemStamp(m_table, text(ctl::stock::Kayit_No_EditS));
 }
 
 void StockSheet::GirisTarihiDateSExit() {

@@ -58,14 +58,17 @@ QStringList storedSentences(const StockSheet& sheet, const Dataset& row) {
 } // namespace
 
 qint64 saveStockSheet(const StockSheet& sheet, const QDate& adjustmentDate, Table& table) {
-    return saveItemRow(table, sheet.text(kFields.record), [&] {
-        writeRegisterColumns(table, sheet, kFields, adjustmentDate);
-        writeFinancingColumns(table, sheet, kFinancing);
-        writeResultColumns(table, sheet, kFields);
-        table.setValue(QStringLiteral("Hesaplama_Yontemi"), stockMethodKey(sheet.method()));
-        writeTurnover(sheet, table);
-        table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
-    });
+    return saveItemRow(
+        table, sheet.text(kFields.record),
+        [&] {
+            writeRegisterColumns(table, sheet, kFields, adjustmentDate);
+            writeFinancingColumns(table, sheet, kFinancing);
+            writeResultColumns(table, sheet, kFields);
+            table.setValue(QStringLiteral("Hesaplama_Yontemi"), stockMethodKey(sheet.method()));
+            writeTurnover(sheet, table);
+            table.setValue(QStringLiteral("SBK_Diger"), QStringLiteral("Diger"));
+        },
+        &sheet.shownRow());
 }
 
 void loadStockSheet(StockSheet& sheet, WorkspaceState& state, const Dataset& row) {

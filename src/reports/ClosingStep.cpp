@@ -56,9 +56,9 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
 ClosingTotals sumRows(Database& db) {
     std::vector<qint64> ids;
     std::vector<ItemRow> items;
-    Statement read(db, QStringLiteral("SELECT rowid, anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, "
+    Statement read(db, QStringLiteral("SELECT id, anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, "
                                       "Amortisman_Farki, vuk_birikmis_amortisman, Duzeltilmis_Amortisman "
-                                      "FROM sabit_kiymet NOT INDEXED ORDER BY rowid"));
+                                      "FROM sabit_kiymet NOT INDEXED ORDER BY id"));
     const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
     const auto number = [](const QVariant& v) { return v.isNull() ? 0.0 : v.toDouble(); };
     QHash<QString, double> accountNumbers;
@@ -78,8 +78,7 @@ ClosingTotals sumRows(Database& db) {
         item.adjustedDepreciation = number(read.value(6));
     }
     ClosingTotals totals;
-    Statement order(db,
-                    QStringLiteral("SELECT rowid FROM sabit_kiymet ORDER BY anahesapkodu, sbk_kodu, rowid"));
+    Statement order(db, QStringLiteral("SELECT id FROM sabit_kiymet ORDER BY anahesapkodu, sbk_kodu, id"));
     while (order.step()) {
         const auto at = std::lower_bound(ids.begin(), ids.end(), order.value(0).toLongLong());
         totals.add(items[static_cast<size_t>(at - ids.begin())]);

@@ -12,6 +12,7 @@
 #include "reports/SpreadsheetReports.h"
 #include "spreadsheet/XlsxWorkbook.h"
 #include "storage/Table.h"
+#include "storage/Transaction.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -77,10 +78,13 @@ void ReportSheet::RaporListeYenile() {
     const AccountFilter filter = reportFilter();
     m_reportList.setSql(ReportListQuery::selectionSql(filter));
     m_reportList.setParams(filter.params);
+    // The list and its totals come from one state of the company, also while others save.
+    Transaction reading(m_company.database(), TransactionKind::Read);
     m_reportList.open();
 
     m_accountTotals->close();
     m_accountTotals->open();
+    reading.commit();
 }
 
 void ReportSheet::openGrandTotals(bool withReportFilter) {

@@ -3,6 +3,8 @@
 #include "storage/CompanyFiles.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/FileCompanyLocks.h"
+#include "storage/OfficeConnection.h"
+#include "storage/PgCompanyLocks.h"
 #include "storage/SchemaUpgrade.h"
 
 #include <QDir>
@@ -19,7 +21,16 @@ AppContext::AppContext(const QString& home, Prompt& prompt) : m_home(home), m_pr
     // database of an earlier release gains their columns whenever it is opened (also
     // after a restore put an older one in place).
     m_general.setOnOpen([](Database& db) { upgradeGeneralSchema(db); });
-    m_locks = std::make_unique<FileCompanyLocks>(m_home);
+    // An office that keeps its companies on a server names the server's service in
+    // Ayarlar.ini; the registry, the reference tables and the companies are its schemas.
+    m_service = officeService(m_home);
+    if (!m_service.isEmpty()) {
+        const QString conninfo = PgConnection::serviceConnInfo(m_service);
+        m_general.setConnectionString(serverConnectionString(conninfo, kGeneralSchema));
+        m_rates.setConnectionString(serverConnectionString(conninfo, kRatesSchema));
+    }
+    if (m_service.isEmpty())
+        m_locks = std::make_unique<FileCompanyLocks>(m_home);
 }
 
 AppContext::~AppContext() {
@@ -32,6 +43,14 @@ void AppContext::setCompanyLocks(std::unique_ptr<CompanyLocks> locks) {
     m_locks = std::move(locks);
 }
 
+CompanyLocks& AppContext::companyLocks() {
+    // The server's locks need its session, opened when first needed: a context is made
+    // before anything may go wrong in a way the user is told of.
+    if (!m_locks)
+        m_locks = std::make_unique<PgCompanyLocks>(PgConnection::serviceConnInfo(m_service));
+    return *m_locks;
+}
+
 void AppContext::OpenSharedConnections() {
     QDir::setCurrent(m_home);
     m_company.open();
@@ -42,11 +61,14 @@ void AppContext::OpenSharedConnections() {
 void AppContext::PointCompanyConnection(const QString& code) {
     // A code that is not a plain file name never reaches the connection string.
     companyDatabasePath(m_home, code);
-    std::unique_ptr<CompanyLock> hold = m_locks->shared(code);
+    std::unique_ptr<CompanyLock> hold = companyLocks().shared(code);
     m_company.close();
     m_companyHold = std::move(hold);
     QDir::setCurrent(m_home);
-    m_company.setConnectionString(CompanyConnectionString(code));
+    m_company.setConnectionString(
+        m_service.isEmpty()
+            ? CompanyConnectionString(code)
+            : serverConnectionString(PgConnection::serviceConnInfo(m_service), companySchema(code)));
     m_company.open();
     m_companyCode = code;
 }

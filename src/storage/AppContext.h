@@ -42,8 +42,9 @@ public:
     /// The code the company connection was last pointed at (empty at start).
     const QString& companyCode() const { return m_companyCode; }
 
-    /// The company lock of the installation (lock files unless replaced).
-    CompanyLocks& companyLocks() { return *m_locks; }
+    /// The company lock of the installation: lock files, or the server's advisory locks when
+    /// the companies are on an office server, unless replaced.
+    CompanyLocks& companyLocks();
     /// Replaces the company lock (another engine's, or one with other waits in tests);
     /// only before a company is pointed at.
     void setCompanyLocks(std::unique_ptr<CompanyLocks> locks);
@@ -60,6 +61,8 @@ private:
     Connection m_general{QStringLiteral("genelConnection")};
     Connection m_rates{QStringLiteral("OranlarConnection")};
     QString m_companyCode;
+    /// The office server's libpq service from Ayarlar.ini; empty when the companies are files.
+    QString m_service;
     std::unique_ptr<CompanyLocks> m_locks;
     // Declared after the locks: given up before they go.
     std::unique_ptr<CompanyLock> m_companyHold;

@@ -102,9 +102,8 @@ QString companyDatabaseProblem(const QString& path) {
         if (!db.hasTable(QStringLiteral("sabit_kiymet")))
             return QStringLiteral("%1 dosyasında sabit_kiymet tablosu yok.").arg(path);
         QSet<QString> present;
-        Statement columns(db, QStringLiteral("PRAGMA table_info(sabit_kiymet)"));
-        while (columns.step())
-            present.insert(columns.value(1).toString().toLower());
+        for (const EngineColumn& column : db.tableColumns(QStringLiteral("sabit_kiymet")))
+            present.insert(column.name.toLower());
         for (const ColumnDef& column : kItemColumns) {
             if (!present.contains(QString::fromUtf8(column.name).toLower()))
                 return QStringLiteral("%1 dosyasının sabit_kiymet tablosunda %2 alanı yok.")

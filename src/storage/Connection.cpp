@@ -2,6 +2,7 @@
 
 #include "storage/ConnectionString.h"
 #include "storage/Dataset.h"
+#include "storage/PgSchemaConnection.h"
 
 #include <algorithm>
 
@@ -17,6 +18,12 @@ void Connection::open() {
     if (m_db)
         return;
     const ConnectionString cs(m_connectionString);
+    if (!cs.server().isEmpty()) {
+        if (cs.schema().isEmpty())
+            throw DatabaseError(QStringLiteral("Bağlantı dizesinde şema yok (%1)").arg(m_name));
+        m_db = std::make_unique<Database>(std::make_unique<PgSchemaConnection>(cs.server(), cs.schema()));
+        return;
+    }
     const QString path = cs.resolvedDataSource();
     if (path.isEmpty())
         throw DatabaseError(QStringLiteral("Bağlantı dizesinde veri kaynağı yok (%1)").arg(m_name));

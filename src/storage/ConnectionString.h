@@ -18,6 +18,11 @@ public:
     QString resolvedDataSource() const;
     /// The database password.
     QString password() const { return value(QStringLiteral("Jet OLEDB:Database Password")); }
+    /// The office server's libpq connection string ("service=buro", "host=... dbname=...");
+    /// empty for a database file.
+    QString server() const { return value(QStringLiteral("Sunucu")); }
+    /// The schema of the office database that holds the data, with a server.
+    QString schema() const { return value(QStringLiteral("Sema")); }
 
 private:
     QMap<QString, QString> m_values;

@@ -1,5 +1,9 @@
 #include "storage/ConnectionStrings.h"
 
+#include "base/TextHelpers.h"
+
+#include <QCryptographicHash>
+
 namespace velkor {
 
 namespace {
@@ -47,6 +51,28 @@ QString CompanyConnectionString(const QString& code) {
            QStringLiteral("Jet OLEDB:Create System Database=False;Jet OLEDB:Encrypt Database=False;") +
            QStringLiteral("Jet OLEDB:Don't Copy Locale on Compact=False;Jet OLEDB:Compact Without Replica "
                           "Repair=False;Jet OLEDB:SFP=False");
+}
+
+QString companySchema(const QString& code) {
+    const QString folded = TurkishLower(code).toLower();
+    QString readable;
+    for (const QChar c : folded) {
+        if (readable.size() >= 24)
+            break;
+        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+        readable += plain ? c : QLatin1Char('_');
+    }
+    // The digest of the whole code keeps apart codes that differ only outside a-z and 0-9.
+    const QByteArray digest =
+        QCryptographicHash::hash(folded.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
+    return QStringLiteral("firma_%1_%2").arg(readable, QString::fromLatin1(digest));
+}
+
+QString serverConnectionString(const QString& conninfo, const QString& schema) {
+    // A connection string's values end at ";" outside double quotes; libpq's own string
+    // has neither.
+    return QStringLiteral("Sunucu=\"%1\";Sema=\"%2\"").arg(conninfo, schema);
 }
 
 } // namespace velkor

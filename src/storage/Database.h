@@ -1,20 +1,23 @@
 #pragma once
 
 #include "storage/DatabaseError.h"
+#include "storage/EngineConnection.h"
 
 #include <QString>
 #include <QVariant>
-
-struct sqlite3;
+#include <memory>
 
 namespace velkor {
 
-/// One open, encrypted database file (SQLCipher). Opening a missing file or one that
-/// the password does not decrypt throws DatabaseError and never creates a file.
+/// One open database of either engine: an encrypted file (SQLCipher, the default) or a
+/// schema of the office server. Opening a missing file or one that the password does not
+/// decrypt throws DatabaseError and never creates a file.
 class Database {
 public:
-    /// Opens an existing database file with its password.
+    /// Opens an existing encrypted database file with its password.
     Database(const QString& path, const QString& password);
+    /// Takes over a connection an engine opened.
+    explicit Database(std::unique_ptr<EngineConnection> engine);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -22,10 +25,10 @@ public:
     /// Creates a new, empty encrypted database file; fails when the file exists.
     static void create(const QString& path, const QString& password);
 
-    /// The file's full path.
+    /// The file's full path, or the server's name for a schema of the office server.
     const QString& path() const { return m_path; }
-    /// The engine handle, for Statement.
-    sqlite3* handle() const { return m_db; }
+    /// The engine under the database, for Statement and Transaction.
+    EngineConnection& engine() { return *m_engine; }
 
     /// Runs one or more statements without parameters or results.
     void exec(const QString& sql);
@@ -35,20 +38,24 @@ public:
     QVariant scalar(const QString& sql, const QVariantList& params = {});
     /// Whether the database has a table of that name.
     bool hasTable(const QString& table);
+    /// The program's tables, by name.
+    QStringList tableNames();
+    /// The columns of a table in table order; empty when there is no such table.
+    std::vector<EngineColumn> tableColumns(const QString& table);
     /// The key of the row the last insert wrote.
     qint64 lastInsertId() const;
 
     /// Writes a compacted, equally encrypted copy of the database into a new file.
     void compactInto(const QString& targetPath, const QString& password);
+    /// Writes one consistent copy of the database into a new encrypted file, while others
+    /// may go on writing; a failed copy leaves no file.
+    void snapshotInto(const QString& targetPath, const QString& password);
+    /// Whether the engine finds the stored data sound.
+    bool isIntact();
 
 private:
+    std::unique_ptr<EngineConnection> m_engine;
     QString m_path;
-    sqlite3* m_db = nullptr;
 };
-
-/// The engine's text for an error on a handle.
-QString engineMessage(sqlite3* db);
-/// The engine's last error on the connection, with its message and result codes.
-DatabaseError engineError(sqlite3* db);
 
 } // namespace velkor

@@ -1,6 +1,7 @@
 #include "storage/DatabaseFileCopy.h"
 
 #include "storage/EngineFailure.h"
+#include "storage/SqlCipherConnection.h"
 
 #include <QFile>
 #include <QString>
@@ -74,8 +75,13 @@ private:
 } // namespace
 
 void copyDatabaseFile(Database& db, const QString& target) {
+    // Only an encrypted file has bytes to copy; a schema of the office server is copied
+    // through its engine.
+    auto* cipher = dynamic_cast<SqlCipherConnection*>(&db.engine());
+    if (cipher == nullptr)
+        throw DatabaseError(QStringLiteral("Veritabanı dosyası okunamadı: %1").arg(db.path()));
     sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+    if (sqlite3_file_control(cipher->handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
         file == nullptr || file->pMethods == nullptr)
         throw DatabaseError(QStringLiteral("Veritabanı dosyası okunamadı: %1").arg(db.path()));
     sqlite3_int64 size = 0;

@@ -109,14 +109,18 @@ void ensureInstallation(const QString& folder) {
     if (!programLayout().installed())
         ensure(home + QStringLiteral("SBK.mdb"), createCompanySchema);
     ensure(home + QStringLiteral("AnaData/SBK.mdb"), createCompanySchema);
-    ensure(home + QStringLiteral("AnaData/Genel.mdb"), [](Database& db) {
-        createGeneralSchema(db);
-        db.execute(QStringLiteral("INSERT INTO mast (mids) VALUES (?)"), {QStringLiteral("mirtan")});
-    });
-    ensure(home + QStringLiteral("AnaData/Oranlar.mdb"), [](Database& db) {
-        createRatesSchema(db);
-        fillReferenceData(db);
-    });
+    ensure(home + QStringLiteral("AnaData/Genel.mdb"), buildGeneralDatabase);
+    ensure(home + QStringLiteral("AnaData/Oranlar.mdb"), buildRatesDatabase);
+}
+
+void buildGeneralDatabase(Database& db) {
+    createGeneralSchema(db);
+    db.execute(QStringLiteral("INSERT INTO mast (mids) VALUES (?)"), {QStringLiteral("mirtan")});
+}
+
+void buildRatesDatabase(Database& db) {
+    createRatesSchema(db);
+    fillReferenceData(db);
 }
 
 } // namespace velkor

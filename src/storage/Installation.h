@@ -39,4 +39,9 @@ void requireInstallation(const QString& folder);
 /// `build` and renamed into place only when complete.
 void createDatabaseFile(const QString& path, const std::function<void(Database&)>& build);
 
+/// What a new installation's registry (Genel.mdb) and reference tables (Oranlar.mdb) hold,
+/// built into an empty database of either engine.
+void buildGeneralDatabase(Database& db);
+void buildRatesDatabase(Database& db);
+
 } // namespace velkor

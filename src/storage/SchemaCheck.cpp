@@ -1,7 +1,6 @@
 #include "storage/SchemaCheck.h"
 
 #include "storage/Schema.h"
-#include "storage/Statement.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -11,29 +10,16 @@ namespace velkor {
 
 namespace {
 
-QStringList tableNames(Database& db) {
-    QStringList names;
-    Statement tables(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
-                                        "LIKE 'sqlite_%' ORDER BY name"));
-    while (tables.step())
-        names << tables.value(0).toString();
-    return names;
-}
-
 QStringList columnNames(Database& db, const QString& table) {
     QStringList names;
-    // A pragma takes no bound parameter; the name is quoted as an identifier.
-    QString quoted = table;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    Statement columns(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(quoted));
-    while (columns.step())
-        names << columns.value(1).toString().toLower();
+    for (const EngineColumn& column : db.tableColumns(table))
+        names << column.name.toLower();
     return names;
 }
 
 QMap<QString, QStringList> schemaOf(Database& db) {
     QMap<QString, QStringList> schema;
-    for (const QString& table : tableNames(db))
+    for (const QString& table : db.tableNames())
         schema.insert(table, columnNames(db, table));
     return schema;
 }
@@ -65,7 +51,7 @@ QString schemaProblem(Database& db, SchemaKind kind) {
     const QString file = QFileInfo(db.path()).fileName();
     const QMap<QString, QStringList>& expected = expectedSchema(kind);
     QSet<QString> tables;
-    for (const QString& table : tableNames(db))
+    for (const QString& table : db.tableNames())
         tables.insert(table.toLower());
     for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
         if (!tables.contains(it.key().toLower()))

@@ -1,7 +1,6 @@
 #include "storage/SchemaUpgrade.h"
 
 #include "base/ShownError.h"
-#include "storage/Statement.h"
 #include "storage/Transaction.h"
 
 namespace velkor {
@@ -103,11 +102,8 @@ const char* const kPeriodTables[] = {
 } // namespace
 
 bool hasColumn(Database& db, const QString& table, const QString& column) {
-    QString quoted = table;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    Statement columns(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(quoted));
-    while (columns.step()) {
-        if (columns.value(1).toString().compare(column, Qt::CaseInsensitive) == 0)
+    for (const EngineColumn& declared : db.tableColumns(table)) {
+        if (declared.name.compare(column, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;

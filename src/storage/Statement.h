@@ -4,9 +4,7 @@
 
 #include <QStringList>
 #include <QVariant>
-#include <vector>
-
-struct sqlite3_stmt;
+#include <memory>
 
 namespace velkor {
 
@@ -20,22 +18,22 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     /// Binds a positional parameter (1-based).
-    void bind(int index, const QVariant& value);
+    void bind(int index, const QVariant& value) { m_engine->bind(index, value); }
     /// Binds all parameters in order.
     void bindAll(const QVariantList& values);
     /// Steps once: true while a row is available.
-    bool step();
+    bool step() { return m_engine->step(); }
     /// Runs to completion (statements without results).
     void run();
     /// Makes the statement ready to run again with new bindings.
-    void reset();
+    void reset() { m_engine->reset(); }
 
-    int columnCount() const;
-    QString columnName(int column) const;
+    int columnCount() const { return m_engine->columnCount(); }
+    QString columnName(int column) const { return m_engine->columnName(column); }
     /// The declared type of a result column (empty for expressions).
-    QString declaredType(int column) const;
+    QString declaredType(int column) const { return m_engine->declaredType(column); }
     /// The value of a column of the current row; DATE columns read back as QDate.
-    QVariant value(int column) const;
+    QVariant value(int column) const { return m_engine->value(column); }
 
     // The same column read as the type its reader expects, without a QVariant between: a
     // reader of thousands of rows takes each cell by its type. A NULL cell reads as 0, an
@@ -49,15 +47,7 @@ public:
     QDate date(int column) const;
 
 private:
-    enum class Kind { Other, Double, Date };
-    Kind kindOf(int column) const;
-
-    Database& m_db;
-    sqlite3_stmt* m_stmt = nullptr;
-    mutable std::vector<Kind> m_kinds;
+    std::unique_ptr<EngineStatement> m_engine;
 };
-
-/// Binds a value to a statement handle; shared with the cursors.
-void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 
 } // namespace velkor

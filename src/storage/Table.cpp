@@ -23,22 +23,21 @@ void Table::readColumnTypes() {
     m_types.clear();
     m_declared.clear();
     m_key.clear();
-    Statement info(connection().database(), QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)));
+    m_stored.clear();
     static const QRegularExpression textType(QStringLiteral("^TEXT\\((\\d+)\\)$"));
-    while (info.step()) {
-        const QString name = info.value(1).toString();
-        const QString declared = info.value(2).toString().toUpper();
+    for (const EngineColumn& column : connection().database().tableColumns(m_table)) {
         ColumnType type;
-        const auto match = textType.match(declared);
+        const auto match = textType.match(column.type);
         if (match.hasMatch()) {
             type.kind = QStringLiteral("TEXT");
             type.length = match.captured(1).toInt();
         } else {
-            type.kind = declared;
+            type.kind = column.type;
         }
-        if (info.value(5).toInt() > 0)
-            m_key = name;
-        m_types[name.toLower()] = type;
+        if (column.key)
+            m_key = column.name;
+        m_types[column.name.toLower()] = type;
+        m_stored << quoted(column.name);
     }
     if (m_types.empty())
         throw DatabaseError(QStringLiteral("Tablo bulunamadı: %1").arg(m_table));
@@ -48,10 +47,12 @@ void Table::open() {
     if (isOpen())
         return;
     readColumnTypes();
-    // The engine's row id addresses rows for updates and deletes, also in tables
+    // The engine's row key addresses rows for updates and deletes, also in tables
     // without a key column.
+    m_rowKey = connection().database().engine().rowKey(m_table);
     Statement statement(connection().database(),
-                        QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quoted(m_table)));
+                        QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                            .arg(m_rowKey, m_stored.join(QLatin1Char(',')), quoted(m_table)));
     load(statement, &m_rowIds);
     for (int i = 0; i < m_columns.size(); ++i) {
         auto it = m_types.find(m_columns.at(i).toLower());
@@ -194,8 +195,8 @@ void Table::post() {
                 values << value;
             }
             values << m_rowIds[currentIndex()];
-            db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
-                           .arg(quoted(m_table), sets.join(QLatin1Char(','))),
+            db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3=?")
+                           .arg(quoted(m_table), sets.join(QLatin1Char(',')), m_rowKey),
                        values);
             for (const auto& [column, value] : m_buffer)
                 m_rows[currentIndex()][column] = value;
@@ -241,8 +242,8 @@ void Table::remove() {
         throw DatabaseError(QStringLiteral("Silinecek kayıt yok: %1").arg(m_table));
     cancel();
     const int index = currentIndex();
-    connection().database().execute(QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoted(m_table)),
-                                    {m_rowIds[index]});
+    connection().database().execute(
+        QStringLiteral("DELETE FROM %1 WHERE %2=?").arg(quoted(m_table), m_rowKey), {m_rowIds[index]});
     m_rows.erase(m_rows.begin() + index);
     m_rowIds.erase(m_rowIds.begin() + index);
     notifyReset();

@@ -57,6 +57,10 @@ private:
 
     QString m_table;
     QString m_key;
+    /// The engine's expression that addresses a row of the table.
+    QString m_rowKey;
+    /// The table's columns, quoted, in table order.
+    QStringList m_stored;
     std::vector<qint64> m_rowIds;
     State m_state = State::Browse;
     /// The values set since edit() or append(), by column position.

@@ -2,21 +2,21 @@
 
 namespace velkor {
 
-Transaction::Transaction(Database& db) : m_db(db) {
-    m_db.exec(QStringLiteral("BEGIN"));
+Transaction::Transaction(Database& db, TransactionKind kind) : m_db(db) {
+    m_db.engine().begin(kind);
 }
 
 Transaction::~Transaction() {
     if (!m_done) {
         try {
-            m_db.exec(QStringLiteral("ROLLBACK"));
+            m_db.engine().rollback();
         } catch (...) {
         }
     }
 }
 
 void Transaction::commit() {
-    m_db.exec(QStringLiteral("COMMIT"));
+    m_db.engine().commit();
     m_done = true;
 }
 

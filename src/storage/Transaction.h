@@ -4,10 +4,11 @@
 
 namespace velkor {
 
-/// A transaction that rolls back unless committed.
+/// A transaction that rolls back unless committed. A reading transaction sees one
+/// consistent state of the data from its first read to its end, whatever others save.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    explicit Transaction(Database& db, TransactionKind kind = TransactionKind::Write);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

@@ -33,7 +33,7 @@ void LegislationTest::theGuideOpensOnItsPageWithTheShippedContent() {
     QCOMPARE(tabs->currentIndex(), 1);
     auto* list =
         gui.widget<QListWidget>(velkor::windows::kLegislation, c::KullanimList + QStringLiteral("View"));
-    QCOMPARE(list->count(), 12);
+    QCOMPARE(list->count(), 13);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("01 Başlarken"));
     auto* text =
         gui.widget<QTextEdit>(velkor::windows::kLegislation, c::KullanimRich + QStringLiteral("View"));

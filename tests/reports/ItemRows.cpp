@@ -6,6 +6,7 @@
 #include "storage/Schema.h"
 #include "storage/Statement.h"
 #include "storage/Table.h"
+#include "support/TestEngine.h"
 
 #include <cmath>
 
@@ -83,6 +84,8 @@ CompanyDatabase::CompanyDatabase() {
     createDatabaseFile(path, createCompanySchema);
     m_connection.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path +
                                      QStringLiteral(";Jet OLEDB:Database Password=") + kDatabasePassword);
+    if (companiesOnServer())
+        m_connection.setConnectionString(newServerCompany(QStringLiteral("TEST")));
     m_connection.open();
 }
 

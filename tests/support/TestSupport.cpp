@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "support/DesktopLocales.h"
+#include "support/TestEngine.h"
 
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
@@ -49,6 +50,12 @@ void TempHome::addCompany(const QString& code, const QString& name) {
     registry.form().setText(ctl::registration::FirmaAdiEdit, name);
     if (!registry.dosyaac())
         throw std::runtime_error("company not created");
+    if (companiesOnServer()) {
+        Connection& company = m_context->company();
+        company.close();
+        company.setConnectionString(newServerCompany(code));
+        company.open();
+    }
 }
 
 void TempHome::setIndexValues(const std::vector<std::pair<int, double>>& rows) {

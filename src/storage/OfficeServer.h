@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velkor {
+
+class PgConnection;
+
+/// The layout of an office database on a PostgreSQL server: the registry and passwords
+/// (what Genel.mdb holds in a file installation) in schema `genel`, the reference tables
+/// (Oranlar.mdb) in `oranlar`, an empty company (the template SBK.mdb) in `sablon`, and one
+/// schema per company, so that a company is backed up, restored, moved or dropped alone.
+namespace office {
+inline const QString kTemplateSchema = QStringLiteral("sablon");
+/// The version of the layout that this program writes and reads.
+constexpr int kSchemaVersion = 1;
+} // namespace office
+
+/// The three roles of an office database. They are named after the database, as roles
+/// belong to the whole server and one server may hold several offices.
+struct OfficeRoles {
+    QString owner;  ///< owns every schema and table; the office's administrators are its members
+    QString writer; ///< reads and writes the companies: the accountants
+    QString reader; ///< reads only: auditors and trainees
+};
+OfficeRoles officeRoles(const QString& database);
+
+/// Sets up the office on the database `admin` is connected to, in one transaction: the
+/// roles (when the server does not have them yet), the schemas with their tables, the
+/// reference tables from the same data as a file installation's, the grants and the
+/// layout's version. `admin` needs the right to create roles and to grant on the
+/// database. Refuses (ShownError) a database that already holds tables or schemas.
+void initOffice(PgConnection& admin);
+
+/// Adds the schema of a company, with the template's tables, and registers it. Runs as
+/// the owner role through a function the writers may call.
+void addCompanySchema(PgConnection& connection, const QString& code);
+
+/// What `server check` reports.
+struct OfficeState {
+    int serverVersion = 0;
+    bool tls = false;
+    QString tlsDetail;     ///< protocol and cipher when encrypted
+    int schemaVersion = 0; ///< 0 when the database holds no office
+    QStringList companies; ///< company codes with their schema present
+    QStringList missing;   ///< registered codes whose schema is gone
+};
+OfficeState inspectOffice(PgConnection& connection);
+/// The report of `server check`, one Turkish line each.
+QStringList officeReport(const OfficeState& state);
+
+} // namespace velkor
