@@ -1,10 +1,16 @@
+#include "registry/RegistrationFormControls.h"
 #include "storage/IniFile.h"
 #include "storage/OfficeConnection.h"
+#include "storage/OfficeServer.h"
+#include "storage/ZipArchive.h"
 #include "support/PostgresServer.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace velkor::test {
@@ -101,6 +107,62 @@ TEST_F(ServerCliTest, TheProgramWorksOnTheOfficeThatInitSetUp) {
     ASSERT_EQ(cli(show, &serverRates, &err), 0) << err.toStdString();
     EXPECT_EQ(serverRates, fileRates);
     EXPECT_EQ(cli({QStringLiteral("company"), QStringLiteral("list")}, &out, &err), 0) << err.toStdString();
+}
+
+TEST_F(ServerCliTest, ANewCompanyOfTheOfficeLivesOnTheServerAndWorksAsAFileCompany) {
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    QString out;
+    QString err;
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("ABC"),
+                   QStringLiteral("Deneme A.Ş.")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Data/ABC.mdb"))));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Firmalar (1): ABC\n"))) << out.toStdString();
+    // The registry finds the company where it lives: no row without its data.
+    EXPECT_EQ(cli({QStringLiteral("company"), QStringLiteral("list"), QStringLiteral("--check")}, &out, &err),
+              0)
+        << out.toStdString() << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("\tABC\tDeneme A.Ş.\n"))) << out.toStdString();
+
+    // The company's work, the later periods included, is stored on the server.
+    ASSERT_EQ(cli({QStringLiteral("period"), QStringLiteral("add"), QStringLiteral("--company"),
+                   QStringLiteral("ABC"), QStringLiteral("--end"), QStringLiteral("31.12.2024")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("period"), QStringLiteral("list"), QStringLiteral("--company"),
+                   QStringLiteral("ABC")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("\n31.12.2024\tYasal\tAçık\t"))) << out.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("report"), QStringLiteral("--company"), QStringLiteral("ABC")}, &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Data/ABC.mdb"))));
+
+    // The code is taken, in any letter case.
+    EXPECT_NE(cli({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("ABC"),
+                   QStringLiteral("İkinci")},
+                  &out, &err),
+              0);
+    EXPECT_TRUE((out + err).contains(QStringLiteral("Bu isimde kayıtlı firma mevcut")))
+        << (out + err).toStdString();
+
+    // Deleting the company drops its schema with its registration.
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("delete"), QStringLiteral("ABC"),
+                   QStringLiteral("--answer"), QStringLiteral("Evet"), QStringLiteral("--answer"),
+                   QStringLiteral("Hayir"), QStringLiteral("--answer"), QStringLiteral("Evet")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Firmalar (0): yok\n"))) << out.toStdString();
 }
 
 TEST_F(ServerCliTest, AServerOnAnotherComputerWithoutAVerifiedCertificateIsRefused) {
