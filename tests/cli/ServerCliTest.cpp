@@ -165,6 +165,78 @@ TEST_F(ServerCliTest, ANewCompanyOfTheOfficeLivesOnTheServerAndWorksAsAFileCompa
     EXPECT_TRUE(out.contains(QStringLiteral("Firmalar (0): yok\n"))) << out.toStdString();
 }
 
+TEST_F(ServerCliTest, ACompanyMovesToTheServerAndBackWithEveryRowAndFigure) {
+    QString out;
+    QString err;
+    const QStringList move{QStringLiteral("company"), QStringLiteral("move"), QStringLiteral("ESK"),
+                           QStringLiteral("--to")};
+    // A file installation has one place for its companies.
+    EXPECT_EQ(cli(move + QStringList{QStringLiteral("sunucu")}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Servis belirtilmemiş"))) << err.toStdString();
+
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    // A company file with its 31.12.2023 work joins the office as a file first.
+    const QString file = home.filePath(QStringLiteral("Data/ESK.mdb"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_TEST_SOURCE_DIR "/periods/data/ESK.mdb"), file));
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("adopt"), QStringLiteral("ESK"),
+                   QStringLiteral("Eski Dosya A.Ş.")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    const QList<QStringList> outputs{
+        {QStringLiteral("report"), QStringLiteral("--company"), QStringLiteral("ESK")},
+        {QStringLiteral("journal"), QStringLiteral("--company"), QStringLiteral("ESK")},
+        {QStringLiteral("items"), QStringLiteral("--company"), QStringLiteral("ESK")}};
+    QStringList fileOutputs;
+    for (const QStringList& command : outputs) {
+        ASSERT_EQ(cli(command, &out, &err), 0) << err.toStdString();
+        fileOutputs << out;
+    }
+    EXPECT_EQ(cli(move + QStringList{QStringLiteral("dosya")}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("ESK firması zaten bu bilgisayardaki firma dosyasında.")))
+        << err.toStdString();
+    EXPECT_EQ(cli(move + QStringList{QStringLiteral("bulut")}, &out, &err), 2);
+
+    ASSERT_EQ(cli(move + QStringList{QStringLiteral("sunucu")}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("ESK firması büro sunucusuna taşındı.\n"));
+    EXPECT_FALSE(QFileInfo::exists(file));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Firmalar (1): ESK\n"))) << out.toStdString();
+    // Every figure and every item number is what the file gave.
+    for (int i = 0; i < outputs.size(); ++i) {
+        ASSERT_EQ(cli(outputs[i], &out, &err), 0) << err.toStdString();
+        EXPECT_EQ(out, fileOutputs[i]) << outputs[i].join(QLatin1Char(' ')).toStdString();
+    }
+    // A period worked on the server goes with the company back into a file.
+    const QStringList period{QStringLiteral("--company"), QStringLiteral("ESK"), QStringLiteral("--end"),
+                             QStringLiteral("31.12.2024")};
+    ASSERT_EQ(cli(QStringList{QStringLiteral("period"), QStringLiteral("add")} + period, &out, &err), 0)
+        << err.toStdString();
+    QString serverPeriod;
+    ASSERT_EQ(
+        cli(QStringList{QStringLiteral("period"), QStringLiteral("report")} + period, &serverPeriod, &err), 0)
+        << err.toStdString();
+
+    ASSERT_EQ(cli(move + QStringList{QStringLiteral("dosya")}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("ESK firması bu bilgisayardaki firma dosyasına taşındı.\n"));
+    EXPECT_TRUE(QFileInfo::exists(file));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Firmalar (0): yok\n"))) << out.toStdString();
+    for (int i = 0; i < outputs.size(); ++i) {
+        ASSERT_EQ(cli(outputs[i], &out, &err), 0) << err.toStdString();
+        EXPECT_EQ(out, fileOutputs[i]) << outputs[i].join(QLatin1Char(' ')).toStdString();
+    }
+    ASSERT_EQ(cli(QStringList{QStringLiteral("period"), QStringLiteral("report")} + period, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_EQ(out, serverPeriod);
+    EXPECT_EQ(cli({QStringLiteral("company"), QStringLiteral("list"), QStringLiteral("--check")}, &out, &err),
+              0)
+        << out.toStdString() << err.toStdString();
+}
+
 TEST_F(ServerCliTest, AServerOnAnotherComputerWithoutAVerifiedCertificateIsRefused) {
     QString out;
     QString err;
