@@ -237,6 +237,107 @@ TEST_F(ServerCliTest, ACompanyMovesToTheServerAndBackWithEveryRowAndFigure) {
         << out.toStdString() << err.toStdString();
 }
 
+TEST_F(ServerCliTest, AServerCompanysBackupRestoresAllOrNothingOnTheServerAndIntoAFile) {
+    QString out;
+    QString err;
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    const QString file = home.filePath(QStringLiteral("Data/ESK.mdb"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELKOR_TEST_SOURCE_DIR "/periods/data/ESK.mdb"), file));
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("adopt"), QStringLiteral("ESK"),
+                   QStringLiteral("Eski Dosya A.Ş.")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("move"), QStringLiteral("ESK"),
+                   QStringLiteral("--to"), QStringLiteral("sunucu")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    const QStringList report{QStringLiteral("report"), QStringLiteral("--company"), QStringLiteral("ESK")};
+    QString full;
+    ASSERT_EQ(cli(report, &full, &err), 0) << err.toStdString();
+
+    // The backup of a company on the server is the encrypted company file of every installation.
+    ASSERT_EQ(cli({QStringLiteral("backup"), QStringLiteral("company"), QStringLiteral("ESK")}, &out, &err),
+              0)
+        << err.toStdString();
+    const QString archive = out.trimmed();
+    ASSERT_TRUE(QFileInfo::exists(archive)) << archive.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("reset"), QStringLiteral("--company"), QStringLiteral("ESK"),
+                   QStringLiteral("--answer"), QStringLiteral("Evet"), QStringLiteral("--answer"),
+                   QStringLiteral("Hayir")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    QString emptied;
+    ASSERT_EQ(cli(report, &emptied, &err), 0) << err.toStdString();
+    ASSERT_NE(emptied, full);
+
+    // A restore killed while the server holds the new company's rows uncommitted leaves the
+    // old company, whole.
+    const QString pause = files.filePath(QStringLiteral("duraklat"));
+    QProcessEnvironment paused = environment;
+    paused.insert(QStringLiteral("VELKOR_TEST_DURAKLAT"), QStringLiteral("sunucu-yazildi:") + pause);
+    QProcess restore;
+    restore.setProcessEnvironment(paused);
+    restore.start(QStringLiteral(VELKOR_CLI_PATH),
+                  {QStringLiteral("--home"), home.path(), QStringLiteral("restore"),
+                   QStringLiteral("company"), QStringLiteral("--from"), archive});
+    for (int i = 0; i < 6000 && !QFileInfo::exists(pause); ++i)
+        QThread::msleep(5);
+    ASSERT_TRUE(QFileInfo::exists(pause)) << restore.readAllStandardError().toStdString();
+    restore.kill();
+    ASSERT_TRUE(restore.waitForFinished(10000));
+    QFile::remove(pause);
+    ASSERT_EQ(cli(report, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, emptied);
+
+    // The restore run to its end gives the backed-up company, and keeps the one it replaced.
+    ASSERT_EQ(cli({QStringLiteral("restore"), QStringLiteral("company"), QStringLiteral("--from"), archive},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("GeriYuklemeOncesi_"))) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    ASSERT_EQ(cli(report, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, full);
+
+    // The same archive restores into an installation of files, with the same figures.
+    QTemporaryDir plain;
+    const auto plainCli = [&plain](const QStringList& args, QString* o, QString* e) {
+        return runCli(QStringList{QStringLiteral("--home"), plain.path()} + args, o, e);
+    };
+    ASSERT_EQ(plainCli({QStringLiteral("init")}, &out, &err), 0);
+    ASSERT_EQ(
+        plainCli({QStringLiteral("restore"), QStringLiteral("company"), QStringLiteral("--from"), archive},
+                 &out, &err),
+        0)
+        << err.toStdString();
+    ASSERT_EQ(plainCli({QStringLiteral("company"), QStringLiteral("adopt"), QStringLiteral("ESK"),
+                        QStringLiteral("Eski Dosya A.Ş.")},
+                       &out, &err),
+              0)
+        << err.toStdString();
+    ASSERT_EQ(plainCli(report, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, full);
+
+    // The automatic backups of the close take the companies on the server too.
+    ASSERT_EQ(cli({QStringLiteral("backup"), QStringLiteral("all"), QStringLiteral("--out"),
+                   files.filePath(QStringLiteral("hepsi.zip"))},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    ZipArchive all(files.filePath(QStringLiteral("hepsi.zip")), ZipArchive::Mode::Read);
+    ASSERT_EQ(all.entryCount(), 1);
+    EXPECT_EQ(all.entryName(0), QStringLiteral("ESK.mdb"));
+    ZipArchive general(files.filePath(QStringLiteral("hepsi.zipGen")), ZipArchive::Mode::Read);
+    ASSERT_EQ(general.entryCount(), 1);
+    EXPECT_EQ(general.entryName(0), QStringLiteral("Genel.mdb"));
+}
+
 TEST_F(ServerCliTest, AServerOnAnotherComputerWithoutAVerifiedCertificateIsRefused) {
     QString out;
     QString err;
