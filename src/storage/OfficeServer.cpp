@@ -204,6 +204,19 @@ bool companyLivesOnServer(const QString& home, const QString& code) {
     return !conninfo.isEmpty() && companyOnServer(*connectToOffice(conninfo), code);
 }
 
+bool officeReadOnly(PgConnection& connection) {
+    // A database the office is not set up in yet has no registry to be kept from.
+    return connection
+        .scalar(QStringLiteral(
+            "SELECT coalesce(NOT has_table_privilege(to_regclass('genel.firmalar'), 'UPDATE'), false)"))
+        .toBool();
+}
+
+bool readOnlyOffice(const QString& home) {
+    const QString conninfo = officeConnInfo(home);
+    return !conninfo.isEmpty() && officeReadOnly(*connectToOffice(conninfo));
+}
+
 OfficeState inspectOffice(PgConnection& connection) {
     OfficeState state;
     state.serverVersion = connection.serverVersion();

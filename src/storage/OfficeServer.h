@@ -51,6 +51,12 @@ QString officeConnInfo(const QString& home);
 /// Whether the installation's company of that code lives on its office server.
 bool companyLivesOnServer(const QString& home, const QString& code);
 
+/// Whether the login may only read the office: a member of the reading role, who may not
+/// change the registry (auditors, trainees).
+bool officeReadOnly(PgConnection& connection);
+/// The same for the installation's office server; false for an installation of files.
+bool readOnlyOffice(const QString& home);
+
 /// What `server check` reports.
 struct OfficeState {
     int serverVersion = 0;

@@ -338,6 +338,89 @@ TEST_F(ServerCliTest, AServerCompanysBackupRestoresAllOrNothingOnTheServerAndInt
     EXPECT_EQ(general.entryName(0), QStringLiteral("Genel.mdb"));
 }
 
+TEST_F(ServerCliTest, ALoginThatMayOnlyReadIsRefusedEveryCommandThatWrites) {
+    QString out;
+    QString err;
+    IniFile ini(home.filePath(QStringLiteral("Ayarlar.ini")));
+    ini.setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("ABC"),
+                   QStringLiteral("Deneme A.Ş.")},
+                  &out, &err),
+              0)
+        << err.toStdString();
+    // An auditor: a login of the office's reading role, with a service of its own.
+    const QString auditor = database + QStringLiteral("_denetci");
+    server->superuserExec(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'parola' IN ROLE %2")
+                              .arg(auditor, officeRoles(database).reader),
+                          database);
+    writeFile(QStringLiteral("pg_service.conf"),
+              QStringLiteral("[denetci]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\nsslmode=disable\n")
+                  .arg(server->host())
+                  .arg(server->port())
+                  .arg(database, auditor));
+    writeFile(QStringLiteral("pgpass"),
+              QStringLiteral("%1:%2:*:%3:parola\n").arg(server->host()).arg(server->port()).arg(auditor));
+    ini.setValue(kServerSection, kServerServiceKey, QStringLiteral("denetci"));
+
+    const QStringList items{QStringLiteral("items"), QStringLiteral("--company"), QStringLiteral("ABC")};
+    QString before;
+    ASSERT_EQ(cli(items, &before, &err), 0) << err.toStdString();
+    QString companies;
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("list")}, &companies, &err), 0)
+        << err.toStdString();
+    // What the auditor may do: the lists and the server's state.
+    for (const QStringList& reading : {QStringList{QStringLiteral("period"), QStringLiteral("list"),
+                                                   QStringLiteral("--company"), QStringLiteral("ABC")},
+                                       QStringList{QStringLiteral("server"), QStringLiteral("check")}})
+        EXPECT_EQ(cli(reading, &out, &err), 0)
+            << reading.join(QLatin1Char(' ')).toStdString() << err.toStdString();
+
+    const QString archive = files.filePath(QStringLiteral("yok.zip"));
+    const QList<QStringList> writing{
+        {QStringLiteral("company"), QStringLiteral("add"), QStringLiteral("XYZ"), QStringLiteral("Yeni")},
+        {QStringLiteral("company"), QStringLiteral("update"), QStringLiteral("ABC"), QStringLiteral("--set"),
+         ctl::registration::AdresiEdit + QStringLiteral("=x")},
+        {QStringLiteral("company"), QStringLiteral("delete"), QStringLiteral("ABC"),
+         QStringLiteral("--answer"), QStringLiteral("Evet")},
+        {QStringLiteral("company"), QStringLiteral("adopt"), QStringLiteral("XYZ"), QStringLiteral("Yeni")},
+        {QStringLiteral("company"), QStringLiteral("discard"), QStringLiteral("XYZ")},
+        {QStringLiteral("company"), QStringLiteral("move"), QStringLiteral("ABC"), QStringLiteral("--to"),
+         QStringLiteral("dosya")},
+        {QStringLiteral("items"), QStringLiteral("delete"), QStringLiteral("--company"),
+         QStringLiteral("ABC"), QStringLiteral("--group"), QStringLiteral("tumu")},
+        {QStringLiteral("reset"), QStringLiteral("--company"), QStringLiteral("ABC")},
+        {QStringLiteral("compact"), QStringLiteral("--company"), QStringLiteral("ABC")},
+        {QStringLiteral("import"), QStringLiteral("--company"), QStringLiteral("ABC"),
+         QStringLiteral("--file"), archive},
+        {QStringLiteral("restore"), QStringLiteral("company"), QStringLiteral("--from"), archive},
+        {QStringLiteral("restore"), QStringLiteral("all"), QStringLiteral("--from"), archive},
+        {QStringLiteral("period"), QStringLiteral("add"), QStringLiteral("--company"), QStringLiteral("ABC"),
+         QStringLiteral("--end"), QStringLiteral("31.12.2024")},
+        {QStringLiteral("period"), QStringLiteral("close"), QStringLiteral("--company"),
+         QStringLiteral("ABC"), QStringLiteral("--end"), QStringLiteral("31.12.2024")},
+        {QStringLiteral("period"), QStringLiteral("show"), QStringLiteral("--company"), QStringLiteral("ABC"),
+         QStringLiteral("--end"), QStringLiteral("31.12.2024"), QStringLiteral("--click"),
+         QStringLiteral("X")},
+        {QStringLiteral("sheet"), QStringLiteral("fixed"), QStringLiteral("--company"), QStringLiteral("ABC"),
+         QStringLiteral("--click"), QStringLiteral("X")},
+        {QStringLiteral("rates"), QStringLiteral("add"), QStringLiteral("yi-ufe")},
+        {QStringLiteral("rates"), QStringLiteral("rebuild"), QStringLiteral("yi-ufe")},
+        {QStringLiteral("docs"), QStringLiteral("save"), QStringLiteral("kullanim"), QStringLiteral("x")},
+        {QStringLiteral("update"), QStringLiteral("x")},
+        {QStringLiteral("init")},
+        {QStringLiteral("server"), QStringLiteral("init")}};
+    for (const QStringList& command : writing) {
+        EXPECT_EQ(cli(command, &out, &err), 1) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("yalnızca okuma yetkiniz var"))) << err.toStdString();
+    }
+    ASSERT_EQ(cli(items, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, before);
+    ASSERT_EQ(cli({QStringLiteral("company"), QStringLiteral("list")}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(out, companies);
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Data/ABC.mdb"))));
+}
+
 TEST_F(ServerCliTest, AServerOnAnotherComputerWithoutAVerifiedCertificateIsRefused) {
     QString out;
     QString err;
