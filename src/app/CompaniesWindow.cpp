@@ -7,8 +7,10 @@
 #include "app/Program.h"
 #include "base/TextHelpers.h"
 #include "base/WindowNames.h"
+#include "registry/CompanyMove.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/IniFile.h"
+#include "storage/OfficeConnection.h"
 
 #include <QDir>
 
@@ -31,6 +33,9 @@ CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(
     m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Firmalar"));
     m_form.addButton(ctl::companies::FirmaSecBut, QStringLiteral("Firmayı Seç"));
     m_form.addButton(ctl::companies::FirmaSilBut, QStringLiteral("Seçili Firmayı Sil"));
+    m_form.addButton(ctl::companies::FirmaTasiBut, QStringLiteral("Sunucu / Dosya Taşı"));
+    // Only an office on a server has two places for a company.
+    m_form.setEnabled(ctl::companies::FirmaTasiBut, !officeService(program.context().home()).isEmpty());
     m_form.addButton(ctl::companies::KapatBut, QStringLiteral("KAPAT"));
     m_form.addButton(ctl::companies::FirmayiSec1, QStringLiteral("Firmayı Seç"));
     m_form.addButton(ctl::companies::FirmayiSil1, QStringLiteral("Firmayı Sil"));
@@ -57,6 +62,7 @@ CompaniesWindow::CompaniesWindow(Program& program) : m_program(program), m_form(
     m_form.onClick(ctl::companies::FirmaSecBut, [this] { FirmaSecButClick(); });
     m_form.onClick(ctl::companies::FirmayiSec1, [this] { FirmaSecButClick(); });
     m_form.onClick(ctl::companies::FirmaSilBut, [this] { FirmaSilButClick(); });
+    m_form.onClick(ctl::companies::FirmaTasiBut, [this] { FirmaTasiButClick(); });
     m_form.onClick(ctl::companies::FirmayiSil1, [this] { FirmaSilButClick(); });
     m_form.onClick(ctl::companies::KapatBut, [this] { KapatButClick(); });
     m_form.onClick(ctl::companies::OtoYedekAdresSaklaBut, [this] { OtoYedekAdresSaklaButClick(); });
@@ -119,6 +125,22 @@ void CompaniesWindow::FirmaSilButClick() {
     if (!list.isOpen() || list.isEmpty())
         return;
     m_program.registry().FirmaSilButClick();
+}
+
+void CompaniesWindow::FirmaTasiButClick() {
+    Query& list = m_program.registry().listQuery();
+    if (!list.isOpen() || list.isEmpty())
+        return;
+    const QString code = list.text(QStringLiteral("kodu"));
+    CompanyMove move(m_program.context());
+    const CompanyPlace to =
+        move.place(code) == CompanyPlace::Server ? CompanyPlace::File : CompanyPlace::Server;
+    if (m_program.prompt().ask(CompanyMove::question(code, to), m_form.caption(), PromptIcon::Question,
+                               PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
+        return;
+    move.move(code, to);
+    m_program.prompt().showMessage(CompanyMove::doneMessage(code, to), m_form.caption(),
+                                   PromptIcon::Information);
 }
 
 void CompaniesWindow::KapatButClick() {

@@ -26,6 +26,9 @@ public:
     void FirmaSecButClick();
     /// Deletes the list's current company after its questions.
     void FirmaSilButClick();
+    /// "Sunucu / Dosya Taşı": moves the list's current company between a file of this
+    /// installation and the office server, after asking.
+    void FirmaTasiButClick();
     /// Returns to the entry window.
     void KapatButClick();
     /// "Oto.Yed.Ayarlarını Sakla": writes the automatic backup settings and says so.

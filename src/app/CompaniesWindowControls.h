@@ -11,6 +11,7 @@ namespace velkor::ctl::companies {
 inline const QString FirmalarGrid = QStringLiteral("FirmalarGrid");
 inline const QString& FirmaSecBut = shared::FirmaSecBut;
 inline const QString FirmaSilBut = QStringLiteral("FirmaSilBut");
+inline const QString FirmaTasiBut = QStringLiteral("FirmaTasiBut");
 inline const QString& KapatBut = shared::KapatBut;
 inline const QString FirmayiSec1 = QStringLiteral("FirmayiSec1");
 inline const QString FirmayiSil1 = QStringLiteral("FirmayiSil1");

@@ -111,6 +111,12 @@ QStringList ArchiveRestore::targets() const {
     return result;
 }
 
+QString ArchiveRestore::serverCode(const Part& part, const ZipEntry& entry) const {
+    if (!m_serverTargets.contains(part.folder + QLatin1Char('/') + entry.name))
+        return {};
+    return QFileInfo(entry.name).completeBaseName();
+}
+
 void ArchiveRestore::extractAll(const QString& staging) {
     for (const Part& part : m_parts) {
         const QString folder = staging + QLatin1Char('/') + part.folder;
@@ -171,10 +177,18 @@ QStringList ArchiveRestore::keepReplacedFiles(const QDateTime& at) {
         int kept = 0;
         for (const ZipEntry& entry : part.entries) {
             const QString current = m_home + part.folder + QLatin1Char('/') + entry.name;
-            if (!QFileInfo::exists(current))
-                continue;
             const QString copy =
                 copies.path() + QLatin1Char('/') + part.folder + QLatin1Char('_') + entry.name;
+            if (const QString code = serverCode(part, entry); !code.isEmpty()) {
+                // The company as the server holds it, in the same form as a file's copy.
+                if (m_server->snapshot(code, copy)) {
+                    safety.addFile(entry.name, copy);
+                    ++kept;
+                }
+                continue;
+            }
+            if (!QFileInfo::exists(current))
+                continue;
             try {
                 copyDatabase(current, copy);
                 safety.addFile(entry.name, copy);
@@ -199,6 +213,18 @@ QStringList ArchiveRestore::run(const QDateTime& at, const StepHook& hook) {
     const BackupWork work(m_home, FileLock::Mode::Exclusive);
     recoverHeld(m_home);
     checkSpace();
+    m_serverTargets.clear();
+    QStringList fileTargets;
+    for (const Part& part : m_parts) {
+        for (const ZipEntry& entry : part.entries) {
+            const QString target = part.folder + QLatin1Char('/') + entry.name;
+            if (m_server && part.kind == ArchiveKind::Companies &&
+                m_server->holds(QFileInfo(entry.name).completeBaseName()))
+                m_serverTargets << target;
+            else
+                fileTargets << target;
+        }
+    }
     const QString staging = stagingFolder(m_home);
     QStringList kept;
     try {
@@ -208,13 +234,20 @@ QStringList ArchiveRestore::run(const QDateTime& at, const StepHook& hook) {
         step(hook, "extracted");
         kept = keepReplacedFiles(at);
         step(hook, "kept");
+        // Each company on the server is replaced in one transaction of its own; the
+        // journal that follows is for the files alone.
+        for (const QString& target : m_serverTargets) {
+            const QString staged = staging + QLatin1Char('/') + target;
+            m_server->replace(QFileInfo(target).completeBaseName(), staged, hook);
+            QFile::remove(staged);
+        }
 
         // The staged files are on the disk before the journal makes the restore final.
         syncFileSystem(staging);
         QSaveFile journal(staging + QLatin1Char('/') + kJournal);
         if (!journal.open(QIODevice::WriteOnly))
             throw ShownError(QStringLiteral("Geri yükleme kaydı yazılamadı: %1").arg(journal.errorString()));
-        journal.write(targets().join(QLatin1Char('\n')).toUtf8());
+        journal.write(fileTargets.join(QLatin1Char('\n')).toUtf8());
         if (!journal.commit())
             throw ShownError(QStringLiteral("Geri yükleme kaydı yazılamadı: %1").arg(journal.errorString()));
         syncFolder(staging);

@@ -36,6 +36,23 @@ enum class ArchiveKind { Companies, General };
 /// kMaxRestoredFileBytes (add() also refuses those that declare none).
 QString refusedEntry(const ZipEntry& entry, ArchiveKind kind);
 
+/// The companies an office keeps on its server, as a restore meets them: their state before
+/// the restore goes into the safety archive, and a restored company replaces its schema in
+/// one transaction of the server instead of a file's rename.
+class ServerCompanies {
+public:
+    virtual ~ServerCompanies() = default;
+    /// Whether the restored company of that code goes to the server.
+    virtual bool holds(const QString& code) = 0;
+    /// Writes the company as the server holds it into the new file `path`; false, writing
+    /// nothing, when the server has no such company yet.
+    virtual bool snapshot(const QString& code, const QString& path) = 0;
+    /// Replaces the company on the server with the checked database file, all-or-nothing;
+    /// `hook` gets "sunucu-yazildi" before the commit.
+    virtual void replace(const QString& code, const QString& path,
+                         const std::function<void(const char*)>& hook) = 0;
+};
+
 /// A restore of one or more archives into folders of the installation, done so that
 /// nothing is lost: every entry name and size is checked before anything is extracted, and
 /// the sizes together against the free space of the disk; the
@@ -63,6 +80,8 @@ public:
 
     /// The installation-relative paths the restore writes ("Data/A.mdb", ...).
     QStringList targets() const;
+    /// Sends the companies that `server` holds to the server; it outlives the restore.
+    void setServer(ServerCompanies* server) { m_server = server; }
 
     /// Completes a restore interrupted after its journal, or removes the staging folder
     /// of one interrupted before it. Run before any backup or restore and at start; does
@@ -85,9 +104,14 @@ private:
     /// Throws ShownError when the disk has no room for the staged files and the copies kept.
     void checkSpace() const;
     QStringList keepReplacedFiles(const QDateTime& at);
+    /// The company of a target that goes to the server, or empty.
+    QString serverCode(const Part& part, const ZipEntry& entry) const;
 
     QString m_home;
     std::vector<Part> m_parts;
+    ServerCompanies* m_server = nullptr;
+    /// The targets that go to the server, decided once at the start of run().
+    QStringList m_serverTargets;
 };
 
 } // namespace velkor

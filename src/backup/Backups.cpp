@@ -6,6 +6,7 @@
 #include "backup/BackupWork.h"
 #include "backup/Compaction.h"
 #include "backup/DatabaseSnapshot.h"
+#include "backup/ServerCompanyStore.h"
 #include "storage/AppContext.h"
 #include "storage/IniFile.h"
 #include "storage/ZipArchive.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace velkor {
 
@@ -67,6 +69,11 @@ QStringList Backups::companyDatabases() const {
     QStringList result;
     for (const QFileInfo& info : data.entryInfoList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
         result << info.absoluteFilePath();
+    // An office's companies on its server go into the same archives, in the same name order.
+    result << ServerCompanyStore(m_context.home()).companySources();
+    std::stable_sort(result.begin(), result.end(), [](const QString& a, const QString& b) {
+        return QFileInfo(a).fileName() < QFileInfo(b).fileName();
+    });
     return result;
 }
 
@@ -76,6 +83,11 @@ QString Backups::companyDatabase(const QString& code) const {
     if (code.isEmpty() || code.contains(QLatin1Char('/')) || code.contains(QLatin1Char('\\')) ||
         code.contains(QLatin1String("..")) || QFileInfo(path).absolutePath() != data)
         throw ShownError(QStringLiteral("Geçersiz firma kodu: %1").arg(code));
+    if (!QFileInfo(path).isFile()) {
+        if (const QString source = ServerCompanyStore(m_context.home()).companySource(code);
+            !source.isEmpty())
+            return source;
+    }
     if (!QFileInfo(path).isFile())
         throw ShownError(
             QStringLiteral("Firma veritabanı bulunamadı: %1").arg(QDir::toNativeSeparators(path)));
@@ -104,7 +116,10 @@ void Backups::writeArchives(const std::vector<std::pair<QString, QStringList>>& 
                 const QString name = QFileInfo(database).fileName();
                 const QString copy = copies.path() + QLatin1Char('/') + name;
                 QFile::remove(copy);
-                copyDatabase(database, copy);
+                if (ServerCompanyStore::isServerSource(database))
+                    ServerCompanyStore(m_context.home()).copySource(database, copy);
+                else
+                    copyDatabase(database, copy);
                 archive.addFile(name, copy);
             }
             archive.commit();
@@ -125,9 +140,11 @@ void Backups::writeArchives(const std::vector<std::pair<QString, QStringList>>& 
 }
 
 void Backups::backupAll(const QString& archivePath, const ArchiveRestore::StepHook& hook) {
-    writeArchives({{archivePath, companyDatabases()},
-                   {companionPath(archivePath), {m_context.home() + QStringLiteral("AnaData/Genel.mdb")}}},
-                  hook);
+    // An office's registry and passwords are on its server.
+    const ServerCompanyStore server(m_context.home());
+    const QString general =
+        server.active() ? server.generalSource() : m_context.home() + QStringLiteral("AnaData/Genel.mdb");
+    writeArchives({{archivePath, companyDatabases()}, {companionPath(archivePath), {general}}}, hook);
 }
 
 QString Backups::restoreQuestion() {
@@ -219,9 +236,17 @@ RestoreOutcome Backups::restoreAll(const QString& archivePath, const QDateTime& 
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
     refuseWrongKind(BackupKind::AllCompanies, archivePath, r);
+    ServerCompanyStore server(m_context.home());
+    if (server.active())
+        r.setServer(&server);
     QString notice;
     const QString companion = companionPath(archivePath);
-    if (QFileInfo::exists(companion))
+    if (server.active())
+        // The registry of an office is shared by all its accountants; a restore of one
+        // installation's archive does not replace it.
+        notice = QStringLiteral("Büro sunucusundaki firma listesi ve şifreler geri yüklenmedi; yalnızca "
+                                "firmalar geri yüklendi.");
+    else if (QFileInfo::exists(companion))
         r.add(companion, QStringLiteral("AnaData"), ArchiveKind::General);
     else
         notice = QStringLiteral("Genel veritabanı yedeği bulunamadı: %1\n\rFirma listesi ve şifreler geri "
@@ -239,6 +264,9 @@ RestoreOutcome Backups::restoreDaily(const QString& archivePath, const QDateTime
     ArchiveRestore r(m_context.home());
     r.add(archivePath, QStringLiteral("Data"), ArchiveKind::Companies);
     refuseWrongKind(BackupKind::Daily, archivePath, r);
+    ServerCompanyStore server(m_context.home());
+    if (server.active())
+        r.setServer(&server);
     const auto held = holdCompanies(r);
     ClosedConnections closed{&m_context.rates(), &m_context.company(), &m_context.general()};
     return restore(r, at, hook);
@@ -254,6 +282,9 @@ RestoreOutcome Backups::restoreCompany(const QString& archivePath, const QDateTi
             QStringLiteral("Tek firma yedeğinde yalnız bir firma veritabanı olmalı.\n\rYedek dosyası: "
                            "%1\n\rHiçbir dosya geri yüklenmedi.")
                 .arg(QDir::toNativeSeparators(archivePath)));
+    ServerCompanyStore server(m_context.home());
+    if (server.active())
+        r.setServer(&server);
     const auto held = holdCompanies(r);
     ClosedConnections closed{&m_context.company()};
     return restore(r, at, hook);
@@ -261,6 +292,9 @@ RestoreOutcome Backups::restoreCompany(const QString& archivePath, const QDateTi
 
 void Backups::compactCompany(const QString& code, const ArchiveRestore::StepHook& hook) {
     const QString path = companyDatabase(code);
+    // The server keeps the storage of its schemas tidy itself.
+    if (ServerCompanyStore::isServerSource(path))
+        return;
     const auto held = m_context.companyLocks().exclusive(code, operations::kCompaction);
     const BackupWork work(m_context.home(), FileLock::Mode::Shared);
     ClosedConnections closed{&m_context.company()};

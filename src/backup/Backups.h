@@ -30,7 +30,8 @@ class Backups {
 public:
     explicit Backups(AppContext& context);
 
-    /// Every `Data/*.mdb` file, in name order.
+    /// Every `Data/*.mdb` file and, in an office on a server, every company there (as
+    /// ServerCompanyStore's sources, archived under `KOD.mdb`), in name order.
     QStringList companyDatabases() const;
     /// Writes `archivePath` holding a snapshot of each database under its bare file name.
     void writeDatabaseArchive(const QString& archivePath, const QStringList& databases);
@@ -75,8 +76,8 @@ public:
     /// The message of a missing automatic backup folder.
     static QString missingFolderMessage();
 
-    /// The database file of a company code; throws ShownError for a code that does not
-    /// name a plain file in Data.
+    /// The database file of a company code, or the source of the company on the office
+    /// server; throws ShownError for a code that does not name a plain file in Data.
     QString companyDatabase(const QString& code) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
+#include "registry/CompanyMove.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
 
@@ -170,9 +171,27 @@ int remove(CompanyRegistry& registry, CliRun& run) {
     return registry.FirmaSilButClick() ? 0 : 1;
 }
 
+int move(CliRun& run) {
+    const QString usage = QStringLiteral("company move KOD --to sunucu|dosya");
+    const QString to = takeOption(run.args, QStringLiteral("--to"));
+    if (run.args.size() != 1)
+        throw UsageError(usage);
+    CompanyPlace place;
+    if (to == QLatin1String("sunucu"))
+        place = CompanyPlace::Server;
+    else if (to == QLatin1String("dosya"))
+        place = CompanyPlace::File;
+    else
+        throw UsageError(usage);
+    const QString code = run.args.first();
+    CompanyMove(run.context).move(code, place);
+    run.out << CompanyMove::doneMessage(code, place) << "\n";
+    return 0;
+}
+
 int company(CliRun& run) {
     if (run.args.isEmpty())
-        throw UsageError(QStringLiteral("company add|list|update|delete|adopt|discard"));
+        throw UsageError(QStringLiteral("company add|list|update|delete|adopt|discard|move"));
     const QString verb = run.args.takeFirst();
     CompanyRegistry registry(run.context);
     if (verb == QLatin1String("add"))
@@ -187,15 +206,17 @@ int company(CliRun& run) {
         return adopt(registry, run);
     if (verb == QLatin1String("discard"))
         return discard(registry, run);
+    if (verb == QLatin1String("move"))
+        return move(run);
     throw UsageError(QStringLiteral("Bilinmeyen company işlemi: ") + verb);
 }
 
-const CommandRegistration
-    registration("company",
-                 "company add KOD AD [--set AD=METİN]... | company add --controls | company list [--check] | "
-                 "company update KOD [--controls] [--set ...] | company delete KOD | "
-                 "company adopt KOD AD [--set ...] | company discard KOD",
-                 company);
+const CommandRegistration registration(
+    "company",
+    "company add KOD AD [--set AD=METİN]... | company add --controls | company list [--check] | "
+    "company update KOD [--controls] [--set ...] | company delete KOD | "
+    "company adopt KOD AD [--set ...] | company discard KOD | company move KOD --to sunucu|dosya",
+    company);
 
 } // namespace
 } // namespace velkor::cli

@@ -1,5 +1,6 @@
 #include "backup/Backups.h"
 #include "cli/CliCommand.h"
+#include "cli/StepPause.h"
 
 #include <QDir>
 
@@ -23,13 +24,14 @@ int restore(CliRun& run) {
         return 1;
     Backups backups(run.context);
     const QDateTime now = QDateTime::currentDateTime();
+    const auto pause = stepPauseFromEnvironment();
     RestoreOutcome outcome;
     if (kind == QLatin1String("all"))
-        outcome = backups.restoreAll(archive, now);
+        outcome = backups.restoreAll(archive, now, pause);
     else if (kind == QLatin1String("daily"))
-        outcome = backups.restoreDaily(archive, now);
+        outcome = backups.restoreDaily(archive, now, pause);
     else
-        outcome = backups.restoreCompany(archive, now);
+        outcome = backups.restoreCompany(archive, now, pause);
     run.prompt.showMessage(Backups::restoreMessage(outcome));
     for (const QString& file : outcome.restored)
         run.out << file << '\n';

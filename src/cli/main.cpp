@@ -2,8 +2,10 @@
 #include "base/ClassicNumbers.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
+#include "cli/ReadOnlyCommands.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
+#include "storage/OfficeServer.h"
 #include "storage/ProgramLayout.h"
 #include "storage/ReferenceUpdate.h"
 
@@ -44,6 +46,16 @@ PromptButton parseAnswer(const QString& text) {
     if (text.compare(QLatin1String("Tamam"), Qt::CaseInsensitive) == 0)
         return PromptButton::Ok;
     throw UsageError(QStringLiteral("--answer Evet, Hayir ya da Iptal olmalı: ") + text);
+}
+
+/// Whether the installation's office server takes this login for reading only. A server that
+/// cannot be reached here is left to the command, which says why in its own words.
+bool loginMayOnlyRead(const QString& home) {
+    try {
+        return readOnlyOffice(home);
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 /// The command word: the first argument that is neither a global option nor its value.
@@ -122,6 +134,12 @@ int main(int argc, char* argv[]) {
         // GUI does; a folder named with --home is still made only by init.
         if (home.isEmpty() && programLayout().installed() && isNewInstallation(context.home()))
             ensureInstallation(context.home());
+        // A login of the office that may only read is told so before a command that would
+        // change anything starts, rather than by the server halfway through it.
+        if (changesData(word, rest) && loginMayOnlyRead(context.home())) {
+            prompt.showMessage(readOnlyRefusal(word));
+            return 1;
+        }
         // Only init makes databases; any other command on a missing one stops and names it.
         // The server commands set up and inspect the office itself, which the shared
         // connections of an installation on the server would need before it exists.

@@ -7,6 +7,8 @@
 #include "registry/RegistrationFormControls.h"
 #include "storage/CompanyFiles.h"
 #include "storage/Installation.h"
+#include "storage/OfficeConnection.h"
+#include "storage/OfficeServer.h"
 #include "storage/Statement.h"
 
 #include <QFile>
@@ -133,6 +135,8 @@ bool CompanyRegistry::dosyaac() {
     const QString target = companyDatabasePath(home, code);
     const QString temporary = companyTemporaryPath(home, code);
     const QString templateFile = templateDatabase(home);
+    if (!officeService(home).isEmpty())
+        return createOnServer(code, name, target);
     if (!QFileInfo::exists(templateFile)) {
         prompt.showMessage(QStringLiteral("Firma oluşturulması için gerekli dosya bulunamadı!"));
         m_form.setReadOnly(ctl::registration::KoduEdit, true);
@@ -199,6 +203,48 @@ bool CompanyRegistry::dosyaac() {
         QFile::remove(temporary);
         m_registrationTable.remove();
         throw DatabaseError(QStringLiteral("Firma veritabanı oluşturulamadı: %1").arg(target));
+    }
+    m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
+
+    m_context.PointCompanyConnection(code);
+
+    if (m_companyEntered)
+        m_companyEntered(code, name);
+    if (m_listQuery.isOpen())
+        reloadList();
+    return true;
+}
+
+bool CompanyRegistry::createOnServer(const QString& code, const QString& name, const QString& file) {
+    Prompt& prompt = m_context.prompt();
+    // An office's company is a schema of the server, or a file of the installation that
+    // has not been moved there yet: either holds the code.
+    if (QFileInfo::exists(file) || companyLivesOnServer(m_context.home(), code)) {
+        prompt.showMessage(
+            QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
+                           "kayıtlı\n\rFirmayı silin"));
+        m_form.setReadOnly(ctl::registration::KoduEdit, true);
+        return true;
+    }
+    if (const QString twin = caseTwinOf(code); !twin.isEmpty()) {
+        prompt.showMessage(caseTwinMessage(code, twin), kTitle, PromptIcon::Warning);
+        return false;
+    }
+    m_context.general().ensureOpen();
+    m_registrationTable.ensureOpen();
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
+    if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
+        m_registrationTable.edit();
+    else
+        m_registrationTable.append();
+    postFormRow();
+    // The row comes first: a program that dies before the schema is made leaves a company
+    // without data, which opens with the server's message and is deleted as any other.
+    try {
+        addCompanySchema(*connectToOffice(officeConnInfo(m_context.home())), code);
+    } catch (...) {
+        m_registrationTable.remove();
+        throw;
     }
     m_form.setText(ctl::registration::Sira_No_Edit, m_registrationTable.text(QStringLiteral("fid")));
 
@@ -304,7 +350,8 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
     // A stored code that is not a plain file name never names a file to delete.
     const QString file =
         codeProblem(code).isEmpty() ? companyDatabasePath(m_context.home(), code) : QString();
-    if (!file.isEmpty() && QFileInfo::exists(file)) {
+    const bool onServer = !file.isEmpty() && companyLivesOnServer(m_context.home(), code);
+    if (onServer || (!file.isEmpty() && QFileInfo::exists(file))) {
         if (prompt.ask(
                 QStringLiteral("Bu firmayı silmeniz halinde girmiş olduğunuz\n\rbilgiler de silinecektir. "
                                "İşlemi kesmek istermisiniz?"),
@@ -315,7 +362,9 @@ bool CompanyRegistry::FirmaSil(qint64 fid) {
                        kTitle, PromptIcon::Question,
                        PromptButton::Yes | PromptButton::No) != PromptButton::Yes)
             return false;
-        if (!QFile::remove(file)) {
+        if (onServer) {
+            removeCompanySchema(*connectToOffice(officeConnInfo(m_context.home())), code);
+        } else if (!QFile::remove(file)) {
             prompt.showMessage(QStringLiteral("Firma Silinemiyor!!!"));
             return false;
         }
@@ -357,10 +406,16 @@ QStringList CompanyRegistry::filesWithoutRow() {
 QStringList CompanyRegistry::rowsWithoutFile() {
     m_context.general().ensureOpen();
     QStringList codes;
+    // The companies an office keeps on its server have no file.
+    std::unique_ptr<PgConnection> server;
+    if (const QString conninfo = officeConnInfo(m_context.home()); !conninfo.isEmpty())
+        server = connectToOffice(conninfo);
     Statement rows(m_context.general().database(), QStringLiteral("SELECT kodu FROM firmalar ORDER BY fid"));
     while (rows.step()) {
         const QString code = rows.value(0).toString();
-        if (!codeProblem(code).isEmpty() || !QFileInfo(companyDatabasePath(m_context.home(), code)).isFile())
+        if (!codeProblem(code).isEmpty() ||
+            (!QFileInfo(companyDatabasePath(m_context.home(), code)).isFile() &&
+             !(server && companyOnServer(*server, code))))
             codes << code;
     }
     return codes;

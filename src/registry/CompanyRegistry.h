@@ -87,6 +87,9 @@ private:
     /// The codes of every registry row and every file in Data/, each once.
     QStringList knownCodes();
     QString unregisteredFile(const QString& code, const QString& registeredMessage);
+    /// "SAKLA" of a new company in an office on the server: the registry row, then the
+    /// company's schema made from the template; `file` is the code's file in Data/.
+    bool createOnServer(const QString& code, const QString& name, const QString& file);
     /// Shows the refusal and gives true when an edit holds a line break or another control
     /// character, which would break the companies list and the printed headers.
     bool refusedControlCharacters();

@@ -4,6 +4,7 @@
 #include "storage/ConnectionStrings.h"
 #include "storage/FileCompanyLocks.h"
 #include "storage/OfficeConnection.h"
+#include "storage/OfficeServer.h"
 #include "storage/PgCompanyLocks.h"
 #include "storage/SchemaUpgrade.h"
 
@@ -62,13 +63,14 @@ void AppContext::PointCompanyConnection(const QString& code) {
     // A code that is not a plain file name never reaches the connection string.
     companyDatabasePath(m_home, code);
     std::unique_ptr<CompanyLock> hold = companyLocks().shared(code);
+    // An office keeps each company on the server or, until it is moved there, in a file.
+    const QString conninfo = m_service.isEmpty() ? QString() : PgConnection::serviceConnInfo(m_service);
+    const bool onServer = !conninfo.isEmpty() && companyOnServer(*connectToOffice(conninfo), code);
     m_company.close();
     m_companyHold = std::move(hold);
     QDir::setCurrent(m_home);
-    m_company.setConnectionString(
-        m_service.isEmpty()
-            ? CompanyConnectionString(code)
-            : serverConnectionString(PgConnection::serviceConnInfo(m_service), companySchema(code)));
+    m_company.setConnectionString(onServer ? serverConnectionString(conninfo, companySchema(code))
+                                           : CompanyConnectionString(code));
     m_company.open();
     m_companyCode = code;
 }

@@ -27,8 +27,11 @@ QStringList fileColumns(Database& file, const QString& table) {
 
 } // namespace
 
-void copyCompanyToServer(Database& file, PgConnection& server, const QString& code) {
-    PgTransaction transaction(server);
+namespace {
+
+// Inside the caller's transaction: the company's schema made from the template and filled
+// with the file's rows.
+void fillNewSchema(Database& file, PgConnection& server, const QString& code) {
     addCompanySchema(server, code);
     // A file of the later periods' layout brings its own version row; one of an earlier
     // release has none and takes the schema's, its periods' tables staying empty.
@@ -36,6 +39,23 @@ void copyCompanyToServer(Database& file, PgConnection& server, const QString& co
         server.exec(
             QStringLiteral("DELETE FROM %1.sema_surumu").arg(server.quoteIdentifier(companySchema(code))));
     copyRowsToServer(file, server, companySchema(code));
+}
+
+} // namespace
+
+void copyCompanyToServer(Database& file, PgConnection& server, const QString& code) {
+    PgTransaction transaction(server);
+    fillNewSchema(file, server, code);
+    transaction.commit();
+}
+
+void replaceCompanyOnServer(Database& file, PgConnection& server, const QString& code,
+                            const std::function<void()>& beforeCommit) {
+    PgTransaction transaction(server);
+    removeCompanySchema(server, code);
+    fillNewSchema(file, server, code);
+    if (beforeCommit)
+        beforeCommit();
     transaction.commit();
 }
 

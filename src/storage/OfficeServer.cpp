@@ -4,6 +4,7 @@
 #include "base/TextHelpers.h"
 #include "storage/ConnectionStrings.h"
 #include "storage/Installation.h"
+#include "storage/OfficeConnection.h"
 #include "storage/PgConnection.h"
 #include "storage/PgSchemaConnection.h"
 #include "storage/Schema.h"
@@ -60,6 +61,24 @@ BEGIN
     END LOOP;
   END LOOP;
   INSERT INTO genel.sunucu_firmalari (kodu, sema) VALUES (kod, sema);
+END
+$body$
+)SQL";
+
+// The function that drops a company's schema and its registration, as the owner, for the
+// writers: a company deleted or moved into a file leaves nothing on the server.
+const char* const kRemoveCompanyFunction = R"SQL(
+CREATE FUNCTION genel.firma_semasi_sil(kod text) RETURNS void
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $body$
+DECLARE
+  s text;
+BEGIN
+  SELECT f.sema INTO s FROM genel.sunucu_firmalari f WHERE f.kodu = kod;
+  IF s IS NULL THEN
+    RETURN;
+  END IF;
+  EXECUTE format('DROP SCHEMA IF EXISTS %I CASCADE', s);
+  DELETE FROM genel.sunucu_firmalari WHERE kodu = kod;
 END
 $body$
 )SQL";
@@ -149,8 +168,10 @@ void initOffice(PgConnection& admin) {
     admin.execute(QStringLiteral("INSERT INTO genel.ofis (anahtar, deger) VALUES ($1, $2)"),
                   {kVersionKey, QString::number(office::kSchemaVersion)});
     admin.exec(QString::fromUtf8(kAddCompanyFunction));
-    admin.exec(
-        QStringLiteral("GRANT EXECUTE ON FUNCTION genel.firma_semasi_ekle(text, text) TO %1").arg(writer));
+    admin.exec(QString::fromUtf8(kRemoveCompanyFunction));
+    admin.exec(QStringLiteral("GRANT EXECUTE ON FUNCTION genel.firma_semasi_ekle(text, text), "
+                              "genel.firma_semasi_sil(text) TO %1")
+                   .arg(writer));
     // The layout's version and the template are the owner's alone to change.
     admin.exec(QStringLiteral("REVOKE INSERT, UPDATE, DELETE ON genel.ofis, genel.sunucu_firmalari FROM %1; "
                               "REVOKE INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA sablon FROM %1")
@@ -161,6 +182,39 @@ void initOffice(PgConnection& admin) {
 
 void addCompanySchema(PgConnection& connection, const QString& code) {
     connection.query(QStringLiteral("SELECT genel.firma_semasi_ekle($1, $2)"), {code, companySchema(code)});
+}
+
+void removeCompanySchema(PgConnection& connection, const QString& code) {
+    connection.query(QStringLiteral("SELECT genel.firma_semasi_sil($1)"), {code});
+}
+
+bool companyOnServer(PgConnection& connection, const QString& code) {
+    return connection
+               .scalar(QStringLiteral("SELECT count(*) FROM genel.sunucu_firmalari WHERE kodu = $1"), {code})
+               .toLongLong() > 0;
+}
+
+QString officeConnInfo(const QString& home) {
+    const QString service = officeService(home);
+    return service.isEmpty() ? QString() : PgConnection::serviceConnInfo(service);
+}
+
+bool companyLivesOnServer(const QString& home, const QString& code) {
+    const QString conninfo = officeConnInfo(home);
+    return !conninfo.isEmpty() && companyOnServer(*connectToOffice(conninfo), code);
+}
+
+bool officeReadOnly(PgConnection& connection) {
+    // A database the office is not set up in yet has no registry to be kept from.
+    return connection
+        .scalar(QStringLiteral(
+            "SELECT coalesce(NOT has_table_privilege(to_regclass('genel.firmalar'), 'UPDATE'), false)"))
+        .toBool();
+}
+
+bool readOnlyOffice(const QString& home) {
+    const QString conninfo = officeConnInfo(home);
+    return !conninfo.isEmpty() && officeReadOnly(*connectToOffice(conninfo));
 }
 
 OfficeState inspectOffice(PgConnection& connection) {

@@ -37,6 +37,26 @@ void initOffice(PgConnection& admin);
 /// the owner role through a function the writers may call.
 void addCompanySchema(PgConnection& connection, const QString& code);
 
+/// Drops the schema of a company with everything in it and its registration; nothing when
+/// the company has no schema on the server. Runs as the owner role, as addCompanySchema.
+void removeCompanySchema(PgConnection& connection, const QString& code);
+
+/// Whether the company of that code lives on the server (its schema is registered); a
+/// company of the office's registry that does not is a file of the installation.
+bool companyOnServer(PgConnection& connection, const QString& code);
+
+/// The libpq connection string of the installation's office server (`[Sunucu] Servis` of its
+/// Ayarlar.ini); empty for an installation that keeps its companies in files.
+QString officeConnInfo(const QString& home);
+/// Whether the installation's company of that code lives on its office server.
+bool companyLivesOnServer(const QString& home, const QString& code);
+
+/// Whether the login may only read the office: a member of the reading role, who may not
+/// change the registry (auditors, trainees).
+bool officeReadOnly(PgConnection& connection);
+/// The same for the installation's office server; false for an installation of files.
+bool readOnlyOffice(const QString& home);
+
 /// What `server check` reports.
 struct OfficeState {
     int serverVersion = 0;

@@ -34,7 +34,8 @@ int removeOpenPeriodLines(Database& db, const std::vector<qint64>& itemIds) {
         remove.reset();
         remove.bindAll({id, kClosedPeriodState});
         remove.run();
-        removed += static_cast<int>(db.scalar(QStringLiteral("SELECT changes()")).toInt());
+        // The engine counts the rows; the file engine's SQL function is not the server's.
+        removed += db.engine().changes();
     }
     return removed;
 }

@@ -59,6 +59,18 @@ TEST_F(ProgramTest, FormModelsAreRegisteredUnderTheirWindowNames) {
     EXPECT_EQ(program.windows().visibleWindows(), QStringList{windows::kEntry});
 }
 
+// An installation of files has one place for its companies: the move between a file and the
+// office server is offered only where the office has a server, as the command line refuses it.
+TEST_F(ProgramTest, TheMoveToTheServerIsOfferedOnlyByAnOfficeOnAServer) {
+    EXPECT_FALSE(panel().isEnabled(ctl::companies::FirmaTasiBut));
+    EXPECT_FALSE(panel().userActRefusal(ctl::companies::FirmaTasiBut).isEmpty());
+    test::TempHome officeHome;
+    IniFile(officeHome.context().home() + QStringLiteral("Ayarlar.ini"))
+        .setValue(QStringLiteral("Sunucu"), QStringLiteral("Servis"), QStringLiteral("buro"));
+    Program office(officeHome.context());
+    EXPECT_TRUE(office.companies().form().isEnabled(ctl::companies::FirmaTasiBut));
+}
+
 TEST_F(ProgramTest, ANewCompanyIsShownInTheMenuAndWorkspaceCaptions) {
     FormModel& registration = program.registry().form();
     registration.click(ctl::registration::yeniButton);

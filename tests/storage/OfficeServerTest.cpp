@@ -175,6 +175,26 @@ TEST_F(OfficeServerTest, AnAccountantsCompanyHoldsTheLaterPeriodsWithoutChanging
               QVariant(62500000.0));
 }
 
+TEST_F(OfficeServerTest, ACompanyIsDroppedWithItsRegistrationByAnAccountantOnly) {
+    auto ayse = login(writerLogin);
+    addCompanySchema(*ayse, QStringLiteral("ABC"));
+    EXPECT_TRUE(companyOnServer(*ayse, QStringLiteral("ABC")));
+    EXPECT_FALSE(companyOnServer(*ayse, QStringLiteral("XYZ")));
+    auto auditor = login(readerLogin);
+    EXPECT_THROW(removeCompanySchema(*auditor, QStringLiteral("ABC")), PgError);
+    EXPECT_TRUE(companyOnServer(*admin, QStringLiteral("ABC")));
+    removeCompanySchema(*ayse, QStringLiteral("ABC"));
+    EXPECT_FALSE(companyOnServer(*ayse, QStringLiteral("ABC")));
+    EXPECT_TRUE(inspectOffice(*ayse).companies.isEmpty());
+    EXPECT_EQ(admin->scalar(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = $1"),
+                            {companySchema(QStringLiteral("ABC"))}),
+              QVariant(qint64(0)));
+    // A code without a schema is no error: a deletion that died halfway is finished.
+    EXPECT_NO_THROW(removeCompanySchema(*ayse, QStringLiteral("ABC")));
+    // The code is free again.
+    EXPECT_NO_THROW(addCompanySchema(*ayse, QStringLiteral("ABC")));
+}
+
 TEST_F(OfficeServerTest, TheReadOnlyRoleReadsEverythingAndChangesNothing) {
     addCompanySchema(*admin, QStringLiteral("ABC"));
     const QString company = companySchema(QStringLiteral("ABC"));
@@ -227,6 +247,7 @@ TEST_F(OfficeServerTest, TheReadOnlyRoleReadsEverythingAndChangesNothing) {
             << schema.toStdString();
     EXPECT_TRUE(refused(QStringLiteral("CREATE SCHEMA yeni")));
     EXPECT_TRUE(refused(QStringLiteral("SELECT genel.firma_semasi_ekle('X', 'firma_x')")));
+    EXPECT_TRUE(refused(QStringLiteral("SELECT genel.firma_semasi_sil('ABC')")));
     EXPECT_TRUE(refused(QStringLiteral("SELECT nextval(pg_get_serial_sequence('%1.sabit_kiymet', 'id'))")
                             .arg(auditor->quoteIdentifier(company))));
     EXPECT_EQ(

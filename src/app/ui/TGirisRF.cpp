@@ -47,6 +47,7 @@ TGirisRF::TGirisRF(Program& program, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makeButton(ctl::companies::FirmaSecBut));
     buttons->addWidget(makeButton(ctl::companies::FirmaSilBut));
+    buttons->addWidget(makeButton(ctl::companies::FirmaTasiBut));
     buttons->addStretch();
     buttons->addWidget(makeButton(ctl::companies::KapatBut));
 
