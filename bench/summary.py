@@ -29,7 +29,8 @@ def load(path, cpu=False):
     medians = {}
     for b in data.get("benchmarks", []):
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b.get("time_unit", "ns")]
-        entry = {"ms": b["cpu_time" if cpu else "real_time"] * scale, "items": b.get("items")}
+        entry = {"ms": b["cpu_time" if cpu else "real_time"] * scale, "items": b.get("items"),
+                 "lost": b.get("lost"), "saves_per_s": b.get("saves_per_s")}
         name = re.sub(r"/(repeats|iterations):\d+$", "", b.get("run_name", b["name"]))
         if b.get("run_type") == "aggregate":
             if b.get("aggregate_name") == "median":
@@ -115,6 +116,24 @@ def main():
         t = ms(name)
         if t is not None:
             row(what, f"{fmt(t / 1000, 2)} s", "", "", "<= 1 s", t <= 1000)
+    for what, name in (("report list on the office server", "BM_Office_ReportList/sunucu"),
+                       ("journal on the office server", "BM_Office_Journal/sunucu")):
+        t = ms(f"{name}:1")
+        on_file = ms(f"{name}:0")
+        if t is not None and on_file:
+            r = t / on_file
+            row(what, f"{fmt(t)} ms", f"company file {fmt(on_file)} ms", f"{fmt(r, 2)}x", "<= 1,5x", r <= 1.5)
+    writers = runs.get("BM_Office_FourWriters")
+    if writers and writers.get("lost") is not None:
+        lost = int(writers["lost"])
+        rate = writers.get("saves_per_s") or 0
+        row("4 writers x 1.000 saves, one company", f"{fmt(rate, 0)} saves/s, {lost} lost",
+            f"{fmt(writers['ms'] / 1000, 2)} s in all", "", "0 lost", lost == 0)
+    for what, name in (("company of 10.000 items to the server", "BM_CompanyToServer"),
+                       ("and back into a company file", "BM_CompanyToFile")):
+        t = ms(name)
+        if t is not None:
+            row(what, f"{fmt(t / 1000, 2)} s", "", "", "<= 5 s", t <= 5000)
 
     header = ("What (10.000 items unless said)", "Now", "Reference in the same run", "Ratio", "Target", "")
     widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]

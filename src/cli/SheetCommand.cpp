@@ -1,6 +1,7 @@
 #include "base/NumberFormat.h"
 #include "base/TextHelpers.h"
 #include "cli/CliCommand.h"
+#include "cli/StepPause.h"
 #include "engine/EquitySheet.h"
 #include "engine/EquitySheetControls.h"
 #include "engine/FixedAssetSheet.h"
@@ -118,6 +119,9 @@ int sheet(CliRun& run) {
             run.prompt.showMessage(QStringLiteral("Kayıt bulunamadı: ") + load);
             return 1;
         }
+        // The tests of two users on one item hold the run here, between loading and saving.
+        if (const auto pause = stepPauseFromEnvironment())
+            pause("yuklendi");
     }
     for (const FormStep& step : steps) {
         FormModel& form =

@@ -1,0 +1,95 @@
+#include "support/OfficeInstallation.h"
+
+#include "storage/IniFile.h"
+#include "storage/OfficeConnection.h"
+#include "storage/OfficeServer.h"
+#include "storage/PgConnection.h"
+#include "support/PostgresServer.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace velkor::test {
+
+OfficeInstallation::OfficeInstallation(PostgresServer& server, const QString& cliPath) : m_cli(cliPath) {
+    m_database = server.createDatabase(QStringLiteral("buro"));
+    m_conninfo = server.conninfo(m_database);
+    QString out;
+    QString err;
+    if (cli({QStringLiteral("init")}, &out, &err) != 0) {
+        m_error = QStringLiteral("init: ") + out + err;
+        return;
+    }
+    if (!writeFile(QStringLiteral("pg_service.conf"),
+                   QStringLiteral("[buro]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\nsslmode=disable\n")
+                       .arg(server.host())
+                       .arg(server.port())
+                       .arg(m_database, PostgresServer::superuser())) ||
+        !writeFile(QStringLiteral("pgpass"),
+                   QStringLiteral("%1:%2:*:%3:%4\n")
+                       .arg(server.host())
+                       .arg(server.port())
+                       .arg(PostgresServer::superuser(), PostgresServer::password()))) {
+        m_error = QStringLiteral("the service files cannot be written");
+        return;
+    }
+    m_environment.insert(QStringLiteral("PGSERVICEFILE"),
+                         m_files.filePath(QStringLiteral("pg_service.conf")));
+    m_environment.insert(QStringLiteral("PGPASSFILE"), m_files.filePath(QStringLiteral("pgpass")));
+    IniFile(m_home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    if (cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err) != 0)
+        m_error = QStringLiteral("server init: ") + out + err;
+}
+
+int OfficeInstallation::run(const QString& program, const QStringList& args, QString* out, QString* err,
+                            int timeoutMs) const {
+    QProcess process;
+    process.setProcessEnvironment(m_environment);
+    process.start(program, args);
+    const bool ended = process.waitForFinished(timeoutMs);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    if (err)
+        *err = QString::fromUtf8(process.readAllStandardError());
+    return ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+int OfficeInstallation::cli(const QStringList& args, QString* out, QString* err) const {
+    return run(m_cli, QStringList{QStringLiteral("--home"), m_home.path()} + args, out, err);
+}
+
+bool OfficeInstallation::addCompany(const QString& code) {
+    // `company add` registers the company and copies the template into a file, but makes no
+    // schema on the server, where the installation looks for the company: the schema is
+    // made first, as a company moved to the server gets it.
+    try {
+        PgConnection office(m_conninfo);
+        addCompanySchema(office, code);
+    } catch (const std::exception& e) {
+        m_error = QStringLiteral("company schema: ") + QString::fromUtf8(e.what());
+        return false;
+    }
+    QString out;
+    QString err;
+    if (cli({QStringLiteral("company"), QStringLiteral("add"), code, QStringLiteral("Firma ") + code}, &out,
+            &err) == 0)
+        return true;
+    m_error = QStringLiteral("company add: ") + out + err;
+    return false;
+}
+
+bool OfficeInstallation::writeFile(const QString& name, const QString& text) {
+    QFile file(m_files.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text.toUtf8());
+    file.close();
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace velkor::test
