@@ -2,8 +2,11 @@
 
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/CellText.h"
+#include "spreadsheet/OdsRowTrim.h"
+#include "spreadsheet/StoredZip.h"
 #include "spreadsheet/WorkbookLimits.h"
 #include "spreadsheet/ZippedWorkbookScan.h"
+#include "storage/ZipArchive.h"
 
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
@@ -158,6 +161,28 @@ QString cellText(const ss::document& doc, const ss::sheet& sheet, const ixion::m
     }
 }
 
+// The parts of an OpenDocument package the parser reads, stored uncompressed, with the
+// empty cells that pad each row to the sheet's last column left out: the parser would
+// visit every one of those repeats, some 16.000 a row, and took most of its time there.
+QByteArray odsPackageForParser(const QString& path) {
+    std::vector<std::pair<QByteArray, QByteArray>> parts;
+    try {
+        const ZipArchive zip(path, ZipArchive::Mode::Read);
+        for (const char* name : {"styles.xml", "content.xml"}) {
+            const int index = zip.find(QLatin1String(name));
+            if (index < 0)
+                continue;
+            QByteArray data = zip.read(index, kMaxWorkbookBytes);
+            if (qstrcmp(name, "content.xml") == 0)
+                data = trimTrailingEmptyCells(data);
+            parts.emplace_back(QByteArray(name), std::move(data));
+        }
+    } catch (const ZipError&) {
+        throw WorkbookError(damagedWorkbookMessage(path));
+    }
+    return storedZip(parts);
+}
+
 } // namespace
 
 WorkbookGrid OrcusWorkbookReader::readFirstSheet(const QString& path) const {
@@ -183,11 +208,13 @@ WorkbookGrid OrcusWorkbookReader::readScanned(const QString& path, const ZippedW
     // calculate hold 0 for every formula, also for a division by zero.
     factory.set_recalc_formula_cells(true);
     try {
-        const std::string file = QFile::encodeName(path).toStdString();
         if (m_format == Format::Ods) {
+            const QByteArray package = odsPackageForParser(path);
             orcus::orcus_ods loader(&factory);
-            loader.read_file(file);
+            loader.read_stream(
+                std::string_view(package.constData(), static_cast<std::size_t>(package.size())));
         } else {
+            const std::string file = QFile::encodeName(path).toStdString();
             orcus::orcus_xlsx loader(&factory);
             loader.read_file(file);
         }
