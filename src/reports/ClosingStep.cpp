@@ -7,6 +7,8 @@
 
 #include <QHash>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace velkor {
 
@@ -54,34 +56,54 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
 // needed from one pass over the table in its own order: following the index to every
 // row, or letting the engine sort whole records, costs several times more.
 ClosingTotals sumRows(Database& db) {
-    std::vector<qint64> ids;
-    std::vector<ItemRow> items;
+    // Only the fields the sums read, kept small: a whole ItemRow a row cost more to build
+    // and move than the sums themselves.
+    struct Summed {
+        qint64 id;
+        QString mainAccount;
+        double accountNumber;
+        QString kind;
+        double difference;
+        std::optional<double> depreciationDifference;
+        double accumulatedDepreciation;
+        double adjustedDepreciation;
+    };
+    std::vector<Summed> rows;
+    rows.reserve(
+        static_cast<size_t>(db.scalar(QStringLiteral("SELECT count(*) FROM sabit_kiymet")).toLongLong()));
     Statement read(db, QStringLiteral("SELECT id, anahesapkodu, Hesaplama_Yontemi, Enflasyon_Farki, "
                                       "Amortisman_Farki, vuk_birikmis_amortisman, Duzeltilmis_Amortisman "
                                       "FROM sabit_kiymet NOT INDEXED ORDER BY id"));
     const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
     const auto number = [](const QVariant& v) { return v.isNull() ? 0.0 : v.toDouble(); };
+    // Each main account is read once, and its text shared by its rows.
     QHash<QString, double> accountNumbers;
     while (read.step()) {
-        ids.push_back(read.value(0).toLongLong());
-        ItemRow& item = items.emplace_back();
-        item.mainAccount = text(read.value(1));
-        auto known = accountNumbers.constFind(item.mainAccount);
+        const QString account = text(read.value(1));
+        auto known = accountNumbers.constFind(account);
         if (known == accountNumbers.cend())
-            known = accountNumbers.insert(item.mainAccount, ParseAmount(item.mainAccount));
-        item.accountNumber = *known;
-        item.kind = text(read.value(2));
-        item.difference = number(read.value(3));
+            known = accountNumbers.insert(account, ParseAmount(account));
+        std::optional<double> depreciationDifference;
         if (const QVariant v = read.value(4); !v.isNull())
-            item.depreciationDifference = v.toDouble();
-        item.accumulatedDepreciation = number(read.value(5));
-        item.adjustedDepreciation = number(read.value(6));
+            depreciationDifference = v.toDouble();
+        rows.push_back({read.value(0).toLongLong(), known.key(), *known, text(read.value(2)),
+                        number(read.value(3)), depreciationDifference, number(read.value(5)),
+                        number(read.value(6))});
     }
     ClosingTotals totals;
+    ItemRow item;
     Statement order(db, QStringLiteral("SELECT id FROM sabit_kiymet ORDER BY anahesapkodu, sbk_kodu, id"));
     while (order.step()) {
-        const auto at = std::lower_bound(ids.begin(), ids.end(), order.value(0).toLongLong());
-        totals.add(items[static_cast<size_t>(at - ids.begin())]);
+        const auto at = std::lower_bound(rows.begin(), rows.end(), order.value(0).toLongLong(),
+                                         [](const Summed& row, qint64 id) { return row.id < id; });
+        item.mainAccount = at->mainAccount;
+        item.accountNumber = at->accountNumber;
+        item.kind = at->kind;
+        item.difference = at->difference;
+        item.depreciationDifference = at->depreciationDifference;
+        item.accumulatedDepreciation = at->accumulatedDepreciation;
+        item.adjustedDepreciation = at->adjustedDepreciation;
+        totals.add(item);
     }
     return totals;
 }
