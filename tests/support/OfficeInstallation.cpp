@@ -64,16 +64,6 @@ int OfficeInstallation::cli(const QStringList& args, QString* out, QString* err)
 }
 
 bool OfficeInstallation::addCompany(const QString& code) {
-    // `company add` registers the company and copies the template into a file, but makes no
-    // schema on the server, where the installation looks for the company: the schema is
-    // made first, as a company moved to the server gets it.
-    try {
-        PgConnection office(m_conninfo);
-        addCompanySchema(office, code);
-    } catch (const std::exception& e) {
-        m_error = QStringLiteral("company schema: ") + QString::fromUtf8(e.what());
-        return false;
-    }
     QString out;
     QString err;
     if (cli({QStringLiteral("company"), QStringLiteral("add"), code, QStringLiteral("Firma ") + code}, &out,
