@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlcipher-dev sqlcipher
   libpq-dev postgresql-15 postgresql-client-15
-  libzip-dev libssl-dev zip
+  libzip-dev zlib1g-dev libssl-dev zip
   libxlsxwriter-dev
   liborcus-dev libixion-dev liborcus-parser-0.17-0 libboost-dev libfreexl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
