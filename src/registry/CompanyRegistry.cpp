@@ -143,11 +143,7 @@ bool CompanyRegistry::dosyaac() {
         return true;
     }
     if (QFileInfo::exists(target)) {
-        prompt.showMessage(
-            QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
-                           "kayıtlı\n\rFirmayı silin"));
-        m_form.setReadOnly(ctl::registration::KoduEdit, true);
-        return true;
+        return refuseTakenCode();
     }
     // Another file or row under the same code in other letter case would be a second file
     // in every backup, and no restore takes an archive with one name twice.
@@ -215,16 +211,20 @@ bool CompanyRegistry::dosyaac() {
     return true;
 }
 
+bool CompanyRegistry::refuseTakenCode() {
+    m_context.prompt().showMessage(
+        QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
+                       "kayıtlı\n\rFirmayı silin"));
+    m_form.setReadOnly(ctl::registration::KoduEdit, true);
+    return true;
+}
+
 bool CompanyRegistry::createOnServer(const QString& code, const QString& name, const QString& file) {
     Prompt& prompt = m_context.prompt();
     // An office's company is a schema of the server, or a file of the installation that
     // has not been moved there yet: either holds the code.
     if (QFileInfo::exists(file) || companyLivesOnServer(m_context.home(), code)) {
-        prompt.showMessage(
-            QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
-                           "kayıtlı\n\rFirmayı silin"));
-        m_form.setReadOnly(ctl::registration::KoduEdit, true);
-        return true;
+        return refuseTakenCode();
     }
     if (const QString twin = caseTwinOf(code); !twin.isEmpty()) {
         prompt.showMessage(caseTwinMessage(code, twin), kTitle, PromptIcon::Warning);

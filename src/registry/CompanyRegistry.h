@@ -90,6 +90,8 @@ private:
     /// "SAKLA" of a new company in an office on the server: the registry row, then the
     /// company's schema made from the template; `file` is the code's file in Data/.
     bool createOnServer(const QString& code, const QString& name, const QString& file);
+    /// Tells the user the code is taken and locks the code field; true as a handled save.
+    bool refuseTakenCode();
     /// Shows the refusal and gives true when an edit holds a line break or another control
     /// character, which would break the companies list and the printed headers.
     bool refusedControlCharacters();

@@ -160,16 +160,33 @@ void PgSchemaConnection::noteResult(int changes, qint64 insertedKey) {
         m_lastInsertId = insertedKey;
 }
 
+void PgSchemaConnection::inOwnTransaction(const std::function<void()>& work) {
+    // Inside the caller's transaction the work is part of it; otherwise it stands alone.
+    const bool own = !m_pg->inTransaction();
+    if (own)
+        m_pg->exec(QStringLiteral("BEGIN"));
+    try {
+        work();
+        if (own)
+            m_pg->exec(QStringLiteral("COMMIT"));
+    } catch (...) {
+        if (own) {
+            try {
+                m_pg->exec(QStringLiteral("ROLLBACK"));
+            } catch (const DatabaseError&) {
+            }
+        }
+        throw;
+    }
+}
+
 void PgSchemaConnection::createTable(const PgTableDefinition& definition, const QString& sql) {
     if (table(definition.name)) {
         if (definition.ifNotExists)
             return;
         throw DatabaseError(QStringLiteral("Tablo zaten var: %1").arg(definition.name));
     }
-    const bool own = !m_pg->inTransaction();
-    if (own)
-        m_pg->exec(QStringLiteral("BEGIN"));
-    try {
+    inOwnTransaction([&] {
         const QString name = quotedName(definition.name);
         QStringList columns;
         QString autoKey;
@@ -226,17 +243,7 @@ void PgSchemaConnection::createTable(const PgTableDefinition& definition, const 
                 rows.join(QStringLiteral(", ")),
             values);
         m_pg->execute(QStringLiteral("INSERT INTO velkor_tanimlar (komut) VALUES ($1)"), {sql});
-        if (own)
-            m_pg->exec(QStringLiteral("COMMIT"));
-    } catch (...) {
-        if (own) {
-            try {
-                m_pg->exec(QStringLiteral("ROLLBACK"));
-            } catch (const DatabaseError&) {
-            }
-        }
-        throw;
-    }
+    });
     loadCatalog();
 }
 
@@ -246,10 +253,7 @@ void PgSchemaConnection::addColumn(const PgAddedColumn& added, const QString& sq
         throw DatabaseError(QStringLiteral("Tablo bulunamadı: %1").arg(added.table));
     const QString tableName = found->name;
     const int position = static_cast<int>(found->columns.size()) + 1;
-    const bool own = !m_pg->inTransaction();
-    if (own)
-        m_pg->exec(QStringLiteral("BEGIN"));
-    try {
+    inOwnTransaction([&] {
         m_pg->exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                        .arg(quotedName(tableName), quotedName(added.column.name),
                             PgDialect::columnType(added.column.type)));
@@ -259,17 +263,7 @@ void PgSchemaConnection::addColumn(const PgAddedColumn& added, const QString& sq
             {tableName, position, added.column.name, added.column.type});
         // A copy into a file replays the definitions in order, this one after its table's.
         m_pg->execute(QStringLiteral("INSERT INTO velkor_tanimlar (komut) VALUES ($1)"), {sql});
-        if (own)
-            m_pg->exec(QStringLiteral("COMMIT"));
-    } catch (...) {
-        if (own) {
-            try {
-                m_pg->exec(QStringLiteral("ROLLBACK"));
-            } catch (const DatabaseError&) {
-            }
-        }
-        throw;
-    }
+    });
     loadCatalog();
 }
 

@@ -4,6 +4,7 @@
 #include "storage/PgDialect.h"
 
 #include <QHash>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -66,6 +67,8 @@ public:
 
 private:
     void loadCatalog();
+    /// Runs work in a transaction of its own unless the caller's is open, rolled back if it throws.
+    void inOwnTransaction(const std::function<void()>& work);
     void createTable(const PgTableDefinition& definition, const QString& sql);
     void addColumn(const PgAddedColumn& added, const QString& sql);
 

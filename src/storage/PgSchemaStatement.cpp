@@ -2,6 +2,7 @@
 
 #include "storage/PgConnection.h"
 #include "storage/PgSchemaConnection.h"
+#include "storage/PgTypes.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -12,17 +13,7 @@ namespace velkor {
 
 namespace {
 
-// Type identifiers of the built-in types (pg_type.oid); fixed across server versions.
-constexpr Oid kBool = 16;
-constexpr Oid kBytea = 17;
-constexpr Oid kInt8 = 20;
-constexpr Oid kInt2 = 21;
-constexpr Oid kInt4 = 23;
-constexpr Oid kOid = 26;
-constexpr Oid kFloat4 = 700;
-constexpr Oid kFloat8 = 701;
-constexpr Oid kDate = 1082;
-constexpr Oid kNumeric = 1700;
+using namespace pgtype;
 
 QString errorField(const PGresult* result, int field) {
     const char* text = result ? PQresultErrorField(result, field) : nullptr;
