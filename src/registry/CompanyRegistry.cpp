@@ -162,13 +162,7 @@ bool CompanyRegistry::dosyaac() {
         return false;
     }
 
-    m_context.general().ensureOpen();
-    m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
-    if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
-        m_registrationTable.edit();
-    else
-        m_registrationTable.append();
+    openRegistrationRow();
     // Values are checked before the file is copied, so a refused value leaves nothing behind.
     try {
         for (const auto& [edit, column] : RegistrationForm::editColumns())
@@ -211,6 +205,17 @@ bool CompanyRegistry::dosyaac() {
     return true;
 }
 
+void CompanyRegistry::openRegistrationRow() {
+    // The row of the number on the form when there is one, else a new row.
+    m_context.general().ensureOpen();
+    m_registrationTable.ensureOpen();
+    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
+    if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
+        m_registrationTable.edit();
+    else
+        m_registrationTable.append();
+}
+
 bool CompanyRegistry::refuseTakenCode() {
     m_context.prompt().showMessage(
         QStringLiteral("Bu isimde kayıtlı firma mevcut!\n\rBu isimde firma oluşturmak için önce "
@@ -223,20 +228,13 @@ bool CompanyRegistry::createOnServer(const QString& code, const QString& name, c
     Prompt& prompt = m_context.prompt();
     // An office's company is a schema of the server, or a file of the installation that
     // has not been moved there yet: either holds the code.
-    if (QFileInfo::exists(file) || companyLivesOnServer(m_context.home(), code)) {
+    if (QFileInfo::exists(file) || companyLivesOnServer(m_context.home(), code))
         return refuseTakenCode();
-    }
     if (const QString twin = caseTwinOf(code); !twin.isEmpty()) {
         prompt.showMessage(caseTwinMessage(code, twin), kTitle, PromptIcon::Warning);
         return false;
     }
-    m_context.general().ensureOpen();
-    m_registrationTable.ensureOpen();
-    const double fid = recordNumber(m_form.text(ctl::registration::Sira_No_Edit));
-    if (fid > 0 && m_registrationTable.locate(QStringLiteral("fid"), fid))
-        m_registrationTable.edit();
-    else
-        m_registrationTable.append();
+    openRegistrationRow();
     postFormRow();
     // The row comes first: a program that dies before the schema is made leaves a company
     // without data, which opens with the server's message and is deleted as any other.

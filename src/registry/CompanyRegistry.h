@@ -92,6 +92,8 @@ private:
     bool createOnServer(const QString& code, const QString& name, const QString& file);
     /// Tells the user the code is taken and locks the code field; true as a handled save.
     bool refuseTakenCode();
+    /// Opens the registry and puts its table on the form's row, or on a new one, for editing.
+    void openRegistrationRow();
     /// Shows the refusal and gives true when an edit holds a line break or another control
     /// character, which would break the companies list and the printed headers.
     bool refusedControlCharacters();
