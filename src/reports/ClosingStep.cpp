@@ -2,6 +2,7 @@
 
 #include "base/TextHelpers.h"
 #include "storage/Connection.h"
+#include "storage/DatabaseError.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"
 
@@ -21,18 +22,35 @@ QString placeholders(int count) {
     return marks.join(QLatin1Char(','));
 }
 
+// The three kinds of closing rows and their main accounts.
+const std::vector<std::pair<QString, QStringList>>& closingKinds() {
+    static const std::vector<std::pair<QString, QStringList>> kinds{
+        {QStringLiteral("ZararKapama"), {"580", "591"}},
+        {QStringLiteral("KarKapama"), {"570", "590"}},
+        {QStringLiteral("MDVDKapama"), {"522", "523", "524"}},
+    };
+    return kinds;
+}
+
+// The rows of one kind that do not carry its mark yet, and the values of the mark.
+QString unmarkedRows(const QStringList& accounts) {
+    return QStringLiteral("WHERE anahesapkodu IN (") + placeholders(static_cast<int>(accounts.size())) +
+           QStringLiteral(") AND NOT (Enflasyon_Farki IS VUK_Son_Degeri AND fatura_tarihi IS ? AND "
+                          "Giris_Yi_UFE_Tarihi IS ? AND Hesap_Yi_UFE_Tarihi IS ? AND Giris_Yi_UFE IS ? "
+                          "AND Hesap_Yi_UFE IS ? AND Duzeltme_Katsayisi IS ? AND Hesaplama_Yontemi IS ?)");
+}
+
+QVariantList closingMarks(const QString& kind, const QDate& adjustmentDate) {
+    return {adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+}
+
 // Phase 1: the whole registered value of past profits, past losses and revaluation funds
 // becomes their adjustment difference, carried with a coefficient of -1 as the mark of a
 // closing-kind row. The list runs this step every time it is opened: rows that already
 // carry the mark are left alone, so that opening it again writes nothing to the file.
 void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
-    const std::vector<std::pair<QString, QStringList>> kinds{
-        {QStringLiteral("ZararKapama"), {"580", "591"}},
-        {QStringLiteral("KarKapama"), {"570", "590"}},
-        {QStringLiteral("MDVDKapama"), {"522", "523", "524"}},
-    };
-    for (const auto& [kind, accounts] : kinds) {
-        const QVariantList marks{adjustmentDate, adjustmentDate, adjustmentDate, -1.0, -1.0, -1.0, kind};
+    for (const auto& [kind, accounts] : closingKinds()) {
+        const QVariantList marks = closingMarks(kind, adjustmentDate);
         QVariantList params = marks;
         for (const QString& account : accounts)
             params << account;
@@ -40,14 +58,26 @@ void markClosingKindRows(Database& db, const QDate& adjustmentDate) {
         db.execute(
             QStringLiteral("UPDATE sabit_kiymet SET Enflasyon_Farki=VUK_Son_Degeri, fatura_tarihi=?, "
                            "Giris_Yi_UFE_Tarihi=?, Hesap_Yi_UFE_Tarihi=?, Giris_Yi_UFE=?, Hesap_Yi_UFE=?, "
-                           "Duzeltme_Katsayisi=?, Hesaplama_Yontemi=? WHERE anahesapkodu IN (") +
-                placeholders(static_cast<int>(accounts.size())) +
-                QStringLiteral(
-                    ") AND NOT (Enflasyon_Farki IS VUK_Son_Degeri AND fatura_tarihi IS ? AND "
-                    "Giris_Yi_UFE_Tarihi IS ? AND Hesap_Yi_UFE_Tarihi IS ? AND Giris_Yi_UFE IS ? "
-                    "AND Hesap_Yi_UFE IS ? AND Duzeltme_Katsayisi IS ? AND Hesaplama_Yontemi IS ?)"),
+                           "Duzeltme_Katsayisi=?, Hesaplama_Yontemi=? ") +
+                unmarkedRows(accounts),
             params);
     }
+}
+
+// Whether phase 1 would change a row, asked with the very conditions it writes under.
+bool closingKindRowsPending(Database& db, const QDate& adjustmentDate) {
+    for (const auto& [kind, accounts] : closingKinds()) {
+        QVariantList params;
+        for (const QString& account : accounts)
+            params << account;
+        params << closingMarks(kind, adjustmentDate);
+        if (db.scalar(QStringLiteral("SELECT 1 FROM sabit_kiymet ") + unmarkedRows(accounts) +
+                          QStringLiteral(" LIMIT 1"),
+                      params)
+                .isValid())
+            return true;
+    }
+    return false;
 }
 
 // Phase 2: the sums run in the order of the item list, ties in the order of the rows'
@@ -109,46 +139,70 @@ ClosingTotals sumRows(Database& db) {
 }
 
 struct ResultRow {
+    QVariant existing; ///< the id of the row that holds the result, null for a new row
     QString mainAccount;
     QString subAccount;
     QString name;
     double registeredValue;
     double adjustedAmount;
+
+    QVariantList values() const {
+        return {mainAccount,    subAccount,      name,
+                adjustedAmount, registeredValue, adjustedAmount - registeredValue};
+    }
 };
 
-// Writes a result into the row found by `existing` (a row id, null when there is none),
-// else into a new row. A row that already holds the result is not written again.
-void writeResultRow(Database& db, const QVariant& existing, const ResultRow& row) {
-    const QVariantList values{
-        row.mainAccount,    row.subAccount,      row.name,
-        row.adjustedAmount, row.registeredValue, row.adjustedAmount - row.registeredValue};
-    if (existing.isNull()) {
+const QString kResultRowHolds = QStringLiteral(
+    "anahesapkodu IS ? AND sbk_kodu IS ? AND sbk_adi IS ? AND Duzeltilmis_Tutar IS ? AND VUK_Son_Degeri IS ? "
+    "AND Enflasyon_Farki IS ?");
+
+// Writes a result into its row, or into a new row when there is none. A row that already
+// holds the result is not written again.
+void writeResultRow(Database& db, const ResultRow& row) {
+    const QVariantList values = row.values();
+    if (row.existing.isNull()) {
         db.execute(
             QStringLiteral("INSERT INTO sabit_kiymet (anahesapkodu, sbk_kodu, sbk_adi, Duzeltilmis_Tutar, "
                            "VUK_Son_Degeri, Enflasyon_Farki) VALUES (?,?,?,?,?,?)"),
             values);
     } else {
-        db.execute(QStringLiteral("UPDATE sabit_kiymet SET anahesapkodu=?, sbk_kodu=?, sbk_adi=?, "
-                                  "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=? AND "
-                                  "NOT (anahesapkodu IS ? AND sbk_kodu IS ? AND sbk_adi IS ? AND "
-                                  "Duzeltilmis_Tutar IS ? AND VUK_Son_Degeri IS ? AND Enflasyon_Farki IS ?)"),
-                   values + QVariantList{existing} + values);
+        db.execute(
+            QStringLiteral("UPDATE sabit_kiymet SET anahesapkodu=?, sbk_kodu=?, sbk_adi=?, "
+                           "Duzeltilmis_Tutar=?, VUK_Son_Degeri=?, Enflasyon_Farki=? WHERE id=? AND NOT (") +
+                kResultRowHolds + QLatin1Char(')'),
+            values + QVariantList{row.existing} + values);
     }
 }
 
-void writeClosingRow(Database& db, const QString& account, double gain, double loss,
-                     const QString& profitName, const QString& lossName) {
+bool resultRowPending(Database& db, const ResultRow& row) {
+    return row.existing.isNull() ||
+           db.scalar(QStringLiteral("SELECT 1 FROM sabit_kiymet WHERE id=? AND NOT (") + kResultRowHolds +
+                         QStringLiteral(") LIMIT 1"),
+                     QVariantList{row.existing} + row.values())
+               .isValid();
+}
+
+void addClosingRow(Database& db, std::vector<ResultRow>& rows, const QString& account, double gain,
+                   double loss, const QString& profitName, const QString& lossName) {
     if (!(gain + loss > 0))
         return;
     const bool profit = gain - loss > 0;
     const QVariant existing = db.scalar(
         QStringLiteral("SELECT id FROM sabit_kiymet WHERE anahesapkodu=? ORDER BY id LIMIT 1"), {account});
-    writeResultRow(db, existing,
-                   {account, profit ? QStringLiteral("KAR") : QStringLiteral("ZARAR"),
+    rows.push_back({existing, account, profit ? QStringLiteral("KAR") : QStringLiteral("ZARAR"),
                     profit ? profitName : lossName, loss, gain});
 }
 
-void writeSummaryRows(Database& db, const ClosingTotals& totals) {
+// Phase 3: the rows the totals are written into, in the order they are written: the 698
+// and 697 closing rows and the depreciation summary rows. Each account and summary has
+// rows of its own, so finding them all before writing finds what writing one by one would.
+std::vector<ResultRow> resultRows(Database& db, const ClosingTotals& totals) {
+    std::vector<ResultRow> rows;
+    addClosingRow(db, rows, QStringLiteral("698"), totals.gain698, totals.loss698,
+                  QStringLiteral("ENFLASYON DÜZELTME KARI"), QStringLiteral("ENFLASYON DÜZELTME ZARARI"));
+    addClosingRow(db, rows, QStringLiteral("697"), totals.gain697, totals.loss697,
+                  QStringLiteral("YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME KARI"),
+                  QStringLiteral("YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME ZARARI"));
     const auto& accounts = depreciationSummaryAccounts();
     for (size_t i = 0; i < accounts.size(); ++i) {
         const double before = totals.depreciation[i];
@@ -160,28 +214,55 @@ void writeSummaryRows(Database& db, const ClosingTotals& totals) {
             QStringLiteral(
                 "SELECT id FROM sabit_kiymet WHERE anahesapkodu=? AND sbk_kodu=? ORDER BY id LIMIT 1"),
             {account.summaryAccount, account.assetAccount});
-        writeResultRow(db, existing,
-                       {account.summaryAccount, account.assetAccount, account.name, before, after});
+        rows.push_back({existing, account.summaryAccount, account.assetAccount, account.name, before, after});
     }
+    return rows;
+}
+
+// The totals when the company holds the closing step's rows already, as the last run left
+// them; none when the step has rows to write.
+std::optional<ClosingTotals> totalsAsStored(Database& db, const QDate& adjustmentDate) {
+    // One state of the company for the whole check, also while others save.
+    Transaction reading(db, TransactionKind::Read);
+    if (closingKindRowsPending(db, adjustmentDate))
+        return std::nullopt;
+    ClosingTotals totals = sumRows(db);
+    for (const ResultRow& row : resultRows(db, totals)) {
+        if (resultRowPending(db, row))
+            return std::nullopt;
+    }
+    reading.commit();
+    return totals;
 }
 
 } // namespace
 
 ClosingTotals KarZarar698Ayarla(Connection& company, const QDate& adjustmentDate) {
     Database& db = company.database();
+    // Most runs find the rows as the last run left them. Finding that out by reading
+    // alone writes nothing: an auditor, who may only read the office server, gets the
+    // report of what the accountant prepared, and nobody waits for the writer's lock.
+    if (std::optional<ClosingTotals> stored = totalsAsStored(db, adjustmentDate))
+        return *stored;
     // Posting row by row would leave some rows changed after an error halfway; one
     // transaction keeps the table whole.
-    Transaction transaction(db);
-    markClosingKindRows(db, adjustmentDate);
-    const ClosingTotals totals = sumRows(db);
-    writeClosingRow(db, QStringLiteral("698"), totals.gain698, totals.loss698,
-                    QStringLiteral("ENFLASYON DÜZELTME KARI"), QStringLiteral("ENFLASYON DÜZELTME ZARARI"));
-    writeClosingRow(db, QStringLiteral("697"), totals.gain697, totals.loss697,
-                    QStringLiteral("YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME KARI"),
-                    QStringLiteral("YILLARA YAYGIN İNŞAAT ENFLASYON DÜZELTME ZARARI"));
-    writeSummaryRows(db, totals);
-    transaction.commit();
-    return totals;
+    try {
+        Transaction transaction(db);
+        markClosingKindRows(db, adjustmentDate);
+        const ClosingTotals totals = sumRows(db);
+        for (const ResultRow& row : resultRows(db, totals))
+            writeResultRow(db, row);
+        transaction.commit();
+        return totals;
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(
+            QStringLiteral("Raporun kapanış kayıtları (698, 697 ve amortisman özetleri) firmaya yazılamadı; "
+                           "rapor, firmada son yapılan değişikliklerden sonra hazırlanmamış. Yalnızca okuma "
+                           "yetkiniz varsa raporu yazma yetkisi olan bir kullanıcının hazırlaması gerekir. "
+                           "(Ayrıntı: %1)")
+                .arg(error.message()),
+            error.code(), error.extendedCode());
+    }
 }
 
 } // namespace velkor

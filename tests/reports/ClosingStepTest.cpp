@@ -2,6 +2,7 @@
 
 #include "reports/ClosingStep.h"
 #include "storage/DatabaseError.h"
+#include "support/TestEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -216,6 +217,38 @@ TEST_F(ClosingStepTest, AChangedClosingKindRowIsMarkedAgain) {
     EXPECT_DOUBLE_EQ(db.value(profits, "Enflasyon_Farki").toDouble(), 250);
     EXPECT_EQ(db.value(profits, "Hesaplama_Yontemi").toString(), "KarKapama");
     EXPECT_DOUBLE_EQ(column("698", {}, "Enflasyon_Farki").toDouble(), 500 + 250);
+}
+
+TEST_F(ClosingStepTest, ARunOnTheRowsAsStoredNeedsNoRightToWrite) {
+    if (companiesOnServer())
+        GTEST_SKIP() << "the server's reading role is tested with the command line";
+    db.insert(asset("253", "01", 500, 50, 100, 150));
+    const qint64 profits = db.insert(other("570", "01", 100, 0, "Nakti"));
+    const ClosingTotals first = close();
+    const auto stored = db.snapshot();
+    // A login that may only read: the engine refuses every statement that would write.
+    Database& file = db.connection().database();
+    file.exec(QStringLiteral("PRAGMA query_only = ON"));
+    const ClosingTotals again = close();
+    EXPECT_EQ(again.gain698, first.gain698);
+    EXPECT_EQ(again.loss698, first.loss698);
+    EXPECT_EQ(again.adjustedDepreciation, first.adjustedDepreciation);
+    EXPECT_EQ(db.snapshot(), stored);
+
+    // Rows changed since the last run need writing, which such a login is told it cannot do.
+    file.exec(QStringLiteral("PRAGMA query_only = OFF"));
+    file.execute(QStringLiteral("UPDATE sabit_kiymet SET VUK_Son_Degeri=? WHERE id=?"), {250.0, profits});
+    const auto changed = db.snapshot();
+    file.exec(QStringLiteral("PRAGMA query_only = ON"));
+    try {
+        close();
+        ADD_FAILURE() << "the closing step wrote nothing and said nothing";
+    } catch (const DatabaseError& error) {
+        EXPECT_TRUE(
+            error.message().contains(QStringLiteral("yazma yetkisi olan bir kullanıcının hazırlaması")))
+            << error.message().toStdString();
+    }
+    EXPECT_EQ(db.snapshot(), changed);
 }
 
 TEST_F(ClosingStepTest, AFailureHalfwayLeavesTheTableAsItWas) {
