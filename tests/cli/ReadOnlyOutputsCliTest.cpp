@@ -218,6 +218,7 @@ TEST_F(ReadOnlyOutputsTest, AnAuditorGetsEveryOutputOfTheAccountantAndStoresNoth
         {QStringList{QStringLiteral("totals")} + company, Kind::Printed, {}},
         {QStringList{QStringLiteral("items")} + company, Kind::Printed, {}},
         {QStringList{QStringLiteral("period"), QStringLiteral("list")} + company, Kind::Printed, {}},
+        {QStringList{QStringLiteral("period"), QStringLiteral("show")} + company + end, Kind::Printed, {}},
         {QStringList{QStringLiteral("period"), QStringLiteral("report")} + company + end, Kind::Printed, {}},
         {QStringList{QStringLiteral("period"), QStringLiteral("journal")} + company + end, Kind::Printed, {}},
     };
