@@ -236,6 +236,11 @@ TEST_F(ReadOnlyOutputsTest, AnAuditorGetsEveryOutputOfTheAccountantAndStoresNoth
         commands.push_back({QStringList{QStringLiteral("print"), kind} + company +
                                 QStringList{QStringLiteral("--pdf"), QStringLiteral("FILE")},
                             Kind::Pdf, kind + QStringLiteral(".pdf")});
+    commands.push_back(
+        {QStringList{QStringLiteral("print"), QStringLiteral("text")} + company +
+             QStringList{QStringLiteral("--sheet"), QStringLiteral("fixed"), QStringLiteral("--load"),
+                         QStringLiteral("1"), QStringLiteral("--pdf"), QStringLiteral("FILE")},
+         Kind::Pdf, QStringLiteral("kalem.pdf")});
     for (const QString& kind :
          {QStringLiteral("report"), QStringLiteral("report-depreciation"), QStringLiteral("totals"),
           QStringLiteral("coefficients"), QStringLiteral("journal")})
