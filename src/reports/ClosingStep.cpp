@@ -32,7 +32,8 @@ const std::vector<std::pair<QString, QStringList>>& closingKinds() {
     return kinds;
 }
 
-// The rows of one kind that do not carry its mark yet, and the values of the mark.
+// The condition that picks the rows of one kind that do not carry its mark yet; its
+// parameters are the kind's accounts, then the values of the mark.
 QString unmarkedRows(const QStringList& accounts) {
     return QStringLiteral("WHERE anahesapkodu IN (") + placeholders(static_cast<int>(accounts.size())) +
            QStringLiteral(") AND NOT (Enflasyon_Farki IS VUK_Son_Degeri AND fatura_tarihi IS ? AND "
