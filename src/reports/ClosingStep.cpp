@@ -5,6 +5,7 @@
 #include "storage/DatabaseError.h"
 #include "storage/Statement.h"
 #include "storage/Transaction.h"
+#include "storage/WriteRefusal.h"
 
 #include <QHash>
 #include <algorithm>
@@ -256,6 +257,10 @@ ClosingTotals KarZarar698Ayarla(Connection& company, const QDate& adjustmentDate
         transaction.commit();
         return totals;
     } catch (const DatabaseError& error) {
+        // A full disk or a busy company says so itself; only a refused write means that
+        // someone who may write has to prepare the report.
+        if (!isWriteRefusal(error))
+            throw;
         throw DatabaseError(
             QStringLiteral("Raporun kapanış kayıtları (698, 697 ve amortisman özetleri) firmaya yazılamadı; "
                            "rapor, firmada son yapılan değişikliklerden sonra hazırlanmamış. Yalnızca okuma "

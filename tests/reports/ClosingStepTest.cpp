@@ -260,6 +260,13 @@ TEST_F(ClosingStepTest, AFailureHalfwayLeavesTheTableAsItWas) {
     db.connection().database().exec(
         "CREATE TRIGGER refuse_summary BEFORE INSERT ON sabit_kiymet WHEN NEW.anahesapkodu='257' "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    EXPECT_THROW(close(), DatabaseError);
+    try {
+        close();
+        ADD_FAILURE() << "the refused row went unnoticed";
+    } catch (const DatabaseError& error) {
+        // A failure that is no refused right is told as itself, not as a matter of rights.
+        EXPECT_FALSE(error.message().contains(QStringLiteral("yazma yetkisi")))
+            << error.message().toStdString();
+    }
     EXPECT_EQ(db.snapshot(), before);
 }
