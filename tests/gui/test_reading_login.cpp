@@ -108,7 +108,7 @@ private Q_SLOTS:
         FormWindow* entry = run.windows->window(windows::kEntry);
         auto* code = entry->findChild<QLineEdit*>(ctl::entry::firmaedit);
         QVERIFY(code);
-        code->setText(QStringLiteral("ABC"));
+        QTest::keyClicks(code, QStringLiteral("ABC"));
         QTest::mouseClick(entry->findChild<QAbstractButton*>(ctl::entry::DuzeltmeBut), Qt::LeftButton);
         FormWindow* menu = run.windows->window(windows::kMainMenu);
         QVERIFY2(menu->isVisible(), qPrintable(prompt.texts().join(QLatin1Char('\n'))));

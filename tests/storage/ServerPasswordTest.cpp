@@ -3,7 +3,6 @@
 #include "support/PostgresServer.h"
 
 #include <QStringList>
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace velkor::test {
@@ -27,14 +26,12 @@ protected:
 
     /// A source answering from the queue (nothing once it is empty: the user cancels) and
     /// recording each request.
-    PasswordSource answering(std::deque<std::optional<QString>> answers) {
+    PasswordSource answering(QStringList answers) {
         return [this, answers = std::move(answers)](const PasswordRequest& request) mutable {
             requests.push_back(request);
-            if (answers.empty())
+            if (answers.isEmpty())
                 return std::optional<QString>();
-            std::optional<QString> answer = answers.front();
-            answers.pop_front();
-            return answer;
+            return std::optional<QString>(answers.takeFirst());
         };
     }
 
