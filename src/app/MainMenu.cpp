@@ -3,6 +3,7 @@
 #include "app/EntryWindow.h"
 #include "app/MainMenuControls.h"
 #include "app/Program.h"
+#include "app/ReadingLogin.h"
 #include "backup/Backups.h"
 #include "base/ErrorReport.h"
 #include "base/WindowNames.h"
@@ -79,7 +80,10 @@ const std::vector<MainMenu::Group>& MainMenu::groups() {
 void MainMenu::showCompany(const QString& code, const QString& name) {
     m_form.setText(ctl::mainmenu::Label2, code);
     m_form.setText(ctl::mainmenu::Label4, name);
-    m_form.setCaption(QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ") + name);
+    QString caption = QStringLiteral("Velkor Enflasyon Düzeltmesi Programı - Ana Menü - ") + name;
+    if (m_program.context().readingLogin())
+        caption += QStringLiteral(" - ") + kReadingLoginNotice;
+    m_form.setCaption(caption);
 }
 
 void MainMenu::showLegislationPage(int page) {

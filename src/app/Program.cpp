@@ -4,6 +4,8 @@
 #include "app/EntryWindow.h"
 #include "app/MainMenu.h"
 #include "app/PasswordWindow.h"
+#include "app/ReadingLogin.h"
+#include "app/ServerPasswordQuestion.h"
 #include "base/ErrorReport.h"
 #include "base/ProgressWindow.h"
 #include "base/WindowNames.h"
@@ -25,6 +27,7 @@
 namespace velkor {
 
 Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_context(context) {
+    m_passwordQuestion = std::make_unique<PasswordSourceScope>(serverPasswordQuestion(prompt()));
     for (const QString& name :
          {windows::kEntry, windows::kMainMenu, windows::kCompanies, windows::kReferenceData,
           windows::kWorkspace, windows::kLegislation, windows::kRegistration, windows::kExcelImport,
@@ -34,14 +37,19 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_entry = std::make_unique<EntryWindow>(*this);
     m_context.registerForm(&m_entry->form());
     runGuarded(prompt(), [this] { m_context.OpenSharedConnections(); });
-    runGuarded(prompt(), [this] { updateShippedReferenceData(m_context.rates(), prompt()); });
+    // A user who declined the office server's password has been told so once; nothing
+    // works without the server's registry, and the program ends at its start.
+    m_serverDeclined = serverLoginGivenUp();
+    if (!m_serverDeclined)
+        runGuarded(prompt(), [this] { updateShippedReferenceData(m_context.rates(), prompt()); });
 
     m_mainMenu = std::make_unique<MainMenu>(*this);
     m_context.registerForm(&m_mainMenu->form());
 
     m_companies = std::make_unique<CompaniesWindow>(*this);
     m_context.registerForm(&m_companies->form());
-    runGuarded(prompt(), [this] { m_companies->FormCreate(); });
+    if (!m_serverDeclined)
+        runGuarded(prompt(), [this] { m_companies->FormCreate(); });
 
     m_referenceData = std::make_unique<ReferenceDataForm>(m_context.rates(), m_windows, prompt());
     m_context.registerForm(&m_referenceData->form());
@@ -77,6 +85,8 @@ Program::Program(AppContext& context, QObject* parent) : QObject(parent), m_cont
     m_windows.setSize(windows::kMainMenu, WindowSize::Maximized);
     m_windows.setSize(windows::kWorkspace, WindowSize::Maximized);
     wireHandOvers();
+    if (m_context.readingLogin())
+        holdWritingControls(*this);
 }
 
 Program::~Program() = default;
@@ -120,6 +130,10 @@ void Program::saveRegistration() {
 }
 
 void Program::start() {
+    if (m_serverDeclined) {
+        end();
+        return;
+    }
     runGuarded(prompt(), [this] { CompanyRegistry::recoverInterruptedCreations(m_context); });
     runGuarded(prompt(), [this] { m_entry->FormCreate(); });
     m_windows.show(windows::kEntry);

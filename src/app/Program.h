@@ -3,6 +3,7 @@
 #include "app/AutoBackup.h"
 #include "base/WindowManager.h"
 #include "storage/AppContext.h"
+#include "storage/ServerPassword.h"
 
 #include <QObject>
 #include <functional>
@@ -37,7 +38,8 @@ public:
     explicit Program(AppContext& context, QObject* parent = nullptr);
     ~Program() override;
 
-    /// Runs the entry window's FormCreate and shows it; the only visible window.
+    /// Runs the entry window's FormCreate and shows it; the only visible window. A program
+    /// whose user declined the office server's password ends instead.
     void start();
 
     AppContext& context() { return m_context; }
@@ -93,6 +95,8 @@ private:
     void saveRegistration();
 
     AppContext& m_context;
+    /// Asks the user for the office server's password; installed before the first connection.
+    std::unique_ptr<PasswordSourceScope> m_passwordQuestion;
     WindowManager m_windows;
     std::unique_ptr<EntryWindow> m_entry;
     std::unique_ptr<MainMenu> m_mainMenu;
@@ -111,6 +115,8 @@ private:
     AutoBackup* m_autoBackup = nullptr;
     std::function<void(const QString&)> m_documentOpener;
     bool m_ended = false;
+    /// Whether the user declined the office server's password at the start.
+    bool m_serverDeclined = false;
 };
 
 } // namespace velkor

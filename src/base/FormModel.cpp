@@ -232,7 +232,7 @@ void FormModel::appendLine(const QString& name, const QString& line) {
 }
 
 bool FormModel::isEnabled(const QString& name) const {
-    return field(name).enabled;
+    return enabledNow(field(name));
 }
 
 void FormModel::setEnabled(const QString& name, bool enabled) {
@@ -256,7 +256,23 @@ void FormModel::setVisible(const QString& name, bool visible) {
 }
 
 bool FormModel::isReadOnly(const QString& name) const {
-    return field(name).readOnly;
+    return readOnlyNow(field(name));
+}
+
+bool FormModel::heldAsReadOnly(FieldKind kind) {
+    return kind == FieldKind::Edit || kind == FieldKind::Date || kind == FieldKind::Rich;
+}
+
+void FormModel::hold(const QString& name) {
+    Field& f = field(name);
+    if (f.held)
+        return;
+    f.held = true;
+    Q_EMIT fieldChanged(name);
+}
+
+bool FormModel::isHeld(const QString& name) const {
+    return field(name).held;
 }
 
 KeyRule FormModel::keyRule(const QString& name) const {
@@ -318,21 +334,22 @@ QString FormModel::userActRefusal(const QString& name) const {
     const Field& f = field(name);
     if (!f.visible)
         return QStringLiteral("%1 alanı pencerede görünmüyor; kullanılamaz.").arg(name);
-    if (!f.enabled)
+    if (!enabledNow(f))
         return QStringLiteral("%1 alanı şu anda kullanılamaz (devre dışı).").arg(name);
     return {};
 }
 
 bool FormModel::isUserEditable(const QString& name) const {
     const Field& f = field(name);
-    return f.visible && f.enabled && !f.readOnly && f.kind != FieldKind::Label && f.kind != FieldKind::Button;
+    return f.visible && enabledNow(f) && !readOnlyNow(f) && f.kind != FieldKind::Label &&
+           f.kind != FieldKind::Button;
 }
 
 QString FormModel::userSetRefusal(const QString& name, const QString& text) const {
     const Field& f = field(name);
     if (QString refusal = userActRefusal(name); !refusal.isEmpty())
         return refusal;
-    if (f.readOnly)
+    if (readOnlyNow(f))
         return QStringLiteral("%1 alanı salt okunur; değiştirilemez.").arg(name);
     switch (f.kind) {
     case FieldKind::Label:

@@ -91,6 +91,13 @@ public:
     void setVisible(const QString& name, bool visible);
     bool isReadOnly(const QString& name) const;
     void setReadOnly(const QString& name, bool readOnly);
+    /// Keeps a control from the user for good, whatever the form sets later: a field that
+    /// shows text (edit, date, rich text) stays read-only, so that its text can still be
+    /// read and copied; any other control (button, check box, radio, combo) stays
+    /// disabled. A login that may only read gets the controls that would change data held
+    /// when its windows are made, and the forms keep switching their own states as before.
+    void hold(const QString& name);
+    bool isHeld(const QString& name) const;
     /// The rule the keys typed into an edit follow; Free unless set, and for a name the
     /// form does not have.
     KeyRule keyRule(const QString& name) const;
@@ -152,6 +159,7 @@ private:
         bool enabled = true;
         bool visible = true;
         bool readOnly = false;
+        bool held = false;
         KeyRule keyRule = KeyRule::Free;
         bool keepsTextOnEnter = false;
         bool listOnly = false;
@@ -163,6 +171,10 @@ private:
     };
 
     Field& add(const QString& name, FieldKind kind);
+    /// Whether a held control of this kind is kept read-only rather than disabled.
+    static bool heldAsReadOnly(FieldKind kind);
+    static bool enabledNow(const Field& f) { return f.enabled && !(f.held && !heldAsReadOnly(f.kind)); }
+    static bool readOnlyNow(const Field& f) { return f.readOnly || (f.held && heldAsReadOnly(f.kind)); }
     Field& field(const QString& name);
     const Field& field(const QString& name) const;
 

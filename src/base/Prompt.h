@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <optional>
 
 namespace velkor {
 
@@ -35,6 +36,9 @@ public:
                              PromptIcon icon = PromptIcon::None) = 0;
     /// Asks a question with the given buttons and returns the button chosen.
     virtual PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) = 0;
+    /// Asks for a line of text; `hidden` shows no typed character (a password). Nothing
+    /// when the user cancels.
+    virtual std::optional<QString> askText(const QString& text, const QString& title, bool hidden) = 0;
     /// Chooses an existing file to open; empty when the user cancels.
     virtual QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) = 0;
     /// Chooses a file name to save to; empty when the user cancels.

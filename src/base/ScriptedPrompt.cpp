@@ -42,6 +42,17 @@ QString ScriptedPrompt::nextFile() {
     return path;
 }
 
+std::optional<QString> ScriptedPrompt::askText(const QString& text, const QString& title, bool) {
+    m_shown.push_back({text, title.isEmpty() ? kApplicationTitle : title, PromptIcon::Question, true});
+    if (m_sink)
+        m_sink(text);
+    if (m_texts.empty())
+        return std::nullopt;
+    QString answer = m_texts.front();
+    m_texts.pop_front();
+    return answer;
+}
+
 QString ScriptedPrompt::chooseOpenFile(const QString&, const QString&, const QString& filter) {
     m_openFilters << filter;
     return nextFile();

@@ -9,7 +9,8 @@
 namespace velkor {
 
 /// A prompt that answers from a script: questions from a queue of answers (an
-/// exhausted queue answers No), file dialogs from a queue of paths. Every message
+/// exhausted queue answers No), text questions from a queue of texts (an exhausted queue
+/// cancels), file dialogs from a queue of paths. Every message
 /// and question is recorded; an optional sink sees each text as it is shown.
 class ScriptedPrompt : public Prompt {
 public:
@@ -22,6 +23,8 @@ public:
 
     /// Queues the answer to the next unanswered question.
     void addAnswer(PromptButton answer) { m_answers.push_back(answer); }
+    /// Queues the text the next text question is answered with.
+    void addText(const QString& text) { m_texts.push_back(text); }
     /// Queues the path the next file or folder dialog returns.
     void addFile(const QString& path) { m_files.push_back(path); }
     /// Called with every message and question text as it is shown.
@@ -39,6 +42,8 @@ public:
     void showMessage(const QString& text, const QString& title = {},
                      PromptIcon icon = PromptIcon::None) override;
     PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
+    /// The next queued text; an exhausted queue cancels.
+    std::optional<QString> askText(const QString& text, const QString& title, bool hidden) override;
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& suggestedPath,
                            const QString& filter) override;
@@ -49,6 +54,7 @@ private:
 
     std::deque<PromptButton> m_answers;
     std::deque<QString> m_files;
+    std::deque<QString> m_texts;
     QStringList m_openFilters;
     std::vector<Shown> m_shown;
     std::function<void(const QString&)> m_sink;

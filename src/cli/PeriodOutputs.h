@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "engine/IndexLookup.h"
+#include "periods/PeriodReadingLogin.h"
 #include "periods/PeriodSheet.h"
 
 #include <QDate>
@@ -12,7 +13,10 @@ namespace velkor::cli {
 /// The tab "Dönem Düzeltmesi" as a command drives it: the sheet with its own index lookup
 /// on the context's connections.
 struct PeriodSession {
-    explicit PeriodSession(AppContext& context) : index(context.rates()), sheet(context, index) {}
+    explicit PeriodSession(AppContext& context) : index(context.rates()), sheet(context, index) {
+        if (context.readingLogin())
+            holdPeriodWriting(sheet);
+    }
     IndexLookup index;
     PeriodSheet sheet;
 };

@@ -2,19 +2,6 @@
 
 namespace velkor::cli {
 
-namespace {
-
-bool hasFormSteps(const QStringList& args) {
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--set") || arg == QLatin1String("--click") ||
-            arg == QLatin1String("--leave") || arg == QLatin1String("--type"))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool changesData(const QString& word, const QStringList& args) {
     static const QStringList reading{QStringLiteral("report"), QStringLiteral("journal"),
                                      QStringLiteral("totals"), QStringLiteral("export"),
@@ -30,15 +17,13 @@ bool changesData(const QString& word, const QStringList& args) {
         return verb != QLatin1String("show") && verb != QLatin1String("history");
     if (word == QLatin1String("docs"))
         return verb != QLatin1String("list") && verb != QLatin1String("show") && verb != QLatin1String("pdf");
-    // A sheet or a period's tab only shows; what the user would type or press may save.
+    // A sheet and a period's tab are the window's models: a login that may only read finds
+    // the controls that would save held there, refused as the window refuses them.
     if (word == QLatin1String("sheet"))
-        return hasFormSteps(args);
-    if (word == QLatin1String("period")) {
-        if (verb == QLatin1String("list") || verb == QLatin1String("report") ||
-            verb == QLatin1String("journal"))
-            return false;
-        return verb != QLatin1String("show") || hasFormSteps(args);
-    }
+        return false;
+    if (word == QLatin1String("period"))
+        return verb != QLatin1String("list") && verb != QLatin1String("report") &&
+               verb != QLatin1String("journal") && verb != QLatin1String("show");
     return true;
 }
 

@@ -1,11 +1,12 @@
+#include "app/ServerPasswordQuestion.h"
 #include "backup/Leftovers.h"
 #include "base/ClassicNumbers.h"
 #include "base/TextHelpers.h"
 #include "cli/CommandTable.h"
 #include "cli/ReadOnlyCommands.h"
+#include "cli/TerminalPrompt.h"
 #include "registry/CompanyRegistry.h"
 #include "storage/Installation.h"
-#include "storage/OfficeServer.h"
 #include "storage/ProgramLayout.h"
 #include "storage/ReferenceUpdate.h"
 
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 using namespace velkor;
@@ -48,16 +50,6 @@ PromptButton parseAnswer(const QString& text) {
     throw UsageError(QStringLiteral("--answer Evet, Hayir ya da Iptal olmalı: ") + text);
 }
 
-/// Whether the installation's office server takes this login for reading only. A server that
-/// cannot be reached here is left to the command, which says why in its own words.
-bool loginMayOnlyRead(const QString& home) {
-    try {
-        return readOnlyOffice(home);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 /// The command word: the first argument that is neither a global option nor its value.
 std::string commandWord(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -91,7 +83,12 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
 
     QStringList args = QCoreApplication::arguments().mid(1);
-    ScriptedPrompt prompt;
+    TerminalPrompt prompt;
+    // A user at a terminal is asked for a password the office server wants and libpq found
+    // nowhere; a script is told where to put it instead.
+    std::optional<PasswordSourceScope> passwordQuestion;
+    if (TerminalPrompt::standardInputIsTerminal())
+        passwordQuestion.emplace(serverPasswordQuestion(prompt));
     prompt.setSink([&err](const QString& text) { err << "MESAJ: " << oneLine(text) << Qt::endl; });
 
     try {
@@ -136,7 +133,7 @@ int main(int argc, char* argv[]) {
             ensureInstallation(context.home());
         // A login of the office that may only read is told so before a command that would
         // change anything starts, rather than by the server halfway through it.
-        if (changesData(word, rest) && loginMayOnlyRead(context.home())) {
+        if (changesData(word, rest) && context.readingLogin()) {
             prompt.showMessage(readOnlyRefusal(word));
             return 1;
         }

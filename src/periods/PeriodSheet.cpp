@@ -448,7 +448,7 @@ QString PeriodSheet::columnControl(int column) const {
 
 bool PeriodSheet::isCellEditable(int row, int column) const {
     const QString control = columnControl(column);
-    if (control.isEmpty() || row < 0 || row >= rowCount() || isClosed())
+    if (control.isEmpty() || row < 0 || row >= rowCount() || isClosed() || isHeld(control))
         return false;
     const PeriodLine& line = m_view.lines.at(static_cast<size_t>(row));
     if (control == c::KalemDefterDegeriEdit)

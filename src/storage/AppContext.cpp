@@ -75,6 +75,18 @@ void AppContext::PointCompanyConnection(const QString& code) {
     m_companyCode = code;
 }
 
+bool AppContext::readingLogin() {
+    if (!m_readingLogin) {
+        try {
+            m_readingLogin = !m_service.isEmpty() &&
+                             officeReadOnly(*connectToOffice(PgConnection::serviceConnInfo(m_service)));
+        } catch (const std::exception&) {
+            m_readingLogin = false;
+        }
+    }
+    return *m_readingLogin;
+}
+
 void AppContext::registerForm(FormModel* form) {
     m_forms.insert(form->name(), form);
 }

@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <memory>
+#include <optional>
 
 namespace velkor {
 
@@ -49,6 +50,14 @@ public:
     /// only before a company is pointed at.
     void setCompanyLocks(std::unique_ptr<CompanyLocks> locks);
 
+    /// Whether the login may only read the office (a member of the office server's reading
+    /// role: an auditor, a trainee). The server is asked once, at the first call, and the
+    /// answer kept for the run; an installation of files, or a server that cannot be
+    /// reached (whatever needs it says why), gives false.
+    bool readingLogin();
+    /// Sets the answer instead of asking the server.
+    void setReadingLogin(bool readingOnly) { m_readingLogin = readingOnly; }
+
     /// Registers the model of a window; the context does not own it.
     void registerForm(FormModel* form);
     /// The model of a window, or nullptr when none is registered.
@@ -67,6 +76,7 @@ private:
     // Declared after the locks: given up before they go.
     std::unique_ptr<CompanyLock> m_companyHold;
     QMap<QString, FormModel*> m_forms;
+    std::optional<bool> m_readingLogin;
 };
 
 } // namespace velkor

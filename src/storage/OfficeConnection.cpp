@@ -1,6 +1,7 @@
 #include "storage/OfficeConnection.h"
 
 #include "storage/IniFile.h"
+#include "storage/ServerPassword.h"
 #include "storage/ServerTarget.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ std::unique_ptr<PgConnection> connectToOffice(const QString& conninfo,
     const QString refusal = serverTargetRefusal(resolveServerTarget(conninfo, environment));
     if (!refusal.isEmpty())
         throw PgError(refusal, kRefusedState);
-    auto connection = std::make_unique<PgConnection>(conninfo);
+    auto connection = connectAskingPassword(conninfo);
     // The target was read as libpq reads it; should the two ever disagree, the connection
     // that was made decides.
     if (!isThisComputer(connection->host()) && !connection->usesTls())

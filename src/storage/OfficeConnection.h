@@ -20,7 +20,8 @@ QString officeService(const QString& home);
 
 /// Connects to an office server after checking that the target is this computer or is
 /// reached with a verified certificate (see serverTargetRefusal); throws PgError with the
-/// refusal before any connection is made, or with libpq's reason when it fails.
+/// refusal before any connection is made, or with libpq's reason when it fails. A password
+/// libpq finds nowhere is asked of the program's password source (connectAskingPassword).
 std::unique_ptr<PgConnection>
 connectToOffice(const QString& conninfo,
                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());

@@ -156,15 +156,29 @@ int PgResult::rowsAffected() const {
     return QByteArray(text).toInt();
 }
 
-PgConnection::PgConnection(const QString& conninfo) {
+PgConnection::PgConnection(const QString& conninfo) : PgConnection(conninfo, QString()) {}
+
+PgConnection::PgConnection(const QString& conninfo, const QString& password) {
     const QByteArray info = conninfo.toUtf8();
-    m_conn = PQconnectdb(info.constData());
+    if (password.isNull()) {
+        m_conn = PQconnectdb(info.constData());
+    } else {
+        // The string is expanded as the first parameter; the password after it takes precedence.
+        const QByteArray secret = password.toUtf8();
+        const char* const keywords[] = {"dbname", "password", nullptr};
+        const char* const values[] = {info.constData(), secret.constData(), nullptr};
+        m_conn = PQconnectdbParams(keywords, values, 1);
+    }
     if (!m_conn)
         throw PgError(QStringLiteral("Veritabanı sunucusuna bağlanılamadı: bellek yetersiz"),
                       QStringLiteral("08001"));
     if (PQstatus(m_conn) != CONNECTION_OK) {
         const QString text = QString::fromUtf8(PQerrorMessage(m_conn)).trimmed();
         const bool needsPassword = PQconnectionNeedsPassword(m_conn) == 1;
+        const bool usedPassword = PQconnectionUsedPassword(m_conn) == 1;
+        const QString login = QStringLiteral("%1 (%2:%3, %4)")
+                                  .arg(QString::fromUtf8(PQuser(m_conn)), QString::fromUtf8(PQhost(m_conn)),
+                                       QString::fromUtf8(PQport(m_conn)), QString::fromUtf8(PQdb(m_conn)));
         PQfinish(m_conn);
         m_conn = nullptr;
         // libpq's own words here ("no password supplied") tell a user nothing about where
@@ -176,6 +190,8 @@ PgConnection::PgConnection(const QString& conninfo) {
                                "sizin okuyabileceğiniz biçimde) yazınız."),
                 QStringLiteral("28P01"));
             error.setServerMessage(text);
+            error.setPassword(PgError::Password::Missing);
+            error.setLogin(login);
             throw error;
         }
         // libpq reports refused passwords and unreachable servers alike as connection
@@ -183,6 +199,11 @@ PgConnection::PgConnection(const QString& conninfo) {
         PgError error(QStringLiteral("Veritabanı sunucusuna bağlanılamadı: %1").arg(text),
                       QStringLiteral("08001"));
         error.setServerMessage(text);
+        // A server that took a password and still refused the login refused that password
+        // (libpq gives no SQLSTATE for a failed login to tell more).
+        if (usedPassword)
+            error.setPassword(PgError::Password::Refused);
+        error.setLogin(login);
         throw error;
     }
     // Dates and numbers come back in the forms the result conversion reads, whatever the

@@ -26,9 +26,20 @@ public:
     const QString& serverMessage() const { return m_serverMessage; }
     void setServerMessage(const QString& text) { m_serverMessage = text; }
 
+    /// Whether a login failed for its password: none was found where libpq looks, or the
+    /// server refused the one given.
+    enum class Password { Fine, Missing, Refused };
+    Password password() const { return m_password; }
+    void setPassword(Password password) { m_password = password; }
+    /// The role, server and database of a failed login, as the user names them.
+    const QString& login() const { return m_login; }
+    void setLogin(const QString& login) { m_login = login; }
+
 private:
     QString m_sqlState;
     QString m_serverMessage;
+    Password m_password = Password::Fine;
+    QString m_login;
 };
 
 /// The rows of one finished statement. Values are converted by the column's type: null,
@@ -71,6 +82,8 @@ public:
     /// come from where libpq looks for them (~/.pgpass, the service file, PGPASSWORD).
     /// Throws PgError when the server cannot be reached or refuses the login.
     explicit PgConnection(const QString& conninfo);
+    /// Connects with a password the program asked the user for, beside the string.
+    PgConnection(const QString& conninfo, const QString& password);
     ~PgConnection();
     PgConnection(const PgConnection&) = delete;
     PgConnection& operator=(const PgConnection&) = delete;

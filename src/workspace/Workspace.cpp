@@ -21,6 +21,7 @@
 #include "periods/PeriodSheet.h"
 #include "storage/DatasetSearch.h"
 #include "vouchers/TransferSheet.h"
+#include "workspace/ReadingLogin.h"
 #include "workspace/RecordDeletion.h"
 
 #include <algorithm>
@@ -115,6 +116,8 @@ Workspace::Workspace(AppContext& context)
         });
     }
     context.registerForm(&m_state);
+    if (context.readingLogin())
+        holdWritingControls(*this);
 }
 
 Workspace::~Workspace() = default;
@@ -169,6 +172,11 @@ void Workspace::choosePeriod(const QString& text) {
         bool known = false;
         for (const Period& period : m_period->work().periods())
             known = known || period.end == end;
+        // Adding a period writes its carried lines; a login that may only read opens those there are.
+        if (!known && m_context.readingLogin())
+            throw ShownError(QStringLiteral("Yalnızca okuma yetkiniz var: %1 dönemi eklenmemiş; yeni dönem "
+                                            "eklenemez.")
+                                 .arg(FormatDate(end)));
         if (!known && !m_period->work().add(end, m_context.prompt())) {
             declined = true;
             return;

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -143,6 +145,19 @@ void DialogPrompt::showMessage(const QString& text, const QString& title, Prompt
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
+}
+
+std::optional<QString> DialogPrompt::askText(const QString& text, const QString& title, bool hidden) {
+    QInputDialog box(parentWindow());
+    box.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
+    box.setLabelText(text);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextEchoMode(hidden ? QLineEdit::Password : QLineEdit::Normal);
+    box.setOkButtonText(QStringLiteral("Tamam"));
+    box.setCancelButtonText(QStringLiteral("İptal"));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 PromptButton DialogPrompt::ask(const QString& text, const QString& title, PromptIcon icon, int buttons) {

@@ -14,6 +14,7 @@ public:
     DialogPrompt();
     void showMessage(const QString& text, const QString& title, PromptIcon icon) override;
     PromptButton ask(const QString& text, const QString& title, PromptIcon icon, int buttons) override;
+    std::optional<QString> askText(const QString& text, const QString& title, bool hidden) override;
     QString chooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString chooseSaveFile(const QString& title, const QString& suggestedPath,
                            const QString& filter) override;
