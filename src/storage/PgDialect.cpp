@@ -284,6 +284,76 @@ std::optional<PgAddedColumn> PgDialect::addColumn(const QString& sql) {
     return PgAddedColumn{tokens[2].name(), *column};
 }
 
+std::optional<PgIndexDefinition> PgDialect::createIndex(const QString& sql) {
+    const std::vector<Token> tokens = significant(sql);
+    PgIndexDefinition index;
+    size_t i = 0;
+    const auto word = [&](const char* expected) {
+        if (i < tokens.size() && tokens[i].is(expected)) {
+            ++i;
+            return true;
+        }
+        return false;
+    };
+    const auto name = [&](QString* target) {
+        if (i >= tokens.size() || !tokens[i].isName())
+            return false;
+        *target = tokens[i++].name();
+        return true;
+    };
+    if (!word("CREATE"))
+        return std::nullopt;
+    index.unique = word("UNIQUE");
+    if (!word("INDEX"))
+        return std::nullopt;
+    if (word("IF")) {
+        if (!word("NOT") || !word("EXISTS"))
+            return std::nullopt;
+        index.ifNotExists = true;
+    }
+    if (!name(&index.name) || !word("ON") || !name(&index.table) || i >= tokens.size() ||
+        !tokens[i++].isPunct('('))
+        return std::nullopt;
+    for (;;) {
+        PgIndexDefinition::Column column;
+        if (!name(&column.name))
+            return std::nullopt;
+        if (word("DESC"))
+            column.descending = true;
+        else
+            word("ASC");
+        index.columns.push_back(column);
+        if (i < tokens.size() && tokens[i].isPunct(',')) {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    if (i >= tokens.size() || !tokens[i++].isPunct(')') || i != tokens.size())
+        return std::nullopt;
+    return index;
+}
+
+QStringList PgDialect::indexTerms(const PgIndexDefinition& index, const PgTable* table) {
+    QStringList terms;
+    bool keyed = false;
+    for (const PgIndexDefinition::Column& column : index.columns) {
+        terms << quotedName(column.name) + (column.descending ? QStringLiteral(" DESC NULLS LAST")
+                                                              : QStringLiteral(" NULLS FIRST"));
+        keyed = keyed || (table && folded(column.name) == folded(table->key));
+    }
+    if (table && !index.unique && !keyed)
+        terms << quotedName(table->key) + QStringLiteral(" NULLS FIRST");
+    return terms;
+}
+
+QString PgDialect::indexStatement(const PgIndexDefinition& index, const PgTable* table) {
+    return QStringLiteral("CREATE %1INDEX %2%3 ON %4 (%5)")
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+             index.ifNotExists ? QStringLiteral("IF NOT EXISTS ") : QString(), quotedName(index.name),
+             quotedName(index.table), indexTerms(index, table).join(QStringLiteral(", ")));
+}
+
 PgStatementText PgDialect::translate(const QString& sql, const TableLookup& lookup) {
     const std::vector<Token> tokens = tokenize(sql);
     const size_t first = nextSignificant(tokens, 0);

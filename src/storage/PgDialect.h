@@ -41,6 +41,20 @@ struct PgAddedColumn {
     PgColumnDefinition column;
 };
 
+/// A CREATE INDEX statement in the program's dialect: plain columns, each ascending or
+/// descending.
+struct PgIndexDefinition {
+    QString name;
+    QString table;
+    bool unique = false;
+    bool ifNotExists = false;
+    struct Column {
+        QString name;
+        bool descending = false;
+    };
+    std::vector<Column> columns;
+};
+
 /// A statement of the program's dialect as the server takes it.
 struct PgStatementText {
     QString sql;
@@ -68,6 +82,16 @@ public:
     static std::optional<PgTableDefinition> createTable(const QString& sql);
     /// Reads an ALTER TABLE ... ADD COLUMN statement; nothing for any other statement.
     static std::optional<PgAddedColumn> addColumn(const QString& sql);
+    /// Reads a CREATE [UNIQUE] INDEX statement on plain columns; nothing for any other
+    /// statement (an index on expressions or a partial one goes through translate()).
+    static std::optional<PgIndexDefinition> createIndex(const QString& sql);
+    /// The server's statement for an index, ordered as translate() sorts: nulls first (last
+    /// when descending) and, unless the index is unique, the table's key last, as the file
+    /// engine's index holds the row id after the indexed columns. So a query sorted on an
+    /// index's columns reads the index in order instead of sorting every row.
+    static QString indexStatement(const PgIndexDefinition& index, const PgTable* table);
+    /// The sort terms of that statement, each as `"column" [DESC] NULLS FIRST|LAST`.
+    static QStringList indexTerms(const PgIndexDefinition& index, const PgTable* table);
     /// The server's column type for a declared type.
     static QString columnType(const QString& declared);
     /// A name as the server stores it: ASCII letters folded to lower case.

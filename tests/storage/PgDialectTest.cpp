@@ -113,6 +113,32 @@ TEST(PgDialectTest, ReadsAddedColumns) {
     EXPECT_FALSE(PgDialect::addColumn(QStringLiteral("ALTER TABLE t ADD COLUMN")).has_value());
 }
 
+// An index holds its entries in the order translate() sorts by: nulls first, ties by the key
+// (never in a unique index, whose entries the key would make all different).
+TEST(PgDialectTest, IndexesOrderAsTheSortsDo) {
+    const auto index = PgDialect::createIndex(
+        QStringLiteral("CREATE INDEX sabit_kiymet_hesap ON sabit_kiymet (anahesapkodu, \"Sbk_Kodu\" DESC)"));
+    ASSERT_TRUE(index.has_value());
+    EXPECT_EQ(index->table, "sabit_kiymet");
+    EXPECT_EQ(PgDialect::indexStatement(*index, &kItems),
+              "CREATE INDEX \"sabit_kiymet_hesap\" ON \"sabit_kiymet\" (\"anahesapkodu\" NULLS FIRST, "
+              "\"sbk_kodu\" DESC NULLS LAST, \"id\" NULLS FIRST)");
+    const auto unique =
+        PgDialect::createIndex(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS m ON mast (mids ASC)"));
+    ASSERT_TRUE(unique.has_value());
+    EXPECT_EQ(PgDialect::indexStatement(*unique, &kMarks),
+              "CREATE UNIQUE INDEX IF NOT EXISTS \"m\" ON \"mast\" (\"mids\" NULLS FIRST)");
+    const auto keyed =
+        PgDialect::createIndex(QStringLiteral("CREATE INDEX k ON sabit_kiymet (id, anahesapkodu)"));
+    ASSERT_TRUE(keyed.has_value());
+    EXPECT_EQ(PgDialect::indexTerms(*keyed, &kItems),
+              (QStringList{"\"id\" NULLS FIRST", "\"anahesapkodu\" NULLS FIRST"}));
+    // Expressions and partial indexes are the server's to read as they stand.
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE INDEX i ON t (lower(a))")).has_value());
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE INDEX i ON t (a) WHERE a > 0")).has_value());
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE TABLE t (a INTEGER)")).has_value());
+}
+
 TEST(PgDialectTest, SplitsStatementsOutsideQuotes) {
     EXPECT_EQ(PgDialect::split(QStringLiteral("DELETE FROM a; INSERT INTO b VALUES ('x;y');")),
               (QStringList{QStringLiteral("DELETE FROM a"), QStringLiteral("INSERT INTO b VALUES ('x;y')")}));
