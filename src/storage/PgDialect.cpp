@@ -338,12 +338,18 @@ QStringList PgDialect::indexTerms(const PgIndexDefinition& index, const PgTable*
     QStringList terms;
     bool keyed = false;
     for (const PgIndexDefinition::Column& column : index.columns) {
-        terms << quotedName(column.name) + (column.descending ? QStringLiteral(" DESC NULLS LAST")
-                                                              : QStringLiteral(" NULLS FIRST"));
-        keyed = keyed || (table && folded(column.name) == folded(table->key));
+        // The key keeps the server's own place of nulls, as translate() sorts it.
+        const bool key = table && folded(column.name) == folded(table->key);
+        if (column.descending)
+            terms << quotedName(column.name) +
+                         (key ? QStringLiteral(" DESC NULLS FIRST") : QStringLiteral(" DESC NULLS LAST"));
+        else
+            terms << quotedName(column.name) +
+                         (key ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+        keyed = keyed || key;
     }
     if (table && !index.unique && !keyed)
-        terms << quotedName(table->key) + QStringLiteral(" NULLS FIRST");
+        terms << quotedName(table->key) + QStringLiteral(" NULLS LAST");
     return terms;
 }
 
@@ -374,18 +380,29 @@ PgStatementText PgDialect::translate(const QString& sql, const TableLookup& look
     int parameter = 0;
     int depth = 0;
     bool inOrder = false;
-    size_t termEnd = 0; // the last significant token of the current sort term
+    size_t termEnd = 0;    // the last significant token of the current sort term
+    QStringList termNames; // the names of the current sort term
+    int termTokens = 0;
     auto endTerm = [&] {
         while (out.endsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char('\n')))
             out.chop(1);
-        out += tokens[termEnd].is("DESC") ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
+        const bool descending = tokens[termEnd].is("DESC");
+        const int words = termTokens - ((descending || tokens[termEnd].is("ASC")) ? 1 : 0);
+        // The key is never null: left in the server's own order of nulls, a sort on it
+        // reads the key's index.
+        const bool key =
+            table && words == 1 && termNames.size() == 1 && folded(termNames.first()) == folded(table->key);
+        if (!key)
+            out += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
+        termNames.clear();
+        termTokens = 0;
     };
     auto endOrder = [&] {
         endTerm();
         // Rows that sort alike come in the order they were written, as they do from the
         // file engine's index.
         if (isSelect && single && table && !grouped && !ordered.contains(folded(table->key)))
-            out += QStringLiteral(", ") + quotedName(table->key) + QStringLiteral(" NULLS FIRST");
+            out += QStringLiteral(", ") + quotedName(table->key);
         inOrder = false;
     };
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -405,8 +422,12 @@ PgStatementText PgDialect::translate(const QString& sql, const TableLookup& look
                 out += QLatin1Char(' ');
             } else if (t.kind != Token::Space) {
                 termEnd = i;
-                if (t.isName())
+                ++termTokens;
+                if (t.isName()) {
                     ordered.insert(folded(t.name()));
+                    if (!t.is("ASC") && !t.is("DESC"))
+                        termNames << t.name();
+                }
             }
         }
         switch (t.kind) {
