@@ -15,7 +15,9 @@ std::unique_ptr<PgConnection> connectToNamedOffice(CliRun& run, const char* usag
             QStringLiteral("Sunucu belirtilmedi: --service AD verin ya da Ayarlar.ini dosyasının "
                            "[Sunucu] bölümüne Servis=AD yazın (AD, pg_service.conf dosyasındaki "
                            "bağlantının adıdır)."));
-    return connectToOffice(PgConnection::serviceConnInfo(service));
+    // The server commands report or upgrade an office of another layout.
+    return connectToOffice(PgConnection::serviceConnInfo(service), QProcessEnvironment::systemEnvironment(),
+                           LayoutCheck::Skipped);
 }
 
 } // namespace velkor::cli

@@ -16,8 +16,9 @@ public:
 
     void open() override;
 
-    /// The report list's statement for a filter: the item selection with room for the
-    /// two calculated columns, so that filling them moves no row.
+    /// The report list's statement for a filter: the item selection of the columns in
+    /// reportGridColumns(), with room for the two calculated ones, so that filling them
+    /// moves no row.
     static QStringList selectionSql(const AccountFilter& filter);
 
 private:

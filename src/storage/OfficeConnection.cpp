@@ -1,6 +1,7 @@
 #include "storage/OfficeConnection.h"
 
 #include "storage/IniFile.h"
+#include "storage/OfficeLayout.h"
 #include "storage/ServerPassword.h"
 #include "storage/ServerTarget.h"
 
@@ -21,8 +22,8 @@ QString officeService(const QString& home) {
         .trimmed();
 }
 
-std::unique_ptr<PgConnection> connectToOffice(const QString& conninfo,
-                                              const QProcessEnvironment& environment) {
+std::unique_ptr<PgConnection> connectToOffice(const QString& conninfo, const QProcessEnvironment& environment,
+                                              LayoutCheck layout) {
     const QString refusal = serverTargetRefusal(resolveServerTarget(conninfo, environment));
     if (!refusal.isEmpty())
         throw PgError(refusal, kRefusedState);
@@ -32,6 +33,8 @@ std::unique_ptr<PgConnection> connectToOffice(const QString& conninfo,
     if (!isThisComputer(connection->host()) && !connection->usesTls())
         throw PgError(serverTargetRefusal(ServerTarget{{connection->host()}, {}, {}, {}, true}),
                       kRefusedState);
+    if (layout == LayoutCheck::Required)
+        requireOfficeLayout(*connection);
     return connection;
 }
 

@@ -5,6 +5,7 @@
 #include "storage/ConnectionStrings.h"
 #include "storage/Installation.h"
 #include "storage/OfficeConnection.h"
+#include "storage/OfficeLayout.h"
 #include "storage/PgConnection.h"
 #include "storage/PgSchemaConnection.h"
 #include "storage/Schema.h"
@@ -13,8 +14,6 @@
 namespace velkor {
 
 namespace {
-
-const QString kVersionKey = QStringLiteral("sema_surumu");
 
 // The function that creates a company's schema as the owner, for members of the writer
 // role. It takes only names of the form companySchema gives and makes the schema what the
@@ -166,7 +165,7 @@ void initOffice(PgConnection& admin) {
         "CREATE TABLE genel.ofis (anahtar text PRIMARY KEY, deger text NOT NULL); "
         "CREATE TABLE genel.sunucu_firmalari (kodu text PRIMARY KEY, sema text NOT NULL UNIQUE)"));
     admin.execute(QStringLiteral("INSERT INTO genel.ofis (anahtar, deger) VALUES ($1, $2)"),
-                  {kVersionKey, QString::number(office::kSchemaVersion)});
+                  {office::kLayoutVersionKey, QString::number(office::kSchemaVersion)});
     admin.exec(QString::fromUtf8(kAddCompanyFunction));
     admin.exec(QString::fromUtf8(kRemoveCompanyFunction));
     admin.exec(QStringLiteral("GRANT EXECUTE ON FUNCTION genel.firma_semasi_ekle(text, text), "
@@ -214,7 +213,10 @@ bool officeReadOnly(PgConnection& connection) {
 
 bool readOnlyOffice(const QString& home) {
     const QString conninfo = officeConnInfo(home);
-    return !conninfo.isEmpty() && officeReadOnly(*connectToOffice(conninfo));
+    // Asked before a command that writes, also of the setup commands that upgrade the layout.
+    return !conninfo.isEmpty() &&
+           officeReadOnly(
+               *connectToOffice(conninfo, QProcessEnvironment::systemEnvironment(), LayoutCheck::Skipped));
 }
 
 OfficeState inspectOffice(PgConnection& connection) {
@@ -229,9 +231,10 @@ OfficeState inspectOffice(PgConnection& connection) {
     }
     if (!connection.scalar(QStringLiteral("SELECT to_regclass('genel.ofis')")).isValid())
         return state;
-    state.schemaVersion =
-        connection.scalar(QStringLiteral("SELECT deger FROM genel.ofis WHERE anahtar = $1"), {kVersionKey})
-            .toInt();
+    state.schemaVersion = connection
+                              .scalar(QStringLiteral("SELECT deger FROM genel.ofis WHERE anahtar = $1"),
+                                      {office::kLayoutVersionKey})
+                              .toInt();
     const PgResult companies =
         connection.query(QStringLiteral("SELECT f.kodu, n.oid IS NOT NULL FROM genel.sunucu_firmalari f "
                                         "LEFT JOIN pg_namespace n ON n.nspname = f.sema ORDER BY f.kodu"));
@@ -255,6 +258,8 @@ QStringList officeReport(const OfficeState& state) {
     lines << QStringLiteral("Veritabanı düzeni sürümü: %1 (program: %2)")
                  .arg(state.schemaVersion)
                  .arg(office::kSchemaVersion);
+    if (const QString refusal = officeLayoutRefusal(state.schemaVersion); !refusal.isEmpty())
+        lines << refusal;
     lines << QStringLiteral("Firmalar (%1): %2")
                  .arg(state.companies.size())
                  .arg(state.companies.isEmpty() ? QStringLiteral("yok")

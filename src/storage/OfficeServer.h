@@ -13,8 +13,12 @@ class PgConnection;
 /// schema per company, so that a company is backed up, restored, moved or dropped alone.
 namespace office {
 inline const QString kTemplateSchema = QStringLiteral("sablon");
-/// The version of the layout that this program writes and reads.
-constexpr int kSchemaVersion = 1;
+/// The version of the layout that this program writes and reads, kept in `genel.ofis`
+/// under kLayoutVersionKey. 1: the first office layout; 2: every company schema with the
+/// later periods' tables and its indexes in the order the program sorts by (see
+/// PgDialect::indexStatement), so that the report list is read in index order.
+constexpr int kSchemaVersion = 2;
+inline const QString kLayoutVersionKey = QStringLiteral("sema_surumu");
 } // namespace office
 
 /// The three roles of an office database. They are named after the database, as roles

@@ -284,6 +284,82 @@ std::optional<PgAddedColumn> PgDialect::addColumn(const QString& sql) {
     return PgAddedColumn{tokens[2].name(), *column};
 }
 
+std::optional<PgIndexDefinition> PgDialect::createIndex(const QString& sql) {
+    const std::vector<Token> tokens = significant(sql);
+    PgIndexDefinition index;
+    size_t i = 0;
+    const auto word = [&](const char* expected) {
+        if (i < tokens.size() && tokens[i].is(expected)) {
+            ++i;
+            return true;
+        }
+        return false;
+    };
+    const auto name = [&](QString* target) {
+        if (i >= tokens.size() || !tokens[i].isName())
+            return false;
+        *target = tokens[i++].name();
+        return true;
+    };
+    if (!word("CREATE"))
+        return std::nullopt;
+    index.unique = word("UNIQUE");
+    if (!word("INDEX"))
+        return std::nullopt;
+    if (word("IF")) {
+        if (!word("NOT") || !word("EXISTS"))
+            return std::nullopt;
+        index.ifNotExists = true;
+    }
+    if (!name(&index.name) || !word("ON") || !name(&index.table) || i >= tokens.size() ||
+        !tokens[i++].isPunct('('))
+        return std::nullopt;
+    for (;;) {
+        PgIndexDefinition::Column column;
+        if (!name(&column.name))
+            return std::nullopt;
+        if (word("DESC"))
+            column.descending = true;
+        else
+            word("ASC");
+        index.columns.push_back(column);
+        if (i < tokens.size() && tokens[i].isPunct(',')) {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    if (i >= tokens.size() || !tokens[i++].isPunct(')') || i != tokens.size())
+        return std::nullopt;
+    return index;
+}
+
+QStringList PgDialect::indexTerms(const PgIndexDefinition& index, const PgTable* table) {
+    QStringList terms;
+    bool keyed = false;
+    for (const PgIndexDefinition::Column& column : index.columns) {
+        // The key keeps the server's own place of nulls, as translate() sorts it.
+        const bool key = table && folded(column.name) == folded(table->key);
+        if (column.descending)
+            terms << quotedName(column.name) +
+                         (key ? QStringLiteral(" DESC NULLS FIRST") : QStringLiteral(" DESC NULLS LAST"));
+        else
+            terms << quotedName(column.name) +
+                         (key ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+        keyed = keyed || key;
+    }
+    if (table && !index.unique && !keyed)
+        terms << quotedName(table->key) + QStringLiteral(" NULLS LAST");
+    return terms;
+}
+
+QString PgDialect::indexStatement(const PgIndexDefinition& index, const PgTable* table) {
+    return QStringLiteral("CREATE %1INDEX %2%3 ON %4 (%5)")
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
+             index.ifNotExists ? QStringLiteral("IF NOT EXISTS ") : QString(), quotedName(index.name),
+             quotedName(index.table), indexTerms(index, table).join(QStringLiteral(", ")));
+}
+
 PgStatementText PgDialect::translate(const QString& sql, const TableLookup& lookup) {
     const std::vector<Token> tokens = tokenize(sql);
     const size_t first = nextSignificant(tokens, 0);
@@ -304,18 +380,29 @@ PgStatementText PgDialect::translate(const QString& sql, const TableLookup& look
     int parameter = 0;
     int depth = 0;
     bool inOrder = false;
-    size_t termEnd = 0; // the last significant token of the current sort term
+    size_t termEnd = 0;    // the last significant token of the current sort term
+    QStringList termNames; // the names of the current sort term
+    int termTokens = 0;
     auto endTerm = [&] {
         while (out.endsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char('\n')))
             out.chop(1);
-        out += tokens[termEnd].is("DESC") ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
+        const bool descending = tokens[termEnd].is("DESC");
+        const int words = termTokens - ((descending || tokens[termEnd].is("ASC")) ? 1 : 0);
+        // The key is never null: left in the server's own order of nulls, a sort on it
+        // reads the key's index.
+        const bool key =
+            table && words == 1 && termNames.size() == 1 && folded(termNames.first()) == folded(table->key);
+        if (!key)
+            out += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
+        termNames.clear();
+        termTokens = 0;
     };
     auto endOrder = [&] {
         endTerm();
         // Rows that sort alike come in the order they were written, as they do from the
         // file engine's index.
         if (isSelect && single && table && !grouped && !ordered.contains(folded(table->key)))
-            out += QStringLiteral(", ") + quotedName(table->key) + QStringLiteral(" NULLS FIRST");
+            out += QStringLiteral(", ") + quotedName(table->key);
         inOrder = false;
     };
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -335,8 +422,12 @@ PgStatementText PgDialect::translate(const QString& sql, const TableLookup& look
                 out += QLatin1Char(' ');
             } else if (t.kind != Token::Space) {
                 termEnd = i;
-                if (t.isName())
+                ++termTokens;
+                if (t.isName()) {
                     ordered.insert(folded(t.name()));
+                    if (!t.is("ASC") && !t.is("DESC"))
+                        termNames << t.name();
+                }
             }
         }
         switch (t.kind) {

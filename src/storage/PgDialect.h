@@ -41,6 +41,20 @@ struct PgAddedColumn {
     PgColumnDefinition column;
 };
 
+/// A CREATE INDEX statement in the program's dialect: plain columns, each ascending or
+/// descending.
+struct PgIndexDefinition {
+    QString name;
+    QString table;
+    bool unique = false;
+    bool ifNotExists = false;
+    struct Column {
+        QString name;
+        bool descending = false;
+    };
+    std::vector<Column> columns;
+};
+
 /// A statement of the program's dialect as the server takes it.
 struct PgStatementText {
     QString sql;
@@ -54,8 +68,9 @@ struct PgStatementText {
 /// positional parameters become $1, $2...; quoted names are folded to lower case as the
 /// server folds the bare ones (the tables are created with lower-case names and the
 /// declared spelling is kept apart); "IS x" compares null-safe as in SQLite; sorting puts
-/// nulls first as SQLite does and breaks ties by the row key, as SQLite's index order
-/// does; an INSERT returns its row's key; "*" leaves the engine's hidden row column out.
+/// nulls first as SQLite does (the row key, never null, keeps the server's order so that
+/// its index serves) and breaks ties by the row key, as SQLite's index order does; an
+/// INSERT returns its row's key; "*" leaves the engine's hidden row column out.
 class PgDialect {
 public:
     using TableLookup = std::function<const PgTable*(const QString& name)>;
@@ -68,6 +83,16 @@ public:
     static std::optional<PgTableDefinition> createTable(const QString& sql);
     /// Reads an ALTER TABLE ... ADD COLUMN statement; nothing for any other statement.
     static std::optional<PgAddedColumn> addColumn(const QString& sql);
+    /// Reads a CREATE [UNIQUE] INDEX statement on plain columns; nothing for any other
+    /// statement (an index on expressions or a partial one goes through translate()).
+    static std::optional<PgIndexDefinition> createIndex(const QString& sql);
+    /// The server's statement for an index, ordered as translate() sorts: nulls first (last
+    /// when descending; the key's as the server places them) and, unless the index is unique, the table's key
+    /// last, as the file engine's index holds the row id after the indexed columns. So a query sorted on an
+    /// index's columns reads the index in order instead of sorting every row.
+    static QString indexStatement(const PgIndexDefinition& index, const PgTable* table);
+    /// The sort terms of that statement, each as `"column" [DESC] NULLS FIRST|LAST`.
+    static QStringList indexTerms(const PgIndexDefinition& index, const PgTable* table);
     /// The server's column type for a declared type.
     static QString columnType(const QString& declared);
     /// A name as the server stores it: ASCII letters folded to lower case.

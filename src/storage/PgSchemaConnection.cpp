@@ -281,8 +281,12 @@ void PgSchemaConnection::exec(const QString& sql) {
             addColumn(*added, part);
             continue;
         }
-        PgSchemaStatement statement(*this, part);
-        while (statement.step()) {
+        if (const auto index = PgDialect::createIndex(part)) {
+            m_pg->exec(PgDialect::indexStatement(*index, table(index->table)));
+        } else {
+            PgSchemaStatement statement(*this, part);
+            while (statement.step()) {
+            }
         }
         if (head.startsWith(QLatin1String("CREATE INDEX")) || head.startsWith(QLatin1String("CREATE UNIQUE")))
             m_pg->execute(QStringLiteral("INSERT INTO velkor_tanimlar (komut) VALUES ($1)"), {part});

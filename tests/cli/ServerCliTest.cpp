@@ -85,11 +85,42 @@ TEST_F(ServerCliTest, InitSetsUpAnEmptyDatabaseOnceAndCheckReportsIt) {
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Sunucu sürümü: 15.")));
     EXPECT_EQ(lines.mid(1),
               (QStringList{QStringLiteral("Bağlantı: şifresiz (yalnızca bu bilgisayardaki sunucu için)"),
-                           QStringLiteral("Veritabanı düzeni sürümü: 1 (program: 1)"),
+                           QStringLiteral("Veritabanı düzeni sürümü: 2 (program: 2)"),
                            QStringLiteral("Firmalar (0): yok")}));
 
-    EXPECT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 1);
-    EXPECT_TRUE((out + err).contains(QStringLiteral("Veritabanı boş değil"))) << (out + err).toStdString();
+    // A second init finds the office at the layout and leaves it as it is.
+    EXPECT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("MESAJ: Büro sunucusu zaten güncel (düzen sürümü 2); hiçbir şey "
+                                            "değiştirilmedi.")))
+        << err.toStdString();
+}
+
+// An office of an earlier layout: the work is refused with what to do, check says so, init
+// upgrades it and says what it did, and the work goes on.
+TEST_F(ServerCliTest, InitUpgradesAnOfficeOfAnEarlierLayoutThatTheWorkRefuses) {
+    IniFile(home.filePath(QStringLiteral("Ayarlar.ini")))
+        .setValue(kServerSection, kServerServiceKey, QStringLiteral("buro"));
+    QString out;
+    QString err;
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    server->superuserExec(QStringLiteral("UPDATE genel.ofis SET deger = '1'"), database);
+
+    const QStringList list{QStringLiteral("company"), QStringLiteral("list")};
+    EXPECT_EQ(cli(list, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Yöneticiniz veritabanını \"velkor-cli server init\" ile "
+                                            "güncellemelidir")))
+        << err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 1);
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("Veritabanı düzeni sürümü: 1 (program: 2)\nBüro veritabanının düzeni")))
+        << out.toStdString();
+
+    ASSERT_EQ(cli({QStringLiteral("server"), QStringLiteral("init")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(
+        err.contains(QStringLiteral("MESAJ: Büro veritabanının düzeni 1. sürümden 2. sürüme güncellendi.")))
+        << err.toStdString();
+    EXPECT_EQ(cli(list, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("server"), QStringLiteral("check")}, &out, &err), 0) << out.toStdString();
 }
 
 TEST_F(ServerCliTest, TheProgramWorksOnTheOfficeThatInitSetUp) {

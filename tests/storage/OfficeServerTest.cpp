@@ -53,7 +53,7 @@ TEST_F(OfficeServerTest, AnEmptyDatabaseBecomesAnOfficeWithTheInstallationsData)
     EXPECT_TRUE(state.companies.isEmpty());
     EXPECT_EQ(officeReport(state).mid(1),
               (QStringList{QStringLiteral("Bağlantı: şifresiz (yalnızca bu bilgisayardaki sunucu için)"),
-                           QStringLiteral("Veritabanı düzeni sürümü: 1 (program: 1)"),
+                           QStringLiteral("Veritabanı düzeni sürümü: 2 (program: 2)"),
                            QStringLiteral("Firmalar (0): yok")}));
 
     // The reference tables hold what a file installation's Oranlar.mdb holds, row for row.

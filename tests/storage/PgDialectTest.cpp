@@ -55,16 +55,19 @@ TEST(PgDialectTest, SortsAsTheFileEngine) {
     EXPECT_EQ(
         translated("SELECT * FROM sabit_kiymet WHERE anahesapkodu=? ORDER BY anahesapkodu, sbk_kodu"),
         "SELECT * FROM sabit_kiymet WHERE anahesapkodu=$1 ORDER BY anahesapkodu NULLS FIRST, sbk_kodu NULLS "
-        "FIRST, \"id\" NULLS FIRST");
+        "FIRST, \"id\"");
     EXPECT_EQ(translated("SELECT id FROM sabit_kiymet ORDER BY Yil DESC, id LIMIT 1"),
-              "SELECT id FROM sabit_kiymet ORDER BY Yil DESC NULLS LAST, id NULLS FIRST LIMIT 1");
+              "SELECT id FROM sabit_kiymet ORDER BY Yil DESC NULLS LAST, id LIMIT 1");
+    // The key, never null, sorts as its index holds it.
+    EXPECT_EQ(translated("SELECT id FROM sabit_kiymet ORDER BY \"ID\" DESC, id + 1"),
+              "SELECT id FROM sabit_kiymet ORDER BY \"id\" DESC, id + 1 NULLS FIRST");
     EXPECT_EQ(
         translated("SELECT anahesapkodu, SUM(x) AS T FROM sabit_kiymet GROUP BY anahesapkodu ORDER BY "
                    "anahesapkodu"),
         "SELECT anahesapkodu, SUM(x) AS T FROM sabit_kiymet GROUP BY anahesapkodu ORDER BY anahesapkodu "
         "NULLS FIRST");
     EXPECT_EQ(translated("SELECT id FROM sabit_kiymet NOT INDEXED ORDER BY id"),
-              "SELECT id FROM sabit_kiymet  ORDER BY id NULLS FIRST");
+              "SELECT id FROM sabit_kiymet  ORDER BY id");
 }
 
 // An insert returns its key; "*" leaves the engine's hidden row column out.
@@ -111,6 +114,32 @@ TEST(PgDialectTest, ReadsAddedColumns) {
     EXPECT_EQ(bare->column.type, "TEXT(20)");
     EXPECT_FALSE(PgDialect::addColumn(QStringLiteral("ALTER TABLE t RENAME TO u")).has_value());
     EXPECT_FALSE(PgDialect::addColumn(QStringLiteral("ALTER TABLE t ADD COLUMN")).has_value());
+}
+
+// An index holds its entries in the order translate() sorts by: nulls first, ties by the key
+// (never in a unique index, whose entries the key would make all different).
+TEST(PgDialectTest, IndexesOrderAsTheSortsDo) {
+    const auto index = PgDialect::createIndex(
+        QStringLiteral("CREATE INDEX sabit_kiymet_hesap ON sabit_kiymet (anahesapkodu, \"Sbk_Kodu\" DESC)"));
+    ASSERT_TRUE(index.has_value());
+    EXPECT_EQ(index->table, "sabit_kiymet");
+    EXPECT_EQ(PgDialect::indexStatement(*index, &kItems),
+              "CREATE INDEX \"sabit_kiymet_hesap\" ON \"sabit_kiymet\" (\"anahesapkodu\" NULLS FIRST, "
+              "\"sbk_kodu\" DESC NULLS LAST, \"id\" NULLS LAST)");
+    const auto unique =
+        PgDialect::createIndex(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS m ON mast (mids ASC)"));
+    ASSERT_TRUE(unique.has_value());
+    EXPECT_EQ(PgDialect::indexStatement(*unique, &kMarks),
+              "CREATE UNIQUE INDEX IF NOT EXISTS \"m\" ON \"mast\" (\"mids\" NULLS FIRST)");
+    const auto keyed =
+        PgDialect::createIndex(QStringLiteral("CREATE INDEX k ON sabit_kiymet (id, anahesapkodu)"));
+    ASSERT_TRUE(keyed.has_value());
+    EXPECT_EQ(PgDialect::indexTerms(*keyed, &kItems),
+              (QStringList{"\"id\" NULLS LAST", "\"anahesapkodu\" NULLS FIRST"}));
+    // Expressions and partial indexes are the server's to read as they stand.
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE INDEX i ON t (lower(a))")).has_value());
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE INDEX i ON t (a) WHERE a > 0")).has_value());
+    EXPECT_FALSE(PgDialect::createIndex(QStringLiteral("CREATE TABLE t (a INTEGER)")).has_value());
 }
 
 TEST(PgDialectTest, SplitsStatementsOutsideQuotes) {
