@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
@@ -51,6 +52,14 @@ int generalNumberWidth(double value) {
     if (value == 0) {
         return 1; // Qt writes "0" for a negative zero too
     }
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value) {
+        // Whole numbers below 10^15 (years, months, counters) are written with every digit.
+        int width = value < 0 ? 2 : 1;
+        for (auto rest = static_cast<long long>(std::fabs(value)); rest >= 10; rest /= 10) {
+            ++width;
+        }
+        return width;
+    }
     if (std::isfinite(value)) {
         char shortest[32];
         const auto written =
@@ -82,6 +91,29 @@ int numberWidth(double value, const QString& numberFormat) {
     return digits + groups + (decimals > 0 ? decimals + 1 : 0) + (value < 0 ? 1 : 0);
 }
 
+/// The UTF-8 of one cell text after another, in one buffer used again for each: a text
+/// of its own per cell cost an allocation and a release for every cell of a voucher.
+class Utf8Buffer {
+public:
+    const char* operator()(const QString& text) {
+        m_bytes.resize(static_cast<std::size_t>(m_encoder.requiredSpace(text.size())) + 1);
+        char* end = m_encoder.appendToBuffer(m_bytes.data(), text);
+        if (m_encoder.hasError()) {
+            // A broken surrogate pair: the encoder writes U+FFFD where the program's
+            // other UTF-8 texts have "?", so such a text is converted as those are.
+            m_encoder.resetState();
+            const QByteArray bytes = text.toUtf8();
+            end = std::copy(bytes.begin(), bytes.end(), m_bytes.data());
+        }
+        *end = '\0';
+        return m_bytes.data();
+    }
+
+private:
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    std::vector<char> m_bytes;
+};
+
 struct WorkbookHandle {
     lxw_workbook* book = nullptr;
     ~WorkbookHandle() {
@@ -99,6 +131,11 @@ XlsxWorkbook::Cell& XlsxWorkbook::cell(int row, int column) {
         m_rows.resize(static_cast<std::size_t>(row));
     }
     auto& cells = m_rows[static_cast<std::size_t>(row - 1)];
+    if (cells.empty() && row > 1) {
+        // Rows of a sheet are mostly as wide as the row above: room for as many cells at
+        // once spares a row the copies of a growing list.
+        cells.reserve(m_rows[static_cast<std::size_t>(row - 2)].size());
+    }
     if (cells.empty() || cells.back().first < column) {
         return cells.emplace_back(column, Cell{}).second;
     }
@@ -119,7 +156,10 @@ std::size_t XlsxWorkbook::cellCount() const {
 }
 
 void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
-    const TypedValue value = resolveTypedText(text);
+    setResolved(row, column, resolveTypedText(text));
+}
+
+void XlsxWorkbook::setResolved(int row, int column, const TypedValue& value) {
     switch (value.kind) {
     case TypedValue::Kind::Empty:
         checkCell(row, column);
@@ -157,7 +197,8 @@ void XlsxWorkbook::setDate(int row, int column, const QDate& date) {
     target.kind = CellKind::Date;
     // Serial day number of the workbook's 1900 date system (day 1 is 1 January 1900,
     // with the phantom 29 February 1900 counted).
-    target.number = static_cast<double>(QDate(1899, 12, 30).daysTo(date));
+    static const qint64 dayZero = QDate(1899, 12, 30).toJulianDay();
+    target.number = static_cast<double>(date.toJulianDay() - dayZero);
 }
 
 void XlsxWorkbook::setFormula(int row, int column, const QString& formula, double result) {
@@ -289,6 +330,7 @@ void XlsxWorkbook::writeTo(const QString& file) const {
                              width, nullptr);
     }
 
+    Utf8Buffer utf8;
     forEachCell([&](int row, int column, const Cell& value) {
         lxw_format* format = formatFor(styleOf(row, column, value.kind));
         const auto r = static_cast<lxw_row_t>(row - 1);
@@ -296,15 +338,14 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         lxw_error error = LXW_NO_ERROR;
         switch (value.kind) {
         case CellKind::Text:
-            error = worksheet_write_string(sheet, r, c, value.text.toUtf8().constData(), format);
+            error = worksheet_write_string(sheet, r, c, utf8(value.text), format);
             break;
         case CellKind::Number:
         case CellKind::Date:
             error = worksheet_write_number(sheet, r, c, value.number, format);
             break;
         case CellKind::Formula:
-            error = worksheet_write_formula_num(sheet, r, c, value.text.toUtf8().constData(), format,
-                                                value.number);
+            error = worksheet_write_formula_num(sheet, r, c, utf8(value.text), format, value.number);
             break;
         }
         if (error != LXW_NO_ERROR) {

@@ -20,6 +20,7 @@ public:
     XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
 
     void setTyped(int row, int column, const QString& text) override;
+    void setResolved(int row, int column, const TypedValue& value) override;
     void setText(int row, int column, const QString& text) override;
     void setNumber(int row, int column, double value) override;
     void setDate(int row, int column, const QDate& date) override;

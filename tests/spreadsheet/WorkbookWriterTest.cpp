@@ -139,9 +139,23 @@ TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
 // of numbers is as wide as one of those texts, also where the 15th digit rounds an exact
 // tie, where 15 digits do not hold the number, or for a negative zero.
 TEST_F(XlsxWorkbookTest, FittedNumbersTakeTheWidthOfTheirGeneralText) {
-    const std::vector<double> numbers{1234567.89,        -0.0,  0.1 + 0.2, 13381424753052050.0,
-                                      1234567890123.125, 1e-5,  1e15,      -7604841041746505.0,
-                                      123456789012345.0, 1e300, 2.5e-7,    -915.02};
+    const std::vector<double> numbers{1234567.89,
+                                      -0.0,
+                                      0.1 + 0.2,
+                                      13381424753052050.0,
+                                      1234567890123.125,
+                                      1e-5,
+                                      1e15,
+                                      -7604841041746505.0,
+                                      123456789012345.0,
+                                      1e300,
+                                      2.5e-7,
+                                      -915.02,
+                                      2023.0,
+                                      -45.0,
+                                      9.0,
+                                      999999999999999.0,
+                                      -100000.0};
     XlsxWorkbook book;
     int column = 0;
     for (const double number : numbers) {
@@ -180,6 +194,59 @@ TEST_F(XlsxWorkbookTest, NumbersAreWrittenWithAPointOnEveryDesktop) {
         EXPECT_NEAR(back.widths().at(1), 12.25, 1.0);
         EXPECT_FALSE(back.part(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<v>1234,5"));
     }
+}
+
+// A voucher resolves the texts its rows repeat once and writes the resolved values: each
+// must make the very cell its text makes, an empty text taking an earlier cell away.
+TEST_F(XlsxWorkbookTest, AResolvedTextMakesTheCellOfItsTypedText) {
+    const QStringList texts{"2023",     "12",    "31.12.2023", "'697", "'", "ED13",
+                            "-1.234,5", " +12 ", "1.2.23",     "",     "x"};
+    XlsxWorkbook typed;
+    XlsxWorkbook resolved;
+    for (int column = 1; column <= texts.size(); ++column) {
+        typed.setText(1, column, QStringLiteral("önceki"));
+        resolved.setText(1, column, QStringLiteral("önceki"));
+        const QString& text = texts[column - 1];
+        typed.setTyped(1, column, text);
+        resolved.setResolved(1, column, resolveTypedText(text));
+        typed.setTyped(2, column, text);
+        resolved.setResolved(2, column, resolveTypedText(text));
+    }
+    typed.save(path(QStringLiteral("yazilan.xlsx")));
+    resolved.save(path(QStringLiteral("cozulen.xlsx")));
+    const XlsxReadBack fromTyped(path(QStringLiteral("yazilan.xlsx")));
+    const XlsxReadBack fromResolved(path(QStringLiteral("cozulen.xlsx")));
+    ASSERT_EQ(fromResolved.cells().size(), fromTyped.cells().size());
+    EXPECT_EQ(fromTyped.cells().count(QStringLiteral("J1")), 0U);
+    for (const auto& [address, cell] : fromTyped.cells()) {
+        const test::ReadCell other = fromResolved.cell(address);
+        EXPECT_EQ(other.type, cell.type) << address.toStdString();
+        EXPECT_EQ(other.value, cell.value) << address.toStdString();
+        EXPECT_EQ(other.numberFormat, cell.numberFormat) << address.toStdString();
+    }
+}
+
+// Texts reach the workbook as UTF-8 through one buffer used again for every cell: each
+// cell holds its own text whatever was longer before it, and a broken surrogate pair
+// becomes "?" as in any other UTF-8 text of the program.
+TEST_F(XlsxWorkbookTest, EveryTextIsWrittenAsItsOwnUtf8) {
+    const QStringList texts{QStringLiteral("Uzun bir açıklama: İĞÜŞÖÇ ığüşöç ₺ 𝄞"), QStringLiteral("kısa"),
+                            QString(), QStringLiteral("yarım ") + QChar(0xD834),
+                            QChar(0xDD1E) + QStringLiteral(" çift")};
+    XlsxWorkbook book;
+    for (int row = 1; row <= texts.size(); ++row) {
+        book.setText(row, 1, texts[row - 1]);
+        book.setFormula(row, 2, QStringLiteral("=\"") + texts[row - 1] + QStringLiteral("\""), 0);
+    }
+    book.save(path(QStringLiteral("metin.xlsx")));
+    const XlsxReadBack back(path(QStringLiteral("metin.xlsx")));
+    for (int row = 1; row <= texts.size(); ++row) {
+        const QString expected = QString::fromUtf8(texts[row - 1].toUtf8());
+        EXPECT_EQ(back.cell(cellAddress(row, 1)).value, expected) << row;
+        EXPECT_EQ(back.cell(cellAddress(row, 2)).formula, QLatin1Char('"') + expected + QLatin1Char('"'))
+            << row;
+    }
+    EXPECT_EQ(back.cell(QStringLiteral("A4")).value, QStringLiteral("yarım ?"));
 }
 
 TEST_F(XlsxWorkbookTest, EmptyTypedTextLeavesNoCell) {
