@@ -2,6 +2,7 @@
 
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/TypedText.h"
+#include "spreadsheet/XlsxPackage.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <xlsxwriter.h>
 
@@ -114,6 +116,7 @@ private:
     std::vector<char> m_bytes;
 };
 
+/// A workbook the library writes when it is closed.
 struct WorkbookHandle {
     lxw_workbook* book = nullptr;
     ~WorkbookHandle() {
@@ -121,6 +124,66 @@ struct WorkbookHandle {
             workbook_close(book);
         }
     }
+};
+
+/// A workbook whose parts are taken from the library without its writing them.
+struct CellsHandle {
+    lxw_workbook* book = nullptr;
+    ~CellsHandle() {
+        if (book != nullptr) {
+            lxw_workbook_free(book);
+        }
+    }
+};
+
+/// Closes the workbook, which writes its file. Throws WorkbookError.
+void closeWorkbook(WorkbookHandle& handle) {
+    lxw_workbook* book = handle.book;
+    handle.book = nullptr;
+    errno = 0;
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) {
+        const QString system = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+        throw WorkbookError(system.isEmpty()
+                                ? QString::fromUtf8(lxw_strerror(error))
+                                : QString::fromUtf8(lxw_strerror(error)) + QStringLiteral(": ") + system);
+    }
+}
+
+/// A part the library writes into memory.
+class MemoryPart {
+public:
+    MemoryPart() : m_file(open_memstream(&m_data, &m_size)) {
+        if (m_file == nullptr) {
+            throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+    }
+    ~MemoryPart() {
+        if (m_file != nullptr) {
+            std::fclose(m_file);
+        }
+        std::free(m_data);
+    }
+    MemoryPart(const MemoryPart&) = delete;
+    MemoryPart& operator=(const MemoryPart&) = delete;
+
+    FILE* file() const { return m_file; }
+    /// The bytes written, without a copy: valid while the part lives.
+    QByteArray bytes() {
+        if (m_file != nullptr) {
+            const bool closed = std::fclose(m_file) == 0;
+            m_file = nullptr;
+            if (!closed) {
+                throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
+            }
+        }
+        return QByteArray::fromRawData(m_data, static_cast<qsizetype>(m_size));
+    }
+
+private:
+    char* m_data = nullptr;
+    std::size_t m_size = 0;
+    FILE* m_file = nullptr;
 };
 
 } // namespace
@@ -264,42 +327,21 @@ int XlsxWorkbook::shownWidth(const Cell& cell, const Style& style) const {
     return 0;
 }
 
-void XlsxWorkbook::writeTo(const QString& file) const {
-    // The library prints its numbers (cell values, column widths, font sizes) with the C
-    // library's printf, which follows the user's LC_NUMERIC.
-    const ClassicNumbersScope classicNumbers;
-    lxw_workbook_options options{};
-    WorkbookHandle handle;
-    const QByteArray fileName = QFile::encodeName(file);
-    handle.book = workbook_new_opt(fileName.constData(), &options);
-    if (handle.book == nullptr) {
-        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+lxw_format* XlsxWorkbook::newFormat(lxw_workbook* book, const Style& style) {
+    lxw_format* format = workbook_add_format(book);
+    if (!style.numberFormat.isEmpty()) {
+        format_set_num_format(format, style.numberFormat.toUtf8().constData());
     }
-    lxw_worksheet* sheet = workbook_add_worksheet(handle.book, nullptr);
+    if (style.bold) {
+        format_set_bold(format);
+    }
+    if (style.fontSize > 0) {
+        format_set_font_size(format, style.fontSize);
+    }
+    return format;
+}
 
-    std::map<Style, lxw_format*> formats;
-    auto formatFor = [&](const Style& style) -> lxw_format* {
-        if (style == Style{}) {
-            return nullptr;
-        }
-        auto found = formats.find(style);
-        if (found != formats.end()) {
-            return found->second;
-        }
-        lxw_format* format = workbook_add_format(handle.book);
-        if (!style.numberFormat.isEmpty()) {
-            format_set_num_format(format, style.numberFormat.toUtf8().constData());
-        }
-        if (style.bold) {
-            format_set_bold(format);
-        }
-        if (style.fontSize > 0) {
-            format_set_font_size(format, style.fontSize);
-        }
-        formats.emplace(style, format);
-        return format;
-    };
-
+void XlsxWorkbook::setColumns(lxw_worksheet* sheet) const {
     // Column widths first, from every cell of the fitted ranges.
     std::map<int, double> fitted;
     if (!m_autoFit.empty()) {
@@ -329,7 +371,22 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
                              width, nullptr);
     }
+}
 
+std::vector<XlsxWorkbook::Style> XlsxWorkbook::writeCells(lxw_workbook* book, lxw_worksheet* sheet) const {
+    std::vector<Style> used;
+    std::map<Style, lxw_format*> formats;
+    auto formatFor = [&](const Style& style) -> lxw_format* {
+        if (style == Style{}) {
+            return nullptr;
+        }
+        auto found = formats.find(style);
+        if (found != formats.end()) {
+            return found->second;
+        }
+        used.push_back(style);
+        return formats.emplace(style, newFormat(book, style)).first->second;
+    };
     Utf8Buffer utf8;
     forEachCell([&](int row, int column, const Cell& value) {
         lxw_format* format = formatFor(styleOf(row, column, value.kind));
@@ -352,17 +409,70 @@ void XlsxWorkbook::writeTo(const QString& file) const {
             throw WorkbookError(QString::fromUtf8(lxw_strerror(error)));
         }
     });
+    return used;
+}
 
-    lxw_workbook* book = handle.book;
-    handle.book = nullptr;
-    errno = 0;
-    const lxw_error error = workbook_close(book);
-    if (error != LXW_NO_ERROR) {
-        const QString system = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
-        throw WorkbookError(system.isEmpty()
-                                ? QString::fromUtf8(lxw_strerror(error))
-                                : QString::fromUtf8(lxw_strerror(error)) + QStringLiteral(": ") + system);
+void XlsxWorkbook::writeTo(const QString& file) const {
+    // The library prints its numbers (cell values, column widths, font sizes) with the C
+    // library's printf, which follows the user's LC_NUMERIC.
+    const ClassicNumbersScope classicNumbers;
+    // Closing a workbook, the library compresses its parts at zlib's default level, which
+    // took as long as forming them. So the library forms the sheet and the shared texts of
+    // the cells in memory, a workbook of the same styles without the cells gives the other
+    // parts, and the container is written at the quickest level.
+    lxw_workbook_options options{};
+    CellsHandle cells;
+    cells.book = workbook_new_opt(QFile::encodeName(file).constData(), &options);
+    if (cells.book == nullptr) {
+        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
     }
+    lxw_worksheet* sheet = workbook_add_worksheet(cells.book, nullptr);
+    setColumns(sheet);
+    const std::vector<Style> styles = writeCells(cells.book, sheet);
+    // The one sheet is the selected one, as closing a workbook makes it.
+    worksheet_activate(sheet);
+    MemoryPart sheetPart;
+    sheet->file = sheetPart.file();
+    lxw_worksheet_assemble_xml_file(sheet);
+    sheet->file = nullptr;
+    MemoryPart textsPart;
+    lxw_sst* texts = cells.book->sst;
+    if (texts->string_count > 0) {
+        texts->file = textsPart.file();
+        lxw_sst_assemble_xml_file(texts);
+        texts->file = nullptr;
+    }
+
+    QTemporaryFile frameFile(QDir::tempPath() + QStringLiteral("/velkor-XXXXXX.xlsx"));
+    if (!frameFile.open()) {
+        throw WorkbookError(frameFile.errorString());
+    }
+    frameFile.close();
+    WorkbookHandle frame;
+    frame.book = workbook_new_opt(QFile::encodeName(frameFile.fileName()).constData(), &options);
+    if (frame.book == nullptr) {
+        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+    }
+    lxw_worksheet* frameSheet = workbook_add_worksheet(frame.book, nullptr);
+    // The styles take their numbers in the order the cells first use them.
+    for (const Style& style : styles) {
+        lxw_format_get_xf_index(newFormat(frame.book, style));
+    }
+    if (texts->string_count > 0) {
+        // A text makes the frame list the shared texts among its parts.
+        worksheet_write_string(frameSheet, 0, 0, "-", nullptr);
+    }
+    closeWorkbook(frame);
+
+    std::vector<WorkbookPart> parts = readWorkbookParts(frameFile.fileName());
+    for (WorkbookPart& part : parts) {
+        if (part.name == QLatin1String("xl/worksheets/sheet1.xml")) {
+            part.bytes = sheetPart.bytes();
+        } else if (part.name == QLatin1String("xl/sharedStrings.xml")) {
+            part.bytes = textsPart.bytes();
+        }
+    }
+    writeWorkbookParts(file, parts);
 }
 
 void XlsxWorkbook::save(const QString& path) {

@@ -1,7 +1,9 @@
+#include "base/ClassicNumbers.h"
 #include "base/ScriptedPrompt.h"
 #include "spreadsheet/CellRange.h"
 #include "spreadsheet/TypedText.h"
 #include "spreadsheet/WorkbookHandOver.h"
+#include "spreadsheet/XlsxPackage.h"
 #include "spreadsheet/XlsxWorkbook.h"
 #include "support/CLibraryLocale.h"
 #include "support/DesktopLocales.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 using namespace velkor;
 using velkor::test::XlsxReadBack;
@@ -247,6 +250,78 @@ TEST_F(XlsxWorkbookTest, EveryTextIsWrittenAsItsOwnUtf8) {
             << row;
     }
     EXPECT_EQ(back.cell(QStringLiteral("A4")).value, QStringLiteral("yarım ?"));
+}
+
+// The workbook is packed at a quicker compression level than the library's own, from the
+// parts the library forms: every part must be the one the library writes itself for the
+// same cells, styles and widths (but the creation time), with shared texts or without.
+TEST_F(XlsxWorkbookTest, ThePartsAreTheOnesTheLibraryWritesItself) {
+    const auto expectSameParts = [](const QString& ours, const QString& library) {
+        const std::vector<WorkbookPart> written = readWorkbookParts(ours);
+        const std::vector<WorkbookPart> expected = readWorkbookParts(library);
+        ASSERT_EQ(written.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(written[i].name, expected[i].name);
+            if (expected[i].name != QLatin1String("docProps/core.xml")) {
+                EXPECT_EQ(written[i].bytes, expected[i].bytes) << expected[i].name.toStdString();
+            }
+        }
+    };
+    const ClassicNumbersScope classicNumbers;
+
+    XlsxWorkbook book;
+    book.setText(1, 1, QStringLiteral("HESAP KODU"));
+    book.setBold(QStringLiteral("A1:IV1"));
+    book.setFontSize(QStringLiteral("A1:IV1"), 14);
+    book.setTyped(2, 1, QStringLiteral("'697"));
+    book.setTyped(2, 2, QStringLiteral("31.12.2023"));
+    book.setNumber(2, 3, 1234.5);
+    book.setNumberFormat(QStringLiteral("C2:C9"), QStringLiteral("#.##0,00"));
+    book.setText(3, 1, QStringLiteral("  boşluk "));
+    book.setFormula(3, 3, QStringLiteral("=Sum(C2:C2)"), 1234.5);
+    book.setText(20, 1, QStringLiteral("a&b<c>\x01\"'"));
+    book.setText(20, 2, QStringLiteral("697"));
+    book.setColumnWidth(2, 30.5);
+    book.save(path(QStringLiteral("bizim.xlsx")));
+
+    lxw_workbook* own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi.xlsx"))).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(own, nullptr);
+    worksheet_set_column(sheet, 1, 1, 30.5, nullptr);
+    lxw_format* heading = workbook_add_format(own);
+    format_set_bold(heading);
+    format_set_font_size(heading, 14);
+    lxw_format* date = workbook_add_format(own);
+    format_set_num_format(date, "dd.mm.yyyy");
+    lxw_format* amount = workbook_add_format(own);
+    format_set_num_format(amount, "#,##0.00");
+    worksheet_write_string(sheet, 0, 0, "HESAP KODU", heading);
+    worksheet_write_string(sheet, 1, 0, "697", nullptr);
+    worksheet_write_number(sheet, 1, 1, 45291, date);
+    worksheet_write_number(sheet, 1, 2, 1234.5, amount);
+    worksheet_write_string(sheet, 2, 0, "  boşluk ", nullptr);
+    worksheet_write_formula_num(sheet, 2, 2, "=SUM(C2:C2)", amount, 1234.5);
+    worksheet_write_string(sheet, 19, 0, "a&b<c>\x01\"'", nullptr);
+    worksheet_write_string(sheet, 19, 1, "697", nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("bizim.xlsx")), path(QStringLiteral("kendi.xlsx")));
+
+    XlsxWorkbook numbers;
+    numbers.setNumber(1, 1, 2023);
+    numbers.setNumber(40000, 3, -0.1);
+    numbers.save(path(QStringLiteral("sayilar.xlsx")));
+    own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi-sayilar.xlsx"))).constData());
+    sheet = workbook_add_worksheet(own, nullptr);
+    worksheet_write_number(sheet, 0, 0, 2023, nullptr);
+    worksheet_write_number(sheet, 39999, 2, -0.1, nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("sayilar.xlsx")), path(QStringLiteral("kendi-sayilar.xlsx")));
+
+    XlsxWorkbook empty;
+    empty.save(path(QStringLiteral("bos.xlsx")));
+    own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi-bos.xlsx"))).constData());
+    workbook_add_worksheet(own, nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("bos.xlsx")), path(QStringLiteral("kendi-bos.xlsx")));
 }
 
 TEST_F(XlsxWorkbookTest, EmptyTypedTextLeavesNoCell) {
