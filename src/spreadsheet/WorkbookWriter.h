@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ShownError.h"
+#include "spreadsheet/TypedText.h"
 
 #include <QDate>
 #include <QString>
@@ -25,6 +26,9 @@ public:
     /// Text as if the user typed it: "'697" is the text "697", "31.12.2023" a date cell
     /// with a date format, "2023" or "1.234,5" a number; anything else stays text.
     virtual void setTyped(int row, int column, const QString& text) = 0;
+    /// The cell setTyped makes of a text that resolveTypedText has already resolved: a
+    /// text typed into every row of a sheet is resolved once.
+    virtual void setResolved(int row, int column, const TypedValue& value);
     /// Text exactly as given.
     virtual void setText(int row, int column, const QString& text) = 0;
     virtual void setNumber(int row, int column, double value) = 0;

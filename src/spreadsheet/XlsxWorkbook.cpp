@@ -2,10 +2,12 @@
 
 #include "base/ClassicNumbers.h"
 #include "spreadsheet/TypedText.h"
+#include "spreadsheet/XlsxPackage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <xlsxwriter.h>
 
 namespace velkor {
@@ -51,6 +54,14 @@ int generalNumberWidth(double value) {
     if (value == 0) {
         return 1; // Qt writes "0" for a negative zero too
     }
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value) {
+        // Whole numbers below 10^15 (years, months, counters) are written with every digit.
+        int width = value < 0 ? 2 : 1;
+        for (auto rest = static_cast<long long>(std::fabs(value)); rest >= 10; rest /= 10) {
+            ++width;
+        }
+        return width;
+    }
     if (std::isfinite(value)) {
         char shortest[32];
         const auto written =
@@ -82,6 +93,30 @@ int numberWidth(double value, const QString& numberFormat) {
     return digits + groups + (decimals > 0 ? decimals + 1 : 0) + (value < 0 ? 1 : 0);
 }
 
+/// The UTF-8 of one cell text after another, in one buffer used again for each: a text
+/// of its own per cell cost an allocation and a release for every cell of a voucher.
+class Utf8Buffer {
+public:
+    const char* operator()(const QString& text) {
+        m_bytes.resize(static_cast<std::size_t>(m_encoder.requiredSpace(text.size())) + 1);
+        char* end = m_encoder.appendToBuffer(m_bytes.data(), text);
+        if (m_encoder.hasError()) {
+            // A broken surrogate pair: the encoder writes U+FFFD where the program's
+            // other UTF-8 texts have "?", so such a text is converted as those are.
+            m_encoder.resetState();
+            const QByteArray bytes = text.toUtf8();
+            end = std::copy(bytes.begin(), bytes.end(), m_bytes.data());
+        }
+        *end = '\0';
+        return m_bytes.data();
+    }
+
+private:
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    std::vector<char> m_bytes;
+};
+
+/// A workbook the library writes when it is closed.
 struct WorkbookHandle {
     lxw_workbook* book = nullptr;
     ~WorkbookHandle() {
@@ -89,6 +124,55 @@ struct WorkbookHandle {
             workbook_close(book);
         }
     }
+};
+
+/// A workbook whose parts are taken from the library without its writing them.
+struct CellsHandle {
+    lxw_workbook* book = nullptr;
+    ~CellsHandle() {
+        if (book != nullptr) {
+            lxw_workbook_free(book);
+        }
+    }
+};
+
+/// Closes the workbook, which writes its file. Throws WorkbookError.
+void closeWorkbook(WorkbookHandle& handle) {
+    lxw_workbook* book = handle.book;
+    handle.book = nullptr;
+    errno = 0;
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) {
+        const QString system = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+        throw WorkbookError(system.isEmpty()
+                                ? QString::fromUtf8(lxw_strerror(error))
+                                : QString::fromUtf8(lxw_strerror(error)) + QStringLiteral(": ") + system);
+    }
+}
+
+/// A part the library writes into a temporary file, as it does when it writes a workbook
+/// itself: a sheet of many rows held in memory instead cost its pages again at every save.
+class TemporaryPart {
+public:
+    TemporaryPart() : m_file(std::tmpfile()) {
+        if (m_file == nullptr) {
+            throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+    }
+    ~TemporaryPart() {
+        if (m_file != nullptr) {
+            std::fclose(m_file);
+        }
+    }
+    TemporaryPart(const TemporaryPart&) = delete;
+    TemporaryPart& operator=(const TemporaryPart&) = delete;
+
+    std::FILE* file() const { return m_file; }
+    /// Hands the file over to the one who closes it.
+    std::FILE* release() { return std::exchange(m_file, nullptr); }
+
+private:
+    std::FILE* m_file = nullptr;
 };
 
 } // namespace
@@ -99,6 +183,11 @@ XlsxWorkbook::Cell& XlsxWorkbook::cell(int row, int column) {
         m_rows.resize(static_cast<std::size_t>(row));
     }
     auto& cells = m_rows[static_cast<std::size_t>(row - 1)];
+    if (cells.empty() && row > 1) {
+        // Rows of a sheet are mostly as wide as the row above: room for as many cells at
+        // once spares a row the copies of a growing list.
+        cells.reserve(m_rows[static_cast<std::size_t>(row - 2)].size());
+    }
     if (cells.empty() || cells.back().first < column) {
         return cells.emplace_back(column, Cell{}).second;
     }
@@ -119,7 +208,10 @@ std::size_t XlsxWorkbook::cellCount() const {
 }
 
 void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
-    const TypedValue value = resolveTypedText(text);
+    setResolved(row, column, resolveTypedText(text));
+}
+
+void XlsxWorkbook::setResolved(int row, int column, const TypedValue& value) {
     switch (value.kind) {
     case TypedValue::Kind::Empty:
         checkCell(row, column);
@@ -157,7 +249,8 @@ void XlsxWorkbook::setDate(int row, int column, const QDate& date) {
     target.kind = CellKind::Date;
     // Serial day number of the workbook's 1900 date system (day 1 is 1 January 1900,
     // with the phantom 29 February 1900 counted).
-    target.number = static_cast<double>(QDate(1899, 12, 30).daysTo(date));
+    static const qint64 dayZero = QDate(1899, 12, 30).toJulianDay();
+    target.number = static_cast<double>(date.toJulianDay() - dayZero);
 }
 
 void XlsxWorkbook::setFormula(int row, int column, const QString& formula, double result) {
@@ -223,42 +316,21 @@ int XlsxWorkbook::shownWidth(const Cell& cell, const Style& style) const {
     return 0;
 }
 
-void XlsxWorkbook::writeTo(const QString& file) const {
-    // The library prints its numbers (cell values, column widths, font sizes) with the C
-    // library's printf, which follows the user's LC_NUMERIC.
-    const ClassicNumbersScope classicNumbers;
-    lxw_workbook_options options{};
-    WorkbookHandle handle;
-    const QByteArray fileName = QFile::encodeName(file);
-    handle.book = workbook_new_opt(fileName.constData(), &options);
-    if (handle.book == nullptr) {
-        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+lxw_format* XlsxWorkbook::newFormat(lxw_workbook* book, const Style& style) {
+    lxw_format* format = workbook_add_format(book);
+    if (!style.numberFormat.isEmpty()) {
+        format_set_num_format(format, style.numberFormat.toUtf8().constData());
     }
-    lxw_worksheet* sheet = workbook_add_worksheet(handle.book, nullptr);
+    if (style.bold) {
+        format_set_bold(format);
+    }
+    if (style.fontSize > 0) {
+        format_set_font_size(format, style.fontSize);
+    }
+    return format;
+}
 
-    std::map<Style, lxw_format*> formats;
-    auto formatFor = [&](const Style& style) -> lxw_format* {
-        if (style == Style{}) {
-            return nullptr;
-        }
-        auto found = formats.find(style);
-        if (found != formats.end()) {
-            return found->second;
-        }
-        lxw_format* format = workbook_add_format(handle.book);
-        if (!style.numberFormat.isEmpty()) {
-            format_set_num_format(format, style.numberFormat.toUtf8().constData());
-        }
-        if (style.bold) {
-            format_set_bold(format);
-        }
-        if (style.fontSize > 0) {
-            format_set_font_size(format, style.fontSize);
-        }
-        formats.emplace(style, format);
-        return format;
-    };
-
+void XlsxWorkbook::setColumns(lxw_worksheet* sheet) const {
     // Column widths first, from every cell of the fitted ranges.
     std::map<int, double> fitted;
     if (!m_autoFit.empty()) {
@@ -288,7 +360,23 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         worksheet_set_column(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
                              width, nullptr);
     }
+}
 
+std::vector<XlsxWorkbook::Style> XlsxWorkbook::writeCells(lxw_workbook* book, lxw_worksheet* sheet) const {
+    std::vector<Style> used;
+    std::map<Style, lxw_format*> formats;
+    auto formatFor = [&](const Style& style) -> lxw_format* {
+        if (style == Style{}) {
+            return nullptr;
+        }
+        auto found = formats.find(style);
+        if (found != formats.end()) {
+            return found->second;
+        }
+        used.push_back(style);
+        return formats.emplace(style, newFormat(book, style)).first->second;
+    };
+    Utf8Buffer utf8;
     forEachCell([&](int row, int column, const Cell& value) {
         lxw_format* format = formatFor(styleOf(row, column, value.kind));
         const auto r = static_cast<lxw_row_t>(row - 1);
@@ -296,32 +384,86 @@ void XlsxWorkbook::writeTo(const QString& file) const {
         lxw_error error = LXW_NO_ERROR;
         switch (value.kind) {
         case CellKind::Text:
-            error = worksheet_write_string(sheet, r, c, value.text.toUtf8().constData(), format);
+            error = worksheet_write_string(sheet, r, c, utf8(value.text), format);
             break;
         case CellKind::Number:
         case CellKind::Date:
             error = worksheet_write_number(sheet, r, c, value.number, format);
             break;
         case CellKind::Formula:
-            error = worksheet_write_formula_num(sheet, r, c, value.text.toUtf8().constData(), format,
-                                                value.number);
+            error = worksheet_write_formula_num(sheet, r, c, utf8(value.text), format, value.number);
             break;
         }
         if (error != LXW_NO_ERROR) {
             throw WorkbookError(QString::fromUtf8(lxw_strerror(error)));
         }
     });
+    return used;
+}
 
-    lxw_workbook* book = handle.book;
-    handle.book = nullptr;
-    errno = 0;
-    const lxw_error error = workbook_close(book);
-    if (error != LXW_NO_ERROR) {
-        const QString system = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
-        throw WorkbookError(system.isEmpty()
-                                ? QString::fromUtf8(lxw_strerror(error))
-                                : QString::fromUtf8(lxw_strerror(error)) + QStringLiteral(": ") + system);
+void XlsxWorkbook::writeTo(const QString& file) const {
+    // The library prints its numbers (cell values, column widths, font sizes) with the C
+    // library's printf, which follows the user's LC_NUMERIC.
+    const ClassicNumbersScope classicNumbers;
+    // Closing a workbook, the library compresses its parts at zlib's default level, which
+    // took as long as forming them. So the library forms the sheet and the shared texts of
+    // the cells into temporary files, a workbook of the same styles without the cells gives the other
+    // parts, and the container is written at the quickest level.
+    lxw_workbook_options options{};
+    CellsHandle cells;
+    cells.book = workbook_new_opt(QFile::encodeName(file).constData(), &options);
+    if (cells.book == nullptr) {
+        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
     }
+    lxw_worksheet* sheet = workbook_add_worksheet(cells.book, nullptr);
+    setColumns(sheet);
+    const std::vector<Style> styles = writeCells(cells.book, sheet);
+    // The one sheet is the selected one, as closing a workbook makes it.
+    worksheet_activate(sheet);
+    TemporaryPart sheetPart;
+    sheet->file = sheetPart.file();
+    lxw_worksheet_assemble_xml_file(sheet);
+    sheet->file = nullptr;
+    TemporaryPart textsPart;
+    lxw_sst* texts = cells.book->sst;
+    if (texts->string_count > 0) {
+        texts->file = textsPart.file();
+        lxw_sst_assemble_xml_file(texts);
+        texts->file = nullptr;
+    }
+
+    QTemporaryFile frameFile(QDir::tempPath() + QStringLiteral("/velkor-XXXXXX.xlsx"));
+    if (!frameFile.open()) {
+        throw WorkbookError(frameFile.errorString());
+    }
+    frameFile.close();
+    WorkbookHandle frame;
+    frame.book = workbook_new_opt(QFile::encodeName(frameFile.fileName()).constData(), &options);
+    if (frame.book == nullptr) {
+        throw WorkbookError(QStringLiteral("Çalışma kitabı oluşturulamadı."));
+    }
+    lxw_worksheet* frameSheet = workbook_add_worksheet(frame.book, nullptr);
+    // The styles take their numbers in the order the cells first use them.
+    for (const Style& style : styles) {
+        lxw_format_get_xf_index(newFormat(frame.book, style));
+    }
+    if (texts->string_count > 0) {
+        // A text makes the frame list the shared texts among its parts.
+        worksheet_write_string(frameSheet, 0, 0, "-", nullptr);
+    }
+    closeWorkbook(frame);
+
+    std::vector<WorkbookPart> parts = readWorkbookParts(frameFile.fileName());
+    for (WorkbookPart& part : parts) {
+        if (part.name == QLatin1String("xl/worksheets/sheet1.xml")) {
+            part.bytes.clear();
+            part.file = sheetPart.release();
+        } else if (part.name == QLatin1String("xl/sharedStrings.xml")) {
+            part.bytes.clear();
+            part.file = textsPart.release();
+        }
+    }
+    writeWorkbookParts(file, parts);
 }
 
 void XlsxWorkbook::save(const QString& path) {

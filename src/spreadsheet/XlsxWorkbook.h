@@ -8,6 +8,10 @@
 #include <tuple>
 #include <vector>
 
+struct lxw_format;
+struct lxw_workbook;
+struct lxw_worksheet;
+
 namespace velkor {
 
 /// The workbook writer on libxlsxwriter. Cells and styles are kept in memory until
@@ -20,6 +24,7 @@ public:
     XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
 
     void setTyped(int row, int column, const QString& text) override;
+    void setResolved(int row, int column, const TypedValue& value) override;
     void setText(int row, int column, const QString& text) override;
     void setNumber(int row, int column, double value) override;
     void setDate(int row, int column, const QDate& date) override;
@@ -71,6 +76,11 @@ private:
     }
     Style styleOf(int row, int column, CellKind kind) const;
     int shownWidth(const Cell& cell, const Style& style) const;
+    static lxw_format* newFormat(lxw_workbook* book, const Style& style);
+    void setColumns(lxw_worksheet* sheet) const;
+    /// Writes the cells into the library's sheet; returns their styles other than the
+    /// default in the order the cells first use them.
+    std::vector<Style> writeCells(lxw_workbook* book, lxw_worksheet* sheet) const;
     void writeTo(const QString& file) const;
 
     /// The cells of each row (index row - 1) by column, in column order.

@@ -2,9 +2,12 @@
 
 #include "base/NumberFormat.h"
 #include "base/TextHelpers.h"
+#include "spreadsheet/TypedText.h"
 #include "spreadsheet/WorkbookWriter.h"
 #include "vouchers/CsvField.h"
 #include "vouchers/VoucherDerivation.h"
+
+#include <optional>
 
 namespace velkor {
 
@@ -150,19 +153,34 @@ void writeNetsisVoucher(WorkbookWriter& book, const std::vector<VoucherLine>& li
     for (int c = 0; c < headers.size(); ++c) {
         book.setText(1, c + 1, headers[c]);
     }
+    // The texts every row repeats are resolved once for the whole sheet.
+    const TypedValue year = resolveTypedText(options.yearCode);
+    const TypedValue month = resolveTypedText(options.monthCode);
+    const TypedValue date = resolveTypedText(options.voucherDate);
+    const QString kind = QStringLiteral("M");
+    const QString debit = QStringLiteral("B");
+    const QString credit = QStringLiteral("A");
+    // A voucher's lines follow one another: its number is formed once for all of them.
+    std::optional<double> numberedCounter;
+    TypedValue number;
     int row = 1;
     for (const VoucherLine& line : lines) {
         ++row;
-        book.setTyped(row, 1, options.yearCode);
-        book.setTyped(row, 2, options.monthCode);
-        book.setTyped(row, 3, documentNumber(options, line));
-        book.setTyped(row, 4, QStringLiteral("M"));
-        book.setTyped(row, 5, options.voucherDate);
-        book.setTyped(row, 6, QString::number(row - 1));
-        book.setTyped(row, 7, QLatin1Char('\'') + line.account);
-        book.setTyped(row, 8, isDebit(line) ? QStringLiteral("B") : QStringLiteral("A"));
+        if (numberedCounter != line.counter) {
+            number = resolveTypedText(documentNumber(options, line));
+            numberedCounter = line.counter;
+        }
+        book.setResolved(row, 1, year);
+        book.setResolved(row, 2, month);
+        book.setResolved(row, 3, number);
+        book.setText(row, 4, kind);
+        book.setResolved(row, 5, date);
+        book.setNumber(row, 6, row - 1);
+        // The account is text even where it is all digits, as a leading apostrophe makes it.
+        book.setText(row, 7, line.account);
+        book.setText(row, 8, isDebit(line) ? debit : credit);
         book.setTyped(row, 9, line.description);
-        book.setTyped(row, 11, options.voucherDate);
+        book.setResolved(row, 11, date);
         book.setNumber(row, 13, line.amount);
     }
     book.autoFitColumns(QStringLiteral("A1:IV15000"));
@@ -177,7 +195,8 @@ void writeFourColumnVoucher(WorkbookWriter& book, const std::vector<VoucherLine>
     int row = 1;
     for (const VoucherLine& line : lines) {
         ++row;
-        book.setTyped(row, 1, QLatin1Char('\'') + line.account);
+        // The account is text even where it is all digits, as a leading apostrophe makes it.
+        book.setText(row, 1, line.account);
         book.setTyped(row, 2, line.description);
         book.setNumber(row, isDebit(line) ? 3 : 4, line.amount);
     }

@@ -1,7 +1,9 @@
+#include "base/ClassicNumbers.h"
 #include "base/ScriptedPrompt.h"
 #include "spreadsheet/CellRange.h"
 #include "spreadsheet/TypedText.h"
 #include "spreadsheet/WorkbookHandOver.h"
+#include "spreadsheet/XlsxPackage.h"
 #include "spreadsheet/XlsxWorkbook.h"
 #include "support/CLibraryLocale.h"
 #include "support/DesktopLocales.h"
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 using namespace velkor;
 using velkor::test::XlsxReadBack;
@@ -139,9 +142,23 @@ TEST_F(XlsxWorkbookTest, CellsKeepTheirTypesFormatsAndStyles) {
 // of numbers is as wide as one of those texts, also where the 15th digit rounds an exact
 // tie, where 15 digits do not hold the number, or for a negative zero.
 TEST_F(XlsxWorkbookTest, FittedNumbersTakeTheWidthOfTheirGeneralText) {
-    const std::vector<double> numbers{1234567.89,        -0.0,  0.1 + 0.2, 13381424753052050.0,
-                                      1234567890123.125, 1e-5,  1e15,      -7604841041746505.0,
-                                      123456789012345.0, 1e300, 2.5e-7,    -915.02};
+    const std::vector<double> numbers{1234567.89,
+                                      -0.0,
+                                      0.1 + 0.2,
+                                      13381424753052050.0,
+                                      1234567890123.125,
+                                      1e-5,
+                                      1e15,
+                                      -7604841041746505.0,
+                                      123456789012345.0,
+                                      1e300,
+                                      2.5e-7,
+                                      -915.02,
+                                      2023.0,
+                                      -45.0,
+                                      9.0,
+                                      999999999999999.0,
+                                      -100000.0};
     XlsxWorkbook book;
     int column = 0;
     for (const double number : numbers) {
@@ -180,6 +197,131 @@ TEST_F(XlsxWorkbookTest, NumbersAreWrittenWithAPointOnEveryDesktop) {
         EXPECT_NEAR(back.widths().at(1), 12.25, 1.0);
         EXPECT_FALSE(back.part(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<v>1234,5"));
     }
+}
+
+// A voucher resolves the texts its rows repeat once and writes the resolved values: each
+// must make the very cell its text makes, an empty text taking an earlier cell away.
+TEST_F(XlsxWorkbookTest, AResolvedTextMakesTheCellOfItsTypedText) {
+    const QStringList texts{"2023",     "12",    "31.12.2023", "'697", "'", "ED13",
+                            "-1.234,5", " +12 ", "1.2.23",     "",     "x"};
+    XlsxWorkbook typed;
+    XlsxWorkbook resolved;
+    for (int column = 1; column <= texts.size(); ++column) {
+        typed.setText(1, column, QStringLiteral("önceki"));
+        resolved.setText(1, column, QStringLiteral("önceki"));
+        const QString& text = texts[column - 1];
+        typed.setTyped(1, column, text);
+        resolved.setResolved(1, column, resolveTypedText(text));
+        typed.setTyped(2, column, text);
+        resolved.setResolved(2, column, resolveTypedText(text));
+    }
+    typed.save(path(QStringLiteral("yazilan.xlsx")));
+    resolved.save(path(QStringLiteral("cozulen.xlsx")));
+    const XlsxReadBack fromTyped(path(QStringLiteral("yazilan.xlsx")));
+    const XlsxReadBack fromResolved(path(QStringLiteral("cozulen.xlsx")));
+    ASSERT_EQ(fromResolved.cells().size(), fromTyped.cells().size());
+    EXPECT_EQ(fromTyped.cells().count(QStringLiteral("J1")), 0U);
+    for (const auto& [address, cell] : fromTyped.cells()) {
+        const test::ReadCell other = fromResolved.cell(address);
+        EXPECT_EQ(other.type, cell.type) << address.toStdString();
+        EXPECT_EQ(other.value, cell.value) << address.toStdString();
+        EXPECT_EQ(other.numberFormat, cell.numberFormat) << address.toStdString();
+    }
+}
+
+// Texts reach the workbook as UTF-8 through one buffer used again for every cell: each
+// cell holds its own text whatever was longer before it, and a broken surrogate pair
+// becomes "?" as in any other UTF-8 text of the program.
+TEST_F(XlsxWorkbookTest, EveryTextIsWrittenAsItsOwnUtf8) {
+    const QStringList texts{QStringLiteral("Uzun bir açıklama: İĞÜŞÖÇ ığüşöç ₺ 𝄞"), QStringLiteral("kısa"),
+                            QString(), QStringLiteral("yarım ") + QChar(0xD834),
+                            QChar(0xDD1E) + QStringLiteral(" çift")};
+    XlsxWorkbook book;
+    for (int row = 1; row <= texts.size(); ++row) {
+        book.setText(row, 1, texts[row - 1]);
+        book.setFormula(row, 2, QStringLiteral("=\"") + texts[row - 1] + QStringLiteral("\""), 0);
+    }
+    book.save(path(QStringLiteral("metin.xlsx")));
+    const XlsxReadBack back(path(QStringLiteral("metin.xlsx")));
+    for (int row = 1; row <= texts.size(); ++row) {
+        const QString expected = QString::fromUtf8(texts[row - 1].toUtf8());
+        EXPECT_EQ(back.cell(cellAddress(row, 1)).value, expected) << row;
+        EXPECT_EQ(back.cell(cellAddress(row, 2)).formula, QLatin1Char('"') + expected + QLatin1Char('"'))
+            << row;
+    }
+    EXPECT_EQ(back.cell(QStringLiteral("A4")).value, QStringLiteral("yarım ?"));
+}
+
+// The workbook is packed at a quicker compression level than the library's own, from the
+// parts the library forms: every part must be the one the library writes itself for the
+// same cells, styles and widths (but the creation time), with shared texts or without.
+TEST_F(XlsxWorkbookTest, ThePartsAreTheOnesTheLibraryWritesItself) {
+    const auto expectSameParts = [](const QString& ours, const QString& library) {
+        const std::vector<WorkbookPart> written = readWorkbookParts(ours);
+        const std::vector<WorkbookPart> expected = readWorkbookParts(library);
+        ASSERT_EQ(written.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(written[i].name, expected[i].name);
+            if (expected[i].name != QLatin1String("docProps/core.xml")) {
+                EXPECT_EQ(written[i].bytes, expected[i].bytes) << expected[i].name.toStdString();
+            }
+        }
+    };
+    const ClassicNumbersScope classicNumbers;
+
+    XlsxWorkbook book;
+    book.setText(1, 1, QStringLiteral("HESAP KODU"));
+    book.setBold(QStringLiteral("A1:IV1"));
+    book.setFontSize(QStringLiteral("A1:IV1"), 14);
+    book.setTyped(2, 1, QStringLiteral("'697"));
+    book.setTyped(2, 2, QStringLiteral("31.12.2023"));
+    book.setNumber(2, 3, 1234.5);
+    book.setNumberFormat(QStringLiteral("C2:C9"), QStringLiteral("#.##0,00"));
+    book.setText(3, 1, QStringLiteral("  boşluk "));
+    book.setFormula(3, 3, QStringLiteral("=Sum(C2:C2)"), 1234.5);
+    book.setText(20, 1, QStringLiteral("a&b<c>\x01\"'"));
+    book.setText(20, 2, QStringLiteral("697"));
+    book.setColumnWidth(2, 30.5);
+    book.save(path(QStringLiteral("bizim.xlsx")));
+
+    lxw_workbook* own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi.xlsx"))).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(own, nullptr);
+    worksheet_set_column(sheet, 1, 1, 30.5, nullptr);
+    lxw_format* heading = workbook_add_format(own);
+    format_set_bold(heading);
+    format_set_font_size(heading, 14);
+    lxw_format* date = workbook_add_format(own);
+    format_set_num_format(date, "dd.mm.yyyy");
+    lxw_format* amount = workbook_add_format(own);
+    format_set_num_format(amount, "#,##0.00");
+    worksheet_write_string(sheet, 0, 0, "HESAP KODU", heading);
+    worksheet_write_string(sheet, 1, 0, "697", nullptr);
+    worksheet_write_number(sheet, 1, 1, 45291, date);
+    worksheet_write_number(sheet, 1, 2, 1234.5, amount);
+    worksheet_write_string(sheet, 2, 0, "  boşluk ", nullptr);
+    worksheet_write_formula_num(sheet, 2, 2, "=SUM(C2:C2)", amount, 1234.5);
+    worksheet_write_string(sheet, 19, 0, "a&b<c>\x01\"'", nullptr);
+    worksheet_write_string(sheet, 19, 1, "697", nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("bizim.xlsx")), path(QStringLiteral("kendi.xlsx")));
+
+    XlsxWorkbook numbers;
+    numbers.setNumber(1, 1, 2023);
+    numbers.setNumber(40000, 3, -0.1);
+    numbers.save(path(QStringLiteral("sayilar.xlsx")));
+    own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi-sayilar.xlsx"))).constData());
+    sheet = workbook_add_worksheet(own, nullptr);
+    worksheet_write_number(sheet, 0, 0, 2023, nullptr);
+    worksheet_write_number(sheet, 39999, 2, -0.1, nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("sayilar.xlsx")), path(QStringLiteral("kendi-sayilar.xlsx")));
+
+    XlsxWorkbook empty;
+    empty.save(path(QStringLiteral("bos.xlsx")));
+    own = workbook_new(QFile::encodeName(path(QStringLiteral("kendi-bos.xlsx"))).constData());
+    workbook_add_worksheet(own, nullptr);
+    ASSERT_EQ(workbook_close(own), LXW_NO_ERROR);
+    expectSameParts(path(QStringLiteral("bos.xlsx")), path(QStringLiteral("kendi-bos.xlsx")));
 }
 
 TEST_F(XlsxWorkbookTest, EmptyTypedTextLeavesNoCell) {
