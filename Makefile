@@ -25,6 +25,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) --timeout 300
 
 bench: build
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target velkor-bench velkor-gui-bench
 	$(BUILD_DIR)/bench/velkor-gui-bench
 	$(BUILD_DIR)/bench/velkor-bench --benchmark_enable_random_interleaving=true --benchmark_out=$(BUILD_DIR)/bench/velkor-bench.json --benchmark_out_format=json
 	python3 bench/summary.py $(BUILD_DIR)/bench/velkor-bench.json

@@ -244,7 +244,8 @@ void ItemImport::write(Table& table, Database& db, const std::vector<ImportedIte
                        const ImportProgress& progress) {
     table.open();
     const ImportedItem* failed = nullptr;
-    QString column;
+    // The column being set, by reference into the items: no text is copied for each value.
+    const QString* column = nullptr;
     QString reason;
     {
         Transaction transaction(db);
@@ -255,10 +256,10 @@ void ItemImport::write(Table& table, Database& db, const std::vector<ImportedIte
                 failed = &item;
                 table.append();
                 for (const auto& [name, value] : item.values) {
-                    column = name;
+                    column = &name;
                     table.setValue(name, value);
                 }
-                column.clear();
+                column = nullptr;
                 table.post();
                 if (progress)
                     progress(++done, total);
@@ -276,7 +277,7 @@ void ItemImport::write(Table& table, Database& db, const std::vector<ImportedIte
     table.open();
     int gridColumn = 0;
     for (const auto& [name, source] : failed->sources)
-        if (name == column)
+        if (column && name == *column)
             gridColumn = source;
     throw ImportStopped(importStopMessage(reason, failed->gridRow, gridColumn));
 }

@@ -3,6 +3,7 @@
 #include "storage/Statement.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace velkor {
@@ -19,6 +20,15 @@ Table::Table(Connection& connection, const QString& tableName) : Dataset(connect
 
 Table::~Table() = default;
 
+Table::Kind Table::kindOf(const QString& type) {
+    static const std::map<QString, Kind> kinds{
+        {QStringLiteral("TEXT"), Kind::Text},         {QStringLiteral("LONGTEXT"), Kind::LongText},
+        {QStringLiteral("SMALLINT"), Kind::SmallInt}, {QStringLiteral("INTEGER"), Kind::Integer},
+        {QStringLiteral("DOUBLE"), Kind::Double},     {QStringLiteral("DATE"), Kind::Date}};
+    const auto it = kinds.find(type);
+    return it == kinds.end() ? Kind::Other : it->second;
+}
+
 void Table::readColumnTypes() {
     m_types.clear();
     m_declared.clear();
@@ -29,10 +39,10 @@ void Table::readColumnTypes() {
         ColumnType type;
         const auto match = textType.match(column.type);
         if (match.hasMatch()) {
-            type.kind = QStringLiteral("TEXT");
+            type.kind = Kind::Text;
             type.length = match.captured(1).toInt();
         } else {
-            type.kind = column.type;
+            type.kind = kindOf(column.type);
         }
         if (column.key)
             m_key = column.name;
@@ -63,13 +73,15 @@ void Table::open() {
     }
     m_keyIndex = m_key.isEmpty() ? -1 : columnIndex(m_key);
     m_state = State::Browse;
-    m_buffer.clear();
+    m_buffer.assign(m_columns.size(), QVariant());
+    m_set.clear();
     setOpen(true);
 }
 
 void Table::close() {
     m_state = State::Browse;
     m_buffer.clear();
+    m_set.clear();
     // Prepared statements are let go before the connection closes its file.
     m_inserts.clear();
     Dataset::close();
@@ -83,19 +95,25 @@ void Table::edit() {
     if (isEmpty())
         throw DatabaseError(QStringLiteral("Düzenlenecek kayıt yok: %1").arg(m_table));
     m_state = State::Edit;
-    m_buffer.clear();
+    clearBuffer();
 }
 
 void Table::append() {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("Tablo açık değil: %1").arg(m_table));
     m_state = State::Insert;
-    m_buffer.clear();
+    clearBuffer();
+}
+
+void Table::clearBuffer() {
+    for (int column : m_set)
+        m_buffer[column] = QVariant();
+    m_set.clear();
 }
 
 const Table::ColumnType& Table::columnType(const QString& column) const {
     if (auto declared = m_declared.find(column); declared != m_declared.end())
-        return *declared->second;
+        return **declared;
     auto it = m_types.find(column.toLower());
     if (it == m_types.end() || it->second.index < 0)
         throw DatabaseError(QStringLiteral("Alan bulunamadı: %1").arg(column));
@@ -105,7 +123,7 @@ const Table::ColumnType& Table::columnType(const QString& column) const {
 void Table::check(const QString& column, const ColumnType& type, const QVariant& value) const {
     if (value.isNull())
         return;
-    if (type.kind == QLatin1String("TEXT")) {
+    if (type.kind == Kind::Text) {
         const int length = value.toString().size();
         if (length > type.length)
             throw DatabaseError(
@@ -113,20 +131,20 @@ void Table::check(const QString& column, const ColumnType& type, const QVariant&
                     .arg(column)
                     .arg(type.length)
                     .arg(length));
-    } else if (type.kind == QLatin1String("SMALLINT") || type.kind == QLatin1String("INTEGER")) {
+    } else if (type.kind == Kind::SmallInt || type.kind == Kind::Integer) {
         bool ok = false;
         const double v = value.toDouble(&ok);
         if (!ok || !std::isfinite(v) || v != std::floor(v))
             throw DatabaseError(QStringLiteral("\"%1\" alanına tam sayı yazılmalıdır.").arg(column));
-        if (type.kind == QLatin1String("SMALLINT") && (v < -32768 || v > 32767))
+        if (type.kind == Kind::SmallInt && (v < -32768 || v > 32767))
             throw DatabaseError(
                 QStringLiteral("\"%1\" alanının değeri -32768 ile 32767 arasında olmalıdır.").arg(column));
-    } else if (type.kind == QLatin1String("DOUBLE")) {
+    } else if (type.kind == Kind::Double) {
         bool ok = false;
         const double v = value.toDouble(&ok);
         if (!ok || !std::isfinite(v))
             throw DatabaseError(QStringLiteral("\"%1\" alanına sayı yazılmalıdır.").arg(column));
-    } else if (type.kind == QLatin1String("DATE")) {
+    } else if (type.kind == Kind::Date) {
         if (!value.toDate().isValid())
             throw DatabaseError(QStringLiteral("\"%1\" alanına geçerli bir tarih yazılmalıdır.").arg(column));
     }
@@ -137,27 +155,31 @@ void Table::setValue(const QString& column, const QVariant& value) {
         throw DatabaseError(QStringLiteral("Tablo düzenleme durumunda değil: %1").arg(m_table));
     const ColumnType& type = columnType(column);
     check(column, type, value);
-    QVariant stored = value;
-    if (!value.isNull()) {
-        if (type.kind == QLatin1String("DATE"))
-            stored = value.toDate();
-        else if (type.kind == QLatin1String("DOUBLE"))
-            stored = value.toDouble();
-        else if (type.kind == QLatin1String("SMALLINT") || type.kind == QLatin1String("INTEGER"))
-            stored = static_cast<qint64>(value.toDouble());
-        else if (type.kind == QLatin1String("TEXT") || type.kind == QLatin1String("LONGTEXT"))
-            stored = value.toString();
-    }
-    m_buffer[type.index] = stored;
+    QVariant& stored = m_buffer[type.index];
+    if (value.isNull())
+        stored = value;
+    else if (type.kind == Kind::Date)
+        stored = value.toDate();
+    else if (type.kind == Kind::Double)
+        stored = value.toDouble();
+    else if (type.kind == Kind::SmallInt || type.kind == Kind::Integer)
+        stored = static_cast<qint64>(value.toDouble());
+    else if (type.kind == Kind::Text || type.kind == Kind::LongText)
+        stored = value.toString();
+    else
+        stored = value;
+    // The positions stay in ascending order: an insert's columns are named in table order.
+    const auto at = std::lower_bound(m_set.begin(), m_set.end(), type.index);
+    if (at == m_set.end() || *at != type.index)
+        m_set.insert(at, type.index);
 }
 
 QVariant Table::value(const QString& column) const {
     if (m_state != State::Browse) {
         const int c = columnIndex(column);
         if (c >= 0) {
-            auto it = m_buffer.find(c);
-            if (it != m_buffer.end())
-                return it->second;
+            if (std::binary_search(m_set.begin(), m_set.end(), c))
+                return m_buffer[c];
             if (m_state == State::Insert)
                 return {};
         }
@@ -187,39 +209,37 @@ void Table::post() {
         return;
     Database& db = connection().database();
     if (m_state == State::Edit) {
-        if (!m_buffer.empty()) {
+        if (!m_set.empty()) {
             QStringList sets;
             QVariantList values;
-            for (const auto& [column, value] : m_buffer) {
+            for (int column : m_set) {
                 sets << quoted(m_columns.at(column)) + QStringLiteral("=?");
-                values << value;
+                values << m_buffer[column];
             }
             values << m_rowIds[currentIndex()];
             db.execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3=?")
                            .arg(quoted(m_table), sets.join(QLatin1Char(',')), m_rowKey),
                        values);
-            for (const auto& [column, value] : m_buffer)
-                m_rows[currentIndex()][column] = value;
+            for (int column : m_set)
+                m_rows[currentIndex()][column] = m_buffer[column];
             notifyRow(currentIndex());
         }
     } else {
-        if (m_buffer.empty()) {
+        if (m_set.empty()) {
             db.execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table)));
         } else {
-            std::vector<int> columns;
-            columns.reserve(m_buffer.size());
-            for (const auto& entry : m_buffer)
-                columns.push_back(entry.first);
-            Statement& insert = insertStatement(columns);
+            Statement& insert = insertStatement(m_set);
             insert.reset();
             int parameter = 0;
-            for (const auto& entry : m_buffer)
-                insert.bind(++parameter, entry.second);
+            for (int column : m_set)
+                insert.bind(++parameter, m_buffer[column]);
             insert.run();
         }
+        // The row takes the values over; the buffer is left empty for the next row.
         std::vector<QVariant> row(m_columns.size());
-        for (const auto& [column, value] : m_buffer)
-            row[column] = value;
+        for (int column : m_set)
+            row[column] = std::move(m_buffer[column]);
+        m_set.clear();
         const qint64 rowId = db.lastInsertId();
         if (m_keyIndex >= 0)
             row[m_keyIndex] = rowId;
@@ -229,12 +249,12 @@ void Table::post() {
         moveTo(recordCount());
     }
     m_state = State::Browse;
-    m_buffer.clear();
+    clearBuffer();
 }
 
 void Table::cancel() {
     m_state = State::Browse;
-    m_buffer.clear();
+    clearBuffer();
 }
 
 void Table::remove() {

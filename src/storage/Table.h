@@ -2,6 +2,7 @@
 
 #include "storage/Dataset.h"
 
+#include <QHash>
 #include <map>
 #include <memory>
 #include <vector>
@@ -34,7 +35,7 @@ public:
     /// Sets a column of the row being edited or inserted (null QVariant writes NULL).
     void setValue(const QString& column, const QVariant& value);
     /// Whether a value was set since edit() or append().
-    bool isModified() const { return !m_buffer.empty(); }
+    bool isModified() const { return !m_set.empty(); }
     /// Writes the row being edited or inserted.
     void post();
     /// Drops the changes of the row being edited or inserted.
@@ -45,14 +46,19 @@ public:
     QVariant value(const QString& column) const override;
 
 private:
+    /// The kinds of values a column is checked and stored as; any other declared type
+    /// takes the value as given.
+    enum class Kind { Text, LongText, SmallInt, Integer, Double, Date, Other };
     struct ColumnType {
-        QString kind;
+        Kind kind = Kind::Other;
         int length = 0;
         int index = -1; ///< the position among the dataset's columns
     };
+    static Kind kindOf(const QString& type);
     void readColumnTypes();
     const ColumnType& columnType(const QString& column) const;
     void check(const QString& column, const ColumnType& type, const QVariant& value) const;
+    void clearBuffer();
     Statement& insertStatement(const std::vector<int>& columns);
 
     QString m_table;
@@ -63,12 +69,17 @@ private:
     QStringList m_stored;
     std::vector<qint64> m_rowIds;
     State m_state = State::Browse;
-    /// The values set since edit() or append(), by column position.
-    std::map<int, QVariant> m_buffer;
+    /// The values set since edit() or append(), by column position, and the positions set
+    /// in ascending order. An import sets some twenty values on each of thousands of rows:
+    /// the buffer keeps its place from row to row instead of allocating every value anew.
+    std::vector<QVariant> m_buffer;
+    std::vector<int> m_set;
     /// By lower-case column name.
     std::map<QString, ColumnType> m_types;
-    /// The same entries by the names as the table declares them: found without folding case.
-    std::map<QString, const ColumnType*> m_declared;
+    /// The same entries by the names as the table declares them, hashed: setValue() looks
+    /// its column up on every call, and comparing names in a tree took longer than
+    /// converting and checking the value.
+    QHash<QString, const ColumnType*> m_declared;
     int m_keyIndex = -1;
     /// One prepared insert per set of columns: an import appends thousands of rows with
     /// the same columns, and preparing the statement cost more than running it.

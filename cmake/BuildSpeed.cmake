@@ -1,0 +1,34 @@
+# Most of the time a unit takes to compile goes into Qt's headers (QString alone brings more
+# than 100.000 lines), so each library and test target reads them once, precompiled.
+
+# The compiler cache can keep units that use a precompiled header only when it is told that
+# the header's own macros and time stamps do not matter.
+function(velkor_use_compiler_cache)
+  find_program(CCACHE_PROGRAM ccache)
+  if(CCACHE_PROGRAM)
+    set(launcher env CCACHE_SLOPPINESS=pch_defines,time_macros ${CCACHE_PROGRAM})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher} PARENT_SCOPE)
+    set(CMAKE_C_COMPILER_LAUNCHER ${launcher} PARENT_SCOPE)
+  endif()
+endfunction()
+
+# The linker of the test executables: every test links the whole core library, which the
+# default linker reads slowly with its debug information; mold does the same in a fraction.
+function(velkor_use_fast_linker)
+  find_program(MOLD_PROGRAM mold)
+  if(MOLD_PROGRAM)
+    add_link_options(-fuse-ld=mold)
+  endif()
+endfunction()
+
+set(VELKOR_PCH_CORE <QString> <QStringList> <QDate> <QDateTime> <QDir> <QFile> <QFileInfo> <QByteArray>
+  <QVariant> <QRegularExpression> <vector> <functional> <optional> <memory> <map> <algorithm> <cmath>)
+set(VELKOR_PCH_WIDGETS ${VELKOR_PCH_CORE} <QWidget> <QLabel> <QPushButton> <QLineEdit> <QVBoxLayout>
+  <QHBoxLayout> <QGridLayout> <QGroupBox> <QComboBox> <QCheckBox> <QTextEdit> <QTabWidget> <QDateEdit>)
+set(VELKOR_PCH_TESTS <gtest/gtest.h> ${VELKOR_PCH_CORE} <QTemporaryDir> <QProcess>)
+
+# velkor_precompile(TARGET core|widgets|tests)
+function(velkor_precompile target kind)
+  string(TOUPPER ${kind} kind)
+  target_precompile_headers(${target} PRIVATE ${VELKOR_PCH_${kind}})
+endfunction()
