@@ -3,9 +3,6 @@
 #include "spreadsheet/WorkbookWriter.h"
 
 #include <QFile>
-#include <cerrno>
-#include <cstring>
-#include <memory>
 #include <zip.h>
 
 namespace velkor {
@@ -61,32 +58,14 @@ std::vector<WorkbookPart> readWorkbookParts(const QString& file) {
 }
 
 void writeWorkbookParts(const QString& file, const std::vector<WorkbookPart>& parts) {
-    // The parts' files are closed here on every path: by the archive once it holds them.
-    std::vector<std::unique_ptr<std::FILE, int (*)(std::FILE*)>> files;
-    for (const WorkbookPart& part : parts) {
-        files.emplace_back(part.file, &std::fclose);
-    }
     int code = 0;
     zip_t* archive = zip_open(QFile::encodeName(file).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (archive == nullptr) {
         failOpening(code);
     }
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const WorkbookPart& part = parts[i];
-        zip_source_t* source = nullptr;
-        if (part.file != nullptr) {
-            if (std::fflush(part.file) != 0) {
-                zip_discard(archive);
-                throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
-            }
-            source = zip_source_filep(archive, part.file, 0, -1);
-            if (source != nullptr) {
-                files[i].release();
-            }
-        } else {
-            source = zip_source_buffer(archive, part.bytes.constData(),
-                                       static_cast<zip_uint64_t>(part.bytes.size()), 0);
-        }
+    for (const WorkbookPart& part : parts) {
+        zip_source_t* source = zip_source_buffer(archive, part.bytes.constData(),
+                                                 static_cast<zip_uint64_t>(part.bytes.size()), 0);
         if (source == nullptr) {
             fail(archive);
         }

@@ -14,8 +14,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <utility>
 #include <xlsxwriter.h>
 
 namespace velkor {
@@ -150,29 +150,40 @@ void closeWorkbook(WorkbookHandle& handle) {
     }
 }
 
-/// A part the library writes into a temporary file, as it does when it writes a workbook
-/// itself: a sheet of many rows held in memory instead cost its pages again at every save.
-class TemporaryPart {
+/// A part the library writes into memory.
+class MemoryPart {
 public:
-    TemporaryPart() : m_file(std::tmpfile()) {
+    MemoryPart() : m_file(open_memstream(&m_data, &m_size)) {
         if (m_file == nullptr) {
             throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
         }
     }
-    ~TemporaryPart() {
+    ~MemoryPart() {
         if (m_file != nullptr) {
             std::fclose(m_file);
         }
+        std::free(m_data);
     }
-    TemporaryPart(const TemporaryPart&) = delete;
-    TemporaryPart& operator=(const TemporaryPart&) = delete;
+    MemoryPart(const MemoryPart&) = delete;
+    MemoryPart& operator=(const MemoryPart&) = delete;
 
-    std::FILE* file() const { return m_file; }
-    /// Hands the file over to the one who closes it.
-    std::FILE* release() { return std::exchange(m_file, nullptr); }
+    FILE* file() const { return m_file; }
+    /// The bytes written, without a copy: valid while the part lives.
+    QByteArray bytes() {
+        if (m_file != nullptr) {
+            const bool closed = std::fclose(m_file) == 0;
+            m_file = nullptr;
+            if (!closed) {
+                throw WorkbookError(QString::fromLocal8Bit(std::strerror(errno)));
+            }
+        }
+        return QByteArray::fromRawData(m_data, static_cast<qsizetype>(m_size));
+    }
 
 private:
-    std::FILE* m_file = nullptr;
+    char* m_data = nullptr;
+    std::size_t m_size = 0;
+    FILE* m_file = nullptr;
 };
 
 } // namespace
@@ -407,7 +418,7 @@ void XlsxWorkbook::writeTo(const QString& file) const {
     const ClassicNumbersScope classicNumbers;
     // Closing a workbook, the library compresses its parts at zlib's default level, which
     // took as long as forming them. So the library forms the sheet and the shared texts of
-    // the cells into temporary files, a workbook of the same styles without the cells gives the other
+    // the cells in memory, a workbook of the same styles without the cells gives the other
     // parts, and the container is written at the quickest level.
     lxw_workbook_options options{};
     CellsHandle cells;
@@ -420,11 +431,11 @@ void XlsxWorkbook::writeTo(const QString& file) const {
     const std::vector<Style> styles = writeCells(cells.book, sheet);
     // The one sheet is the selected one, as closing a workbook makes it.
     worksheet_activate(sheet);
-    TemporaryPart sheetPart;
+    MemoryPart sheetPart;
     sheet->file = sheetPart.file();
     lxw_worksheet_assemble_xml_file(sheet);
     sheet->file = nullptr;
-    TemporaryPart textsPart;
+    MemoryPart textsPart;
     lxw_sst* texts = cells.book->sst;
     if (texts->string_count > 0) {
         texts->file = textsPart.file();
@@ -456,11 +467,9 @@ void XlsxWorkbook::writeTo(const QString& file) const {
     std::vector<WorkbookPart> parts = readWorkbookParts(frameFile.fileName());
     for (WorkbookPart& part : parts) {
         if (part.name == QLatin1String("xl/worksheets/sheet1.xml")) {
-            part.bytes.clear();
-            part.file = sheetPart.release();
+            part.bytes = sheetPart.bytes();
         } else if (part.name == QLatin1String("xl/sharedStrings.xml")) {
-            part.bytes.clear();
-            part.file = textsPart.release();
+            part.bytes = textsPart.bytes();
         }
     }
     writeWorkbookParts(file, parts);
