@@ -93,7 +93,8 @@ std::unique_ptr<PgConnection> connectAskingPassword(const QString& conninfo) {
         } catch (const PgError& e) {
             if (e.password() != PgError::Password::Refused)
                 throw;
-            request.refusal = QStringLiteral("Sunucu parolayı kabul etmedi: %1").arg(e.serverMessage());
+            request.refusal = QStringLiteral("Sunucu parolayı kabul etmedi (Ayrıntı: %1).")
+                                  .arg(e.serverMessage().trimmed());
         }
     }
     const QString reason =
