@@ -223,23 +223,15 @@ void XlsxWorkbook::setTyped(int row, int column, const QString& text) {
 }
 
 void XlsxWorkbook::setResolved(int row, int column, const TypedValue& value) {
-    switch (value.kind) {
-    case TypedValue::Kind::Empty:
-        checkCell(row, column);
-        if (static_cast<std::size_t>(row) <= m_rows.size()) {
-            std::erase_if(m_rows[static_cast<std::size_t>(row - 1)],
-                          [column](const auto& entry) { return entry.first == column; });
-        }
-        break;
-    case TypedValue::Kind::Text:
-        setText(row, column, value.text);
-        break;
-    case TypedValue::Kind::Number:
-        setNumber(row, column, value.number);
-        break;
-    case TypedValue::Kind::Date:
-        setDate(row, column, value.date);
-        break;
+    if (value.kind != TypedValue::Kind::Empty) {
+        WorkbookWriter::setResolved(row, column, value);
+        return;
+    }
+    // An empty resolved value leaves no cell, without forming the typed text's empty one.
+    checkCell(row, column);
+    if (static_cast<std::size_t>(row) <= m_rows.size()) {
+        std::erase_if(m_rows[static_cast<std::size_t>(row - 1)],
+                      [column](const auto& entry) { return entry.first == column; });
     }
 }
 

@@ -21,6 +21,7 @@
 #include "referencedata/ReferenceDataFormControls.h"
 #include "registry/CompanyRegistry.h"
 #include "registry/RegistrationFormControls.h"
+#include "support/HeldControls.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -29,14 +30,7 @@ using namespace velkor;
 
 namespace {
 
-QStringList heldControls(const FormModel& form) {
-    QStringList held;
-    for (const QString& name : form.fieldNames()) {
-        if (form.isHeld(name))
-            held << name;
-    }
-    return held;
-}
+using test::heldControls;
 
 /// The program of a login that may only read, or of one that may write.
 class ReadingLoginWindowsTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include "periods/PeriodSheetControls.h"
 #include "periods/PeriodStorageFixture.h"
 #include "periods/PeriodWork.h"
+#include "support/HeldControls.h"
 #include "vouchers/TransferSheet.h"
 #include "workspace/RecordDeletion.h"
 #include "workspace/RecordDeletionControls.h"
@@ -18,15 +19,6 @@
 
 namespace velkor::test {
 namespace {
-
-QStringList heldControls(const FormModel& form) {
-    QStringList held;
-    for (const QString& name : form.fieldNames()) {
-        if (form.isHeld(name))
-            held << name;
-    }
-    return held;
-}
 
 QStringList heldButtons(const FormModel& form) {
     QStringList held;
