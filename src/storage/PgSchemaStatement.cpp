@@ -1,5 +1,6 @@
 #include "storage/PgSchemaStatement.h"
 
+#include "storage/PgBinaryValue.h"
 #include "storage/PgConnection.h"
 #include "storage/PgSchemaConnection.h"
 #include "storage/PgTypes.h"
@@ -99,8 +100,10 @@ void PgSchemaStatement::run() const {
     }
     const QByteArray sql = m_text.sql.toUtf8();
     PGconn* conn = m_connection.server().handle();
+    // Rows come in the binary form: a report's thousands of doubles are neither written out
+    // by the server nor read back here.
     m_result = PQexecParams(conn, sql.constData(), n, types.data(), values.data(), lengths.data(),
-                            formats.data(), 0);
+                            formats.data(), 1);
     m_ran = true;
     const ExecStatusType status = m_result ? PQresultStatus(m_result) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
@@ -118,7 +121,8 @@ void PgSchemaStatement::run() const {
     }
     qint64 key = 0;
     if (!m_text.returnedKey.isEmpty() && PQntuples(m_result) > 0 && !PQgetisnull(m_result, 0, 0))
-        key = QByteArray(PQgetvalue(m_result, 0, 0)).toLongLong();
+        key = pgBinaryValue(PQftype(m_result, 0), PQgetvalue(m_result, 0, 0), PQgetlength(m_result, 0, 0))
+                  .toLongLong();
     m_connection.noteResult(QByteArray(PQcmdTuples(m_result)).toInt(), key);
 }
 
@@ -174,40 +178,8 @@ QString PgSchemaStatement::declaredType(int column) const {
 QVariant PgSchemaStatement::value(int column) const {
     if (!m_result || m_row < 0 || PQgetisnull(m_result, m_row, column))
         return {};
-    const char* text = PQgetvalue(m_result, m_row, column);
-    const int length = PQgetlength(m_result, m_row, column);
-    switch (PQftype(m_result, column)) {
-    case kBool:
-        return qint64(text[0] == 't' ? 1 : 0);
-    case kInt2:
-    case kInt4:
-    case kInt8:
-    case kOid:
-        return QByteArray(text, length).toLongLong();
-    case kFloat4:
-    case kFloat8:
-        return QByteArray(text, length).toDouble();
-    case kNumeric: {
-        // A sum of whole numbers is a whole number, as SQLite gives it.
-        const QByteArray digits(text, length);
-        bool whole = false;
-        const qint64 v = digits.toLongLong(&whole);
-        if (whole)
-            return v;
-        return digits.toDouble();
-    }
-    case kDate:
-        return QDate::fromString(QString::fromLatin1(text, length), Qt::ISODate);
-    case kBytea: {
-        size_t size = 0;
-        unsigned char* raw = PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &size);
-        QByteArray bytes(reinterpret_cast<const char*>(raw), qsizetype(size));
-        PQfreemem(raw);
-        return bytes;
-    }
-    default:
-        return QString::fromUtf8(text, length);
-    }
+    return pgBinaryValue(PQftype(m_result, column), PQgetvalue(m_result, m_row, column),
+                         PQgetlength(m_result, m_row, column));
 }
 
 } // namespace velkor

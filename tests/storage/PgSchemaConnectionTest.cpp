@@ -245,3 +245,44 @@ TEST_F(PgSchemaConnectionTest, MissingSchemaIsRefused) {
     }
     EXPECT_FALSE(PgSchemaConnection::exists(conninfo, QStringLiteral("yok_boyle")));
 }
+
+// What expressions give reads back as from a file: sums of whole numbers whole, decimals,
+// negative and tiny numerics, dates before and after the server's epoch, texts, bytes, and
+// a type the program does not read refused by name rather than read as a text.
+TEST_F(PgSchemaConnectionTest, ExpressionValuesReadBackAsTheProgramsValues) {
+    auto db = open();
+    createCompanySchema(*db);
+    db->execute(QStringLiteral("INSERT INTO sabit_kiymet (sbk_adi, vuk_amortisman_sure, VUK_Son_Degeri, "
+                               "fatura_tarihi) VALUES (?, ?, ?, ?)"),
+                {QStringLiteral("Çığ İş"), 5, 0.1, QDate(1999, 12, 31)});
+    db->execute(QStringLiteral("INSERT INTO sabit_kiymet (sbk_adi, vuk_amortisman_sure, VUK_Son_Degeri, "
+                               "fatura_tarihi) VALUES (?, ?, ?, ?)"),
+                {QStringLiteral("B"), 123456789012LL, 1e-300, QDate(2024, 2, 29)});
+    Statement sums(*db,
+                   QStringLiteral("SELECT SUM(vuk_amortisman_sure), SUM(VUK_Son_Degeri), MIN(fatura_tarihi), "
+                                  "MAX(fatura_tarihi), COUNT(*) FROM sabit_kiymet"));
+    ASSERT_TRUE(sums.step());
+    EXPECT_EQ(sums.value(0), QVariant(qint64(123456789017LL)));
+    EXPECT_EQ(sums.value(1).toDouble(), 0.1 + 1e-300);
+    EXPECT_EQ(sums.value(2), QVariant(QDate(1999, 12, 31)));
+    EXPECT_EQ(sums.value(3), QVariant(QDate(2024, 2, 29)));
+    EXPECT_EQ(sums.value(4), QVariant(qint64(2)));
+    Statement numbers(*db,
+                      QStringLiteral("SELECT 12.50, -0.0001, 10000, -123456789.000123, 0.0, sbk_adi FROM "
+                                     "sabit_kiymet WHERE vuk_amortisman_sure = 5"));
+    ASSERT_TRUE(numbers.step());
+    EXPECT_EQ(numbers.value(0), QVariant(12.5));
+    EXPECT_EQ(numbers.value(1), QVariant(-0.0001));
+    EXPECT_EQ(numbers.value(2), QVariant(qint64(10000)));
+    EXPECT_EQ(numbers.value(3), QVariant(-123456789.000123));
+    EXPECT_EQ(numbers.value(4), QVariant(0.0));
+    EXPECT_EQ(numbers.value(5), QVariant(QStringLiteral("Çığ İş")));
+    try {
+        Statement interval(*db, QStringLiteral("SELECT interval '1 day' FROM sabit_kiymet"));
+        interval.step();
+        interval.value(0);
+        FAIL() << "an interval was read";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("(1186)"))) << e.message().toStdString();
+    }
+}
