@@ -32,3 +32,12 @@ function(velkor_precompile target kind)
   string(TOUPPER ${kind} kind)
   target_precompile_headers(${target} PRIVATE ${VELKOR_PCH_${kind}})
 endfunction()
+
+# The build's debug information: line tables, which is all a backtrace or a profile needs.
+# The full information of every variable (-g) took more than a third of a fresh build on two
+# cores (709 s against 446 s); a debugger that needs it builds with CMAKE_BUILD_TYPE=Debug.
+function(velkor_use_line_tables)
+  foreach(lang C CXX)
+    set(CMAKE_${lang}_FLAGS_RELWITHDEBINFO "-O2 -g1 -DNDEBUG" PARENT_SCOPE)
+  endforeach()
+endfunction()
