@@ -108,8 +108,14 @@ private:
     static void click(QWidget* w) {
         const bool marked = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
         const QPoint local = marked ? QPoint(8, w->height() / 2) : w->rect().center();
-        const QPoint at = w->mapToGlobal(local);
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+        clickAt(w->mapToGlobal(local));
+    }
+    /// A click at a point of the screen once the pointer is there. A synced move waits for
+    /// the pointer's motion, and a pointer already on the spot (a dialog answered a second
+    /// time) never moves: xdotool waited some 15 s for it. So the pointer first steps aside.
+    static void clickAt(const QPoint& at) {
+        xdotool({QStringLiteral("mousemove"), QString::number(at.x() + 1), QString::number(at.y() + 1),
+                 QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
                  QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     }
     static void type(const QString& text) {
@@ -171,9 +177,7 @@ private:
                 return true;
             if ((*ticks)++ % 10 == 0) {
                 QTabBar* bar = tabs->tabBar();
-                const QPoint at = bar->mapToGlobal(bar->tabRect(index).center());
-                xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-                         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+                clickAt(bar->mapToGlobal(bar->tabRect(index).center()));
             }
             return false;
         });
