@@ -22,24 +22,16 @@
 
 namespace velkor {
 
-namespace {
-
-void holdAll(FormModel& form, const QStringList& names) {
-    for (const QString& name : names)
-        form.hold(name);
-}
-
-} // namespace
-
 void holdWritingControls(Program& program) {
-    holdAll(program.entry().form(), {ctl::entry::YeniFirmaBut});
+    program.entry().form().hold(ctl::entry::YeniFirmaBut);
     // The update replaces the program of the office's computer; the command line refuses it too.
-    holdAll(program.mainMenu().form(), {ctl::mainmenu::VeriAktarimBarItems0, ctl::mainmenu::AyarlarBarItems0,
-                                        ctl::mainmenu::AyarlarBarItems1, ctl::mainmenu::BitBtn5});
+    program.mainMenu().form().hold(QStringList{ctl::mainmenu::VeriAktarimBarItems0,
+                                               ctl::mainmenu::AyarlarBarItems0,
+                                               ctl::mainmenu::AyarlarBarItems1, ctl::mainmenu::BitBtn5});
     namespace co = ctl::companies;
-    holdAll(program.companies().form(),
-            {co::FirmaSilBut, co::FirmayiSil1, co::FirmaTasiBut, co::TumFirmaGeriYukleBut,
-             co::TekFirmaGeriYukleBut, co::OtomatikYedekGeriYukleBut});
+    program.companies().form().hold(QStringList{co::FirmaSilBut, co::FirmayiSil1, co::FirmaTasiBut,
+                                                co::TumFirmaGeriYukleBut, co::TekFirmaGeriYukleBut,
+                                                co::OtomatikYedekGeriYukleBut});
     // The registration window still shows a company's details; they cannot be stored.
     FormModel& registration = program.registry().form();
     for (const QString& name : registration.fieldNames()) {
@@ -47,17 +39,17 @@ void holdWritingControls(Program& program) {
         if (kind == FieldKind::Edit || kind == FieldKind::Check)
             registration.hold(name);
     }
-    holdAll(registration, {ctl::registration::kaydetBut, ctl::registration::yeniButton});
-    holdAll(program.referenceData().form(), {ctl::referencedata::DuzeltmeVeritabanAktarBut});
+    registration.hold(QStringList{ctl::registration::kaydetBut, ctl::registration::yeniButton});
+    program.referenceData().form().hold(ctl::referencedata::DuzeltmeVeritabanAktarBut);
     namespace fi = ctl::figures;
-    holdAll(program.referenceData().figures().form(),
-            {fi::KaynakEdit, fi::SatirlarMemo, fi::DosyadanOkuBut, fi::EkleBut});
+    program.referenceData().figures().form().hold(
+        QStringList{fi::KaynakEdit, fi::SatirlarMemo, fi::DosyadanOkuBut, fi::EkleBut});
     namespace le = ctl::legislation;
-    holdAll(program.legislation(), {le::JvNavPanelHeader1, le::JvNavPanelHeader3, le::JvNavPanelHeader6,
-                                    le::MenuItem1, le::MenuItem2});
-    holdAll(program.excelImport(), {ctl::excelimport::KayitAktarBut});
-    holdAll(program.passwords().form(),
-            {ctl::passwords::Sifre, ctl::passwords::Master, ctl::passwords::JvXPButton7});
+    program.legislation().hold(QStringList{le::JvNavPanelHeader1, le::JvNavPanelHeader3,
+                                           le::JvNavPanelHeader6, le::MenuItem1, le::MenuItem2});
+    program.excelImport().hold(ctl::excelimport::KayitAktarBut);
+    program.passwords().form().hold(
+        QStringList{ctl::passwords::Sifre, ctl::passwords::Master, ctl::passwords::JvXPButton7});
 }
 
 } // namespace velkor

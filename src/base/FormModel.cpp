@@ -271,6 +271,11 @@ void FormModel::hold(const QString& name) {
     Q_EMIT fieldChanged(name);
 }
 
+void FormModel::hold(const QStringList& names) {
+    for (const QString& name : names)
+        hold(name);
+}
+
 bool FormModel::isHeld(const QString& name) const {
     return field(name).held;
 }

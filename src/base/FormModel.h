@@ -97,6 +97,8 @@ public:
     /// disabled. A login that may only read gets the controls that would change data held
     /// when its windows are made, and the forms keep switching their own states as before.
     void hold(const QString& name);
+    /// Holds each of the controls (see hold()).
+    void hold(const QStringList& names);
     bool isHeld(const QString& name) const;
     /// The rule the keys typed into an edit follow; Free unless set, and for a name the
     /// form does not have.

@@ -15,11 +15,6 @@ namespace velkor {
 
 namespace {
 
-void holdAll(FormModel& form, const QStringList& names) {
-    for (const QString& name : names)
-        form.hold(name);
-}
-
 // Every control of an item sheet that carries a value of the item is an input of what
 // "Kaydet" stores; only its labels and buttons are not.
 void holdItemSheet(FormModel& sheet, const QStringList& buttons) {
@@ -28,7 +23,7 @@ void holdItemSheet(FormModel& sheet, const QStringList& buttons) {
         if (kind != FieldKind::Label && kind != FieldKind::Button)
             sheet.hold(name);
     }
-    holdAll(sheet, buttons);
+    sheet.hold(buttons);
 }
 
 } // namespace
@@ -37,9 +32,9 @@ void holdWritingControls(Workspace& workspace) {
     holdItemSheet(workspace.fixedAssets(), {ctl::fixedasset::KaydetButton, ctl::fixedasset::YeniBut});
     holdItemSheet(workspace.stocks(), {ctl::stock::KaydetButtonS, ctl::stock::YeniButS});
     holdItemSheet(workspace.equity(), {ctl::equity::KaydetButtonO, ctl::equity::YeniButO});
-    holdAll(workspace.deletion(),
-            {ctl::deletion::SabitSilCheck, ctl::deletion::StokSilCheck, ctl::deletion::OzkaynakSilCheck,
-             ctl::deletion::TumunuSilCheck, ctl::deletion::KayitSilBut});
+    workspace.deletion().hold(QStringList{ctl::deletion::SabitSilCheck, ctl::deletion::StokSilCheck,
+                                          ctl::deletion::OzkaynakSilCheck, ctl::deletion::TumunuSilCheck,
+                                          ctl::deletion::KayitSilBut});
     holdPeriodWriting(workspace.period());
 }
 
