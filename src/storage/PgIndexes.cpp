@@ -19,7 +19,8 @@ struct ServerIndex {
     QString terms;
     /// The column names alone, comma-separated.
     QString columns;
-    bool kept = false;
+    /// Matched by a declared index, or dropped for one: nothing more to do with it.
+    bool settled = false;
 };
 
 // The indexes of the schema that back no key or unique constraint, with their columns in
@@ -74,7 +75,7 @@ QStringList renewIndexes(PgSchemaConnection& schema) {
     const QString prefix = pg.quoteIdentifier(schema.schema()) + QLatin1Char('.');
     const auto drop = [&](ServerIndex& index) {
         pg.exec(QStringLiteral("DROP INDEX ") + prefix + pg.quoteIdentifier(index.name));
-        index.kept = true;
+        index.settled = true;
     };
     QStringList made;
     for (const PgIndexDefinition& index : wanted) {
@@ -86,10 +87,10 @@ QStringList renewIndexes(PgSchemaConnection& schema) {
             columns << PgDialect::folded(column.name);
         bool inShape = false;
         for (ServerIndex& found : present) {
-            if (found.kept || found.table != tableName)
+            if (found.settled || found.table != tableName)
                 continue;
             if (found.unique == index.unique && found.terms == terms) {
-                found.kept = true;
+                found.settled = true;
                 inShape = true;
             } else if (found.name == PgDialect::folded(index.name) || sameColumns(found, columns)) {
                 // The same index in an earlier shape.
