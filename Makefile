@@ -12,8 +12,12 @@ HOME_DIR ?= $(CURDIR)/$(BUILD_DIR)/kurulum
 deps:
 	bash scripts/install-deps.sh
 
+# A new build folder is made for Ninja, which keeps both cores busy from the first unit to the
+# last; a folder made earlier keeps the generator it was made with.
+GENERATOR = $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-G Ninja)
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)

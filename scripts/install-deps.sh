@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang-format ccache mold
+  build-essential cmake ninja-build pkg-config clang-format ccache mold
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlcipher-dev sqlcipher
   libpq-dev postgresql-15 postgresql-client-15
