@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <clocale>
 
@@ -72,13 +71,9 @@ void TempHome::setIndexValues(const std::vector<std::pair<int, double>>& rows) {
 }
 
 void makeEarlierReferenceData(Database& rates) {
-    // The compiler may name this file relative to the build folder of the tests, where
-    // the test executables also are.
-    QFileInfo source(QStringLiteral(__FILE__));
-    if (source.isRelative())
-        source = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + QLatin1Char('/') +
-                           QStringLiteral(__FILE__));
-    const QString folder = source.absolutePath() + QStringLiteral("/olddata/");
+    // The folder comes from the build, not from __FILE__: the compiler cache and Ninja name a
+    // source relative to a folder the test executable cannot know.
+    const QString folder = QStringLiteral(VELKOR_TEST_SOURCE_DIR "/support/olddata/");
     auto rows = [&](const QString& name) {
         QFile file(folder + name);
         if (!file.open(QIODevice::ReadOnly))
