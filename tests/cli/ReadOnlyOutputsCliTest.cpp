@@ -48,28 +48,11 @@ protected:
                                              "CREATE ROLE %1_denetci LOGIN PASSWORD 'okur' IN ROLE %3")
                                   .arg(database, roles.writer, roles.reader),
                               database);
-        // The office's service files with a service for each login, as each user's computer has.
-        const QString services =
-            QStringLiteral("[%1]\nhost=%2\nport=%3\ndbname=%4\nuser=%5\nsslmode=disable\n");
-        QString serviceFile;
-        QString passwords;
-        for (const auto& [service, user, password] :
-             {std::tuple{QStringLiteral("buro"), PostgresServer::superuser(), PostgresServer::password()},
-              std::tuple{QStringLiteral("yazar"), database + QStringLiteral("_muhasebeci"),
-                         QStringLiteral("yazar")},
-              std::tuple{QStringLiteral("okur"), database + QStringLiteral("_denetci"),
-                         QStringLiteral("okur")}}) {
-            serviceFile +=
-                services.arg(service, server->host()).arg(server->port()).arg(database, user) + "\n";
-            passwords +=
-                QStringLiteral("%1:%2:*:%3:%4\n").arg(server->host()).arg(server->port()).arg(user, password);
-        }
-        ASSERT_TRUE(writePrivate(QStringLiteral("pg_service.conf"), serviceFile));
-        ASSERT_TRUE(writePrivate(QStringLiteral("pgpass"), passwords));
-        environment = office->environment();
-        environment.insert(QStringLiteral("PGSERVICEFILE"),
-                           files.filePath(QStringLiteral("pg_service.conf")));
-        environment.insert(QStringLiteral("PGPASSFILE"), files.filePath(QStringLiteral("pgpass")));
+        // A service for each login, as each user's computer has.
+        ASSERT_TRUE(office->addLogin(QStringLiteral("yazar"), database + QStringLiteral("_muhasebeci"),
+                                     QStringLiteral("yazar")));
+        ASSERT_TRUE(office->addLogin(QStringLiteral("okur"), database + QStringLiteral("_denetci"),
+                                     QStringLiteral("okur")));
 
         // The office's administrator brings the company file of the release before the
         // later periods onto the server.
@@ -87,15 +70,6 @@ protected:
                     QStringLiteral("--end"), kPeriodEnd});
     }
 
-    bool writePrivate(const QString& name, const QString& text) {
-        QFile file(files.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write(text.toUtf8());
-        file.close();
-        return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    }
-
     void useService(const QString& service) {
         IniFile(office->home() + QStringLiteral("/Ayarlar.ini"))
             .setValue(kServerSection, kServerServiceKey, service);
@@ -104,8 +78,8 @@ protected:
     Output cli(const QStringList& args) {
         Output output;
         output.exitCode =
-            runCliWith(environment, QStringList{QStringLiteral("--home"), office->home()} + args, &output.out,
-                       &output.err);
+            runCliWith(office->environment(), QStringList{QStringLiteral("--home"), office->home()} + args,
+                       &output.out, &output.err);
         return output;
     }
 
@@ -192,8 +166,6 @@ protected:
 
     PostgresServer* server = nullptr;
     std::unique_ptr<OfficeInstallation> office;
-    QProcessEnvironment environment;
-    QTemporaryDir files;
     QTemporaryDir outputs;
 };
 

@@ -13,23 +13,15 @@ namespace velkor::test {
 
 OfficeInstallation::OfficeInstallation(PostgresServer& server, const QString& cliPath) : m_cli(cliPath) {
     m_database = server.createDatabase(QStringLiteral("buro"));
-    m_conninfo = server.conninfo(m_database);
+    m_host = server.host();
+    m_port = server.port();
     QString out;
     QString err;
     if (cli({QStringLiteral("init")}, &out, &err) != 0) {
         m_error = QStringLiteral("init: ") + out + err;
         return;
     }
-    if (!writeFile(QStringLiteral("pg_service.conf"),
-                   QStringLiteral("[buro]\nhost=%1\nport=%2\ndbname=%3\nuser=%4\nsslmode=disable\n")
-                       .arg(server.host())
-                       .arg(server.port())
-                       .arg(m_database, PostgresServer::superuser())) ||
-        !writeFile(QStringLiteral("pgpass"),
-                   QStringLiteral("%1:%2:*:%3:%4\n")
-                       .arg(server.host())
-                       .arg(server.port())
-                       .arg(PostgresServer::superuser(), PostgresServer::password()))) {
+    if (!addLogin(QStringLiteral("buro"), PostgresServer::superuser(), PostgresServer::password())) {
         m_error = QStringLiteral("the service files cannot be written");
         return;
     }
@@ -73,9 +65,19 @@ bool OfficeInstallation::addCompany(const QString& code) {
     return false;
 }
 
-bool OfficeInstallation::writeFile(const QString& name, const QString& text) {
+bool OfficeInstallation::addLogin(const QString& service, const QString& user, const QString& password) {
+    return appendToFile(QStringLiteral("pg_service.conf"),
+                        QStringLiteral("[%1]\nhost=%2\nport=%3\ndbname=%4\nuser=%5\nsslmode=disable\n\n")
+                            .arg(service, m_host)
+                            .arg(m_port)
+                            .arg(m_database, user)) &&
+           appendToFile(QStringLiteral("pgpass"),
+                        QStringLiteral("%1:%2:*:%3:%4\n").arg(m_host).arg(m_port).arg(user, password));
+}
+
+bool OfficeInstallation::appendToFile(const QString& name, const QString& text) {
     QFile file(m_files.filePath(name));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     file.write(text.toUtf8());
     file.close();

@@ -31,16 +31,22 @@ public:
     int cli(const QStringList& args, QString* out = nullptr, QString* err = nullptr) const;
     /// Adds a company (on the server, as the installation's companies are).
     bool addCompany(const QString& code);
+    /// Adds the service `service` for the login `user` to the installation's service file
+    /// and the login's password to its password file, as an office gives a user's computer
+    /// a login of its own. False when a file cannot be written.
+    bool addLogin(const QString& service, const QString& user, const QString& password);
 
 private:
-    bool writeFile(const QString& name, const QString& text);
+    bool appendToFile(const QString& name, const QString& text);
 
     QString m_cli;
     QTemporaryDir m_home;
     QTemporaryDir m_files;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
     QString m_database;
-    QString m_conninfo;
+    /// Where the test server listens, for the service file's entries.
+    QString m_host;
+    int m_port = 0;
     QString m_error;
 };
 
